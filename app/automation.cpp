@@ -1,0 +1,290 @@
+#include "app/automation.h"
+
+#include <cstdio>
+#include <iostream>
+#include <set>
+#include <sstream>
+
+#include "app/main_window.h"
+#include "forms/numbers.h"
+#include "forms/scripted_services.h"
+
+namespace app {
+
+bool IsArrayField(const std::string& name);
+
+namespace {
+
+std::vector<std::string> Words(const std::string& s) {
+  std::istringstream in(s);
+  std::vector<std::string> out;
+  for (std::string w; in >> w;) out.push_back(w);
+  return out;
+}
+
+// The text after the first word and one blank, kept exactly (it may be empty
+// or hold blanks).
+std::string AfterFirstWord(const std::string& line) {
+  const size_t start = line.find_first_not_of(" \t");
+  const size_t end = line.find_first_of(" \t", start);
+  return end == std::string::npos ? std::string() : line.substr(end + 1);
+}
+
+const std::set<std::string> kVerbs = {"click", "mousedown", "mouseup", "mousemove", "key",
+                                      "focus", "type", "edit", "drag", "scrollto", "dialog",
+                                      "idle", "print", "pixel", "savecanvas", "expect"};
+
+// Minimum number of words (verb included) a line of each kind needs.
+size_t MinWords(const std::string& verb) {
+  if (verb == "idle") return 1;
+  if (verb == "click" || verb == "focus" || verb == "print" || verb == "savecanvas") return 2;
+  if (verb == "type" || verb == "edit") return 2;
+  if (verb == "mousedown" || verb == "mouseup") return 4;
+  if (verb == "mousemove" || verb == "pixel") return 3;
+  if (verb == "key" || verb == "drag" || verb == "scrollto" || verb == "dialog") return 3;
+  return 3;  // expect
+}
+
+bool IsInt(const std::string& s) {
+  auto v = num::ParseNumber(s);
+  return v && *v == static_cast<int>(*v);
+}
+
+}  // namespace
+
+bool ParseScript(const std::string& text, std::vector<ScriptLine>& lines, std::string& error) {
+  std::istringstream in(text);
+  std::string raw;
+  for (int number = 1; std::getline(in, raw); ++number) {
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    ScriptLine line{number, Words(raw), AfterFirstWord(raw)};
+    if (line.words.empty() || line.words[0][0] == '#') continue;
+    const std::string& verb = line.words[0];
+    bool ok = kVerbs.count(verb) && line.words.size() >= MinWords(verb);
+    if (ok && verb == "dialog") {
+      const std::string& kind = line.words[1];
+      ok = (kind == "open" || kind == "save") ? line.words.size() >= 3
+           : kind == "color"                  ? line.words.size() == 5
+           : kind == "print"                  ? line.words.size() == 4
+           : kind == "cancel";
+    }
+    if (ok && (verb == "drag" || verb == "scrollto"))
+      for (size_t i = 2; i < line.words.size(); ++i) ok = ok && IsInt(line.words[i]);
+    if (!ok) {
+      error = "line " + std::to_string(number) + ": cannot understand: " + raw;
+      return false;
+    }
+    lines.push_back(std::move(line));
+  }
+  return true;
+}
+
+struct ScriptRunner::State {
+  TrochelaMain& w;
+  forms::ScriptedServices& machine;
+  std::vector<ScriptLine> lines;
+  size_t next = 0;
+  int failures = 0;
+
+  void Step();
+  void Run(const ScriptLine& line);
+  void Fail(const ScriptLine& line, const std::string& message);
+  forms::Control* Control(const ScriptLine& line, const std::string& name);
+  // What `print` and `expect` read: TARGET[.PROPERTY], a field with its index,
+  // "Focus" or "pixel X Y". `used` counts the words of the target.
+  bool Read(const ScriptLine& line, size_t first, std::string& label, std::string& value,
+            size_t& used);
+  void Click(forms::Control* c);
+};
+
+void ScriptRunner::State::Fail(const ScriptLine& line, const std::string& message) {
+  ++failures;
+  std::cout << "line " << line.number << ": " << message << std::endl;
+}
+
+forms::Control* ScriptRunner::State::Control(const ScriptLine& line, const std::string& name) {
+  forms::Control* c = w.form.Find(name);
+  if (!c) Fail(line, "no control named " + name);
+  return c;
+}
+
+void ScriptRunner::State::Click(forms::Control* c) {
+  // A user cannot click what is hidden or disabled.
+  if (!c->Reachable()) return;
+  c->SetFocus();
+  if (auto* b = dynamic_cast<forms::CommandButton*>(c)) {
+    w.form.Raise([&] { if (b->MouseDown) b->MouseDown(1, 0, 0, 0); });
+    w.form.Raise([&] { if (b->MouseUp) b->MouseUp(1, 0, 0, 0); });
+    w.form.Raise(b->Click);
+  } else if (auto* box = dynamic_cast<forms::CheckBox*>(c)) {
+    box->UserClicked();
+  } else if (auto* option = dynamic_cast<forms::OptionButton*>(c)) {
+    option->UserClicked();
+  } else if (auto* label = dynamic_cast<forms::Label*>(c)) {
+    w.form.Raise(label->Click);
+  } else if (auto* pic = dynamic_cast<forms::PictureBox*>(c)) {
+    w.form.Raise([&] { if (pic->MouseDown) pic->MouseDown(1, 0, 0, 0); });
+    w.form.Raise([&] { if (pic->MouseUp) pic->MouseUp(1, 0, 0, 0); });
+  }
+}
+
+bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string& label,
+                               std::string& value, size_t& used) {
+  const std::string& target = line.words[first];
+  used = 1;
+  if (target == "Focus") {
+    label = "Focus";
+    value = w.form.Focused() ? w.form.Focused()->Name() : "";
+    return true;
+  }
+  if (target == "pixel" && line.words.size() >= first + 3) {
+    used = 3;
+    label = "pixel " + line.words[first + 1] + " " + line.words[first + 2];
+    const auto x = num::ParseNumber(line.words[first + 1]), y = num::ParseNumber(line.words[first + 2]);
+    if (!x || !y) return false;
+    value = std::to_string(w.Canvas.Point(static_cast<float>(*x), static_cast<float>(*y)));
+    return true;
+  }
+  const size_t dot = target.find('.');
+  const std::string name = target.substr(0, dot);
+  if (forms::Control* c = w.form.Find(name)) {
+    const std::string prop = dot == std::string::npos ? "" : target.substr(dot + 1);
+    label = target;
+    if (!c->Property(prop, value)) {
+      Fail(line, name + " has no property " + prop);
+      return false;
+    }
+    return true;
+  }
+  const bool indexed = IsArrayField(target);
+  int index = 0;
+  if (indexed) {
+    if (line.words.size() <= first + 1 || !IsInt(line.words[first + 1])) {
+      Fail(line, target + " needs a wheel number");
+      return false;
+    }
+    index = std::stoi(line.words[first + 1]);
+    used = 2;
+    label = target + " " + line.words[first + 1];
+  } else {
+    label = target;
+  }
+  if (!FieldText(w, target, index, indexed, value)) {
+    Fail(line, "no control or field " + label);
+    return false;
+  }
+  return true;
+}
+
+void ScriptRunner::State::Run(const ScriptLine& line) {
+  const auto& words = line.words;
+  const std::string& verb = words[0];
+  auto number = [&](size_t i) { return static_cast<float>(num::Val(words[i])); };
+  if (verb == "click") {
+    if (auto* c = Control(line, words[1])) Click(c);
+  } else if (verb == "mousedown" || verb == "mouseup" || verb == "mousemove") {
+    forms::Control* c = Control(line, words[1]);
+    if (!c || !c->Reachable()) return;
+    const bool move = verb == "mousemove";
+    const int button = move ? 0 : static_cast<int>(number(2));
+    const int shift = move ? 0 : static_cast<int>(number(3));
+    const size_t xAt = move ? 2 : 4;
+    const float x = words.size() > xAt ? number(xAt) : 0, y = words.size() > xAt + 1 ? number(xAt + 1) : 0;
+    if (verb == "mousedown") c->SetFocus();
+    forms::MouseHandler* h = nullptr;
+    if (auto* pic = dynamic_cast<forms::PictureBox*>(c))
+      h = verb == "mousedown" ? &pic->MouseDown : verb == "mouseup" ? &pic->MouseUp : &pic->MouseMove;
+    else if (auto* b = dynamic_cast<forms::CommandButton*>(c))
+      h = verb == "mousedown" ? &b->MouseDown : verb == "mouseup" ? &b->MouseUp : nullptr;
+    if (h && *h) w.form.Raise([&] { (*h)(button, shift, x, y); });
+  } else if (verb == "key") {
+    forms::Control* c = Control(line, words[1]);
+    if (!c || !c->Reachable()) return;
+    c->SetFocus();
+    int key = static_cast<int>(number(2));
+    if (c->KeyPress) w.form.Raise([&] { c->KeyPress(key); });
+  } else if (verb == "focus") {
+    if (auto* c = Control(line, words[1])) c->SetFocus();
+  } else if (verb == "type" || verb == "edit") {
+    auto* field = dynamic_cast<forms::TextBox*>(Control(line, words[1]));
+    if (!field || !field->Reachable()) return;
+    field->SetFocus();
+    const std::string rest = AfterFirstWord(line.rest);
+    field->UserTyped(rest);
+    if (verb == "type") w.Canvas.SetFocus();
+  } else if (verb == "drag" || verb == "scrollto") {
+    auto* bar = dynamic_cast<forms::ScrollBar*>(Control(line, words[1]));
+    if (!bar || !bar->Reachable()) return;
+    bar->SetFocus();
+    if (verb == "scrollto") {
+      bar->UserSet(std::stoi(words[2]));
+    } else {
+      for (size_t i = 2; i < words.size(); ++i) bar->UserDragTo(std::stoi(words[i]));
+      bar->UserRelease();
+    }
+  } else if (verb == "dialog") {
+    forms::DialogAnswer a;
+    const std::string& kind = words[1];
+    if (kind == "open" || kind == "save") {
+      a.kind = kind == "open" ? forms::DialogAnswer::Kind::Open : forms::DialogAnswer::Kind::Save;
+      a.path = AfterFirstWord(line.rest);
+    } else if (kind == "color") {
+      a.kind = forms::DialogAnswer::Kind::Color;
+      a.color = static_cast<uint32_t>(number(2)) | static_cast<uint32_t>(number(3)) << 8 |
+                static_cast<uint32_t>(number(4)) << 16;
+    } else if (kind == "print") {
+      a.kind = forms::DialogAnswer::Kind::Print;
+      a.print = {static_cast<int>(number(2)), static_cast<int>(number(3))};
+    }
+    machine.Answer(a);
+  } else if (verb == "print" || verb == "pixel") {
+    std::string label, value;
+    size_t used = 0;
+    ScriptLine target = line;
+    if (verb == "pixel") target.words.insert(target.words.begin() + 1, "pixel");
+    if (Read(target, 1, label, value, used)) std::cout << label << "=" << value << std::endl;
+  } else if (verb == "savecanvas") {
+    if (!machine.SavePicture(w.Canvas.Raster(), line.rest)) Fail(line, "cannot write " + line.rest);
+  } else if (verb == "expect") {
+    std::string label, value;
+    size_t used = 0;
+    if (!Read(line, 1, label, value, used)) return;
+    // The expected value is the rest of the line after the target, as written.
+    std::string expected = line.rest;
+    for (size_t i = 0; i < used; ++i) expected = AfterFirstWord(expected);
+    if (value != expected)
+      Fail(line, "expected " + label + "=" + expected + ", got " + label + "=" + value);
+  }
+}
+
+void ScriptRunner::State::Step() {
+  const bool busy = w.form.HandlersRunning() > 0;
+  if (next == lines.size() || (lines[next].words[0] == "idle" && busy)) {
+    if (next < lines.size() || busy) {
+      w.form.Post([this] { Step(); });
+      return;
+    }
+    w.form.EndProgram(failures ? 1 : 0);
+  }
+  const ScriptLine& line = lines[next++];
+  if (line.words[0] != "idle") Run(line);
+  w.form.Post([this] { Step(); });
+}
+
+ScriptRunner::ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine,
+                           std::vector<ScriptLine> lines)
+    : s_(new State{w, machine, std::move(lines)}) {
+  w.form.OnEnd = [this](int& code) {
+    if (code == 0 && s_->failures) code = 1;
+  };
+}
+
+ScriptRunner::~ScriptRunner() = default;
+
+void ScriptRunner::Start() {
+  s_->w.form.Post([this] { s_->Step(); });
+}
+
+int ScriptRunner::Failures() const { return s_->failures; }
+
+}  // namespace app

@@ -1,0 +1,42 @@
+#pragma once
+// Automation: a script of user actions, one a line, delivered through the
+// event queue as a user's clicks and keys would be, so that a line can arrive
+// inside a running drawing's yield. Used by tests and headless runs.
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace forms { class ScriptedServices; }
+
+namespace app {
+
+struct TrochelaMain;
+
+struct ScriptLine {
+  int number = 0;  // line number in the file, from 1
+  std::vector<std::string> words;
+  std::string rest;  // the text after the first word, as written
+};
+
+// Reads a script; a line it cannot understand is reported in `error`.
+bool ParseScript(const std::string& text, std::vector<ScriptLine>& lines, std::string& error);
+
+class ScriptRunner {
+ public:
+  ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine, std::vector<ScriptLine> lines);
+  ~ScriptRunner();
+  // Queues the first line; at the end of the script, once no handler runs,
+  // the program ends: 0 when every expectation held, 1 otherwise.
+  void Start();
+  int Failures() const;
+
+ private:
+  struct State;
+  std::unique_ptr<State> s_;
+};
+
+// A field of the main window as automation prints it ("WheelSize 3",
+// "StopRequested", ...); false for a name it does not know.
+bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed, std::string& out);
+
+}  // namespace app

@@ -1,0 +1,72 @@
+// The main window's fields by name, for automation's print and expect.
+#include <functional>
+#include <map>
+
+#include "app/automation.h"
+#include "app/main_window.h"
+#include "forms/numbers.h"
+
+namespace app {
+namespace {
+
+using Getter = std::function<std::string(TrochelaMain&)>;
+using ArrayGetter = std::function<std::string(TrochelaMain&, int)>;
+
+template <class T>
+std::string Text(T v) {
+  if constexpr (std::is_floating_point_v<T>)
+    return num::FormatNumber(static_cast<double>(v));
+  else
+    return std::to_string(v);
+}
+
+const std::map<std::string, Getter>& Scalars() {
+  static const std::map<std::string, Getter> m = {
+#define FIELD(name) {#name, [](TrochelaMain& w) { return Text(w.name); }}
+#define DRAW(name) {#name, [](TrochelaMain& w) { return Text(w.draw.name); }}
+      FIELD(ScreenPixelsX), FIELD(ScreenPixelsY), FIELD(DrawRed), FIELD(DrawGreen),
+      FIELD(DrawBlue), FIELD(StopRequested), FIELD(DrawingInProgress), FIELD(DrawFromScroll),
+      FIELD(ScrollSetByCode), FIELD(MouseX), FIELD(MouseY), FIELD(FillTargetColor),
+      FIELD(AspectProportion), FIELD(CurrentWheel), FIELD(WheelCount), FIELD(RatioLimit),
+      FIELD(SlideshowRunning), FIELD(PictureExtent),
+      DRAW(CurveParam), DRAW(AngleStep), DRAW(OutlineAngle), DRAW(OutlineFactor), DRAW(PointX),
+      DRAW(PointY), DRAW(ScaledX), DRAW(ScaledY), DRAW(PrevX), DRAW(PrevY), DRAW(RotStartRad),
+      DRAW(TurnRad), DRAW(PassNumber), DRAW(LoopIndex), DRAW(GradientDirRed),
+      DRAW(GradientDirGreen), DRAW(GradientDirBlue),
+#undef FIELD
+#undef DRAW
+      {"StartFolder", [](TrochelaMain& w) { return w.StartFolder; }},
+      {"ChosenFileName", [](TrochelaMain& w) { return w.ChosenFileName; }},
+      {"SavedWheelCount", [](TrochelaMain& w) { return w.SavedWheelCount; }},
+  };
+  return m;
+}
+
+const std::map<std::string, ArrayGetter>& Arrays() {
+  static const std::map<std::string, ArrayGetter> m = {
+#define WHEEL(name) {#name, [](TrochelaMain& w, int k) { return Text(w.wheels.name[k]); }}
+      WHEEL(WheelSize), WHEEL(WheelRatio), WHEEL(RandomSizeFlag), WHEEL(RandomRatioFlag),
+      WHEEL(WheelAngle),
+#undef WHEEL
+  };
+  return m;
+}
+
+}  // namespace
+
+bool IsArrayField(const std::string& name) { return Arrays().count(name) != 0; }
+
+bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed, std::string& out) {
+  if (indexed) {
+    auto it = Arrays().find(name);
+    if (it == Arrays().end() || index < 1 || index > engine::kWheels) return false;
+    out = it->second(w, index);
+    return true;
+  }
+  auto it = Scalars().find(name);
+  if (it == Scalars().end()) return false;
+  out = it->second(w);
+  return true;
+}
+
+}  // namespace app

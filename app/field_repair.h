@@ -1,0 +1,11 @@
+#pragma once
+// The numeric fields select their text when they gain the focus, so that
+// typing replaces it, and repair it silently when they lose the focus.
+namespace app {
+
+struct TrochelaMain;
+
+// Assigns the GotFocus and LostFocus handlers of every numeric field.
+void WireFieldRepairs(TrochelaMain& w);
+
+}  // namespace app

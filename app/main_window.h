@@ -1,0 +1,88 @@
+#pragma once
+// The main window, TrochelaMain: it owns every piece of the program's state,
+// the controls and their values, the per-wheel tables and the drawing state.
+// Handlers and routines live in the folder of their subsystem and work on
+// this structure.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/picture_settings.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/rnd.h"
+
+namespace app {
+
+using forms::CheckBox;
+using forms::CommandButton;
+using forms::Frame;
+using forms::Label;
+using forms::OptionButton;
+using forms::PictureBox;
+using forms::ScrollBar;
+using forms::TextBox;
+
+struct TrochelaMain {
+  explicit TrochelaMain(forms::Services& services);
+  TrochelaMain(const TrochelaMain&) = delete;
+  TrochelaMain& operator=(const TrochelaMain&) = delete;
+
+  forms::Form form;
+  forms::Services& machine;
+  forms::Rnd rnd;
+
+  // The drawing surface and the picture buffers.
+  PictureBox Canvas;
+  PictureBox Undo;
+  PictureBox SnapPic;
+  Frame Frame1;
+
+  // Text fields.
+  TextBox TxtFixed, TxtRatio1, TxtRotations, TxtResolution, TxtPctScale, TxtX, TxtY, TxtOff_X,
+      TxtOff_Y, TxtTurn, TxtRotStart, TxtLoop, TxtPctDec, TxtRotInc, TxtHoleInc, TxtNStart,
+      TxtNFactor;
+
+  // Buttons.
+  CommandButton CmdDraw, CmdRandom, CmdSlide, CmdStop, CmdClear, CmdSnap, CmdOpen, CmdSave,
+      CmdLoadParms, CmdSaveParms, CmdPrint, CmdFrame, CmdSetForeColor, CmdSetBackColor,
+      CmdColorBar, CmdThick, CmdSymmetry, CmdWheelLimit, CmdLeftScrollWheel, CmdRightScrollWheel,
+      CmdExit;
+
+  // Check boxes and the outline options.
+  CheckBox ChkMulti, ChkClear, ChkScale, ChkAspect, ChkRatio, ChkColor, ChkResolution,
+      ChkGradient, ChkRotStart, ChkPen, ChkEven, ChkF, ChkR1, ChkWheelAll, ChkRatioAll;
+  OptionButton ChkCircle, ChkTriangle, ChkSquare;
+
+  // Scroll bars.
+  ScrollBar ScrollOffset, ScrollRatio, ScrollSize;
+
+  // Labels.
+  Label LblSymmetry, LblWheelSelect, LblWheels, LblWheelScroll, LblRatioScroll, LblScrollWheel,
+      LblRatios, LblSize, LblTurn, LblRot, LblRes, LblRotations, LblMulti, LblColor, LblXScale,
+      Lblyscale, LblOff, LblOff_X, LblOff_Y, LblLoop, LblDec, LblInc, LblHoleInc;
+
+  // Fields of the window.
+  std::string StartFolder;
+  float ScreenPixelsX = 0, ScreenPixelsY = 0;
+  int32_t DrawRed = 255, DrawGreen = 0, DrawBlue = 0;
+  int16_t StopRequested = 0;
+  int16_t DrawingInProgress = 0;
+  int16_t DrawFromScroll = 0;
+  int16_t ScrollSetByCode = 0;
+  int16_t MouseX = 0, MouseY = 0;
+  uint32_t FillTargetColor = 0;
+  std::string ChosenFileName;
+  double AspectProportion = 0;
+  int16_t CurrentWheel = 1;
+  int16_t WheelCount = 3;
+  std::string SavedWheelCount = "3";
+  int16_t RatioLimit = 19;
+  int16_t SlideshowRunning = 0;
+  float PictureExtent = 0;
+
+  engine::WheelTable wheels;
+  engine::DrawingState draw;
+};
+
+}  // namespace app

@@ -1,0 +1,345 @@
+// The panel as designed, one catalogue per kind of control.
+//
+// The panel is a band about 5700 twips wide at the left edge of the window,
+// laid out in rows. Positions below are in twips from the window's top-left
+// corner, so that each row reads with one top; controls inside Frame1 are
+// moved by the frame's own position when placed. The rows' tops:
+//
+//    480  Drawing Color, Canvas Color           | Gradient (345), Col. Refresh (600)
+//   1020  XScale  Color  YScale                 | Scale Refresh
+//   1320  [X] [colour bar] [Y]                  | 1 To 1, Aspect (1560)
+//   1910  Wheel #n  Wheel Select  Symmetry  Wheels
+//   2160  [v] [size] [v] < >  [spokes] &x  3  [v] Multi
+//   2520  [v] [ratio] [v]     [start]  [v] Ratio
+//   2880  Wheel Scroll Bar / 3120 size scroll bar
+//   3480  Ratio Scroll Bar / 3720 ratio scroll bar
+//   4080  Draw    | Load Image  Save Image
+//   4560  Random  | Load Parms  Save Parms (4425)
+//   4820          | Rotations [rotations]  Rot.
+//   5040  Clear [v]
+//   5325          | Rot Start [rot start] [turn]
+//   5640  Print   | Res. [resolution] [v]
+//   6240  Size % [size]  Center:  X [x]  Y [y]
+//   6640  size bar  Loops  Dec  Rot+  Pen+
+//   6960  Slide  [loops] [dec] [rot+] [v] [pen+] [v]
+//   7450  Circle  Triangle  Square
+//   7870  STOP!  Snap!  Exit  1  F
+#include "app/panel_layout.h"
+
+#include <initializer_list>
+#include <iterator>
+
+#include "app/main_window.h"
+
+namespace app {
+namespace {
+
+using M = TrochelaMain;
+
+// The container a control lies in.
+enum Box { C, F };  // C: over the canvas, at window positions; F: inside Frame1
+constexpr forms::Twips kFrame = {0, 120, 5685, 8295};
+
+constexpr int kFieldW = 735, kFieldH = 345;     // numeric text fields
+constexpr int kButtonW = 1575, kButtonH = 375;  // main command buttons
+constexpr int kFileH = 315;                     // file buttons, kButtonW wide
+constexpr int kSmallW = 375;                    // one-character buttons
+constexpr int kShortW = 1215;                   // Snap! and Exit
+constexpr int kBoxW = 255, kBoxH = 255;         // check box (kBoxW: without caption)
+constexpr int kCheckW = 1800;                   // check box with caption
+constexpr int kOptionW = 1215;                  // outline options
+constexpr int kLabelH = 240;                    // one line of the 8 pt font
+constexpr int kScrollW = 5175, kScrollH = 255;
+constexpr int kSizeScrollW = 1695;
+
+constexpr const char* kFont = "Arial";
+constexpr int kFontPt = 8;        // labels, buttons, check boxes, frame
+constexpr int kFieldFontPt = 12;  // text fields, bold
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kRed = 0x0000FF;
+
+// Places a control given its window position.
+void Place(forms::Control& c, Box box, int left, int top, int width, int height) {
+  if (box == F) {
+    left -= kFrame.left;
+    top -= kFrame.top;
+  }
+  c.Move({left, top, width, height});
+}
+
+struct FieldRow {
+  TextBox M::*field;
+  Box box;
+  int left, top;
+  const char* text;
+  const char* tip;
+};
+
+constexpr FieldRow kFields[] = {
+    {&M::TxtX, C, 120, 1320, "6", "Sets width of picture"},
+    {&M::TxtY, C, 2640, 1320, "6", "Sets height of picture"},
+    {&M::TxtFixed, C, 435, 2160, "240",
+     "Size of wheel (Wheel 3 is the Pen Value when multi is unchecked)."},
+    {&M::TxtNFactor, C, 2595, 2160, "5",
+     "Number of intended \"spokes\" for symmetrical pictures"},
+    {&M::TxtRatio1, C, 435, 2520, "19",
+     "Changes rate at which wheel spins in relation to the others."},
+    {&M::TxtNStart, C, 2595, 2520, "-2", "Starting Ratio for symmetrical pictures"},
+    {&M::TxtRotations, C, 3060, 4770, "231",
+     "Number of rotations to draw picture.  Random will set automatically."},
+    {&M::TxtRotStart, C, 3060, 5280, "0", "Rotation angle on wheel the picture is started from"},
+    {&M::TxtTurn, C, 4140, 5280, "0", "Overall rotation of picture"},
+    {&M::TxtResolution, C, 3060, 5700, "1440",
+     "Resolution, controls how smooth curves look in the picture.  The higher the value, the "
+     "smoother the curves."},
+    {&M::TxtPctScale, C, 1080, 6195, "100", "Sets overall size of picture"},
+    {&M::TxtOff_X, F, 2985, 6195, "0", "Center of picture, left to right"},
+    {&M::TxtOff_Y, F, 4080, 6195, "0", "Center of picture, top to bottom"},
+    {&M::TxtLoop, C, 1770, 6960, "1",
+     "When greater than one, \"Draw\", \"Random\" and \"Slide\" will repeat the picture using "
+     "the values in Dec, Rot+ and Pen+."},
+    {&M::TxtPctDec, C, 2580, 6960, "1",
+     "Reduces (when less than one) or increases (when greater than one) size of picture after "
+     "each loop."},
+    {&M::TxtRotInc, C, 3390, 6960, "0", "Rotates start of picture after each loop."},
+    {&M::TxtHoleInc, C, 4485, 6960, "0",
+     "Increases or decreases (when minus is used in front of number) pen value after each "
+     "loop."},
+};
+
+struct ButtonRow {
+  CommandButton M::*button;
+  Box box;
+  int left, top, width, height;
+  const char* caption;
+  const char* tip;
+};
+
+constexpr ButtonRow kButtons[] = {
+    {&M::CmdSetForeColor, C, 120, 480, kButtonW, kButtonH, "Drawing Color",
+     "Sets color picture will be drawn in"},
+    {&M::CmdSetBackColor, C, 1800, 480, kButtonW, kButtonH, "Canvas Color",
+     "Sets color of background"},
+    {&M::CmdColorBar, C, 960, 1320, kButtonW, kFieldH, "",
+     "When \"left\" clicked, picks random drawing color.  When \"right\" clicked, picks random "
+     "background color."},
+    {&M::CmdLeftScrollWheel, F, 1605, 2160, kSmallW, kFieldH, "<", "Sets Wheel Selection"},
+    {&M::CmdRightScrollWheel, F, 2040, 2160, kSmallW, kFieldH, ">", "Sets Wheel Selection"},
+    {&M::CmdSymmetry, F, 3390, 2160, kSmallW, kFieldH, "&x",
+     "Sets Ratio Values for Mult-Wheel drawings so they appear symmetrical based on values "
+     "entered in Symmetry fields"},
+    {&M::CmdWheelLimit, F, 3945, 2160, kSmallW, kFieldH, "3",
+     "Chooses number of active wheels for multi wheel pictures"},
+    {&M::CmdDraw, F, 120, 4080, kButtonW, kButtonH, "&Draw",
+     "Draws picture.  Will draw on top of existing picture unless \"Clear\" is clicked first."},
+    {&M::CmdOpen, C, 2100, 4080, kButtonW, kFileH, "Load Image",
+     "Loads a picture in bitmap format"},
+    {&M::CmdSave, C, 3780, 4080, kButtonW, kFileH, "Save Image", "Saves picture in bitmap format"},
+    {&M::CmdRandom, C, 120, 4560, kButtonW, kButtonH, "&Random", "Draws random picture"},
+    {&M::CmdLoadParms, C, 2100, 4425, kButtonW, kFileH, "Load Parms",
+     "Loads settings for generating a picture"},
+    {&M::CmdSaveParms, C, 3780, 4425, kButtonW, kFileH, "Save Parms",
+     "Saves settings for generating a picture"},
+    {&M::CmdClear, F, 120, 5040, kButtonW, kButtonH, "&Clear", "Clears picture"},
+    {&M::CmdPrint, F, 120, 5640, kButtonW, kButtonH, "&Print",
+     "Prints picture (note printer.ini included in Trochela!.zip must be in Trochela! folder)."},
+    {&M::CmdSlide, F, 120, 6960, kButtonW, kButtonH, "S&lide",
+     "Launches \"slideshow\" of random pictures when clicked.  Turns off slideshow if clicked "
+     "again."},
+    {&M::CmdStop, F, 120, 7870, kButtonW, kButtonH, "&STOP!", "Stops current drawing of picture"},
+    {&M::CmdSnap, C, 1815, 7870, kShortW, kButtonH, "S&nap!",
+     "Saves current picture into buffer, used with Random and Scroll when clear is unchecked"},
+    {&M::CmdExit, F, 3150, 7870, kShortW, kButtonH, "&Exit ", "Exits Trochela!"},
+    {&M::CmdThick, C, 4485, 7870, kSmallW, kButtonH, "1",
+     "Sets pen thickness (there are four possible settings)."},
+    {&M::CmdFrame, F, 4980, 7870, kSmallW, kButtonH, "F",
+     "Draws frame around picture using current drawing color, useful when printing."},
+};
+
+// Check boxes; width kBoxW when they have no caption (a label names them).
+struct CheckRow {
+  CheckBox M::*box;
+  Box in;
+  int left, top, width;
+  const char* caption;
+  int value;
+  const char* tip;
+};
+
+constexpr CheckRow kChecks[] = {
+    {&M::ChkGradient, C, 3600, 345, kCheckW, "Gradient", 0,
+     "When loop is used, gradually changes drawing color"},
+    {&M::ChkColor, C, 3600, 600, kCheckW, "Col. Refresh", 1,
+     "When random is used, changes drawing color"},
+    {&M::ChkScale, F, 3600, 1020, kCheckW, "Scale Refresh", 1,
+     "Refreshes scale when picture settings are changed"},
+    {&M::ChkAspect, C, 3600, 1305, kCheckW, "1 To 1", 1,
+     "Keeps width and height the same when picture settings change.  Otherwise, the scale will "
+     "set so the picture fills the screen."},
+    {&M::ChkRatio, C, 3600, 1560, kCheckW, "Aspect", 1,
+     "Keeps scales in \"sync\" when one or the other is changed"},
+    {&M::ChkWheelAll, F, 120, 2160, kBoxW, "", 1,
+     "When unchecked, clears all random checkboxes for wheels"},
+    {&M::ChkF, C, 1230, 2205, kBoxW, "", 1, "If checked, random will refresh wheel value."},
+    {&M::ChkMulti, F, 4500, 2205, kBoxW, "", 0, "Uses three to 24 wheels when checked."},
+    {&M::ChkRatioAll, F, 120, 2520, kBoxW, "", 1,
+     "When unchecked, clears all random checkboxes for ratios"},
+    {&M::ChkR1, F, 1230, 2565, kBoxW, "", 1, "If checked, random will refresh ratio value."},
+    {&M::ChkEven, C, 3450, 2565, kBoxW, "", 0,
+     "Forces random to pick ratios that keep multi wheel images symmetrical."},
+    {&M::ChkClear, C, 1785, 5100, kBoxW, "", 1,
+     "When checked, clear will set the picture to the background color.  Otherwise clear will "
+     "restore the last \"snapped\" picture."},
+    {&M::ChkResolution, C, 3870, 5745, kBoxW, "", 1,
+     "When checked, Random will refresh the resolution with a random value."},
+    {&M::ChkRotStart, C, 4170, 7005, kBoxW, "", 1,
+     "When checked, the \"Rot Start\" value will reset to its initial setting when Rot+ is used "
+     "with the \"Loops\" feature."},
+    {&M::ChkPen, C, 5265, 7005, kBoxW, "", 1,
+     "When checked, the \"Wheel 3/Pen\" value will reset to its initial setting when Pen+ is "
+     "used with the \"Loops\" feature."},
+};
+
+// The outline options, one group inside the frame.
+struct OptionRow {
+  OptionButton M::*option;
+  int left, top;
+  const char* caption;
+  bool value;
+  const char* tip;
+};
+
+constexpr OptionRow kOptions[] = {
+    {&M::ChkCircle, 240, 7450, "Circle", true, "Picture will follow outline of circle."},
+    {&M::ChkTriangle, 1920, 7450, "Triangle", false, "Picture will follow outline of triangle."},
+    {&M::ChkSquare, 3600, 7450, "Square", false, "Picture will follow outline of square."},
+};
+
+// Labels, all inside the frame, each a little wider than its caption.
+struct LabelRow {
+  Label M::*label;
+  int left, top, width;
+  const char* caption;
+  const char* tip;
+};
+
+constexpr LabelRow kLabels[] = {
+    {&M::LblXScale, 120, 1020, 735, "XScale", ""},
+    {&M::LblColor, 1545, 1020, 480, "Color", ""},
+    {&M::Lblyscale, 2640, 1020, 735, "YScale", ""},
+    {&M::LblScrollWheel, 435, 1910, 1050, "Wheel #1", ""},
+    {&M::LblWheelSelect, 1545, 1910, 1035, "Wheel Select", ""},
+    {&M::LblSymmetry, 2595, 1910, 795, "Symmetry", ""},
+    {&M::LblWheels, 3855, 1910, 600, "Wheels", ""},
+    {&M::LblMulti, 4815, 2205, 480, "Multi", ""},
+    {&M::LblRatios, 3900, 2565, 480, "Ratio",
+     "Click on Ratio Label to enable/disable random negative wheel values on multi wheel "
+     "drawings.  Pictures will be smaller, but more interesting"},
+    {&M::LblWheelScroll, 255, 2880, 1350, "Wheel Scroll Bar", ""},
+    {&M::LblRatioScroll, 255, 3480, 1275, "Ratio Scroll Bar", ""},
+    {&M::LblRotations, 2100, 4820, 900, "Rotations", ""},
+    {&M::LblRot, 4140, 4970, 480, "Rot.", ""},
+    {&M::LblTurn, 2100, 5325, 900, "Rot Start", ""},
+    {&M::LblRes, 2100, 5745, 600, "Res.", ""},
+    {&M::LblSize, 120, 6240, 780, "Size %", ""},
+    {&M::LblOff, 1995, 6240, 570, "Center:", ""},
+    {&M::LblOff_X, 2565, 6240, 360, "   X", ""},
+    {&M::LblOff_Y, 3840, 6240, 180, "Y", ""},
+    {&M::LblLoop, 1860, 6690, 600, "Loops", ""},
+    {&M::LblDec, 2700, 6690, 450, "Dec", ""},
+    {&M::LblInc, 3510, 6690, 480, "Rot+", ""},
+    {&M::LblHoleInc, 4605, 6690, 480, "Pen+", ""},
+};
+
+struct ScrollRow {
+  ScrollBar M::*bar;
+  Box box;
+  int left, top, width;
+  int min, max, largeChange, value;
+};
+
+constexpr ScrollRow kScrollBars[] = {
+    {&M::ScrollOffset, F, 255, 3120, kScrollW, -450, 450, 10, 1},
+    {&M::ScrollRatio, C, 255, 3720, kScrollW, -200, 200, 10, 1},
+    {&M::ScrollSize, C, 120, 6640, kSizeScrollW, 1, 500, 10, 100},
+};
+
+// Every control of the window is in one of the catalogues.
+static_assert(std::size(kFields) == 17 && std::size(kButtons) == 21 && std::size(kChecks) == 15 &&
+              std::size(kOptions) == 3 && std::size(kLabels) == 23 && std::size(kScrollBars) == 3);
+
+}  // namespace
+
+void BuildPanel(TrochelaMain& w) {
+  w.form.SetCaption("Trochela!");
+
+  // The drawing surface keeps its picture; it draws in red on white, one
+  // pixel wide. The two buffers are never shown.
+  w.Canvas.SetForeColor(kRed);
+  w.Canvas.SetDrawWidth(1);
+  w.Undo.SetVisible(false);
+  w.SnapPic.SetVisible(false);
+
+  w.Frame1.SetCaption("Trochela! Options");
+  w.Frame1.SetFont(kFont, kFontPt, false);
+  w.Frame1.Move(kFrame);
+
+  for (const FieldRow& r : kFields) {
+    TextBox& t = w.*r.field;
+    Place(t, r.box, r.left, r.top, kFieldW, kFieldH);
+    t.SetFont(kFont, kFieldFontPt, true);
+    t.SetText(r.text);
+    t.SetToolTipText(r.tip);
+  }
+  for (const ButtonRow& r : kButtons) {
+    CommandButton& b = w.*r.button;
+    Place(b, r.box, r.left, r.top, r.width, r.height);
+    b.SetFont(kFont, kFontPt, false);
+    b.SetCaption(r.caption);
+    b.SetToolTipText(r.tip);
+  }
+  w.CmdColorBar.SetBackColor(kWhite);
+  for (const CheckRow& r : kChecks) {
+    CheckBox& c = w.*r.box;
+    Place(c, r.in, r.left, r.top, r.width, kBoxH);
+    c.SetFont(kFont, kFontPt, false);
+    c.SetCaption(r.caption);
+    c.SetValue(r.value);
+    c.SetToolTipText(r.tip);
+  }
+  for (const OptionRow& r : kOptions) {
+    OptionButton& o = w.*r.option;
+    Place(o, F, r.left, r.top, kOptionW, kBoxH);
+    o.SetFont(kFont, kFontPt, false);
+    o.SetCaption(r.caption);
+    o.SetValue(r.value);
+    o.SetToolTipText(r.tip);
+  }
+  for (const LabelRow& r : kLabels) {
+    Label& l = w.*r.label;
+    Place(l, F, r.left, r.top, r.width, kLabelH);
+    l.SetFont(kFont, kFontPt, false);
+    l.SetCaption(r.caption);
+    l.SetToolTipText(r.tip);
+  }
+  for (const ScrollRow& r : kScrollBars) {
+    ScrollBar& s = w.*r.bar;
+    Place(s, r.box, r.left, r.top, r.width, kScrollH);
+    s.SetMin(r.min);
+    s.SetMax(r.max);
+    s.SetLargeChange(r.largeChange);
+    s.SetValue(r.value);
+  }
+
+  // The program starts in single-wheel mode: the multi-wheel controls are
+  // hidden, in the order the mode switch hides them.
+  for (forms::Control* c : std::initializer_list<forms::Control*>{
+           &w.LblSymmetry, &w.CmdSymmetry, &w.TxtNFactor, &w.TxtNStart, &w.ChkRatioAll,
+           &w.LblWheels, &w.ScrollRatio, &w.LblRatioScroll, &w.LblRatios, &w.CmdWheelLimit,
+           &w.TxtRatio1, &w.ChkEven, &w.ChkR1}) {
+    c->SetVisible(false);
+  }
+}
+
+}  // namespace app

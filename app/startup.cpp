@@ -1,0 +1,88 @@
+#include "app/startup.h"
+
+#include "app/colours_pen.h"
+#include "app/field_repair.h"
+#include "app/main_window.h"
+#include "app/panel.h"
+#include "engine/draw_driver.h"
+#include "forms/numbers.h"
+#include "wheels/wheel_editor.h"
+#include "wheels/wheel_mode.h"
+
+namespace app {
+
+void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
+  auto& t = w.wheels;
+  w.rnd.Randomize(seedGiven ? seed : w.machine.Timer());
+  w.RatioLimit = 19;
+  for (int k = 1; k <= engine::kWheels; ++k) {
+    t.WheelRatio[k] = 19;
+    t.WheelSize[k] = k == 1 ? 240 : k == 2 ? 5 : k == 3 ? 195 : 30;
+    t.RandomRatioFlag[k] = 1;
+    t.RandomSizeFlag[k] = 1;
+  }
+  for (int k = engine::kWheels; k >= 4; --k)
+    if (num::Val(w.CmdWheelLimit.Caption()) < k) t.WheelSize[k] = 0;
+  w.SavedWheelCount = "3";
+  w.WheelCount = 3;
+  w.StartFolder = w.machine.CurrentFolder();
+  w.DrawRed = 255;
+  w.DrawGreen = 0;
+  w.DrawBlue = 0;
+  w.draw.GradientDirRed = w.draw.GradientDirGreen = w.draw.GradientDirBlue = 1;
+  w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
+  w.Canvas.SetBackColor(0xFFFFFF);
+  // The window and the canvas cover the screen.
+  const int width = w.machine.ScreenWidth(), height = w.machine.ScreenHeight();
+  w.form.SetPixelSize(width, height);
+  w.Canvas.SetPixelSize(width, height);
+  w.Canvas.Move({0, 0, width * 15, height * 15});
+  w.Canvas.SetScaleMode(0);
+  w.ScreenPixelsX = static_cast<float>(width);
+  w.ScreenPixelsY = static_cast<float>(height);
+  w.Canvas.SetScaleHeight(w.ScreenPixelsY * 1.05);
+  w.Canvas.SetScaleWidth(w.ScreenPixelsX * 1.05);
+  w.Canvas.SetScaleTop(-w.Canvas.ScaleHeight() / 2);
+  w.Canvas.SetScaleLeft(-w.Canvas.ScaleWidth() / 2);
+  w.Canvas.SetDrawWidth(1);
+  // The size bar starts elsewhere, so its Change runs: the size field, the
+  // closing rotation count and the fitted scale follow wheel 1.
+  w.ScrollOffset.SetValue(num::ToInt16(t.WheelSize[1]));
+}
+
+void CmdExit_Click(TrochelaMain& w) { w.form.EndProgram(0); }
+
+void CmdStop_Click(TrochelaMain& w) { w.StopRequested = -1; }
+
+void WireHandlers(TrochelaMain& w) {
+  WireFieldRepairs(w);
+  WireFocusReturningBoxes(w);
+  w.CmdDraw.Click = [&w] { engine::CmdDraw_Click(w); };
+  w.CmdStop.Click = [&w] { CmdStop_Click(w); };
+  w.CmdExit.Click = [&w] { CmdExit_Click(w); };
+  w.CmdSetForeColor.Click = [&w] { CmdSetForeColor_Click(w); };
+  w.CmdSetBackColor.Click = [&w] { CmdSetBackColor_Click(w); };
+  w.CmdThick.Click = [&w] { CmdThick_Click(w); };
+  w.CmdRightScrollWheel.Click = [&w] { wheels::CmdRightScrollWheel_Click(w); };
+  w.CmdLeftScrollWheel.Click = [&w] { wheels::CmdLeftScrollWheel_Click(w); };
+  w.ScrollOffset.Change = [&w] { wheels::ScrollOffset_Change(w); };
+  w.ScrollRatio.Change = [&w] { wheels::ScrollRatio_Change(w); };
+  w.ScrollSize.Change = [&w] { wheels::ScrollSize_Change(w); };
+  w.ScrollOffset.Scroll = [&w] { wheels::ScrollOffset_Scroll(w); };
+  w.ScrollRatio.Scroll = [&w] { wheels::ScrollRatio_Scroll(w); };
+  w.ScrollSize.Scroll = [&w] { wheels::ScrollSize_Scroll(w); };
+  w.ChkMulti.Click = [&w] { wheels::ChkMulti_Click(w); };
+  w.CmdWheelLimit.MouseDown = [&w](int button, int, float, float) {
+    wheels::CmdWheelLimit_MouseDown(w, button);
+  };
+  // A right click on the canvas hides or shows the whole panel.
+  w.Canvas.MouseDown = [&w](int button, int, float, float) {
+    if (button != 2) return;
+    if (w.CmdColorBar.Visible())
+      HideControlPanel(w);
+    else
+      ShowControlPanel(w);
+  };
+}
+
+}  // namespace app

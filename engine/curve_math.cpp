@@ -1,0 +1,66 @@
+#include "engine/curve_math.h"
+
+#include <algorithm>
+
+namespace curve {
+
+namespace {
+constexpr int kWheels = 24;
+// More jumps than any outline has sides: rounding at a sector edge must not
+// keep the angle jumping for ever.
+constexpr int kMaxSideJumps = 64;
+}  // namespace
+
+double OutlineStep(const Outline& o, double& angle, double angleStep) {
+  double factor = o.inradius / std::cos(angle);
+  angle = angle + angleStep;
+  const double edge = std::cos(o.sectorTest);
+  for (int i = 0; i < kMaxSideJumps && edge > std::cos(angle); ++i) angle = angle + o.jump;
+  if (factor > kOutlineClamp) factor = kOutlineClamp;
+  factor = factor * kOutlineNormaliser;
+  return factor;
+}
+
+PassTransform MakePassTransform(double rotStartDeg, double turnDeg, double sx, double sy) {
+  const double rotStartRad = rotStartDeg * (kPi / 180);
+  const double turnRad = turnDeg * (kPi / 180);
+  PassTransform p;
+  p.c1 = std::cos(-rotStartRad);
+  p.s1 = std::sin(-rotStartRad);
+  p.c2 = std::cos(-turnRad);
+  p.s2 = std::sin(-turnRad);
+  p.sx = sx;
+  p.sy = sy;
+  return p;
+}
+
+void ComputeWheelAngles(const double* ratio, double t, double* angle) {
+  for (int k = 1; k <= kWheels; ++k) angle[k] = ratio[k] * t;
+}
+
+void SumWheelChain(const double* size, const double* angle, int count, double& x, double& y) {
+  const int n = std::clamp(count, 0, kWheels);
+  x = 0;
+  y = 0;
+  // y before x, each as cos/sin * size + sum: the additions in this order give
+  // the program's exact points.
+  for (int k = 1; k <= n; ++k) {
+    y = std::cos(angle[k]) * size[k] + y;
+    x = std::sin(angle[k]) * size[k] + x;
+  }
+}
+
+float PictureExtent(const double* size, int count, bool multi) {
+  double extent;
+  if (multi) {
+    const int n = std::clamp(count, 0, kWheels);
+    double sum = 0;
+    for (int k = 1; k <= n; ++k) sum = sum + std::fabs(size[k]);
+    extent = 2 * sum;
+  } else {
+    extent = 2 * (std::fabs(size[1] - size[2]) + std::fabs(size[3]));
+  }
+  return static_cast<float>(extent);
+}
+
+}  // namespace curve

@@ -1,0 +1,167 @@
+#include "engine/draw_driver.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "app/colours.h"
+#include "app/main_window.h"
+#include "app/panel.h"
+#include "engine/curve_math.h"
+#include "engine/draw_passes.h"
+#include "engine/scale_fit.h"
+#include "forms/numbers.h"
+
+namespace engine {
+namespace {
+
+constexpr int kHourglass = 13;
+
+void SetNumber(forms::TextBox& field, double v) { field.SetText(num::FormatNumber(v)); }
+
+bool IsMulti(const app::TrochelaMain& w) { return w.ChkMulti.Value() != 0; }
+
+// Runs one of the six routines: the frame around the passes.
+void RunDrawing(app::TrochelaMain& w, bool multi, Shape shape) {
+  DrawingState& d = w.draw;
+  // 1-7: what the end restores, then the drawing counts as running.
+  const int savedPointer = w.Canvas.MousePointer();
+  PassContext ctx;
+  ctx.multi = multi;
+  ctx.shape = shape;
+  ctx.sizeFactor = w.TxtPctScale.Number() / 100;
+  w.Canvas.SetMousePointer(kHourglass);
+  std::optional<double> savedPen;
+  std::optional<std::string> savedRotStart;
+  if (w.ChkPen.Value() != 0) savedPen = w.wheels.WheelSize[3];
+  if (w.ChkRotStart.Value() != 0) savedRotStart = w.TxtRotStart.Text();
+  w.DrawingInProgress = -1;
+  w.StopRequested = 0;
+  app::LockControls(w);
+  // 8-15: the scales keep 3 decimals; the constants of the whole drawing.
+  SetNumber(w.TxtY, num::RoundHalfEven(w.TxtY.Number(), 3));
+  SetNumber(w.TxtX, num::RoundHalfEven(w.TxtX.Number(), 3));
+  ctx.rotations = w.TxtRotations.Number();
+  w.MouseX = 0;
+  w.MouseY = 0;
+  if (multi) ClearUnusedWheels(w);
+  d.AngleStep = curve::kPi / (w.TxtResolution.Number() / 2);
+  if (!multi) {
+    const double R = w.wheels.WheelSize[1], r = w.wheels.WheelSize[2];
+    ctx.A = R - r;
+    ctx.K = (R - r) / -r;
+  }
+  // A rolling wheel of size 0 or a resolution of 0 has no curve to draw: the
+  // passes still run their per-pass steps, but draw nothing.
+  ctx.drawable = std::isfinite(d.AngleStep) && d.AngleStep != 0 &&
+                 (multi || std::isfinite(ctx.K));
+  ctx.yieldCounter = 0;
+  // Loops beyond the 16-bit range are limited to 32767; passes are counted in
+  // 32 bits so that the last one can finish.
+  const int loops = num::ToInt16(w.TxtLoop.Number());
+  d.PassNumber = 1;
+  // 16: the passes.
+  while (d.PassNumber <= loops) {
+    double rotStart = w.TxtRotStart.Number();
+    if (d.PassNumber >= 2) rotStart += w.TxtRotInc.Number();
+    SetNumber(w.TxtRotStart, rotStart);
+    d.RotStartRad = w.TxtRotStart.Number() * (curve::kPi / 180);
+    d.TurnRad = w.TxtTurn.Number() * (curve::kPi / 180);
+    ctx.t.c1 = std::cos(-d.RotStartRad);
+    ctx.t.s1 = std::sin(-d.RotStartRad);
+    ctx.t.c2 = std::cos(-d.TurnRad);
+    ctx.t.s2 = std::sin(-d.TurnRad);
+    StepPen(w);
+    SetNumber(w.TxtX, w.TxtX.Number() * w.TxtPctDec.Number());
+    SetNumber(w.TxtY, w.TxtY.Number() * w.TxtPctDec.Number());
+    ctx.t.sx = w.TxtX.Number() * ctx.sizeFactor;
+    ctx.t.sy = w.TxtY.Number() * ctx.sizeFactor;
+    if (shape != Shape::Circle) d.OutlineAngle = 0;
+    if (ctx.drawable) RunPass(w, ctx);
+    if (w.StopRequested) break;
+    if (w.ChkGradient.Value() != 0) StepGradientColor(w);
+    ++d.PassNumber;
+  }
+  // 17: the end, after the last pass or a stop.
+  w.StopRequested = 0;
+  w.DrawingInProgress = 0;
+  app::UnlockControls(w);
+  if (w.ChkRotStart.Value() != 0 && savedRotStart) w.TxtRotStart.SetText(*savedRotStart);
+  if (w.ChkPen.Value() != 0 && savedPen) {
+    w.wheels.WheelSize[3] = *savedPen;
+    if (w.ChkScale.Value() != 0) FitScale(w);
+    if (w.LblScrollWheel.Caption() == "Wheel #3")
+      w.ScrollOffset.SetValue(num::ToInt16(w.wheels.WheelSize[3]));
+  }
+  w.Canvas.SetMousePointer(savedPointer);
+  w.Canvas.SetFocus();
+}
+
+}  // namespace
+
+void CmdDraw_Click(app::TrochelaMain& w) {
+  w.Undo.SetPicture(w.Canvas.Image());
+  if (w.DrawFromScroll) {
+    w.DrawFromScroll = 0;
+    if (w.ChkClear.Value() != 0)
+      w.Canvas.SetPicture({});
+    else if (w.ScrollSetByCode)
+      w.Canvas.SetPicture(w.SnapPic.GetPicture());
+  }
+  // The options are read again after each routine; they are locked while one
+  // runs, so exactly one runs.
+  if (IsMulti(w)) {
+    if (!w.ChkSquare.Value() && !w.ChkTriangle.Value()) DrawMultiCircle(w);
+    if (w.ChkSquare.Value()) DrawMultiSquare(w);
+    if (w.ChkTriangle.Value()) DrawMultiTriangle(w);
+  } else {
+    if (!w.ChkSquare.Value() && !w.ChkTriangle.Value()) DrawSingleCircle(w);
+    if (w.ChkSquare.Value()) DrawSingleSquare(w);
+    if (w.ChkTriangle.Value()) DrawSingleTriangle(w);
+  }
+}
+
+void DrawSingleCircle(app::TrochelaMain& w) { RunDrawing(w, false, Shape::Circle); }
+void DrawSingleTriangle(app::TrochelaMain& w) { RunDrawing(w, false, Shape::Triangle); }
+void DrawSingleSquare(app::TrochelaMain& w) { RunDrawing(w, false, Shape::Square); }
+void DrawMultiCircle(app::TrochelaMain& w) { RunDrawing(w, true, Shape::Circle); }
+void DrawMultiTriangle(app::TrochelaMain& w) { RunDrawing(w, true, Shape::Triangle); }
+void DrawMultiSquare(app::TrochelaMain& w) { RunDrawing(w, true, Shape::Square); }
+
+void StepPen(app::TrochelaMain& w) {
+  const double holeInc = w.TxtHoleInc.Number();
+  const double v = w.wheels.WheelSize[3] + holeInc;
+  if (!(v > -451 && v < 451 && w.draw.PassNumber > 1)) return;
+  w.wheels.WheelSize[3] = w.wheels.WheelSize[3] + holeInc;
+  if (w.LblScrollWheel.Caption() == "Wheel #3") {
+    w.ScrollSetByCode = -1;
+    SetNumber(w.TxtFixed, w.wheels.WheelSize[3]);
+    // A pen between 450.5 and 451 rounds outside the bar: it shows the end.
+    w.ScrollOffset.SetValue(num::ToInt16(w.TxtFixed.Number()));
+  }
+  if (w.ChkScale.Value() != 0 && holeInc != 0) FitScale(w);
+}
+
+void StepGradientColor(app::TrochelaMain& w) {
+  const int depth = w.machine.ColorDepth();
+  DrawingState& d = w.draw;
+  w.DrawRed += d.GradientDirRed;
+  w.DrawGreen += 2 * d.GradientDirGreen;
+  w.DrawBlue += 3 * d.GradientDirBlue;
+  auto floor0 = [](int32_t& c, int16_t& dir) { if (c <= 0) { c = 0; dir = 1; } };
+  auto ceil255 = [](int32_t& c, int16_t& dir) { if (c >= 255) { c = 255; dir = -1; } };
+  floor0(w.DrawBlue, d.GradientDirBlue);
+  floor0(w.DrawGreen, d.GradientDirGreen);
+  floor0(w.DrawRed, d.GradientDirRed);
+  ceil255(w.DrawBlue, d.GradientDirBlue);
+  ceil255(w.DrawGreen, d.GradientDirGreen);
+  ceil255(w.DrawRed, d.GradientDirRed);
+  // Only the colour set is reduced on a 16-bit display; the running
+  // components stay exact.
+  app::Rgb c{w.DrawRed, w.DrawGreen, w.DrawBlue};
+  if (depth == 16) c = app::Reduce16(c);
+  w.Canvas.SetForeColor(app::RgbColor(c));
+  w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
+}
+
+}  // namespace engine

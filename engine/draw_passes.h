@@ -1,0 +1,31 @@
+#pragma once
+// The pass bodies of the six drawing routines: the curve loop with its common
+// step (LblRot, the yield every 100 steps, rotation, scale, turn, centre, the
+// line, the stop test).
+#include <cstdint>
+
+#include "engine/curve_math.h"
+
+namespace app { struct TrochelaMain; }
+
+namespace engine {
+
+enum class Shape;
+
+// What one drawing computes once and its passes read.
+struct PassContext {
+  bool multi = false;
+  Shape shape{};
+  bool drawable = true;
+  double sizeFactor = 1;  // PctScale / 100
+  double rotations = 0;
+  double A = 0, K = 0;    // single-wheel constants
+  curve::PassTransform t;
+  int16_t yieldCounter = 0;  // steps since the last yield, across passes
+};
+
+// One pass of the curve loop. Returns when CurveParam passes Rotations or a
+// stop was requested. Yields every 100 steps: any handler may run inside.
+void RunPass(app::TrochelaMain& w, PassContext& ctx);
+
+}  // namespace engine

@@ -1,0 +1,308 @@
+#pragma once
+// The controls of a window as the program sees them: each keeps its own
+// properties (what code set), raises its notifications synchronously when code
+// changes a property that notifies, and shows itself through a Qt widget that
+// only this layer touches.
+//
+// Notifications are plain std::function members named after the event
+// (Click, Change, Scroll, GotFocus, LostFocus, KeyPress, MouseDown, ...); the
+// owner of the window assigns them. An unassigned notification does nothing.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "forms/raster.h"
+
+class QWidget;
+
+namespace forms {
+
+class Form;
+
+// Position and size in twips (15 twips to a pixel).
+struct Twips {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
+using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+using KeyHandler = std::function<void(int& keyAscii)>;
+
+class Control {
+ public:
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control();
+
+  const std::string& Name() const { return name_; }
+
+  // What code set, not what the screen shows: a control inside a hidden frame
+  // still reads Visible true.
+  bool Visible() const { return visible_; }
+  void SetVisible(bool v);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool e);
+  const std::string& ToolTipText() const { return toolTip_; }
+  void SetToolTipText(std::string text);
+
+  // Moves the keyboard focus here: LostFocus of the control that had it, then
+  // GotFocus here. Does nothing when the control cannot take the focus (hidden,
+  // disabled or not focusable), or already has it.
+  void SetFocus();
+  bool HasFocus() const;
+  bool CanTakeFocus() const;
+  // Shown on screen and enabled, its containers included: a user can reach it.
+  bool Reachable() const;
+
+  void Move(const Twips& t);
+  const Twips& Position() const { return twips_; }
+  void SetFont(const std::string& family, int pointSize, bool bold);
+
+  std::function<void()> GotFocus;
+  std::function<void()> LostFocus;
+  KeyHandler KeyPress;
+
+  // Property by name as automation prints it; false when the control has none.
+  virtual bool Property(std::string_view prop, std::string& out) const;
+
+  QWidget* Widget() const { return widget_; }
+  Form& Owner() const { return form_; }
+
+ protected:
+  Control(Form& form, std::string name, QWidget* widget);
+  void SyncVisibility();
+
+  Form& form_;
+  std::string name_;
+  QWidget* widget_;  // owned by Qt's parent chain
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string toolTip_;
+  Twips twips_;
+};
+
+class TextBox : public Control {
+ public:
+  TextBox(Form& form, std::string name, Control* parent);
+  const std::string& Text() const { return text_; }
+  void SetText(std::string text);
+  // The text read as a whole number; a text that is not a number reads as its
+  // leading number (0 when none). Cached until the text changes.
+  double Number() const;
+  int SelStart() const;
+  void SetSelStart(int s);
+  int SelLength() const;
+  void SetSelLength(int n);
+  bool Property(std::string_view prop, std::string& out) const override;
+
+  // The user's typing: the text changes without any notification.
+  void UserEdited(std::string text);
+  void UserTyped(std::string text);
+
+ private:
+  std::string text_;
+  mutable double number_ = 0;
+  mutable bool numberValid_ = false;
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox(Form& form, std::string name, Control* parent);
+  int Value() const { return value_; }  // 0 clear, 1 checked, 2 grey
+  // Raises Click when the value changes.
+  void SetValue(int v);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string c);
+  std::function<void()> Click;
+  bool Property(std::string_view prop, std::string& out) const override;
+  void UserClicked();  // the user toggled the box
+
+ private:
+  int value_ = 0;
+  std::string caption_;
+};
+
+class OptionButton : public Control {
+ public:
+  OptionButton(Form& form, std::string name, Control* parent);
+  bool Value() const { return value_; }
+  // Setting true clears the other options of the same container and raises Click.
+  void SetValue(bool v);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string c);
+  std::function<void()> Click;
+  bool Property(std::string_view prop, std::string& out) const override;
+  void UserClicked();
+
+ private:
+  Control* container_;
+  bool value_ = false;
+  std::string caption_;
+};
+
+class CommandButton : public Control {
+ public:
+  CommandButton(Form& form, std::string name, Control* parent);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string c);
+  uint32_t BackColor() const { return backColor_; }
+  void SetBackColor(uint32_t bgr);
+  std::function<void()> Click;
+  MouseHandler MouseDown;
+  MouseHandler MouseUp;
+  bool Property(std::string_view prop, std::string& out) const override;
+
+ private:
+  std::string caption_;
+  uint32_t backColor_ = 0xC0C0C0;
+};
+
+class Label : public Control {
+ public:
+  Label(Form& form, std::string name, Control* parent);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string c);
+  // The caption set to a whole number's text; costs nothing when the caption
+  // already shows that number (the drawing sets it at every step).
+  void SetCaptionNumber(long long n);
+  bool FontUnderline() const { return underline_; }
+  void SetFontUnderline(bool u);
+  uint32_t ForeColor() const { return foreColor_; }
+  void SetForeColor(uint32_t bgr);
+  std::function<void()> Click;
+  bool Property(std::string_view prop, std::string& out) const override;
+
+ private:
+  std::string caption_;
+  long long shownNumber_ = 0;
+  bool showsNumber_ = false;
+  bool underline_ = false;
+  uint32_t foreColor_ = 0;
+};
+
+class Frame : public Control {
+ public:
+  Frame(Form& form, std::string name, Control* parent);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string c);
+  bool Property(std::string_view prop, std::string& out) const override;
+
+ private:
+  std::string caption_;
+};
+
+class ScrollBar : public Control {
+ public:
+  ScrollBar(Form& form, std::string name, Control* parent);
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  void SetMin(int v);
+  void SetMax(int v);
+  int Value() const { return value_; }
+  // Raises Change when the value changes (clamped to Min..Max).
+  void SetValue(int v);
+  void SetLargeChange(int v);
+  std::function<void()> Change;
+  std::function<void()> Scroll;
+  bool Property(std::string_view prop, std::string& out) const override;
+
+  // The user's actions: a thumb drag through positions (Scroll at each, one
+  // Change at the release) and a click on the track that sets the value.
+  void UserDragTo(int v);
+  void UserRelease();
+  void UserSet(int v);
+
+ private:
+  void ShowValue();
+  int min_ = 0, max_ = 32767, value_ = 0, largeChange_ = 1;
+  bool dragging_ = false;
+};
+
+// A picture: a whole image, or empty (a picture box with an empty picture
+// shows only its background colour).
+struct Picture {
+  std::shared_ptr<const raster::Image> image;
+  bool Empty() const { return !image; }
+};
+
+class PictureBox : public Control {
+ public:
+  // A visible picture box shows its image on screen; an invisible one is only
+  // a buffer.
+  PictureBox(Form& form, std::string name, Control* parent, bool shown);
+
+  // Size of the persistent image in pixels; the image is cleared to BackColor.
+  void SetPixelSize(int width, int height);
+  int PixelWidth() const { return image_.width; }
+  int PixelHeight() const { return image_.height; }
+
+  // User scale: ScaleMode 0 with the four scale properties.
+  int ScaleMode() const { return scaleMode_; }
+  void SetScaleMode(int m) { scaleMode_ = m; }
+  double ScaleLeft() const { return map_.scaleLeft; }
+  double ScaleTop() const { return map_.scaleTop; }
+  double ScaleWidth() const { return map_.scaleWidth; }
+  double ScaleHeight() const { return map_.scaleHeight; }
+  void SetScaleLeft(double v) { map_.scaleLeft = v; }
+  void SetScaleTop(double v) { map_.scaleTop = v; }
+  void SetScaleWidth(double v) { map_.scaleWidth = v; }
+  void SetScaleHeight(double v) { map_.scaleHeight = v; }
+  const raster::Mapping& Mapping() const { return map_; }
+
+  uint32_t ForeColor() const { return foreColor_; }
+  void SetForeColor(uint32_t bgr) { foreColor_ = bgr; }
+  uint32_t BackColor() const { return backColor_; }
+  // A new background colour erases the drawing.
+  void SetBackColor(uint32_t bgr);
+  int DrawWidth() const { return drawWidth_; }
+  void SetDrawWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
+  int FillStyle() const { return fillStyle_; }
+  void SetFillStyle(int s) { fillStyle_ = s; }
+  uint32_t FillColor() const { return fillColor_; }
+  void SetFillColor(uint32_t c) { fillColor_ = c; }
+  int MousePointer() const { return mousePointer_; }
+  void SetMousePointer(int p);
+
+  // Line in ForeColor and DrawWidth between two points in scale units.
+  void Line(float x1, float y1, float x2, float y2);
+  // Colour 0x00BBGGRR of the point, -1 outside the picture.
+  int64_t Point(float x, float y) const;
+
+  // A copy of the shown image.
+  Picture Image() const;
+  // What was last assigned to Picture (the buffers keep their picture here).
+  const Picture& GetPicture() const { return picture_; }
+  // Replaces the whole image: an empty picture leaves only BackColor.
+  void SetPicture(const Picture& p);
+
+  raster::Image& Raster() { return image_; }
+  const raster::Image& Raster() const { return image_; }
+  // Marks pixels as changed; the screen shows them at its next refresh (at
+  // most about 60 times a second, only the changed area).
+  void Invalidate(const raster::Rect& r) { dirty_.Add(r); }
+  void InvalidateAll();
+  // The changed area since the last call, for the screen.
+  raster::Rect TakeDirty();
+
+  MouseHandler MouseDown;
+  MouseHandler MouseUp;
+  MouseHandler MouseMove;
+
+  bool Property(std::string_view prop, std::string& out) const override;
+
+ private:
+  raster::Image image_;
+  raster::Mapping map_;
+  raster::Rect dirty_;
+  Picture picture_;
+  int scaleMode_ = 1;
+  uint32_t foreColor_ = 0;
+  uint32_t backColor_ = 0xFFFFFF;
+  int drawWidth_ = 1;
+  int fillStyle_ = 1;
+  uint32_t fillColor_ = 0;
+  int mousePointer_ = 0;
+};
+
+}  // namespace forms

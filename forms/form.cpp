@@ -1,0 +1,116 @@
+#include "forms/form.h"
+
+#include <QApplication>
+#include <QMetaObject>
+#include <QScreen>
+#include <QWidget>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <unordered_map>
+
+namespace forms {
+
+struct Form::Hooks {
+  std::unordered_map<const QWidget*, Control*> byWidget;
+  QMetaObject::Connection focusConnection;
+};
+
+Form::Form(std::string name, Services& services)
+    : name_(std::move(name)), services_(services), window_(new QWidget), hooks_(new Hooks) {
+  window_->setObjectName(QString::fromStdString(name_));
+  // The program sees the focus move only between its own controls: a dialog
+  // opening or another program taking over leaves the focused control as it is.
+  hooks_->focusConnection = QObject::connect(
+      qApp, &QApplication::focusChanged, window_,
+      [this](QWidget*, QWidget* now) { OnQtFocusChanged(now); });
+}
+
+Form::~Form() {
+  QObject::disconnect(hooks_->focusConnection);
+  delete window_;
+}
+
+void Form::SetCaption(const std::string& caption) {
+  window_->setWindowTitle(QString::fromStdString(caption));
+}
+
+void Form::SetPixelSize(int width, int height) { window_->resize(width, height); }
+int Form::PixelWidth() const { return window_->width(); }
+int Form::PixelHeight() const { return window_->height(); }
+
+void Form::Show(bool fullScreen) {
+  if (fullScreen)
+    window_->showFullScreen();
+  else
+    window_->show();
+  window_->activateWindow();
+}
+
+void Form::Hide() { window_->hide(); }
+
+void Form::Register(Control* c) {
+  controls_.push_back(c);
+  if (c->Widget()) hooks_->byWidget[c->Widget()] = c;
+}
+
+Control* Form::Find(std::string_view name) const {
+  for (Control* c : controls_)
+    if (c->Name() == name) return c;
+  return nullptr;
+}
+
+void Form::MoveFocus(Control* to) {
+  if (!to || to == focused_) return;
+  Control* from = focused_;
+  focused_ = to;
+  if (to->Widget() && !to->Widget()->hasFocus()) {
+    movingFocus_ = true;
+    to->Widget()->setFocus(Qt::OtherFocusReason);
+    movingFocus_ = false;
+  }
+  if (from) Raise(from->LostFocus);
+  // The LostFocus handler may itself have moved the focus on.
+  if (focused_ == to) Raise(to->GotFocus);
+}
+
+void Form::OnQtFocusChanged(QWidget* now) {
+  if (movingFocus_ || !now) return;
+  for (QWidget* w = now; w; w = w->parentWidget()) {
+    auto it = hooks_->byWidget.find(w);
+    if (it != hooks_->byWidget.end()) {
+      if (it->second != focused_) MoveFocus(it->second);
+      return;
+    }
+    if (w == window_) return;
+  }
+}
+
+void Form::Raise(const std::function<void()>& handler) {
+  if (!handler) return;
+  ++running_;
+  handler();
+  --running_;
+}
+
+void Form::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void Form::Post(std::function<void()> call) {
+  QMetaObject::invokeMethod(window_, std::move(call), Qt::QueuedConnection);
+}
+
+double SteadySeconds() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void Form::EndProgram(int code) {
+  if (OnEnd) OnEnd(code);
+  std::cout.flush();
+  std::cerr.flush();
+  std::fflush(nullptr);
+  std::_Exit(code);
+}
+
+}  // namespace forms

@@ -1,0 +1,85 @@
+#pragma once
+// A top-level window and the runtime around it: the controls registered by
+// name, the keyboard focus as the program sees it (moves between its own
+// controls only), the yield to the event queue, and the count of handlers
+// running.
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/controls.h"
+#include "forms/services.h"
+
+class QWidget;
+
+namespace forms {
+
+class Form {
+ public:
+  Form(std::string name, Services& services);
+  ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& Name() const { return name_; }
+  Services& Machine() const { return services_; }
+  QWidget* Widget() const { return window_; }
+
+  void SetCaption(const std::string& caption);
+  // Client size in pixels.
+  void SetPixelSize(int width, int height);
+  int PixelWidth() const;
+  int PixelHeight() const;
+  void Show(bool fullScreen);
+  void Hide();
+
+  void Register(Control* c);
+  Control* Find(std::string_view name) const;
+  const std::vector<Control*>& Controls() const { return controls_; }
+
+  // The control that has the focus as the program sees it (null before the
+  // first focus move).
+  Control* Focused() const { return focused_; }
+  // Raises LostFocus of the focused control and GotFocus of `to`, in that
+  // order, when the focus really moves to another control.
+  void MoveFocus(Control* to);
+
+  // Runs a notification as a handler: counted while it runs.
+  void Raise(const std::function<void()>& handler);
+  int HandlersRunning() const { return running_; }
+
+  // The yield: runs the pending window events (the canvases show what was
+  // drawn at most about 60 times a second), then returns.
+  // This may re-enter any handler of the window, a nested drawing included.
+  void DoEvents();
+
+  // Ends the program at once, whatever is running (also from inside a yield):
+  // no window is unloaded and nothing is saved. OnEnd may change the exit code.
+  [[noreturn]] void EndProgram(int code);
+  std::function<void(int&)> OnEnd;
+
+  // Queues a call behind the window events already waiting (automation
+  // delivers its user actions this way).
+  void Post(std::function<void()> call);
+
+ private:
+  void OnQtFocusChanged(QWidget* now);
+
+  std::string name_;
+  Services& services_;
+  QWidget* window_;
+  std::vector<Control*> controls_;
+  Control* focused_ = nullptr;
+  bool movingFocus_ = false;
+  int running_ = 0;
+  struct Hooks;
+  std::unique_ptr<Hooks> hooks_;
+};
+
+// Monotonic seconds, for screen refresh pacing only.
+double SteadySeconds();
+
+
+}  // namespace forms

@@ -1,0 +1,92 @@
+// The desktop machine: the real clock, the screen, Qt's dialogs and image codecs.
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QTime>
+
+#include "forms/scripted_services.h"
+
+namespace forms {
+namespace {
+
+// "Bitmap files (*.bmp)|*.bmp" -> "Bitmap files (*.bmp) (*.bmp)" as Qt wants it.
+QString QtFilter(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split('|');
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + parts[i + 1] + ")";
+  return out.join(";;");
+}
+
+class DesktopServices : public Services {
+ public:
+  double Timer() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+  int ScreenWidth() override { return Screen()->geometry().width(); }
+  int ScreenHeight() override { return Screen()->geometry().height(); }
+  int ColorDepth() override { return Screen()->depth(); }
+  std::string CurrentFolder() override { return QDir::currentPath().toStdString(); }
+  void SetCurrentFolder(const std::string& folder) override {
+    QDir::setCurrent(QString::fromStdString(folder));
+  }
+
+  std::optional<std::string> ShowOpen(const FileDialogRequest& r) override {
+    return Accepted(QFileDialog::getOpenFileName(nullptr, QString::fromStdString(r.title),
+                                                 QString::fromStdString(r.initDir), QtFilter(r.filter)));
+  }
+  std::optional<std::string> ShowSave(const FileDialogRequest& r) override {
+    // Qt's save dialog asks before overwriting unless told not to.
+    const auto options = (r.flags & 2) ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
+    return Accepted(QFileDialog::getSaveFileName(nullptr, QString::fromStdString(r.title),
+                                                 QString::fromStdString(r.initDir), QtFilter(r.filter),
+                                                 nullptr, options));
+  }
+  std::optional<uint32_t> ShowColor(uint32_t start) override {
+    const QColor c = QColorDialog::getColor(QColor::fromRgb(raster::ToPixel(start)));
+    if (!c.isValid()) return std::nullopt;
+    return raster::FromPixel(c.rgb());
+  }
+  std::optional<PrintChoice> ShowPrinter() override { return std::nullopt; }
+  std::optional<raster::Image> LoadPicture(const std::string& path) override {
+    return LoadPictureFile(path);
+  }
+  bool SavePicture(const raster::Image& image, const std::string& path) override {
+    return SavePictureFile(image, path);
+  }
+
+ private:
+  static QScreen* Screen() { return QGuiApplication::primaryScreen(); }
+  std::optional<std::string> Accepted(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    SetCurrentFolder(QFileInfo(path).absolutePath().toStdString());
+    return path.toStdString();
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Services> MakeDesktopServices() { return std::make_unique<DesktopServices>(); }
+
+std::optional<raster::Image> LoadPictureFile(const std::string& path) {
+  QImage img;
+  if (!img.load(QString::fromStdString(path))) return std::nullopt;
+  img = img.convertToFormat(QImage::Format_RGB32);
+  raster::Image out(img.width(), img.height(), 0);
+  for (int y = 0; y < img.height(); ++y) {
+    const auto* src = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
+    std::copy_n(src, img.width(), out.Row(y));
+  }
+  return out;
+}
+
+bool SavePictureFile(const raster::Image& image, const std::string& path) {
+  const QImage view(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                    image.width * 4, QImage::Format_RGB32);
+  const QString p = QString::fromStdString(path);
+  const char* format = p.endsWith(".png", Qt::CaseInsensitive) ? "PNG" : "BMP";
+  return view.convertToFormat(QImage::Format_RGB888).save(p, format);
+}
+
+}  // namespace forms

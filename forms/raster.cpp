@@ -1,0 +1,297 @@
+#include "forms/raster.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cmath>
+#include <utility>
+
+namespace raster {
+
+void Rect::Add(const Rect& r) {
+  if (r.Empty()) return;
+  if (Empty()) {
+    *this = r;
+    return;
+  }
+  x0 = std::min(x0, r.x0);
+  y0 = std::min(y0, r.y0);
+  x1 = std::max(x1, r.x1);
+  y1 = std::max(y1, r.y1);
+}
+
+void Rect::Add(int x, int y) { Add(Rect{x, y, x, y}); }
+
+Image::Image(int w, int h, uint32_t bgr)
+    : width(std::max(w, 0)),
+      height(std::max(h, 0)),
+      pixels(static_cast<size_t>(std::max(w, 0)) * static_cast<size_t>(std::max(h, 0)),
+             ToPixel(bgr)) {}
+
+int64_t Image::Get(int x, int y) const {
+  if (!Contains(x, y)) return -1;
+  return FromPixel(Row(y)[x]);
+}
+
+void Image::Fill(uint32_t bgr) { std::fill(pixels.begin(), pixels.end(), ToPixel(bgr)); }
+
+namespace {
+
+using i64 = long long;
+using i128 = __int128;
+
+i128 FloorDiv(i128 a, i128 b) {  // b > 0
+  i128 q = a / b;
+  if (a % b != 0 && a < 0) --q;
+  return q;
+}
+i128 CeilDiv(i128 a, i128 b) { return -FloorDiv(-a, b); }
+
+// One-pixel line along its major axis u (x or y) with minor axis v. The
+// pixels are u0 + i, v0 + sv * o(i) for i = 0..du with
+// o(i) = floor((2 i dv + du) / (2 du)), i.e. the minor offset rounded half up.
+// Because o(i) is monotonic, the indices whose pixel lies inside the image form
+// one interval, found by solving the bounds instead of walking to them; the
+// walk then starts with the exact error term of its first pixel, so a clipped
+// line has the same pixels as the unclipped one would have inside the image.
+struct Axis {
+  i64 u0, v0, du, dv;
+  int sv;
+  i64 uMax, vMax;  // last pixel index along u and v
+};
+
+// Smallest i with o(i) >= m, or du + 1 when none.
+i64 FirstAtLeast(const Axis& a, i64 m) {
+  if (m <= 0) return 0;
+  if (a.dv == 0) return a.du + 1;
+  const i128 i = CeilDiv(static_cast<i128>(2) * m * a.du - a.du, static_cast<i128>(2) * a.dv);
+  return i > a.du ? a.du + 1 : static_cast<i64>(i);
+}
+// Largest i with o(i) <= m, or -1 when none.
+i64 LastAtMost(const Axis& a, i64 m) {
+  if (m < 0) return -1;
+  if (a.dv == 0) return a.du;
+  const i128 i =
+      CeilDiv(static_cast<i128>(2) * (m + 1) * a.du - a.du, static_cast<i128>(2) * a.dv) - 1;
+  return i > a.du ? a.du : static_cast<i64>(i);
+}
+
+i64 Offset(const Axis& a, i64 i) {
+  return static_cast<i64>((static_cast<i128>(2) * i * a.dv + a.du) / (static_cast<i128>(2) * a.du));
+}
+
+Rect ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour) {
+  const i64 adx = std::abs(static_cast<i64>(x1) - x0);
+  const i64 ady = std::abs(static_cast<i64>(y1) - y0);
+  if (adx == 0 && ady == 0) {
+    if (!img.Contains(x0, y0)) return Rect{};
+    img.Row(y0)[x0] = colour;
+    return Rect{x0, y0, x0, y0};
+  }
+  const bool xMajor = adx >= ady;
+  // Always walk the major axis upwards, so that a segment gives the same
+  // pixels whichever end it is drawn from.
+  if ((xMajor && x0 > x1) || (!xMajor && y0 > y1)) {
+    std::swap(x0, x1);
+    std::swap(y0, y1);
+  }
+  Axis a;
+  if (xMajor) {
+    a = Axis{x0, y0, adx, ady, y1 >= y0 ? 1 : -1, img.width - 1, img.height - 1};
+  } else {
+    a = Axis{y0, x0, ady, adx, x1 >= x0 ? 1 : -1, img.height - 1, img.width - 1};
+  }
+
+  i64 first = 0, last = a.du;
+  const bool inside = img.Contains(x0, y0) && img.Contains(x1, y1);
+  if (!inside) {
+    first = std::max<i64>(first, -a.u0);
+    last = std::min<i64>(last, a.uMax - a.u0);
+    if (a.sv > 0) {
+      first = std::max(first, FirstAtLeast(a, -a.v0));
+      last = std::min(last, LastAtMost(a, a.vMax - a.v0));
+    } else {
+      first = std::max(first, FirstAtLeast(a, a.v0 - a.vMax));
+      last = std::min(last, LastAtMost(a, a.v0));
+    }
+    if (first > last) return Rect{};
+  }
+
+  const i64 twoDu = 2 * a.du, twoDv = 2 * a.dv;
+  const i128 startNum = static_cast<i128>(2) * first * a.dv + a.du;
+  i64 rem = static_cast<i64>(startNum % twoDu);
+  const i64 u = a.u0 + first;
+  const i64 v = a.v0 + a.sv * static_cast<i64>(startNum / twoDu);
+  const i64 uEnd = a.u0 + last;
+  const i64 vEnd = a.v0 + a.sv * Offset(a, last);
+
+  const ptrdiff_t stride = img.width;
+  const ptrdiff_t uStep = xMajor ? 1 : stride;
+  const ptrdiff_t vStep = xMajor ? a.sv * stride : a.sv;
+  uint32_t* p = xMajor ? img.Row(static_cast<int>(v)) + u : img.Row(static_cast<int>(u)) + v;
+  *p = colour;
+  for (i64 n = last - first; n > 0; --n) {
+    rem += twoDv;
+    if (rem >= twoDu) {
+      rem -= twoDu;
+      p += vStep;
+    }
+    p += uStep;
+    *p = colour;
+  }
+
+  Rect r;
+  if (xMajor) {
+    r = Rect{static_cast<int>(u), static_cast<int>(std::min(v, vEnd)), static_cast<int>(uEnd),
+             static_cast<int>(std::max(v, vEnd))};
+  } else {
+    r = Rect{static_cast<int>(std::min(v, vEnd)), static_cast<int>(u),
+             static_cast<int>(std::max(v, vEnd)), static_cast<int>(uEnd)};
+  }
+  return r;
+}
+
+// Interval [lo, hi] of x, growing a running union.
+struct Span {
+  double lo = INFINITY, hi = -INFINITY;
+  void Add(double a, double b) {
+    if (a > b) return;
+    lo = std::min(lo, a);
+    hi = std::max(hi, b);
+  }
+};
+
+// Width > 1: the capsule of radius width/2 round the segment, filled row by
+// row. The capsule is convex, so each row is one run: the union of the runs of
+// the two end discs and of the band between them.
+Rect ThickLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, int width) {
+  const double r = width / 2.0;
+  const double r2 = r * r;
+  // Exact ties (a centre at exactly width/2) count as inside; the slack only
+  // absorbs the rounding of the solved run ends.
+  const double slack = 1e-7;
+  const double ax = x0, ay = y0, bx = x1, by = y1;
+  const double dx = bx - ax, dy = by - ay;
+  const double len = std::sqrt(dx * dx + dy * dy);
+
+  const double top = std::max(std::floor(std::min(ay, by) - r), 0.0);
+  const double bottom = std::min(std::ceil(std::max(ay, by) + r), img.height - 1.0);
+  Rect changed;
+  for (double y = top; y <= bottom; y += 1) {
+    Span s;
+    for (int e = 0; e < 2; ++e) {
+      const double px = e ? bx : ax, py = e ? by : ay;
+      const double h = r2 - (y - py) * (y - py);
+      if (h >= 0) {
+        const double w = std::sqrt(h);
+        s.Add(px - w, px + w);
+      }
+    }
+    if (len > 0) {
+      // Band: distance to the line at most r, and between the perpendiculars
+      // through both ends.
+      bool inBand = true;
+      double lo = -INFINITY, hi = INFINITY;
+      if (dy != 0) {
+        const double xc = ax + dx * ((y - ay) / dy);
+        const double half = r * len / std::fabs(dy);
+        lo = xc - half;
+        hi = xc + half;
+      } else {
+        inBand = std::fabs(y - ay) <= r;
+      }
+      if (dx != 0) {
+        double e0 = ax - dy * ((y - ay) / dx);
+        double e1 = bx - dy * ((y - by) / dx);
+        if (e0 > e1) std::swap(e0, e1);
+        lo = std::max(lo, e0);
+        hi = std::min(hi, e1);
+      } else {
+        const double t = dy * (y - ay);
+        inBand = inBand && t >= 0 && t <= dy * dy;
+      }
+      if (inBand) s.Add(lo, hi);
+    }
+    if (s.lo > s.hi) continue;
+    const double first = std::max(std::ceil(s.lo - slack), 0.0);
+    const double last = std::min(std::floor(s.hi + slack), img.width - 1.0);
+    if (first > last) continue;
+    const int yi = static_cast<int>(y);
+    const int xa = static_cast<int>(first), xb = static_cast<int>(last);
+    std::fill(img.Row(yi) + xa, img.Row(yi) + xb + 1, colour);
+    changed.Add(Rect{xa, yi, xb, yi});
+  }
+  return changed;
+}
+
+}  // namespace
+
+Rect DrawLine(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int width) {
+  if (img.width <= 0 || img.height <= 0) return Rect{};
+  const uint32_t colour = ToPixel(bgr);
+  if (width <= 1) return ThinLine(img, x0, y0, x1, y1, colour);
+  return ThickLine(img, x0, y0, x1, y1, colour, width);
+}
+
+Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill) {
+  constexpr uint32_t kRgb = 0x00FFFFFFu;
+  // Compare colours only: a loaded picture may carry another alpha.
+  const uint32_t want = ToPixel(target) & kRgb;
+  const uint32_t paint = ToPixel(fill);
+  if (!img.Contains(x, y) || (paint & kRgb) == want || (img.Row(y)[x] & kRgb) != want) return Rect{};
+
+  const int w = img.width, h = img.height;
+  Rect changed;
+  std::vector<std::pair<int, int>> stack;
+  stack.emplace_back(x, y);
+  // Pushes one seed per run of target pixels in row `row` between l and r:
+  // only pixels straight above or below a filled run are 4-connected to it.
+  auto pushRuns = [&](int row, int l, int r) {
+    const uint32_t* line = img.Row(row);
+    int i = l;
+    while (i <= r) {
+      while (i <= r && (line[i] & kRgb) != want) ++i;
+      if (i > r) break;
+      stack.emplace_back(i, row);
+      while (i <= r && (line[i] & kRgb) == want) ++i;
+    }
+  };
+  while (!stack.empty()) {
+    const auto [sx, sy] = stack.back();
+    stack.pop_back();
+    uint32_t* line = img.Row(sy);
+    if ((line[sx] & kRgb) != want) continue;  // filled since it was pushed
+    int l = sx, r = sx;
+    while (l > 0 && (line[l - 1] & kRgb) == want) --l;
+    while (r < w - 1 && (line[r + 1] & kRgb) == want) ++r;
+    std::fill(line + l, line + r + 1, paint);
+    changed.Add(Rect{l, sy, r, sy});
+    if (sy > 0) pushRuns(sy - 1, l, r);
+    if (sy < h - 1) pushRuns(sy + 1, l, r);
+  }
+  return changed;
+}
+
+namespace {
+
+// Far enough outside any image that a line to it is still drawn in the right
+// direction, small enough that pixel arithmetic on it never overflows.
+constexpr double kPixelLimit = 1e9;
+constexpr int kNotANumberPixel = INT_MIN / 2;
+
+int ToPixelIndex(double v) {
+  if (std::isnan(v)) return kNotANumberPixel;
+  v = std::floor(v);
+  if (v < -kPixelLimit) return static_cast<int>(-kPixelLimit);
+  if (v > kPixelLimit) return static_cast<int>(kPixelLimit);
+  return static_cast<int>(v);
+}
+
+}  // namespace
+
+int Mapping::PixelX(double x) const { return ToPixelIndex((x - scaleLeft) * width / scaleWidth); }
+int Mapping::PixelY(double y) const { return ToPixelIndex((y - scaleTop) * height / scaleHeight); }
+double Mapping::UnitX(int px) const { return scaleLeft + px * scaleWidth / width; }
+double Mapping::UnitY(int py) const { return scaleTop + py * scaleHeight / height; }
+
+}  // namespace raster

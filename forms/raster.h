@@ -1,0 +1,67 @@
+#pragma once
+// The canvas raster: a persistent 32-bit image with the line and the flood
+// fill that draw into it, and the mapping from canvas scale units to pixels.
+// No Qt here; the on-screen canvas shows this image.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace raster {
+
+// Colours at the program's interface are 0x00BBGGRR; pixels in the image are
+// stored as 0xFFRRGGBB so that the screen can show the buffer as it is.
+constexpr uint32_t ToPixel(uint32_t bgr) {
+  return 0xFF000000u | ((bgr & 0xFFu) << 16) | (bgr & 0xFF00u) | ((bgr >> 16) & 0xFFu);
+}
+constexpr uint32_t FromPixel(uint32_t px) {
+  return ((px >> 16) & 0xFFu) | (px & 0xFF00u) | ((px & 0xFFu) << 16);
+}
+
+// A pixel rectangle, x0..x1 and y0..y1 inclusive; empty when x0 > x1.
+struct Rect {
+  int x0 = 1, y0 = 1, x1 = 0, y1 = 0;
+  bool Empty() const { return x0 > x1 || y0 > y1; }
+  void Add(const Rect& r);
+  void Add(int x, int y);
+};
+
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;  // row-major, 0xFFRRGGBB
+
+  Image() = default;
+  Image(int w, int h, uint32_t bgr);
+  uint32_t* Row(int y) { return pixels.data() + static_cast<size_t>(y) * width; }
+  const uint32_t* Row(int y) const { return pixels.data() + static_cast<size_t>(y) * width; }
+  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+  // Colour 0x00BBGGRR at (x, y); -1 outside the image.
+  int64_t Get(int x, int y) const;
+  void Fill(uint32_t bgr);
+};
+
+// A line from (x0, y0) to (x1, y1) in pixels, both end points included.
+// width <= 1: a one-pixel Bresenham line; wider: every pixel whose centre lies
+// within width/2 of the segment (a line with round caps). Clipped to the
+// image. Returns the rectangle of pixels it may have changed (clipped).
+Rect DrawLine(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int width);
+
+// Flood fill of the surface around (x, y): every 4-connected pixel of the
+// colour `target` (0x00BBGGRR) reachable from (x, y) becomes `fill`. Nothing
+// happens when (x, y) is outside the image, is not of the target colour, or
+// fill equals target. Returns the changed rectangle.
+Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill);
+
+// Canvas scale units to pixels: the canvas's ScaleLeft/ScaleTop/ScaleWidth/
+// ScaleHeight over an image of width x height pixels. A unit coordinate maps
+// to the pixel whose span contains it (floor).
+struct Mapping {
+  double scaleLeft = 0, scaleTop = 0, scaleWidth = 1, scaleHeight = 1;
+  int width = 1, height = 1;
+  int PixelX(double x) const;
+  int PixelY(double y) const;
+  double UnitX(int px) const;  // left edge of pixel px in units
+  double UnitY(int py) const;
+};
+
+}  // namespace raster

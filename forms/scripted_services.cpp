@@ -1,0 +1,72 @@
+#include "forms/scripted_services.h"
+
+#include <filesystem>
+
+namespace forms {
+
+ScriptedServices::ScriptedServices(int screenWidth, int screenHeight, int colorDepth)
+    : width_(screenWidth), height_(screenHeight), depth_(colorDepth) {}
+
+double ScriptedServices::Timer() {
+  const double now = clock_;
+  clock_ += clockStep_;
+  if (clock_ >= 86400) clock_ -= 86400;
+  return now;
+}
+
+std::string ScriptedServices::CurrentFolder() { return std::filesystem::current_path().string(); }
+
+void ScriptedServices::SetCurrentFolder(const std::string& folder) {
+  std::error_code ec;
+  std::filesystem::current_path(folder, ec);
+}
+
+std::optional<DialogAnswer> ScriptedServices::Take(DialogAnswer::Kind kind) {
+  if (answers_.empty()) return std::nullopt;
+  DialogAnswer a = answers_.front();
+  answers_.pop_front();
+  if (a.kind != kind) return std::nullopt;  // a cancel, or an answer meant for another dialog
+  return a;
+}
+
+std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind,
+                                                      const FileDialogRequest& request) {
+  lastRequest_ = request;
+  auto a = Take(kind);
+  if (!a) return std::nullopt;
+  // An accepted file dialog makes the file's folder the current folder.
+  const auto folder = std::filesystem::absolute(a->path).parent_path();
+  if (!folder.empty()) SetCurrentFolder(folder.string());
+  return a->path;
+}
+
+std::optional<std::string> ScriptedServices::ShowOpen(const FileDialogRequest& request) {
+  return TakeFile(DialogAnswer::Kind::Open, request);
+}
+
+std::optional<std::string> ScriptedServices::ShowSave(const FileDialogRequest& request) {
+  return TakeFile(DialogAnswer::Kind::Save, request);
+}
+
+std::optional<uint32_t> ScriptedServices::ShowColor(uint32_t startColor) {
+  lastColorStart_ = startColor;
+  auto a = Take(DialogAnswer::Kind::Color);
+  if (!a) return std::nullopt;
+  return a->color;
+}
+
+std::optional<PrintChoice> ScriptedServices::ShowPrinter() {
+  auto a = Take(DialogAnswer::Kind::Print);
+  if (!a) return std::nullopt;
+  return a->print;
+}
+
+std::optional<raster::Image> ScriptedServices::LoadPicture(const std::string& path) {
+  return LoadPictureFile(path);
+}
+
+bool ScriptedServices::SavePicture(const raster::Image& image, const std::string& path) {
+  return SavePictureFile(image, path);
+}
+
+}  // namespace forms

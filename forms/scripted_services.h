@@ -1,0 +1,65 @@
+#pragma once
+// The machine as headless runs and tests see it: a screen of a given size and
+// depth, a clock that advances a little at every reading (so that pauses end
+// without waiting on real seconds), and dialogs answered from a queue of
+// prepared answers (an unanswered dialog is cancelled).
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "forms/services.h"
+
+namespace forms {
+
+// One prepared answer for the next dialog.
+struct DialogAnswer {
+  enum class Kind { Open, Save, Color, Print, Cancel } kind = Kind::Cancel;
+  std::string path;
+  uint32_t color = 0;
+  PrintChoice print;
+};
+
+class ScriptedServices : public Services {
+ public:
+  ScriptedServices(int screenWidth, int screenHeight, int colorDepth);
+
+  double Timer() override;
+  int ScreenWidth() override { return width_; }
+  int ScreenHeight() override { return height_; }
+  int ColorDepth() override { return depth_; }
+  std::string CurrentFolder() override;
+  void SetCurrentFolder(const std::string& folder) override;
+  std::optional<std::string> ShowOpen(const FileDialogRequest& request) override;
+  std::optional<std::string> ShowSave(const FileDialogRequest& request) override;
+  std::optional<uint32_t> ShowColor(uint32_t startColor) override;
+  std::optional<PrintChoice> ShowPrinter() override;
+  std::optional<raster::Image> LoadPicture(const std::string& path) override;
+  bool SavePicture(const raster::Image& image, const std::string& path) override;
+
+  void Answer(DialogAnswer a) { answers_.push_back(std::move(a)); }
+  void SetClock(double seconds, double stepPerReading) { clock_ = seconds; clockStep_ = stepPerReading; }
+  // What the last dialog was set up with (tests check it).
+  const FileDialogRequest& LastFileRequest() const { return lastRequest_; }
+  uint32_t LastColorStart() const { return lastColorStart_; }
+
+ private:
+  std::optional<DialogAnswer> Take(DialogAnswer::Kind kind);
+  std::optional<std::string> TakeFile(DialogAnswer::Kind kind, const FileDialogRequest& request);
+
+  int width_, height_, depth_;
+  double clock_ = 43200;  // noon
+  double clockStep_ = 0.01;
+  std::deque<DialogAnswer> answers_;
+  FileDialogRequest lastRequest_;
+  uint32_t lastColorStart_ = 0;
+};
+
+// The machine of a desktop session: the real clock, screen, Qt's dialogs.
+std::unique_ptr<Services> MakeDesktopServices();
+
+// Picture files through Qt's image codecs: bitmaps to load, bitmaps (or PNG,
+// by the file's extension) to save.
+std::optional<raster::Image> LoadPictureFile(const std::string& path);
+bool SavePictureFile(const raster::Image& image, const std::string& path);
+
+}  // namespace forms

@@ -1,0 +1,52 @@
+#pragma once
+// Everything the program asks of the machine outside its window: the clock,
+// the random numbers, the screen, the current folder, the common dialog,
+// picture files. One interface, so that tests and headless runs can script it.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "forms/raster.h"
+
+namespace forms {
+
+// What the open and save dialogs are set up with before they are shown.
+struct FileDialogRequest {
+  int flags = 0;           // 4: no read-only box; 6: also ask before overwriting
+  std::string initDir;     // folder the dialog starts in
+  std::string title;       // "Open" or "Save"
+  std::string filter;      // description and pattern joined by "|"
+};
+
+struct PrintChoice {
+  int copies = 1;
+  int orientation = 1;  // 1 portrait, 2 landscape
+};
+
+class Services {
+ public:
+  virtual ~Services() = default;
+
+  // Seconds since midnight, with fractions.
+  virtual double Timer() = 0;
+
+  // Screen size in pixels and colour depth in bits per pixel (planes x bits).
+  virtual int ScreenWidth() = 0;
+  virtual int ScreenHeight() = 0;
+  virtual int ColorDepth() = 0;
+
+  virtual std::string CurrentFolder() = 0;
+  virtual void SetCurrentFolder(const std::string& folder) = 0;
+
+  // The common dialog. An empty result means the user cancelled.
+  virtual std::optional<std::string> ShowOpen(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> ShowSave(const FileDialogRequest& request) = 0;
+  virtual std::optional<uint32_t> ShowColor(uint32_t startColor) = 0;  // 0x00BBGGRR
+  virtual std::optional<PrintChoice> ShowPrinter() = 0;
+
+  // Picture files (bitmap, or PNG by extension when saving).
+  virtual std::optional<raster::Image> LoadPicture(const std::string& path) = 0;
+  virtual bool SavePicture(const raster::Image& image, const std::string& path) = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,159 @@
+#include "wheels/wheel_editor.h"
+
+#include <cmath>
+#include <string>
+
+#include "app/main_window.h"
+#include "engine/draw_driver.h"
+#include "engine/scale_fit.h"
+#include "forms/numbers.h"
+#include "random/closing_rotation.h"
+
+namespace wheels {
+namespace {
+
+int16_t Whole(double v) { return num::ToInt16(v); }
+bool SingleWheelMode(const app::TrochelaMain& w) { return w.ChkMulti.Value() == 0; }
+
+// Takes the wheel shown from the caption; the tables are never read outside
+// wheels 1..24.
+int TakeCurrentWheel(app::TrochelaMain& w) {
+  w.CurrentWheel = static_cast<int16_t>(CurrentWheelFromCaption(w));
+  return w.CurrentWheel;
+}
+bool IsWheel(int n) { return n >= 1 && n <= engine::kWheels; }
+
+void ShowWheelFromButtons(app::TrochelaMain& w, int n) {
+  w.LblScrollWheel.SetCaption("Wheel #" + std::to_string(n));
+  if (!IsWheel(n)) return;
+  auto& t = w.wheels;
+  w.TxtFixed.SetText(num::FormatNumber(t.WheelSize[n]));
+  w.TxtRatio1.SetText(num::FormatNumber(t.WheelRatio[n]));
+  w.ChkF.SetValue(t.RandomSizeFlag[n]);
+  w.ChkR1.SetValue(t.RandomRatioFlag[n]);
+  w.ScrollSetByCode = -1;
+  w.ScrollOffset.SetValue(Whole(t.WheelSize[n]));
+  w.ScrollSetByCode = -1;
+  w.ScrollRatio.SetValue(Whole(t.WheelRatio[n]));
+  w.TxtFixed.SetFocus();
+}
+
+// In multi-wheel mode a click on a wheel bar makes sure at least a little
+// more than one revolution is drawn.
+void RaiseRotationsToSeven(app::TrochelaMain& w) {
+  if (auto r = num::ParseNumber(w.TxtRotations.Text()); r && *r < 7) w.TxtRotations.SetText("7");
+}
+
+}  // namespace
+
+int CurrentWheelFromCaption(app::TrochelaMain& w) {
+  const std::string& caption = w.LblScrollWheel.Caption();
+  const std::string rest = caption.size() > 7 ? caption.substr(7) : std::string();
+  return num::ToInt16(num::Val(rest));
+}
+
+void WriteClosingRotations(app::TrochelaMain& w) {
+  if (auto n = rotation::ClosingRotationCount(w.wheels.WheelSize[1], w.wheels.WheelSize[2]))
+    w.TxtRotations.SetText(std::to_string(*n));
+}
+
+void CmdRightScrollWheel_Click(app::TrochelaMain& w) {
+  int n = TakeCurrentWheel(w) + 1;
+  if (n == engine::WheelLimit(w) + 1) n = 1;
+  ShowWheelFromButtons(w, n);
+}
+
+void CmdLeftScrollWheel_Click(app::TrochelaMain& w) {
+  int n = TakeCurrentWheel(w) - 1;
+  if (n == 0) n = engine::WheelLimit(w);
+  ShowWheelFromButtons(w, n);
+}
+
+void TxtFixed_LostFocus(app::TrochelaMain& w) {
+  w.ScrollSetByCode = -1;
+  if (!num::ParseNumber(w.TxtFixed.Text())) w.TxtFixed.SetText("1");
+  if (SingleWheelMode(w)) w.TxtFixed.SetText(num::FormatNumber(std::floor(w.TxtFixed.Number())));
+  if (w.TxtFixed.Number() > 450) w.TxtFixed.SetText("450");
+  if (w.TxtFixed.Number() < -450) w.TxtFixed.SetText("-450");
+  if (w.TxtFixed.Number() == 0) w.TxtFixed.SetText("1");
+  const int n = TakeCurrentWheel(w);
+  if (IsWheel(n)) w.wheels.WheelSize[n] = w.TxtFixed.Number();
+  if (!w.DrawFromScroll) w.ScrollOffset.SetValue(Whole(w.TxtFixed.Number()));
+  if (SingleWheelMode(w)) WriteClosingRotations(w);
+  if (w.ChkScale.Value() != 0) engine::FitScale(w);
+}
+
+void TxtRatio1_LostFocus(app::TrochelaMain& w) {
+  w.ScrollSetByCode = -1;
+  if (!num::ParseNumber(w.TxtRatio1.Text())) w.TxtRatio1.SetText("1");
+  const int n = TakeCurrentWheel(w);
+  const double ratio = w.TxtRatio1.Number();
+  if (IsWheel(n)) w.wheels.WheelRatio[n] = ratio;
+  // The range widens to show the ratio and never narrows.
+  if (std::fabs(ratio) > w.ScrollRatio.Max()) {
+    w.ScrollRatio.SetMax(Whole(std::fabs(ratio)));
+    w.ScrollRatio.SetMin(-Whole(std::fabs(ratio)));
+  }
+  if (!w.DrawFromScroll) w.ScrollRatio.SetValue(Whole(ratio));
+}
+
+void ScrollOffset_Change(app::TrochelaMain& w) {
+  if (!w.ScrollSetByCode) {
+    const int n = TakeCurrentWheel(w);
+    w.TxtFixed.SetText(std::to_string(w.ScrollOffset.Value()));
+    if (IsWheel(n)) w.wheels.WheelSize[n] = w.ScrollOffset.Value();
+    if (SingleWheelMode(w) && !w.DrawingInProgress) {
+      if (n >= 1 && n <= 3 && w.wheels.WheelSize[n] == 0) {
+        w.wheels.WheelSize[n] = 1;
+        w.ScrollOffset.SetValue(1);  // runs this handler again, nested
+      }
+      WriteClosingRotations(w);
+    }
+    if (!SingleWheelMode(w) && !w.DrawingInProgress) RaiseRotationsToSeven(w);
+    if (w.ChkScale.Value() != 0) engine::FitScale(w);
+  }
+  w.ScrollSetByCode = 0;
+}
+
+void ScrollRatio_Change(app::TrochelaMain& w) {
+  if (!w.ScrollSetByCode) {
+    const int n = TakeCurrentWheel(w);
+    w.TxtRatio1.SetText(std::to_string(w.ScrollRatio.Value()));
+    if (IsWheel(n)) w.wheels.WheelRatio[n] = w.ScrollRatio.Value();
+    if (SingleWheelMode(w) && !w.DrawingInProgress) WriteClosingRotations(w);
+    if (!SingleWheelMode(w) && !w.DrawingInProgress) RaiseRotationsToSeven(w);
+    if (w.ChkScale.Value() != 0) engine::FitScale(w);
+  }
+  w.ScrollSetByCode = 0;
+}
+
+void ScrollSize_Change(app::TrochelaMain& w) {
+  if (!w.ScrollSetByCode) w.TxtPctScale.SetText(std::to_string(w.ScrollSize.Value()));
+  w.ScrollSetByCode = 0;
+}
+
+void ScrollOffset_Scroll(app::TrochelaMain& w) {
+  w.DrawFromScroll = -1;
+  w.ScrollSetByCode = -1;
+  w.TxtFixed.SetText(std::to_string(w.ScrollOffset.Value()));
+  TxtFixed_LostFocus(w);
+  engine::CmdDraw_Click(w);
+}
+
+void ScrollRatio_Scroll(app::TrochelaMain& w) {
+  w.DrawFromScroll = -1;
+  w.ScrollSetByCode = -1;
+  w.TxtRatio1.SetText(std::to_string(w.ScrollRatio.Value()));
+  TxtRatio1_LostFocus(w);
+  engine::CmdDraw_Click(w);
+}
+
+void ScrollSize_Scroll(app::TrochelaMain& w) {
+  w.DrawFromScroll = -1;
+  w.ScrollSetByCode = -1;
+  w.TxtPctScale.SetText(std::to_string(w.ScrollSize.Value()));
+  TxtFixed_LostFocus(w);
+  engine::CmdDraw_Click(w);
+}
+
+}  // namespace wheels
