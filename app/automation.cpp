@@ -41,7 +41,8 @@ size_t MinWords(const std::string& verb) {
   if (verb == "type" || verb == "edit") return 2;
   if (verb == "mousedown" || verb == "mouseup") return 4;
   if (verb == "mousemove" || verb == "pixel") return 3;
-  if (verb == "key" || verb == "drag" || verb == "scrollto" || verb == "dialog") return 3;
+  if (verb == "dialog") return 2;
+  if (verb == "key" || verb == "drag" || verb == "scrollto") return 3;
   return 3;  // expect
 }
 
@@ -267,8 +268,10 @@ void ScriptRunner::State::Step() {
     w.form.EndProgram(failures ? 1 : 0);
   }
   const ScriptLine& line = lines[next++];
-  if (line.words[0] != "idle") Run(line);
+  // The next line is queued first, so that it arrives inside this line's
+  // drawing when the line starts one, as a user's next click would.
   w.form.Post([this] { Step(); });
+  if (line.words[0] != "idle") Run(line);
 }
 
 ScriptRunner::ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine,

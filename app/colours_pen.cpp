@@ -23,7 +23,7 @@ void CmdSetForeColor_Click(TrochelaMain& w) {
 void CmdSetBackColor_Click(TrochelaMain& w) {
   const int depth = w.machine.ColorDepth();
   // The picture that the new background erases can come back with Backspace.
-  w.Undo.SetPicture(w.Canvas.Image());
+  w.Undo.SetPictureFromImage(w.Canvas);
   if (auto chosen = w.machine.ShowColor(w.Canvas.BackColor())) {
     w.Canvas.SetPicture({});
     Rgb c = Components(*chosen);

@@ -100,7 +100,7 @@ void RunDrawing(app::TrochelaMain& w, bool multi, Shape shape) {
 }  // namespace
 
 void CmdDraw_Click(app::TrochelaMain& w) {
-  w.Undo.SetPicture(w.Canvas.Image());
+  w.Undo.SetPictureFromImage(w.Canvas);
   if (w.DrawFromScroll) {
     w.DrawFromScroll = 0;
     if (w.ChkClear.Value() != 0)

@@ -43,6 +43,11 @@ Control::Control(Form& form, std::string name, QWidget* widget)
 
 Control::~Control() = default;
 
+void Control::QueueRefresh() {
+  refreshQueued_ = true;
+  form_.QueueRefresh(this);
+}
+
 void Control::SetVisible(bool v) {
   visible_ = v;
   SyncVisibility();
@@ -53,8 +58,20 @@ void Control::SyncVisibility() {
 }
 
 void Control::SetEnabled(bool e) {
+  if (e == enabled_) return;
   enabled_ = e;
-  if (widget_) widget_->setEnabled(e);
+  if (!refreshQueued_) QueueRefresh();
+}
+
+void Control::RefreshView() {
+  if (!widget_ || widget_->isEnabled() == enabled_) return;
+  if (!enabled_ && widget_->hasFocus()) {
+    // Qt would hand the focus to the next control and raise its GotFocus; the
+    // program's focus stays where it was until code or the user moves it.
+    form_.ParkQtFocus([this] { widget_->setEnabled(false); });
+  } else {
+    widget_->setEnabled(enabled_);
+  }
 }
 
 void Control::SetToolTipText(std::string text) {
@@ -63,13 +80,10 @@ void Control::SetToolTipText(std::string text) {
 }
 
 bool Control::CanTakeFocus() const {
-  return widget_ && widget_->focusPolicy() != Qt::NoFocus && widget_->isVisible() &&
-         widget_->isEnabled();
+  return widget_ && widget_->focusPolicy() != Qt::NoFocus && widget_->isVisible() && enabled_;
 }
 
-bool Control::Reachable() const {
-  return widget_ && widget_->isVisible() && widget_->isEnabled();
-}
+bool Control::Reachable() const { return widget_ && widget_->isVisible() && enabled_; }
 
 bool Control::HasFocus() const { return form_.Focused() == this; }
 
@@ -176,17 +190,22 @@ CheckBox::CheckBox(Form& form, std::string name, Control* parent)
     : Control(form, std::move(name), new QCheckBox(ParentWidget(form, parent))) {
   auto* box = static_cast<QCheckBox*>(widget_);
   box->setFocusPolicy(Qt::StrongFocus);
-  QObject::connect(box, &QCheckBox::clicked, [this](bool) { UserClicked(); });
+  QObject::connect(box, &QCheckBox::clicked, [this](bool) {
+    if (enabled_) UserClicked();
+    else SyncChecked();
+  });
+}
+
+void CheckBox::SyncChecked() {
+  auto* box = static_cast<QCheckBox*>(widget_);
+  QSignalBlocker block(box);
+  box->setCheckState(value_ == 0 ? Qt::Unchecked : value_ == 1 ? Qt::Checked : Qt::PartiallyChecked);
 }
 
 void CheckBox::SetValue(int v) {
   if (v == value_) return;
   value_ = v;
-  auto* box = static_cast<QCheckBox*>(widget_);
-  {
-    QSignalBlocker block(box);
-    box->setCheckState(v == 0 ? Qt::Unchecked : v == 1 ? Qt::Checked : Qt::PartiallyChecked);
-  }
+  SyncChecked();
   form_.Raise(Click);
 }
 
@@ -215,7 +234,10 @@ OptionButton::OptionButton(Form& form, std::string name, Control* parent)
   auto* radio = static_cast<QRadioButton*>(widget_);
   radio->setAutoExclusive(false);  // the group is kept here, with its notifications
   radio->setFocusPolicy(Qt::StrongFocus);
-  QObject::connect(radio, &QRadioButton::clicked, [this](bool) { UserClicked(); });
+  QObject::connect(radio, &QRadioButton::clicked, [this](bool) {
+    if (enabled_) UserClicked();
+    else SetValue(value_);
+  });
 }
 
 void OptionButton::SetValue(bool v) {
@@ -270,7 +292,9 @@ CommandButton::CommandButton(Form& form, std::string name, Control* parent)
   auto* button = static_cast<QPushButton*>(widget_);
   button->setFocusPolicy(Qt::StrongFocus);
   button->setAutoDefault(false);
-  QObject::connect(button, &QPushButton::clicked, [this](bool) { form_.Raise(Click); });
+  QObject::connect(button, &QPushButton::clicked, [this](bool) {
+    if (enabled_) form_.Raise(Click);
+  });
 }
 
 void CommandButton::SetCaption(std::string c) {
@@ -301,6 +325,11 @@ void Label::SetCaption(std::string c) {
   showsNumber_ = false;
   if (c == caption_) return;
   caption_ = std::move(c);
+  if (!refreshQueued_) QueueRefresh();
+}
+
+void Label::RefreshView() {
+  Control::RefreshView();
   static_cast<QLabel*>(widget_)->setText(Q(caption_));
 }
 

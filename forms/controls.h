@@ -69,7 +69,16 @@ class Control {
   QWidget* Widget() const { return widget_; }
   Form& Owner() const { return form_; }
 
+  // Brings the screen up to date with the properties; the window calls it at
+  // most about 60 times a second for the controls that asked with QueueRefresh.
+  // Enabled reaches the screen this way: a short drawing locks and unlocks the
+  // panel without repainting it.
+  virtual void RefreshView();
+  void RefreshDone() { refreshQueued_ = false; }
+
  protected:
+  void QueueRefresh();
+  bool refreshQueued_ = false;
   Control(Form& form, std::string name, QWidget* widget);
   void SyncVisibility();
 
@@ -119,6 +128,7 @@ class CheckBox : public Control {
   void UserClicked();  // the user toggled the box
 
  private:
+  void SyncChecked();
   int value_ = 0;
   std::string caption_;
 };
@@ -172,6 +182,7 @@ class Label : public Control {
   void SetForeColor(uint32_t bgr);
   std::function<void()> Click;
   bool Property(std::string_view prop, std::string& out) const override;
+  void RefreshView() override;
 
  private:
   std::string caption_;
@@ -222,7 +233,8 @@ class ScrollBar : public Control {
 // A picture: a whole image, or empty (a picture box with an empty picture
 // shows only its background colour).
 struct Picture {
-  std::shared_ptr<const raster::Image> image;
+  // Shared between picture boxes and never changed while shared.
+  std::shared_ptr<raster::Image> image;
   bool Empty() const { return !image; }
 };
 
@@ -275,15 +287,20 @@ class PictureBox : public Control {
   const Picture& GetPicture() const { return picture_; }
   // Replaces the whole image: an empty picture leaves only BackColor.
   void SetPicture(const Picture& p);
+  // Picture = source.Image, reusing this box's buffer when it can (the draw
+  // command keeps the picture for undo before every drawing).
+  void SetPictureFromImage(const PictureBox& source);
 
   raster::Image& Raster() { return image_; }
   const raster::Image& Raster() const { return image_; }
   // Marks pixels as changed; the screen shows them at its next refresh (at
   // most about 60 times a second, only the changed area).
-  void Invalidate(const raster::Rect& r) { dirty_.Add(r); }
+  void Invalidate(const raster::Rect& r) {
+    dirty_.Add(r);
+    if (!refreshQueued_) QueueRefresh();
+  }
   void InvalidateAll();
-  // The changed area since the last call, for the screen.
-  raster::Rect TakeDirty();
+  void RefreshView() override;
 
   MouseHandler MouseDown;
   MouseHandler MouseUp;

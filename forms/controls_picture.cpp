@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 #include <algorithm>
 
 #include "forms/controls.h"
@@ -15,7 +14,6 @@
 namespace forms {
 namespace {
 
-constexpr int kRefreshMilliseconds = 16;
 constexpr int kHourglass = 13;
 
 QWidget* PictureWidget(PictureBox* box, Form& form, Control* parent, bool shown) {
@@ -72,7 +70,7 @@ void PictureBox::SetMousePointer(int p) {
 void PictureBox::Line(float x1, float y1, float x2, float y2) {
   const raster::Rect r = raster::DrawLine(image_, map_.PixelX(x1), map_.PixelY(y1),
                                           map_.PixelX(x2), map_.PixelY(y2), foreColor_, drawWidth_);
-  dirty_.Add(r);
+  Invalidate(r);
 }
 
 int64_t PictureBox::Point(float x, float y) const {
@@ -100,12 +98,24 @@ void PictureBox::SetPicture(const Picture& p) {
   InvalidateAll();
 }
 
-void PictureBox::InvalidateAll() { dirty_.Add(raster::Rect{0, 0, image_.width - 1, image_.height - 1}); }
+void PictureBox::SetPictureFromImage(const PictureBox& source) {
+  auto& held = picture_.image;
+  if (held && held.use_count() == 1 && held->width == source.image_.width &&
+      held->height == source.image_.height) {
+    held->pixels = source.image_.pixels;  // same size: no new buffer
+    SetPicture(picture_);
+  } else {
+    SetPicture(source.Image());
+  }
+}
 
-raster::Rect PictureBox::TakeDirty() {
-  raster::Rect r = dirty_;
+void PictureBox::InvalidateAll() { Invalidate(raster::Rect{0, 0, image_.width - 1, image_.height - 1}); }
+
+void PictureBox::RefreshView() {
+  Control::RefreshView();
+  const raster::Rect r = dirty_;
   dirty_ = raster::Rect{};
-  return r;
+  if (!r.Empty() && widget_) widget_->update(QRect(r.x0, r.y0, r.x1 - r.x0 + 1, r.y1 - r.y0 + 1));
 }
 
 bool PictureBox::Property(std::string_view prop, std::string& out) const {
@@ -130,12 +140,6 @@ CanvasView::CanvasView(PictureBox* box, QWidget* parent) : QWidget(parent), box_
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
-  auto* refresh = new QTimer(this);
-  QObject::connect(refresh, &QTimer::timeout, this, [this] {
-    const raster::Rect r = box_->TakeDirty();
-    if (!r.Empty()) update(QRect(r.x0, r.y0, r.x1 - r.x0 + 1, r.y1 - r.y0 + 1));
-  });
-  refresh->start(kRefreshMilliseconds);
 }
 
 void CanvasView::paintEvent(QPaintEvent* event) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMetaObject>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <chrono>
 #include <cstdio>
@@ -11,6 +12,8 @@
 #include <unordered_map>
 
 namespace forms {
+
+constexpr int kRefreshMilliseconds = 16;
 
 struct Form::Hooks {
   std::unordered_map<const QWidget*, Control*> byWidget;
@@ -84,6 +87,29 @@ void Form::OnQtFocusChanged(QWidget* now) {
       return;
     }
     if (w == window_) return;
+  }
+}
+
+void Form::ParkQtFocus(const std::function<void()>& change) {
+  movingFocus_ = true;
+  window_->setFocus(Qt::OtherFocusReason);
+  change();
+  movingFocus_ = false;
+}
+
+void Form::QueueRefresh(Control* c) {
+  // The screen is brought up to date at most about 60 times a second, so that
+  // a drawing that changes a caption at every step never waits on painting.
+  if (refreshQueue_.empty()) QTimer::singleShot(kRefreshMilliseconds, window_, [this] { RefreshViews(); });
+  refreshQueue_.push_back(c);
+}
+
+void Form::RefreshViews() {
+  std::vector<Control*> queue;
+  queue.swap(refreshQueue_);
+  for (Control* c : queue) {
+    c->RefreshDone();
+    c->RefreshView();
   }
 }
 

@@ -60,6 +60,13 @@ class Form {
   [[noreturn]] void EndProgram(int code);
   std::function<void(int&)> OnEnd;
 
+  // Runs `change` (which takes the Qt focus away from a control) with the Qt
+  // focus parked on the window, unseen by the program.
+  void ParkQtFocus(const std::function<void()>& change);
+
+  // Asks for a control's RefreshView at the next screen refresh.
+  void QueueRefresh(Control* c);
+
   // Queues a call behind the window events already waiting (automation
   // delivers its user actions this way).
   void Post(std::function<void()> call);
@@ -70,7 +77,10 @@ class Form {
   std::string name_;
   Services& services_;
   QWidget* window_;
+  void RefreshViews();
+
   std::vector<Control*> controls_;
+  std::vector<Control*> refreshQueue_;
   Control* focused_ = nullptr;
   bool movingFocus_ = false;
   int running_ = 0;

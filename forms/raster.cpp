@@ -118,12 +118,22 @@ Rect ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour) {
   }
 
   const i64 twoDu = 2 * a.du, twoDv = 2 * a.dv;
-  const i128 startNum = static_cast<i128>(2) * first * a.dv + a.du;
-  i64 rem = static_cast<i64>(startNum % twoDu);
-  const i64 u = a.u0 + first;
-  const i64 v = a.v0 + a.sv * static_cast<i64>(startNum / twoDu);
-  const i64 uEnd = a.u0 + last;
-  const i64 vEnd = a.v0 + a.sv * Offset(a, last);
+  i64 rem, u, v, uEnd, vEnd;
+  if (inside) {
+    // The common case of a drawing: no clipping, and no wide arithmetic.
+    rem = a.du;
+    u = a.u0;
+    v = a.v0;
+    uEnd = a.u0 + a.du;
+    vEnd = a.v0 + a.sv * a.dv;
+  } else {
+    const i128 startNum = static_cast<i128>(2) * first * a.dv + a.du;
+    rem = static_cast<i64>(startNum % twoDu);
+    u = a.u0 + first;
+    v = a.v0 + a.sv * static_cast<i64>(startNum / twoDu);
+    uEnd = a.u0 + last;
+    vEnd = a.v0 + a.sv * Offset(a, last);
+  }
 
   const ptrdiff_t stride = img.width;
   const ptrdiff_t uStep = xMajor ? 1 : stride;
@@ -272,25 +282,6 @@ Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill) 
   return changed;
 }
 
-namespace {
-
-// Far enough outside any image that a line to it is still drawn in the right
-// direction, small enough that pixel arithmetic on it never overflows.
-constexpr double kPixelLimit = 1e9;
-constexpr int kNotANumberPixel = INT_MIN / 2;
-
-int ToPixelIndex(double v) {
-  if (std::isnan(v)) return kNotANumberPixel;
-  v = std::floor(v);
-  if (v < -kPixelLimit) return static_cast<int>(-kPixelLimit);
-  if (v > kPixelLimit) return static_cast<int>(kPixelLimit);
-  return static_cast<int>(v);
-}
-
-}  // namespace
-
-int Mapping::PixelX(double x) const { return ToPixelIndex((x - scaleLeft) * width / scaleWidth); }
-int Mapping::PixelY(double y) const { return ToPixelIndex((y - scaleTop) * height / scaleHeight); }
 double Mapping::UnitX(int px) const { return scaleLeft + px * scaleWidth / width; }
 double Mapping::UnitY(int py) const { return scaleTop + py * scaleHeight / height; }
 

@@ -2,6 +2,8 @@
 // The canvas raster: a persistent 32-bit image with the line and the flood
 // fill that draw into it, and the mapping from canvas scale units to pixels.
 // No Qt here; the on-screen canvas shows this image.
+#include <climits>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -58,10 +60,22 @@ Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill);
 struct Mapping {
   double scaleLeft = 0, scaleTop = 0, scaleWidth = 1, scaleHeight = 1;
   int width = 1, height = 1;
-  int PixelX(double x) const;
-  int PixelY(double y) const;
+  int PixelX(double x) const { return PixelIndex((x - scaleLeft) * width / scaleWidth); }
+  int PixelY(double y) const { return PixelIndex((y - scaleTop) * height / scaleHeight); }
   double UnitX(int px) const;  // left edge of pixel px in units
   double UnitY(int py) const;
+
+  // Far enough outside any image that a line to it is still drawn in the
+  // right direction, small enough that pixel arithmetic on it never
+  // overflows; NaN lands far outside too.
+  static int PixelIndex(double v) {
+    constexpr double kLimit = 1e9;
+    if (std::isnan(v)) return INT_MIN / 2;
+    v = std::floor(v);
+    if (v < -kLimit) return static_cast<int>(-kLimit);
+    if (v > kLimit) return static_cast<int>(kLimit);
+    return static_cast<int>(v);
+  }
 };
 
 }  // namespace raster

@@ -1,0 +1,22 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/app/main.cpp" "CMakeFiles/trochela.dir/app/main.cpp.o" "gcc" "CMakeFiles/trochela.dir/app/main.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/build-C/CMakeFiles/trochela_program.dir/DependInfo.cmake"
+  "/work/main/build-C/CMakeFiles/trochela_forms.dir/DependInfo.cmake"
+  "/work/main/build-C/CMakeFiles/trochela_base.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

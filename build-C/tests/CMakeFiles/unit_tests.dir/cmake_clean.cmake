@@ -1,0 +1,22 @@
+file(REMOVE_RECURSE
+  "CMakeFiles/unit_tests.dir/unit/closing_rotation_test.cpp.o"
+  "CMakeFiles/unit_tests.dir/unit/closing_rotation_test.cpp.o.d"
+  "CMakeFiles/unit_tests.dir/unit/curve_math_test.cpp.o"
+  "CMakeFiles/unit_tests.dir/unit/curve_math_test.cpp.o.d"
+  "CMakeFiles/unit_tests.dir/unit/numbers_test.cpp.o"
+  "CMakeFiles/unit_tests.dir/unit/numbers_test.cpp.o.d"
+  "CMakeFiles/unit_tests.dir/unit/raster_test.cpp.o"
+  "CMakeFiles/unit_tests.dir/unit/raster_test.cpp.o.d"
+  "CMakeFiles/unit_tests.dir/unit/rnd_test.cpp.o"
+  "CMakeFiles/unit_tests.dir/unit/rnd_test.cpp.o.d"
+  "CMakeFiles/unit_tests.dir/unit/splash_clock_test.cpp.o"
+  "CMakeFiles/unit_tests.dir/unit/splash_clock_test.cpp.o.d"
+  "unit_tests"
+  "unit_tests.pdb"
+  "unit_tests[1]_tests.cmake"
+)
+
+# Per-language clean rules from dependency scanning.
+foreach(lang CXX)
+  include(CMakeFiles/unit_tests.dir/cmake_clean_${lang}.cmake OPTIONAL)
+endforeach()

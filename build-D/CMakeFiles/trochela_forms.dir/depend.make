@@ -1,0 +1,2 @@
+# Empty dependencies file for trochela_forms.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "libtrochela_program.a"
+)
