@@ -1,2 +1,0 @@
-# Empty dependencies file for trochela_forms.
-# This may be replaced when dependencies are built.
