@@ -36,6 +36,7 @@ Control::Control(Form& form, std::string name, QWidget* widget)
     : form_(form), name_(std::move(name)), widget_(widget) {
   if (widget_) {
     widget_->setObjectName(Q(name_));
+    widget_->setAutoFillBackground(true);  // controls hide the canvas under them
     widget_->installEventFilter(new InputFilter(this, widget_));
   }
   form_.Register(this);
@@ -146,12 +147,10 @@ void TextBox::UserTyped(std::string text) {
   UserEdited(std::move(text));
 }
 
-double TextBox::Number() const {
-  if (!numberValid_) {
-    auto v = num::ParseNumber(text_);
-    number_ = v ? *v : num::Val(text_);
-    numberValid_ = true;
-  }
+double TextBox::ReadNumber() const {
+  auto v = num::ParseNumber(text_);
+  number_ = v ? *v : num::Val(text_);
+  numberValid_ = true;
   return number_;
 }
 
@@ -333,8 +332,7 @@ void Label::RefreshView() {
   static_cast<QLabel*>(widget_)->setText(Q(caption_));
 }
 
-void Label::SetCaptionNumber(long long n) {
-  if (showsNumber_ && n == shownNumber_) return;
+void Label::ShowNumber(long long n) {
   SetCaption(std::to_string(n));
   showsNumber_ = true;
   shownNumber_ = n;

@@ -98,7 +98,7 @@ class TextBox : public Control {
   void SetText(std::string text);
   // The text read as a whole number; a text that is not a number reads as its
   // leading number (0 when none). Cached until the text changes.
-  double Number() const;
+  double Number() const { return numberValid_ ? number_ : ReadNumber(); }
   int SelStart() const;
   void SetSelStart(int s);
   int SelLength() const;
@@ -110,6 +110,7 @@ class TextBox : public Control {
   void UserTyped(std::string text);
 
  private:
+  double ReadNumber() const;
   std::string text_;
   mutable double number_ = 0;
   mutable bool numberValid_ = false;
@@ -175,7 +176,9 @@ class Label : public Control {
   void SetCaption(std::string c);
   // The caption set to a whole number's text; costs nothing when the caption
   // already shows that number (the drawing sets it at every step).
-  void SetCaptionNumber(long long n);
+  void SetCaptionNumber(long long n) {
+    if (!showsNumber_ || n != shownNumber_) ShowNumber(n);
+  }
   bool FontUnderline() const { return underline_; }
   void SetFontUnderline(bool u);
   uint32_t ForeColor() const { return foreColor_; }
@@ -185,6 +188,7 @@ class Label : public Control {
   void RefreshView() override;
 
  private:
+  void ShowNumber(long long n);
   std::string caption_;
   long long shownNumber_ = 0;
   bool showsNumber_ = false;
@@ -277,7 +281,10 @@ class PictureBox : public Control {
   void SetMousePointer(int p);
 
   // Line in ForeColor and DrawWidth between two points in scale units.
-  void Line(float x1, float y1, float x2, float y2);
+  void Line(float x1, float y1, float x2, float y2) {
+    Invalidate(raster::DrawLine(image_, map_.PixelX(x1), map_.PixelY(y1), map_.PixelX(x2),
+                                map_.PixelY(y2), foreColor_, drawWidth_));
+  }
   // Colour 0x00BBGGRR of the point, -1 outside the picture.
   int64_t Point(float x, float y) const;
 

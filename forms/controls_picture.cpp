@@ -67,12 +67,6 @@ void PictureBox::SetMousePointer(int p) {
   if (widget_) widget_->setCursor(p == kHourglass ? Qt::BusyCursor : Qt::ArrowCursor);
 }
 
-void PictureBox::Line(float x1, float y1, float x2, float y2) {
-  const raster::Rect r = raster::DrawLine(image_, map_.PixelX(x1), map_.PixelY(y1),
-                                          map_.PixelX(x2), map_.PixelY(y2), foreColor_, drawWidth_);
-  Invalidate(r);
-}
-
 int64_t PictureBox::Point(float x, float y) const {
   return image_.Get(map_.PixelX(x), map_.PixelY(y));
 }
@@ -115,7 +109,15 @@ void PictureBox::RefreshView() {
   Control::RefreshView();
   const raster::Rect r = dirty_;
   dirty_ = raster::Rect{};
-  if (!r.Empty() && widget_) widget_->update(QRect(r.x0, r.y0, r.x1 - r.x0 + 1, r.y1 - r.y0 + 1));
+  if (r.Empty() || !widget_) return;
+  // The controls lying over the canvas are opaque: what they cover needs no
+  // repaint, and leaving them out spares repainting the whole panel with it.
+  QRegion region(QRect(r.x0, r.y0, r.x1 - r.x0 + 1, r.y1 - r.y0 + 1));
+  for (QObject* child : widget_->children()) {
+    auto* cw = qobject_cast<QWidget*>(child);
+    if (cw && cw->isVisible()) region -= cw->geometry();
+  }
+  if (!region.isEmpty()) widget_->update(region);
 }
 
 bool PictureBox::Property(std::string_view prop, std::string& out) const {
@@ -148,9 +150,7 @@ void CanvasView::paintEvent(QPaintEvent* event) {
   const QImage view(reinterpret_cast<const uchar*>(img.pixels.data()), img.width, img.height,
                     img.width * 4, QImage::Format_RGB32);
   QPainter p(this);
-  const QRect r = event->rect();
-  p.fillRect(r, Qt::white);
-  p.drawImage(r.topLeft(), view, r);
+  for (const QRect& r : event->region()) p.drawImage(r.topLeft(), view, r);
 }
 
 void CanvasView::Mouse(QMouseEvent* event, int kind) {

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -100,17 +101,26 @@ void Form::ParkQtFocus(const std::function<void()>& change) {
 void Form::QueueRefresh(Control* c) {
   // The screen is brought up to date at most about 60 times a second, so that
   // a drawing that changes a caption at every step never waits on painting.
-  if (refreshQueue_.empty()) QTimer::singleShot(kRefreshMilliseconds, window_, [this] { RefreshViews(); });
+  if (refreshQueue_.empty()) {
+    // Painting may cost a good deal on a large screen: the next refresh waits
+    // long enough that showing a drawing takes at most about a tenth of it.
+    const int wait = std::max(kRefreshMilliseconds, static_cast<int>(lastRefreshCost_ * 10000));
+    QTimer::singleShot(wait, window_, [this] { RefreshViews(); });
+  }
   refreshQueue_.push_back(c);
 }
 
 void Form::RefreshViews() {
   std::vector<Control*> queue;
   queue.swap(refreshQueue_);
+  const double start = SteadySeconds();
   for (Control* c : queue) {
     c->RefreshDone();
     c->RefreshView();
   }
+  // The painting itself happens when the window next handles its events.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+  lastRefreshCost_ = SteadySeconds() - start;
 }
 
 void Form::Raise(const std::function<void()>& handler) {

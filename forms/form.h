@@ -81,6 +81,7 @@ class Form {
 
   std::vector<Control*> controls_;
   std::vector<Control*> refreshQueue_;
+  double lastRefreshCost_ = 0;  // seconds
   Control* focused_ = nullptr;
   bool movingFocus_ = false;
   int running_ = 0;

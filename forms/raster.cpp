@@ -8,19 +8,6 @@
 
 namespace raster {
 
-void Rect::Add(const Rect& r) {
-  if (r.Empty()) return;
-  if (Empty()) {
-    *this = r;
-    return;
-  }
-  x0 = std::min(x0, r.x0);
-  y0 = std::min(y0, r.y0);
-  x1 = std::max(x1, r.x1);
-  y1 = std::max(y1, r.y1);
-}
-
-void Rect::Add(int x, int y) { Add(Rect{x, y, x, y}); }
 
 Image::Image(int w, int h, uint32_t bgr)
     : width(std::max(w, 0)),

@@ -23,8 +23,18 @@ constexpr uint32_t FromPixel(uint32_t px) {
 struct Rect {
   int x0 = 1, y0 = 1, x1 = 0, y1 = 0;
   bool Empty() const { return x0 > x1 || y0 > y1; }
-  void Add(const Rect& r);
-  void Add(int x, int y);
+  void Add(const Rect& r) {
+    if (r.Empty()) return;
+    if (Empty()) {
+      *this = r;
+      return;
+    }
+    if (r.x0 < x0) x0 = r.x0;
+    if (r.y0 < y0) y0 = r.y0;
+    if (r.x1 > x1) x1 = r.x1;
+    if (r.y1 > y1) y1 = r.y1;
+  }
+  void Add(int x, int y) { Add(Rect{x, y, x, y}); }
 };
 
 struct Image {

@@ -22,11 +22,16 @@ void ScriptedServices::SetCurrentFolder(const std::string& folder) {
 }
 
 std::optional<DialogAnswer> ScriptedServices::Take(DialogAnswer::Kind kind) {
-  if (answers_.empty()) return std::nullopt;
-  DialogAnswer a = answers_.front();
-  answers_.pop_front();
-  if (a.kind != kind) return std::nullopt;  // a cancel, or an answer meant for another dialog
-  return a;
+  // The first answer meant for this kind of dialog, or a cancel, whichever
+  // comes first; answers for other kinds wait for their dialogs.
+  for (auto it = answers_.begin(); it != answers_.end(); ++it) {
+    if (it->kind != kind && it->kind != DialogAnswer::Kind::Cancel) continue;
+    DialogAnswer a = *it;
+    answers_.erase(it);
+    if (a.kind == DialogAnswer::Kind::Cancel) return std::nullopt;
+    return a;
+  }
+  return std::nullopt;
 }
 
 std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind,
