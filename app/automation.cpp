@@ -32,12 +32,14 @@ std::string AfterFirstWord(const std::string& line) {
 
 const std::set<std::string> kVerbs = {"click", "mousedown", "mouseup", "mousemove", "key",
                                       "focus", "type", "edit", "drag", "scrollto", "dialog",
-                                      "idle", "print", "pixel", "savecanvas", "expect"};
+                                      "idle", "print", "pixel", "savecanvas", "screenshot", "expect"};
 
 // Minimum number of words (verb included) a line of each kind needs.
 size_t MinWords(const std::string& verb) {
   if (verb == "idle") return 1;
-  if (verb == "click" || verb == "focus" || verb == "print" || verb == "savecanvas") return 2;
+  if (verb == "click" || verb == "focus" || verb == "print" || verb == "savecanvas" ||
+      verb == "screenshot")
+    return 2;
   if (verb == "type" || verb == "edit") return 2;
   if (verb == "mousedown" || verb == "mouseup") return 4;
   if (verb == "mousemove" || verb == "pixel") return 3;
@@ -246,6 +248,8 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     if (Read(target, 1, label, value, used)) std::cout << label << "=" << value << std::endl;
   } else if (verb == "savecanvas") {
     if (!machine.SavePicture(w.Canvas.Raster(), line.rest)) Fail(line, "cannot write " + line.rest);
+  } else if (verb == "screenshot") {
+    if (!w.form.SaveScreenshot(line.rest)) Fail(line, "cannot write " + line.rest);
   } else if (verb == "expect") {
     std::string label, value;
     size_t used = 0;
@@ -271,7 +275,9 @@ void ScriptRunner::State::Step() {
   // The next line is queued first, so that it arrives inside this line's
   // drawing when the line starts one, as a user's next click would.
   w.form.Post([this] { Step(); });
-  if (line.words[0] != "idle") Run(line);
+  // The line counts as a handler while it runs, so that a line arriving inside
+  // it (in a yield it causes) does not take the script for finished.
+  if (line.words[0] != "idle") w.form.Raise([&] { Run(line); });
 }
 
 ScriptRunner::ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine,

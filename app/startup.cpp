@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "canvas/canvas_input.h"
+
 #include "app/colours_pen.h"
 #include "app/field_repair.h"
 #include "app/main_window.h"
@@ -75,14 +77,16 @@ void WireHandlers(TrochelaMain& w) {
   w.CmdWheelLimit.MouseDown = [&w](int button, int, float, float) {
     wheels::CmdWheelLimit_MouseDown(w, button);
   };
-  // A right click on the canvas hides or shows the whole panel.
-  w.Canvas.MouseDown = [&w](int button, int, float, float) {
-    if (button != 2) return;
-    if (w.CmdColorBar.Visible())
-      HideControlPanel(w);
-    else
-      ShowControlPanel(w);
+  w.Canvas.MouseDown = [&w](int button, int shift, float, float) {
+    canvas::Canvas_MouseDown(w, button, shift);
   };
+  w.Canvas.MouseMove = [&w](int, int, float x, float y) { canvas::Canvas_MouseMove(w, x, y); };
+  w.Canvas.KeyPress = [&w](int& key) { canvas::Canvas_KeyPress(w, key); };
+  // Backspace on the buttons that change the picture undoes the change.
+  for (forms::CommandButton* b : {&w.CmdClear, &w.CmdDraw, &w.CmdSetBackColor})
+    b->KeyPress = [&w](int& key) {
+      if (key == 8) canvas::RestoreUndo(w);
+    };
 }
 
 }  // namespace app

@@ -316,6 +316,7 @@ class PictureBox : public Control {
   bool Property(std::string_view prop, std::string& out) const override;
 
  private:
+  bool shown_ = false;
   raster::Image image_;
   raster::Mapping map_;
   raster::Rect dirty_;

@@ -44,6 +44,7 @@ int ShiftCode(Qt::KeyboardModifiers m) {
 
 PictureBox::PictureBox(Form& form, std::string name, Control* parent, bool shown)
     : Control(form, std::move(name), PictureWidget(this, form, parent, shown)) {
+  shown_ = shown;
   if (!shown) visible_ = false;
 }
 
@@ -74,7 +75,9 @@ int64_t PictureBox::Point(float x, float y) const {
 Picture PictureBox::Image() const { return Picture{std::make_shared<raster::Image>(image_)}; }
 
 void PictureBox::SetPicture(const Picture& p) {
-  picture_ = p;
+  // A buffer keeps the picture itself; a shown box only its pixels, so that
+  // the buffers' pictures are not held twice.
+  if (!shown_) picture_ = p;
   if (p.Empty() || p.image->width == 0) {
     image_.Fill(backColor_);
   } else {
@@ -97,7 +100,7 @@ void PictureBox::SetPictureFromImage(const PictureBox& source) {
   if (held && held.use_count() == 1 && held->width == source.image_.width &&
       held->height == source.image_.height) {
     held->pixels = source.image_.pixels;  // same size: no new buffer
-    SetPicture(picture_);
+    if (shown_) SetPicture(picture_);
   } else {
     SetPicture(source.Image());
   }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMetaObject>
+#include <QPixmap>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -45,11 +47,20 @@ int Form::PixelWidth() const { return window_->width(); }
 int Form::PixelHeight() const { return window_->height(); }
 
 void Form::Show(bool fullScreen) {
-  if (fullScreen)
+  if (fullScreen) {
     window_->showFullScreen();
-  else
+  } else {
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+      window_->move(screen->geometry().center() - window_->rect().center());
     window_->show();
+  }
   window_->activateWindow();
+}
+
+bool Form::SaveScreenshot(const std::string& path) {
+  RefreshViews();
+  QCoreApplication::processEvents();
+  return window_->grab().save(QString::fromStdString(path));
 }
 
 void Form::Hide() { window_->hide(); }

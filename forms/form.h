@@ -33,6 +33,8 @@ class Form {
   int PixelWidth() const;
   int PixelHeight() const;
   void Show(bool fullScreen);
+  // Writes the window as it shows now (controls included) to an image file.
+  bool SaveScreenshot(const std::string& path);
   void Hide();
 
   void Register(Control* c);
