@@ -1,5 +1,9 @@
 // The desktop machine: the real clock, the screen, Qt's dialogs and image codecs.
+#include <QClipboard>
 #include <QColorDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,6 +23,20 @@ QString QtFilter(const std::string& filter) {
   QStringList out;
   for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + parts[i + 1] + ")";
   return out.join(";;");
+}
+
+// The raster's pixels are already in Qt's 32-bit RGB layout.
+QImage View(const raster::Image& image) {
+  return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                image.width * 4, QImage::Format_RGB32);
+}
+
+raster::Image FromQImage(const QImage& source) {
+  const QImage img = source.convertToFormat(QImage::Format_RGB32);
+  raster::Image out(img.width(), img.height(), 0);
+  for (int y = 0; y < img.height(); ++y)
+    std::copy_n(reinterpret_cast<const uint32_t*>(img.constScanLine(y)), img.width(), out.Row(y));
+  return out;
 }
 
 class DesktopServices : public Services {
@@ -48,7 +66,42 @@ class DesktopServices : public Services {
     if (!c.isValid()) return std::nullopt;
     return raster::FromPixel(c.rgb());
   }
-  std::optional<PrintChoice> ShowPrinter() override { return std::nullopt; }
+  std::optional<PrintChoice> ShowPrinter() override {
+    QPrintDialog dialog(&printer_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return PrintChoice{printer_.copyCount(),
+                       printer_.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1};
+  }
+
+  void SetClipboardPicture(const raster::Image& image) override {
+    QGuiApplication::clipboard()->setImage(View(image).copy());
+  }
+  std::optional<raster::Image> ClipboardPicture() override {
+    const QImage img = QGuiApplication::clipboard()->image();
+    if (img.isNull()) return std::nullopt;
+    return FromQImage(img);
+  }
+  void ClearClipboard() override { QGuiApplication::clipboard()->clear(); }
+
+  bool BeginPrint(const PrintChoice& choice) override {
+    printer_.setCopyCount(choice.copies);
+    printer_.setPageOrientation(choice.orientation == 2 ? QPageLayout::Landscape
+                                                        : QPageLayout::Portrait);
+    painter_ = std::make_unique<QPainter>();
+    if (painter_->begin(&printer_)) return true;
+    painter_.reset();
+    return false;
+  }
+  void PrintPicture(const raster::Image& image, double left, double top, double width,
+                    double height) override {
+    if (!painter_) return;
+    const double dpi = printer_.resolution();
+    painter_->drawImage(QRectF(left * dpi, top * dpi, width * dpi, height * dpi), View(image));
+  }
+  void EndPrint() override {
+    if (painter_) painter_->end();
+    painter_.reset();
+  }
   std::optional<raster::Image> LoadPicture(const std::string& path) override {
     return LoadPictureFile(path);
   }
@@ -58,6 +111,8 @@ class DesktopServices : public Services {
 
  private:
   static QScreen* Screen() { return QGuiApplication::primaryScreen(); }
+  QPrinter printer_;
+  std::unique_ptr<QPainter> painter_;
   std::optional<std::string> Accepted(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
     SetCurrentFolder(QFileInfo(path).absolutePath().toStdString());
@@ -72,18 +127,11 @@ std::unique_ptr<Services> MakeDesktopServices() { return std::make_unique<Deskto
 std::optional<raster::Image> LoadPictureFile(const std::string& path) {
   QImage img;
   if (!img.load(QString::fromStdString(path))) return std::nullopt;
-  img = img.convertToFormat(QImage::Format_RGB32);
-  raster::Image out(img.width(), img.height(), 0);
-  for (int y = 0; y < img.height(); ++y) {
-    const auto* src = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
-    std::copy_n(src, img.width(), out.Row(y));
-  }
-  return out;
+  return FromQImage(img);
 }
 
 bool SavePictureFile(const raster::Image& image, const std::string& path) {
-  const QImage view(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                    image.width * 4, QImage::Format_RGB32);
+  const QImage view = View(image);
   const QString p = QString::fromStdString(path);
   const char* format = p.endsWith(".png", Qt::CaseInsensitive) ? "PNG" : "BMP";
   return view.convertToFormat(QImage::Format_RGB888).save(p, format);

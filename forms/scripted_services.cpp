@@ -66,6 +66,22 @@ std::optional<PrintChoice> ScriptedServices::ShowPrinter() {
   return a->print;
 }
 
+bool ScriptedServices::BeginPrint(const PrintChoice& choice) {
+  document_ = choice;
+  return true;
+}
+
+void ScriptedServices::PrintPicture(const raster::Image& image, double left, double top,
+                                    double width, double height) {
+  if (!document_) return;
+  printed_.push_back({*document_, image.width, image.height, left, top, width, height});
+}
+
+void ScriptedServices::EndPrint() {
+  if (document_) ++documentsEnded_;
+  document_.reset();
+}
+
 std::optional<raster::Image> ScriptedServices::LoadPicture(const std::string& path) {
   return LoadPictureFile(path);
 }

@@ -6,6 +6,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "forms/services.h"
 
@@ -35,6 +36,22 @@ class ScriptedServices : public Services {
   std::optional<PrintChoice> ShowPrinter() override;
   std::optional<raster::Image> LoadPicture(const std::string& path) override;
   bool SavePicture(const raster::Image& image, const std::string& path) override;
+  void SetClipboardPicture(const raster::Image& image) override { clipboard_ = image; }
+  std::optional<raster::Image> ClipboardPicture() override { return clipboard_; }
+  void ClearClipboard() override { clipboard_.reset(); }
+  bool BeginPrint(const PrintChoice& choice) override;
+  void PrintPicture(const raster::Image& image, double left, double top, double width,
+                    double height) override;
+  void EndPrint() override;
+
+  // What the printer was given, for tests: one entry a painted picture.
+  struct PrintedPicture {
+    PrintChoice document;
+    int pixelWidth = 0, pixelHeight = 0;
+    double left = 0, top = 0, width = 0, height = 0;  // inches
+  };
+  const std::vector<PrintedPicture>& Printed() const { return printed_; }
+  int DocumentsEnded() const { return documentsEnded_; }
 
   void Answer(DialogAnswer a) { answers_.push_back(std::move(a)); }
   void SetClock(double seconds, double stepPerReading) { clock_ = seconds; clockStep_ = stepPerReading; }
@@ -51,6 +68,10 @@ class ScriptedServices : public Services {
   double clockStep_ = 0.01;
   std::deque<DialogAnswer> answers_;
   FileDialogRequest lastRequest_;
+  std::optional<raster::Image> clipboard_;
+  std::optional<PrintChoice> document_;
+  std::vector<PrintedPicture> printed_;
+  int documentsEnded_ = 0;
   uint32_t lastColorStart_ = 0;
 };
 
