@@ -44,6 +44,18 @@ void RaiseRotationsToSeven(app::TrochelaMain& w) {
   if (auto r = num::ParseNumber(w.TxtRotations.Text()); r && *r < 7) w.TxtRotations.SetText("7");
 }
 
+// A thumb being dragged: the bar's value goes into its field, a leave handler
+// stores it, and the whole picture is drawn again before the handler returns.
+// The flag stays set, so the Change at the release does no work.
+void RedrawFromDrag(app::TrochelaMain& w, forms::TextBox& field, int value,
+                    void (*leave)(app::TrochelaMain&)) {
+  w.DrawFromScroll = -1;
+  w.ScrollSetByCode = -1;
+  field.SetText(std::to_string(value));
+  leave(w);
+  engine::CmdDraw_Click(w);
+}
+
 }  // namespace
 
 int CurrentWheelFromCaption(app::TrochelaMain& w) {
@@ -133,27 +145,17 @@ void ScrollSize_Change(app::TrochelaMain& w) {
 }
 
 void ScrollOffset_Scroll(app::TrochelaMain& w) {
-  w.DrawFromScroll = -1;
-  w.ScrollSetByCode = -1;
-  w.TxtFixed.SetText(std::to_string(w.ScrollOffset.Value()));
-  TxtFixed_LostFocus(w);
-  engine::CmdDraw_Click(w);
+  RedrawFromDrag(w, w.TxtFixed, w.ScrollOffset.Value(), TxtFixed_LostFocus);
 }
 
 void ScrollRatio_Scroll(app::TrochelaMain& w) {
-  w.DrawFromScroll = -1;
-  w.ScrollSetByCode = -1;
-  w.TxtRatio1.SetText(std::to_string(w.ScrollRatio.Value()));
-  TxtRatio1_LostFocus(w);
-  engine::CmdDraw_Click(w);
+  RedrawFromDrag(w, w.TxtRatio1, w.ScrollRatio.Value(), TxtRatio1_LostFocus);
 }
 
+// The size bar runs the wheel field's leave handler too, for the rotation
+// count and the scale fitting it brings.
 void ScrollSize_Scroll(app::TrochelaMain& w) {
-  w.DrawFromScroll = -1;
-  w.ScrollSetByCode = -1;
-  w.TxtPctScale.SetText(std::to_string(w.ScrollSize.Value()));
-  TxtFixed_LostFocus(w);
-  engine::CmdDraw_Click(w);
+  RedrawFromDrag(w, w.TxtPctScale, w.ScrollSize.Value(), TxtFixed_LostFocus);
 }
 
 }  // namespace wheels
