@@ -167,7 +167,10 @@ Rect ThickLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, int 
   // Exact ties (a centre at exactly width/2) count as inside; the slack only
   // absorbs the rounding of the solved run ends.
   const double slack = 1e-7;
-  const double ax = x0, ay = y0, bx = x1, by = y1;
+  // A line of an even width runs along the pixels' corners, so that it covers
+  // exactly `width` pixels across (2, 4 and 8 are the pen's wide settings).
+  const double shift = width % 2 == 0 ? 0.5 : 0.0;
+  const double ax = x0 - shift, ay = y0 - shift, bx = x1 - shift, by = y1 - shift;
   const double dx = bx - ax, dy = by - ay;
   const double len = std::sqrt(dx * dx + dy * dy);
 

@@ -96,13 +96,17 @@ TEST(Line, ExactPictures) {
       {4, 3, INT_MIN, 1, INT_MAX, 1, 1, {0, 1, 3, 1}, {"....", "####", "...."}},
       {4, 3, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 1, {0, 0, 2, 2}, {"#...", ".#..", "..#."}},
       {6, 3, -(3 << 28), -(1 << 28), 3 << 28, 1 << 28, 1, {0, 0, 5, 2}, {"##....", "..###.", ".....#"}},
-      {3, 7, INT_MIN, 3, INT_MAX, 3, 4, {0, 1, 2, 5}, {"...", "###", "###", "###", "###", "###", "..."}},
-      // Wide: every pixel centre within width / 2, round caps and dots.
-      {12, 9, 3, 4, 8, 4, 4, {1, 2, 10, 6},
-       {"............", "............", "...######...", "..########..", ".##########.",
-        "..########..", "...######...", "............", "............"}},
-      {7, 7, 3, 3, 3, 3, 2, {2, 2, 4, 4},
-       {".......", ".......", "...#...", "..###..", "...#...", ".......", "......."}},
+      {3, 7, INT_MIN, 3, INT_MAX, 3, 4, {0, 1, 2, 4}, {"...", "###", "###", "###", "###", "...", "..."}},
+      // Wide: every pixel centre within width / 2, round caps and dots; an
+      // even width runs along the pixels' corners, so it covers exactly
+      // `width` pixels across.
+      {12, 9, 3, 4, 8, 4, 4, {1, 2, 9, 5},
+       {"............", "............", "..#######...", ".#########..", ".#########..",
+        "..#######...", "............", "............", "............"}},
+      {7, 7, 3, 3, 3, 3, 2, {2, 2, 3, 3},
+       {".......", ".......", "..##...", "..##...", ".......", ".......", "......."}},
+      {7, 7, 3, 3, 3, 3, 3, {2, 2, 4, 4},
+       {".......", ".......", "..###..", "..###..", "..###..", ".......", "......."}},
   };
   for (const Case& c : cases) {
     Image img(c.w, c.h, kWhite);
@@ -138,8 +142,12 @@ TEST(Line, ClippedLineKeepsThePixelsOfTheWholeLine) {
 
 // Whether a pixel centre lies within width/2 of the segment, in exact integer
 // arithmetic (ties count as inside).
+// In doubled coordinates, so that an even width's half-pixel shift stays exact.
 bool InsideCapsule(long long px, long long py, long long ax, long long ay, long long bx, long long by,
                    int width) {
+  const long long s = width % 2 == 0 ? 1 : 0;
+  px *= 2, py *= 2, ax = 2 * ax - s, ay = 2 * ay - s, bx = 2 * bx - s, by = 2 * by - s;
+  width *= 2;
   const long long dx = bx - ax, dy = by - ay, l2 = dx * dx + dy * dy;
   const long long w2 = static_cast<long long>(width) * width;
   const long long t = (px - ax) * dx + (py - ay) * dy;
