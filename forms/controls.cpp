@@ -209,7 +209,7 @@ void CheckBox::SetValue(int v) {
 }
 
 void CheckBox::UserClicked() {
-  // A click on a grey box clears it, as on a clear box it ticks it.
+  // A click ticks a clear or grey box and clears a ticked one.
   SetValue(value_ == 1 ? 0 : 1);
 }
 

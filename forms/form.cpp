@@ -23,9 +23,28 @@ struct Form::Hooks {
   QMetaObject::Connection focusConnection;
 };
 
+namespace {
+
+// Closing the window ends the program at once, as Exit does, also from inside
+// a drawing's yield.
+class CloseFilter : public QObject {
+ public:
+  CloseFilter(Form& form, QObject* parent) : QObject(parent), form_(form) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Close) form_.EndProgram(0);
+    return false;
+  }
+
+ private:
+  Form& form_;
+};
+
+}  // namespace
+
 Form::Form(std::string name, Services& services)
     : name_(std::move(name)), services_(services), window_(new QWidget), hooks_(new Hooks) {
   window_->setObjectName(QString::fromStdString(name_));
+  window_->installEventFilter(new CloseFilter(*this, window_));
   // The program sees the focus move only between its own controls: a dialog
   // opening or another program taking over leaves the focused control as it is.
   hooks_->focusConnection = QObject::connect(
@@ -95,7 +114,9 @@ void Form::OnQtFocusChanged(QWidget* now) {
   for (QWidget* w = now; w; w = w->parentWidget()) {
     auto it = hooks_->byWidget.find(w);
     if (it != hooks_->byWidget.end()) {
-      if (it->second != focused_) MoveFocus(it->second);
+      // A control the program has disabled, whose screen has not caught up
+      // yet, does not take the focus.
+      if (it->second != focused_ && it->second->Enabled()) MoveFocus(it->second);
       return;
     }
     if (w == window_) return;
