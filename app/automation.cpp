@@ -10,9 +10,6 @@
 #include "forms/scripted_services.h"
 
 namespace app {
-
-bool IsArrayField(const std::string& name);
-
 namespace {
 
 std::vector<std::string> Words(const std::string& s) {

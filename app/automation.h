@@ -38,5 +38,7 @@ class ScriptRunner {
 // A field of the main window as automation prints it ("WheelSize 3",
 // "StopRequested", ...); false for a name it does not know.
 bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed, std::string& out);
+// Whether a field is a per-wheel table that takes a wheel number.
+bool IsArrayField(const std::string& name);
 
 }  // namespace app
