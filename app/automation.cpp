@@ -291,6 +291,4 @@ void ScriptRunner::Start() {
   s_->w.form.Post([this] { s_->Step(); });
 }
 
-int ScriptRunner::Failures() const { return s_->failures; }
-
 }  // namespace app

@@ -28,7 +28,6 @@ class ScriptRunner {
   // Queues the first line; at the end of the script, once no handler runs,
   // the program ends: 0 when every expectation held, 1 otherwise.
   void Start();
-  int Failures() const;
 
  private:
   struct State;

@@ -86,7 +86,6 @@ bool Control::CanTakeFocus() const {
 
 bool Control::Reachable() const { return widget_ && widget_->isVisible() && enabled_; }
 
-bool Control::HasFocus() const { return form_.Focused() == this; }
 
 void Control::SetFocus() {
   if (!CanTakeFocus()) return;

@@ -50,7 +50,6 @@ class Control {
   // GotFocus here. Does nothing when the control cannot take the focus (hidden,
   // disabled or not focusable), or already has it.
   void SetFocus();
-  bool HasFocus() const;
   bool CanTakeFocus() const;
   // Shown on screen and enabled, its containers included: a user can reach it.
   bool Reachable() const;

@@ -82,8 +82,6 @@ bool Form::SaveScreenshot(const std::string& path) {
   return window_->grab().save(QString::fromStdString(path));
 }
 
-void Form::Hide() { window_->hide(); }
-
 void Form::Register(Control* c) {
   controls_.push_back(c);
   if (c->Widget()) hooks_->byWidget[c->Widget()] = c;

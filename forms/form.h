@@ -35,7 +35,6 @@ class Form {
   void Show(bool fullScreen);
   // Writes the window as it shows now (controls included) to an image file.
   bool SaveScreenshot(const std::string& path);
-  void Hide();
 
   void Register(Control* c);
   Control* Find(std::string_view name) const;

@@ -9,7 +9,6 @@ class Rnd {
  public:
   void Randomize(double seed);
   float Next();
-  uint32_t State() const { return state_; }
 
  private:
   uint32_t state_ = 0x50000;

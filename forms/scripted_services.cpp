@@ -34,9 +34,7 @@ std::optional<DialogAnswer> ScriptedServices::Take(DialogAnswer::Kind kind) {
   return std::nullopt;
 }
 
-std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind,
-                                                      const FileDialogRequest& request) {
-  lastRequest_ = request;
+std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind) {
   auto a = Take(kind);
   if (!a) return std::nullopt;
   // An accepted file dialog makes the file's folder the current folder.
@@ -45,16 +43,15 @@ std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind,
   return a->path;
 }
 
-std::optional<std::string> ScriptedServices::ShowOpen(const FileDialogRequest& request) {
-  return TakeFile(DialogAnswer::Kind::Open, request);
+std::optional<std::string> ScriptedServices::ShowOpen(const FileDialogRequest&) {
+  return TakeFile(DialogAnswer::Kind::Open);
 }
 
-std::optional<std::string> ScriptedServices::ShowSave(const FileDialogRequest& request) {
-  return TakeFile(DialogAnswer::Kind::Save, request);
+std::optional<std::string> ScriptedServices::ShowSave(const FileDialogRequest&) {
+  return TakeFile(DialogAnswer::Kind::Save);
 }
 
-std::optional<uint32_t> ScriptedServices::ShowColor(uint32_t startColor) {
-  lastColorStart_ = startColor;
+std::optional<uint32_t> ScriptedServices::ShowColor(uint32_t) {
   auto a = Take(DialogAnswer::Kind::Color);
   if (!a) return std::nullopt;
   return a->color;
@@ -78,7 +75,6 @@ void ScriptedServices::PrintPicture(const raster::Image& image, double left, dou
 }
 
 void ScriptedServices::EndPrint() {
-  if (document_) ++documentsEnded_;
   document_.reset();
 }
 

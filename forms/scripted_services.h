@@ -51,28 +51,20 @@ class ScriptedServices : public Services {
     double left = 0, top = 0, width = 0, height = 0;  // inches
   };
   const std::vector<PrintedPicture>& Printed() const { return printed_; }
-  int DocumentsEnded() const { return documentsEnded_; }
 
   void Answer(DialogAnswer a) { answers_.push_back(std::move(a)); }
-  void SetClock(double seconds, double stepPerReading) { clock_ = seconds; clockStep_ = stepPerReading; }
-  // What the last dialog was set up with (tests check it).
-  const FileDialogRequest& LastFileRequest() const { return lastRequest_; }
-  uint32_t LastColorStart() const { return lastColorStart_; }
 
  private:
   std::optional<DialogAnswer> Take(DialogAnswer::Kind kind);
-  std::optional<std::string> TakeFile(DialogAnswer::Kind kind, const FileDialogRequest& request);
+  std::optional<std::string> TakeFile(DialogAnswer::Kind kind);
 
   int width_, height_, depth_;
   double clock_ = 43200;  // noon
   double clockStep_ = 0.01;
   std::deque<DialogAnswer> answers_;
-  FileDialogRequest lastRequest_;
   std::optional<raster::Image> clipboard_;
   std::optional<PrintChoice> document_;
   std::vector<PrintedPicture> printed_;
-  int documentsEnded_ = 0;
-  uint32_t lastColorStart_ = 0;
 };
 
 // The machine of a desktop session: the real clock, screen, Qt's dialogs.
