@@ -25,7 +25,7 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   }
   for (int k = engine::kWheels; k >= 4; --k)
     if (num::Val(w.CmdWheelLimit.Caption()) < k) t.WheelSize[k] = 0;
-  w.SavedWheelCount = "3";
+  w.SavedWheelCount = std::string("3");
   w.WheelCount = 3;
   w.StartFolder = w.machine.CurrentFolder();
   w.DrawRed = 255;
