@@ -10,36 +10,58 @@ namespace {
 
 constexpr int kStepsPerYield = 100;
 
+// The point of one step as the window's fields hold it.
+struct Step {
+  double t;                   // CurveParam
+  double x, y;                // PointX, PointY
+  double scaledX, scaledY;    // ScaledX, ScaledY
+  double prevX, prevY;        // PrevX, PrevY
+};
+
+void Store(const Step& s, DrawingState& d) {
+  d.CurveParam = s.t;
+  d.PointX = s.x;
+  d.PointY = s.y;
+  d.ScaledX = s.scaledX;
+  d.ScaledY = s.scaledY;
+  d.PrevX = s.prevX;
+  d.PrevY = s.prevY;
+}
+
 // The curve loop. `pre` runs before the LblRot caption and the yield, `post`
-// after them and leaves the rotated and scaled point in ScaledX/ScaledY. The
-// loop variable is the window's CurveParam: a nested drawing run inside the
-// yield moves it, and this loop continues from where it left it.
+// after them and leaves the rotated and scaled point in the step. The step
+// lives in registers between yields; the window's fields hold it whenever a
+// handler can see them. A nested drawing run inside the yield moves
+// CurveParam and the previous point, and this loop goes on from there.
 template <class Pre, class Post>
 void CurveLoop(app::TrochelaMain& w, PassContext& ctx, Pre pre, Post post) {
   DrawingState& d = w.draw;
   const double end = ctx.rotations;
   const double step = d.AngleStep;
-  for (d.CurveParam = 0; step >= 0 ? d.CurveParam <= end : d.CurveParam >= end;
-       d.CurveParam += step) {
-    pre();
-    w.LblRot.SetCaptionNumber(static_cast<long long>(std::floor(d.CurveParam)) + 1);
+  Step s{0, d.PointX, d.PointY, d.ScaledX, d.ScaledY, d.PrevX, d.PrevY};
+  for (; step >= 0 ? s.t <= end : s.t >= end; s.t += step) {
+    pre(s.t);
+    w.LblRot.SetCaptionNumber(static_cast<long long>(std::floor(s.t)) + 1);
     if (++ctx.yieldCounter == kStepsPerYield) {
+      Store(s, d);
       w.form.DoEvents();  // handlers, a nested drawing included, may run here
       ctx.yieldCounter = 0;
+      s = Step{d.CurveParam, d.PointX, d.PointY, d.ScaledX, d.ScaledY, d.PrevX, d.PrevY};
     }
-    post();
-    curve::TurnOffset(ctx.t, d.ScaledX, d.ScaledY, w.TxtOff_X.Number(), w.TxtOff_Y.Number(),
-                      d.PointX, d.PointY);
-    if (d.CurveParam == 0) {
-      d.PrevX = d.PointX;
-      d.PrevY = d.PointY;
+    post(s);
+    curve::TurnOffset(ctx.t, s.scaledX, s.scaledY, w.TxtOff_X.Number(), w.TxtOff_Y.Number(), s.x,
+                      s.y);
+    if (s.t == 0) {
+      s.prevX = s.x;
+      s.prevY = s.y;
     }
-    w.Canvas.Line(static_cast<float>(d.PrevX), static_cast<float>(d.PrevY),
-                  static_cast<float>(d.PointX), static_cast<float>(d.PointY));
-    d.PrevX = d.PointX;
-    d.PrevY = d.PointY;
-    if (w.StopRequested) return;
+    w.Canvas.Line(static_cast<float>(s.prevX), static_cast<float>(s.prevY),
+                  static_cast<float>(s.x), static_cast<float>(s.y));
+    s.prevX = s.x;
+    s.prevY = s.y;
+    if (w.StopRequested) break;
   }
+  Store(s, d);
 }
 
 const curve::Outline& OutlineOf(Shape s) {
@@ -47,10 +69,9 @@ const curve::Outline& OutlineOf(Shape s) {
 }
 
 void SingleCirclePass(app::TrochelaMain& w, PassContext& ctx) {
-  DrawingState& d = w.draw;
-  CurveLoop(w, ctx, [] {}, [&] {
-    curve::SingleCirclePoint(ctx.A, ctx.K, w.wheels.WheelSize[3], d.CurveParam, d.PointX, d.PointY);
-    curve::RotateScale(ctx.t, d.PointX, d.PointY, d.ScaledX, d.ScaledY);
+  CurveLoop(w, ctx, [](double) {}, [&](Step& s) {
+    curve::SingleCirclePoint(ctx.A, ctx.K, w.wheels.WheelSize[3], s.t, s.x, s.y);
+    curve::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
   });
 }
 
@@ -60,43 +81,41 @@ void SingleOutlinePass(app::TrochelaMain& w, PassContext& ctx) {
   double q = 0;
   CurveLoop(
       w, ctx,
-      [&] {
+      [&](double) {
         d.OutlineFactor = curve::OutlineStep(outline, d.OutlineAngle, d.AngleStep);
         q = -w.wheels.WheelSize[3] / d.OutlineFactor;
       },
-      [&] {
-        const double t = d.CurveParam;
-        d.PointX = ctx.A * std::cos(t) - std::cos(ctx.K * t) * q;
-        d.PointY = ctx.A * std::sin(t) - std::sin(ctx.K * t) * q;
-        curve::RotateScaleOutline(ctx.t, d.PointX, d.PointY, d.OutlineFactor, d.ScaledX, d.ScaledY);
+      [&](Step& s) {
+        s.x = ctx.A * std::cos(s.t) - std::cos(ctx.K * s.t) * q;
+        s.y = ctx.A * std::sin(s.t) - std::sin(ctx.K * s.t) * q;
+        curve::RotateScaleOutline(ctx.t, s.x, s.y, d.OutlineFactor, s.scaledX, s.scaledY);
       });
 }
 
 void MultiPass(app::TrochelaMain& w, PassContext& ctx) {
   DrawingState& d = w.draw;
   WheelTable& wt = w.wheels;
-  auto sum = [&] {
-    curve::SumWheelChain(wt.WheelSize.data(), wt.WheelAngle.data(), w.WheelCount, d.PointX, d.PointY);
+  auto angles = [&](double t) { curve::ComputeWheelAngles(wt.WheelRatio.data(), t, wt.WheelAngle.data()); };
+  auto sum = [&](Step& s) {
+    curve::SumWheelChain(wt.WheelSize.data(), wt.WheelAngle.data(), w.WheelCount, s.x, s.y);
   };
   if (ctx.shape == Shape::Circle) {
-    CurveLoop(
-        w, ctx, [&] { curve::ComputeWheelAngles(wt.WheelRatio.data(), d.CurveParam, wt.WheelAngle.data()); },
-        [&] {
-          sum();
-          curve::RotateScale(ctx.t, d.PointX, d.PointY, d.ScaledX, d.ScaledY);
-        });
+    CurveLoop(w, ctx, angles, [&](Step& s) {
+      sum(s);
+      curve::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
+    });
     return;
   }
   const curve::Outline& outline = OutlineOf(ctx.shape);
   CurveLoop(
       w, ctx,
-      [&] {
-        curve::ComputeWheelAngles(wt.WheelRatio.data(), d.CurveParam, wt.WheelAngle.data());
+      [&](double t) {
+        angles(t);
         d.OutlineFactor = curve::OutlineStep(outline, d.OutlineAngle, d.AngleStep);
       },
-      [&] {
-        sum();
-        curve::RotateScaleOutline(ctx.t, d.PointX, d.PointY, d.OutlineFactor, d.ScaledX, d.ScaledY);
+      [&](Step& s) {
+        sum(s);
+        curve::RotateScaleOutline(ctx.t, s.x, s.y, d.OutlineFactor, s.scaledX, s.scaledY);
       });
 }
 
