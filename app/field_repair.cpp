@@ -30,7 +30,7 @@ void TakeAspect(TrochelaMain& w) {
 }
 
 void RoundTo3(forms::TextBox& field) {
-  field.SetText(num::FormatNumber(num::RoundHalfEven(field.Number(), 3)));
+  field.SetNumber(num::RoundHalfEven(field.Number(), 3));
 }
 
 // Leaving X (or Y): at most 100; with "Aspect" ticked the partner keeps the
@@ -39,7 +39,7 @@ void ScaleLeft(TrochelaMain& w, forms::TextBox& field, forms::TextBox& partner, 
   if (Numeric(field, "1") > 100) field.SetText("100");
   if (w.ChkRatio.Value() == 1 && w.AspectProportion != 0) {
     const double v = isX ? field.Number() / w.AspectProportion : field.Number() * w.AspectProportion;
-    partner.SetText(num::FormatNumber(v));
+    partner.SetNumber(v);
   }
   RoundTo3(partner);
 }

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/panel.h"
 #include "engine/draw_driver.h"
+#include "engine/scale_fit.h"
 #include "forms/numbers.h"
 #include "wheels/wheel_editor.h"
 #include "wheels/wheel_mode.h"
@@ -23,8 +24,7 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
     t.RandomRatioFlag[k] = 1;
     t.RandomSizeFlag[k] = 1;
   }
-  for (int k = engine::kWheels; k >= 4; --k)
-    if (num::Val(w.CmdWheelLimit.Caption()) < k) t.WheelSize[k] = 0;
+  engine::ClearUnusedWheels(w);  // the wheels above the start count "3"
   w.SavedWheelCount = std::string("3");
   w.WheelCount = 3;
   w.StartFolder = w.machine.CurrentFolder();
@@ -85,7 +85,7 @@ void WireHandlers(TrochelaMain& w) {
   // Backspace on the buttons that change the picture undoes the change.
   for (forms::CommandButton* b : {&w.CmdClear, &w.CmdDraw, &w.CmdSetBackColor})
     b->KeyPress = [&w](int& key) {
-      if (key == 8) canvas::RestoreUndo(w);
+      if (key == canvas::kBackspace) canvas::RestoreUndo(w);
     };
 }
 

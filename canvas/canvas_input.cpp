@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
 constexpr int kShiftOnly = 1;
-constexpr int kBackspace = 8, kEsc = 27, kSpace = 32;
+constexpr int kEsc = 27, kSpace = 32;
 constexpr int kSolid = 0, kTransparent = 1;
 
 void FillSequence(app::TrochelaMain& w, bool mirrored) {

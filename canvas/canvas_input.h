@@ -8,6 +8,8 @@ namespace app { struct TrochelaMain; }
 
 namespace canvas {
 
+constexpr int kBackspace = 8;
+
 void Canvas_MouseMove(app::TrochelaMain& w, float x, float y);
 void Canvas_MouseDown(app::TrochelaMain& w, int button, int shift);
 void Canvas_KeyPress(app::TrochelaMain& w, int keyAscii);

@@ -17,8 +17,6 @@ namespace {
 
 constexpr int kHourglass = 13;
 
-void SetNumber(forms::TextBox& field, double v) { field.SetText(num::FormatNumber(v)); }
-
 bool IsMulti(const app::TrochelaMain& w) { return w.ChkMulti.Value() != 0; }
 
 // Runs one of the six routines: the frame around the passes.
@@ -39,8 +37,8 @@ void RunDrawing(app::TrochelaMain& w, bool multi, Shape shape) {
   w.StopRequested = 0;
   app::LockControls(w);
   // 8-15: the scales keep 3 decimals; the constants of the whole drawing.
-  SetNumber(w.TxtY, num::RoundHalfEven(w.TxtY.Number(), 3));
-  SetNumber(w.TxtX, num::RoundHalfEven(w.TxtX.Number(), 3));
+  w.TxtY.SetNumber(num::RoundHalfEven(w.TxtY.Number(), 3));
+  w.TxtX.SetNumber(num::RoundHalfEven(w.TxtX.Number(), 3));
   ctx.rotations = w.TxtRotations.Number();
   w.MouseX = 0;
   w.MouseY = 0;
@@ -64,7 +62,7 @@ void RunDrawing(app::TrochelaMain& w, bool multi, Shape shape) {
   while (d.PassNumber <= loops) {
     double rotStart = w.TxtRotStart.Number();
     if (d.PassNumber >= 2) rotStart += w.TxtRotInc.Number();
-    SetNumber(w.TxtRotStart, rotStart);
+    w.TxtRotStart.SetNumber(rotStart);
     d.RotStartRad = w.TxtRotStart.Number() * (curve::kPi / 180);
     d.TurnRad = w.TxtTurn.Number() * (curve::kPi / 180);
     ctx.t.c1 = std::cos(-d.RotStartRad);
@@ -72,8 +70,8 @@ void RunDrawing(app::TrochelaMain& w, bool multi, Shape shape) {
     ctx.t.c2 = std::cos(-d.TurnRad);
     ctx.t.s2 = std::sin(-d.TurnRad);
     StepPen(w);
-    SetNumber(w.TxtX, w.TxtX.Number() * w.TxtPctDec.Number());
-    SetNumber(w.TxtY, w.TxtY.Number() * w.TxtPctDec.Number());
+    w.TxtX.SetNumber(w.TxtX.Number() * w.TxtPctDec.Number());
+    w.TxtY.SetNumber(w.TxtY.Number() * w.TxtPctDec.Number());
     ctx.t.sx = w.TxtX.Number() * ctx.sizeFactor;
     ctx.t.sy = w.TxtY.Number() * ctx.sizeFactor;
     if (shape != Shape::Circle) d.OutlineAngle = 0;
@@ -135,7 +133,7 @@ void StepPen(app::TrochelaMain& w) {
   w.wheels.WheelSize[3] = w.wheels.WheelSize[3] + holeInc;
   if (w.LblScrollWheel.Caption() == "Wheel #3") {
     w.ScrollSetByCode = -1;
-    SetNumber(w.TxtFixed, w.wheels.WheelSize[3]);
+    w.TxtFixed.SetNumber(w.wheels.WheelSize[3]);
     // A pen between 450.5 and 451 rounds outside the bar: it shows the end.
     w.ScrollOffset.SetValue(num::ToInt16(w.TxtFixed.Number()));
   }

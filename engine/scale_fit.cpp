@@ -28,8 +28,8 @@ void FitScale(app::TrochelaMain& w) {
   const float width = w.ChkAspect.Value() != 0 ? w.ScreenPixelsY : w.ScreenPixelsX;
   w.TxtX.SetText(num::FormatSingle(width / w.PictureExtent));
   w.TxtY.SetText(num::FormatSingle(w.ScreenPixelsY / w.PictureExtent));
-  w.TxtY.SetText(num::FormatNumber(num::RoundHalfEven(w.TxtY.Number(), 3)));
-  w.TxtX.SetText(num::FormatNumber(num::RoundHalfEven(w.TxtX.Number(), 3)));
+  w.TxtY.SetNumber(num::RoundHalfEven(w.TxtY.Number(), 3));
+  w.TxtX.SetNumber(num::RoundHalfEven(w.TxtX.Number(), 3));
 }
 
 }  // namespace engine

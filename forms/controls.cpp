@@ -132,6 +132,8 @@ void TextBox::SetText(std::string text) {
   edit->setText(Q(text_));
 }
 
+void TextBox::SetNumber(double v) { SetText(num::FormatNumber(v)); }
+
 void TextBox::UserEdited(std::string text) {
   text_ = std::move(text);
   numberValid_ = false;

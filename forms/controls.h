@@ -95,6 +95,8 @@ class TextBox : public Control {
   TextBox(Form& form, std::string name, Control* parent);
   const std::string& Text() const { return text_; }
   void SetText(std::string text);
+  // A number written as the program writes numbers into fields.
+  void SetNumber(double v);
   // The text read as a whole number; a text that is not a number reads as its
   // leading number (0 when none). Cached until the text changes.
   double Number() const { return numberValid_ ? number_ : ReadNumber(); }

@@ -12,7 +12,6 @@
 namespace wheels {
 namespace {
 
-int16_t Whole(double v) { return num::ToInt16(v); }
 bool SingleWheelMode(const app::TrochelaMain& w) { return w.ChkMulti.Value() == 0; }
 
 // Takes the wheel shown from the caption; the tables are never read outside
@@ -27,14 +26,14 @@ void ShowWheelFromButtons(app::TrochelaMain& w, int n) {
   w.LblScrollWheel.SetCaption("Wheel #" + std::to_string(n));
   if (!IsWheel(n)) return;
   auto& t = w.wheels;
-  w.TxtFixed.SetText(num::FormatNumber(t.WheelSize[n]));
-  w.TxtRatio1.SetText(num::FormatNumber(t.WheelRatio[n]));
+  w.TxtFixed.SetNumber(t.WheelSize[n]);
+  w.TxtRatio1.SetNumber(t.WheelRatio[n]);
   w.ChkF.SetValue(t.RandomSizeFlag[n]);
   w.ChkR1.SetValue(t.RandomRatioFlag[n]);
   w.ScrollSetByCode = -1;
-  w.ScrollOffset.SetValue(Whole(t.WheelSize[n]));
+  w.ScrollOffset.SetValue(num::ToInt16(t.WheelSize[n]));
   w.ScrollSetByCode = -1;
-  w.ScrollRatio.SetValue(Whole(t.WheelRatio[n]));
+  w.ScrollRatio.SetValue(num::ToInt16(t.WheelRatio[n]));
   w.TxtFixed.SetFocus();
 }
 
@@ -84,13 +83,13 @@ void CmdLeftScrollWheel_Click(app::TrochelaMain& w) {
 void TxtFixed_LostFocus(app::TrochelaMain& w) {
   w.ScrollSetByCode = -1;
   if (!num::ParseNumber(w.TxtFixed.Text())) w.TxtFixed.SetText("1");
-  if (SingleWheelMode(w)) w.TxtFixed.SetText(num::FormatNumber(std::floor(w.TxtFixed.Number())));
+  if (SingleWheelMode(w)) w.TxtFixed.SetNumber(std::floor(w.TxtFixed.Number()));
   if (w.TxtFixed.Number() > 450) w.TxtFixed.SetText("450");
   if (w.TxtFixed.Number() < -450) w.TxtFixed.SetText("-450");
   if (w.TxtFixed.Number() == 0) w.TxtFixed.SetText("1");
   const int n = TakeCurrentWheel(w);
   if (IsWheel(n)) w.wheels.WheelSize[n] = w.TxtFixed.Number();
-  if (!w.DrawFromScroll) w.ScrollOffset.SetValue(Whole(w.TxtFixed.Number()));
+  if (!w.DrawFromScroll) w.ScrollOffset.SetValue(num::ToInt16(w.TxtFixed.Number()));
   if (SingleWheelMode(w)) WriteClosingRotations(w);
   if (w.ChkScale.Value() != 0) engine::FitScale(w);
 }
@@ -103,10 +102,10 @@ void TxtRatio1_LostFocus(app::TrochelaMain& w) {
   if (IsWheel(n)) w.wheels.WheelRatio[n] = ratio;
   // The range widens to show the ratio and never narrows.
   if (std::fabs(ratio) > w.ScrollRatio.Max()) {
-    w.ScrollRatio.SetMax(Whole(std::fabs(ratio)));
-    w.ScrollRatio.SetMin(-Whole(std::fabs(ratio)));
+    w.ScrollRatio.SetMax(num::ToInt16(std::fabs(ratio)));
+    w.ScrollRatio.SetMin(-num::ToInt16(std::fabs(ratio)));
   }
-  if (!w.DrawFromScroll) w.ScrollRatio.SetValue(Whole(ratio));
+  if (!w.DrawFromScroll) w.ScrollRatio.SetValue(num::ToInt16(ratio));
 }
 
 void ScrollOffset_Change(app::TrochelaMain& w) {

@@ -26,7 +26,6 @@ void SetMultiControlsVisible(app::TrochelaMain& w, bool v) {
   }
 }
 
-int16_t Whole(double v) { return num::ToInt16(v); }
 
 }  // namespace
 
@@ -45,18 +44,18 @@ void ChkMulti_Click(app::TrochelaMain& w) {
     const int n = CurrentWheelFromCaption(w);
     w.CurrentWheel = static_cast<int16_t>(n);
     if (n < 1 || n > engine::kWheels) return;
-    w.TxtFixed.SetText(num::FormatNumber(size[n]));
-    w.TxtRatio1.SetText(num::FormatNumber(ratio[n]));
-    w.ScrollOffset.SetValue(Whole(size[n]));
-    w.ScrollRatio.SetValue(Whole(ratio[n]));
+    w.TxtFixed.SetNumber(size[n]);
+    w.TxtRatio1.SetNumber(ratio[n]);
+    w.ScrollOffset.SetValue(num::ToInt16(size[n]));
+    w.ScrollRatio.SetValue(num::ToInt16(ratio[n]));
   } else {
     w.LblScrollWheel.SetCaption("Wheel #1");
     w.SavedWheelCount = w.CmdWheelLimit.Caption();
     w.CmdWheelLimit.SetCaption("3");
-    w.TxtFixed.SetText(num::FormatNumber(size[1]));
-    w.TxtRatio1.SetText(num::FormatNumber(ratio[1]));
-    w.ScrollOffset.SetValue(Whole(size[1]));
-    w.ScrollRatio.SetValue(Whole(ratio[1]));
+    w.TxtFixed.SetNumber(size[1]);
+    w.TxtRatio1.SetNumber(ratio[1]);
+    w.ScrollOffset.SetValue(num::ToInt16(size[1]));
+    w.ScrollRatio.SetValue(num::ToInt16(ratio[1]));
     w.ChkF.SetValue(w.wheels.RandomSizeFlag[1]);
     w.ChkR1.SetValue(w.wheels.RandomRatioFlag[1]);
     HideMultiControls(w);
@@ -78,10 +77,10 @@ void CmdWheelLimit_MouseDown(app::TrochelaMain& w, int button) {
       w.LblScrollWheel.SetCaption("Wheel #1");
       w.ChkF.SetValue(t.RandomSizeFlag[1]);
       w.ChkR1.SetValue(t.RandomRatioFlag[1]);
-      w.ScrollRatio.SetValue(Whole(t.WheelRatio[1]));
-      w.TxtRatio1.SetText(num::FormatNumber(t.WheelRatio[1]));
-      w.ScrollOffset.SetValue(Whole(t.WheelSize[1]));
-      w.TxtFixed.SetText(num::FormatNumber(t.WheelSize[1]));
+      w.ScrollRatio.SetValue(num::ToInt16(t.WheelRatio[1]));
+      w.TxtRatio1.SetNumber(t.WheelRatio[1]);
+      w.ScrollOffset.SetValue(num::ToInt16(t.WheelSize[1]));
+      w.TxtFixed.SetNumber(t.WheelSize[1]);
     }
   } else if (button == 2 && count >= 3 && count <= 24) {
     setCount(count == 3 ? 24 : count - 1);
@@ -90,10 +89,10 @@ void CmdWheelLimit_MouseDown(app::TrochelaMain& w, int button) {
       w.LblScrollWheel.SetCaption("Wheel #" + std::to_string(n));
       w.ChkF.SetValue(t.RandomSizeFlag[n]);
       w.ChkR1.SetValue(t.RandomRatioFlag[n]);
-      w.TxtRatio1.SetText(num::FormatNumber(t.WheelRatio[n]));
-      w.TxtFixed.SetText(num::FormatNumber(t.WheelSize[n]));
-      w.ScrollRatio.SetValue(Whole(t.WheelRatio[n]));
-      w.ScrollOffset.SetValue(Whole(t.WheelSize[n]));
+      w.TxtRatio1.SetNumber(t.WheelRatio[n]);
+      w.TxtFixed.SetNumber(t.WheelSize[n]);
+      w.ScrollRatio.SetValue(num::ToInt16(t.WheelRatio[n]));
+      w.ScrollOffset.SetValue(num::ToInt16(t.WheelSize[n]));
     }
   }
   ShowMultiControls(w);
