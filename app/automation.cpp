@@ -5,8 +5,8 @@
 #include <set>
 #include <sstream>
 
-#include "app/main_window.h"
-#include "forms/numbers.h"
+#include "window/trochela_main.h"
+#include "base/numbers.h"
 #include "forms/scripted_services.h"
 
 namespace app {
@@ -46,7 +46,7 @@ size_t MinWords(const std::string& verb) {
 }
 
 bool IsInt(const std::string& s) {
-  auto v = num::ParseNumber(s);
+  auto v = base::ParseNumber(s);
   return v && *v == static_cast<int>(*v);
 }
 
@@ -140,7 +140,7 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
   if (target == "pixel" && line.words.size() >= first + 3) {
     used = 3;
     label = "pixel " + line.words[first + 1] + " " + line.words[first + 2];
-    const auto x = num::ParseNumber(line.words[first + 1]), y = num::ParseNumber(line.words[first + 2]);
+    const auto x = base::ParseNumber(line.words[first + 1]), y = base::ParseNumber(line.words[first + 2]);
     if (!x || !y) return false;
     value = std::to_string(w.Canvas.Point(static_cast<float>(*x), static_cast<float>(*y)));
     return true;
@@ -179,7 +179,7 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
 void ScriptRunner::State::Run(const ScriptLine& line) {
   const auto& words = line.words;
   const std::string& verb = words[0];
-  auto number = [&](size_t i) { return static_cast<float>(num::Val(words[i])); };
+  auto number = [&](size_t i) { return static_cast<float>(base::Val(words[i])); };
   if (verb == "click") {
     if (auto* c = Control(line, words[1])) Click(c);
   } else if (verb == "mousedown" || verb == "mouseup" || verb == "mousemove") {

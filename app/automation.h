@@ -8,9 +8,11 @@
 
 namespace forms { class ScriptedServices; }
 
+namespace window { struct TrochelaMain; }
+
 namespace app {
 
-struct TrochelaMain;
+using window::TrochelaMain;
 
 struct ScriptLine {
   int number = 0;  // line number in the file, from 1

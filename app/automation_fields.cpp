@@ -3,8 +3,8 @@
 #include <map>
 
 #include "app/automation.h"
-#include "app/main_window.h"
-#include "forms/numbers.h"
+#include "window/trochela_main.h"
+#include "base/numbers.h"
 
 namespace app {
 namespace {
@@ -15,7 +15,7 @@ using ArrayGetter = std::function<std::string(TrochelaMain&, int)>;
 template <class T>
 std::string Text(T v) {
   if constexpr (std::is_floating_point_v<T>)
-    return num::FormatNumber(static_cast<double>(v));
+    return base::FormatNumber(static_cast<double>(v));
   else
     return std::to_string(v);
 }
@@ -59,7 +59,7 @@ bool IsArrayField(const std::string& name) { return Arrays().count(name) != 0; }
 bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed, std::string& out) {
   if (indexed) {
     auto it = Arrays().find(name);
-    if (it == Arrays().end() || index < 1 || index > engine::kWheels) return false;
+    if (it == Arrays().end() || index < 1 || index > base::kWheels) return false;
     out = it->second(w, index);
     return true;
   }

@@ -1,20 +1,21 @@
 #include "app/colours_pen.h"
 
-#include "app/colours.h"
-#include "app/main_window.h"
-#include "forms/numbers.h"
+#include "base/colours.h"
+#include "window/picture_buffers.h"
+#include "window/trochela_main.h"
+#include "base/numbers.h"
 
 namespace app {
 
 void CmdSetForeColor_Click(TrochelaMain& w) {
   const int depth = w.machine.ColorDepth();
   if (auto chosen = w.machine.ShowColor(w.Canvas.ForeColor())) {
-    Rgb c = Components(*chosen);
-    if (depth == 16) c = Reduce16(c);
+    base::Rgb c = base::Components(*chosen);
+    if (depth == 16) c = base::Reduce16(c);
     w.DrawRed = c.red;
     w.DrawGreen = c.green;
     w.DrawBlue = c.blue;
-    w.Canvas.SetForeColor(depth == 16 ? RgbColor(c) : (*chosen & 0xFFFFFFu));
+    w.Canvas.SetForeColor(depth == 16 ? base::RgbColor(c) : (*chosen & 0xFFFFFFu));
     w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
   }
   w.Canvas.SetFocus();
@@ -23,13 +24,13 @@ void CmdSetForeColor_Click(TrochelaMain& w) {
 void CmdSetBackColor_Click(TrochelaMain& w) {
   const int depth = w.machine.ColorDepth();
   // The picture that the new background erases can come back with Backspace.
-  w.Undo.SetPictureFromImage(w.Canvas);
+  window::SaveUndo(w);
   if (auto chosen = w.machine.ShowColor(w.Canvas.BackColor())) {
     w.Canvas.SetPicture({});
-    Rgb c = Components(*chosen);
-    if (depth == 16) c = Reduce16(c);
+    base::Rgb c = base::Components(*chosen);
+    if (depth == 16) c = base::Reduce16(c);
     // The drawing colour's components are not touched by a new background.
-    w.Canvas.SetBackColor(depth == 16 ? RgbColor(c) : (*chosen & 0xFFFFFFu));
+    w.Canvas.SetBackColor(depth == 16 ? base::RgbColor(c) : (*chosen & 0xFFFFFFu));
   }
   w.Canvas.SetFocus();
 }
@@ -37,7 +38,7 @@ void CmdSetBackColor_Click(TrochelaMain& w) {
 void CmdThick_Click(TrochelaMain& w) {
   struct Setting { double caption; const char* next; int width; };
   static constexpr Setting kPens[] = {{1, "2", 2}, {2, "3", 4}, {3, "4", 8}, {4, "1", 1}};
-  const double shown = num::Val(w.CmdThick.Caption());
+  const double shown = base::Val(w.CmdThick.Caption());
   for (const Setting& s : kPens)
     if (shown == s.caption) {
       w.CmdThick.SetCaption(s.next);

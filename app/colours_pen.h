@@ -1,9 +1,11 @@
 #pragma once
 // The drawing and background colours through the colour dialog, and the four
 // pen widths.
+namespace window { struct TrochelaMain; }
+
 namespace app {
 
-struct TrochelaMain;
+using window::TrochelaMain;
 
 void CmdSetForeColor_Click(TrochelaMain& w);
 void CmdSetBackColor_Click(TrochelaMain& w);

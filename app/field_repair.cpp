@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "app/main_window.h"
-#include "forms/numbers.h"
+#include "window/trochela_main.h"
+#include "base/numbers.h"
 #include "wheels/wheel_editor.h"
 
 namespace app {
@@ -18,7 +18,7 @@ void SelectAll(forms::TextBox& field) {
 
 // The not-numeric repair: returns the field's value after it.
 double Numeric(forms::TextBox& field, const char* fallback) {
-  if (!num::ParseNumber(field.Text())) field.SetText(fallback);
+  if (!base::ParseNumber(field.Text())) field.SetText(fallback);
   return field.Number();
 }
 
@@ -30,7 +30,7 @@ void TakeAspect(TrochelaMain& w) {
 }
 
 void RoundTo3(forms::TextBox& field) {
-  field.SetNumber(num::RoundHalfEven(field.Number(), 3));
+  field.SetNumber(base::RoundHalfEven(field.Number(), 3));
 }
 
 // Leaving X (or Y): at most 100; with "Aspect" ticked the partner keeps the
@@ -91,7 +91,7 @@ void WireFieldRepairs(TrochelaMain& w) {
     // A size outside the bar's 1..500 shows the bar at its nearer end; the
     // field keeps its text.
     w.ScrollSetByCode = -1;
-    w.ScrollSize.SetValue(num::ToInt16(w.TxtPctScale.Number()));
+    w.ScrollSize.SetValue(base::ToInt16(w.TxtPctScale.Number()));
   };
   for (forms::TextBox* f : {&w.TxtOff_X, &w.TxtOff_Y})
     f->LostFocus = [f] {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/automation.h"
-#include "app/main_window.h"
+#include "window/trochela_main.h"
 #include "app/splash.h"
 #include "app/startup.h"
 #include "forms/scripted_services.h"
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
     app::PauseSeconds(splash.form, 3);
   }
 
-  app::TrochelaMain w(*machine);
+  window::TrochelaMain w(*machine);
   app::WireHandlers(w);
   app::Form_Load(w, o.seedGiven, o.seed);
   w.form.Show(!o.headless && !scripted);

@@ -37,7 +37,7 @@ TrochelaSplash::TrochelaSplash(forms::Services& services)
 void PauseSeconds(forms::Form& form, double seconds) {
   forms::Services& clock = form.Machine();
   const double start = clock.Timer();
-  while (ElapsedSeconds(start, clock.Timer()) < seconds) form.DoEvents();
+  while (base::ElapsedSeconds(start, clock.Timer()) < seconds) form.DoEvents();
 }
 
 }  // namespace app

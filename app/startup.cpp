@@ -4,11 +4,12 @@
 
 #include "app/colours_pen.h"
 #include "app/field_repair.h"
-#include "app/main_window.h"
-#include "app/panel.h"
+#include "window/picture_buffers.h"
+#include "window/trochela_main.h"
+#include "window/panel.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
-#include "forms/numbers.h"
+#include "base/numbers.h"
 #include "wheels/wheel_editor.h"
 #include "wheels/wheel_mode.h"
 
@@ -18,7 +19,7 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   auto& t = w.wheels;
   w.rnd.Randomize(seedGiven ? seed : w.machine.Timer());
   w.RatioLimit = 19;
-  for (int k = 1; k <= engine::kWheels; ++k) {
+  for (int k = 1; k <= base::kWheels; ++k) {
     t.WheelRatio[k] = 19;
     t.WheelSize[k] = k == 1 ? 240 : k == 2 ? 5 : k == 3 ? 195 : 30;
     t.RandomRatioFlag[k] = 1;
@@ -49,7 +50,7 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   w.Canvas.SetDrawWidth(1);
   // The size bar starts elsewhere, so its Change runs: the size field, the
   // closing rotation count and the fitted scale follow wheel 1.
-  w.ScrollOffset.SetValue(num::ToInt16(t.WheelSize[1]));
+  w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[1]));
 }
 
 void CmdExit_Click(TrochelaMain& w) { w.form.EndProgram(0); }
@@ -85,7 +86,7 @@ void WireHandlers(TrochelaMain& w) {
   // Backspace on the buttons that change the picture undoes the change.
   for (forms::CommandButton* b : {&w.CmdClear, &w.CmdDraw, &w.CmdSetBackColor})
     b->KeyPress = [&w](int& key) {
-      if (key == canvas::kBackspace) canvas::RestoreUndo(w);
+      if (key == canvas::kBackspace) window::RestoreUndo(w);
     };
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The main window's load step and the two buttons that end work.
+namespace window { struct TrochelaMain; }
+
 namespace app {
 
-struct TrochelaMain;
+using window::TrochelaMain;
 
 // Seeds the random numbers, sets the wheel tables, sizes the window and the
 // canvas to the screen and sets the canvas's scale (origin at the centre,

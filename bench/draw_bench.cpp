@@ -10,11 +10,11 @@
 #include <functional>
 #include <string>
 
-#include "app/main_window.h"
+#include "window/trochela_main.h"
 #include "app/startup.h"
-#include "engine/curve_math.h"
+#include "base/curve_math.h"
 #include "engine/draw_driver.h"
-#include "forms/raster.h"
+#include "base/raster.h"
 #include "forms/scripted_services.h"
 
 namespace {
@@ -33,7 +33,7 @@ double BestSeconds(int runs, const std::function<void()>& f) {
 
 // As between two clicks of a user: the window shows what the last drawing
 // drew before the next one starts.
-void Settle(app::TrochelaMain& w) {
+void Settle(window::TrochelaMain& w) {
   const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(40);
   while (std::chrono::steady_clock::now() < until) w.form.DoEvents();
 }
@@ -45,8 +45,8 @@ struct Case {
   double rotations, resolution;
 };
 
-raster::Mapping CanvasMapping() {
-  raster::Mapping m;
+base::Mapping CanvasMapping() {
+  base::Mapping m;
   m.scaleWidth = kWidth * 1.05;
   m.scaleHeight = kHeight * 1.05;
   m.scaleLeft = -m.scaleWidth / 2;
@@ -64,11 +64,11 @@ void ChainSizes(double* size, double* ratio, int wheels) {
 }
 
 // The bare kernel: one pass of the curve loop with the math and the line, no window.
-long BareKernel(const Case& c, raster::Image& img) {
-  const raster::Mapping m = CanvasMapping();
-  const double step = curve::kPi / (c.resolution / 2);
-  const curve::PassTransform t = curve::MakePassTransform(0, 0, 6, 6);
-  const curve::Outline& outline = c.shape == engine::Shape::Triangle ? curve::kTriangle : curve::kSquare;
+long BareKernel(const Case& c, base::Image& img) {
+  const base::Mapping m = CanvasMapping();
+  const double step = base::kPi / (c.resolution / 2);
+  const base::PassTransform t = base::MakePassTransform(0, 0, 6, 6);
+  const base::Outline& outline = c.shape == engine::Shape::Triangle ? base::kTriangle : base::kSquare;
   double size[25], ratio[25], angle[25];
   ChainSizes(size, ratio, c.wheels);
   const double A = 235, K = -47, d = 195;
@@ -77,20 +77,20 @@ long BareKernel(const Case& c, raster::Image& img) {
   for (double p = 0; p <= c.rotations; p += step, ++steps) {
     double x, y, sx, sy, cx, cy;
     if (c.wheels) {
-      curve::ComputeWheelAngles(ratio, p, angle);
-      curve::SumWheelChain(size, angle, c.wheels, x, y);
-      curve::RotateScale(t, x, y, sx, sy);
+      base::ComputeWheelAngles(ratio, p, angle);
+      base::SumWheelChain(size, angle, c.wheels, x, y);
+      base::RotateScale(t, x, y, sx, sy);
     } else if (c.shape == engine::Shape::Circle) {
-      curve::SingleCirclePoint(A, K, d, p, x, y);
-      curve::RotateScale(t, x, y, sx, sy);
+      base::SingleCirclePoint(A, K, d, p, x, y);
+      base::RotateScale(t, x, y, sx, sy);
     } else {
-      const double rho = curve::OutlineStep(outline, outlineAngle, step);
-      curve::SingleOutlinePoint(A, K, d, rho, p, x, y);
-      curve::RotateScaleOutline(t, x, y, rho, sx, sy);
+      const double rho = base::OutlineStep(outline, outlineAngle, step);
+      base::SingleOutlinePoint(A, K, d, rho, p, x, y);
+      base::RotateScaleOutline(t, x, y, rho, sx, sy);
     }
-    curve::TurnOffset(t, sx, sy, 0, 0, cx, cy);
+    base::TurnOffset(t, sx, sy, 0, 0, cx, cy);
     if (p == 0) prevX = cx, prevY = cy;
-    raster::DrawLine(img, m.PixelX(static_cast<float>(prevX)), m.PixelY(static_cast<float>(prevY)),
+    base::DrawLine(img, m.PixelX(static_cast<float>(prevX)), m.PixelY(static_cast<float>(prevY)),
                      m.PixelX(static_cast<float>(cx)), m.PixelY(static_cast<float>(cy)), 255, 1);
     prevX = cx;
     prevY = cy;
@@ -98,7 +98,7 @@ long BareKernel(const Case& c, raster::Image& img) {
   return steps;
 }
 
-void PrepareWindow(app::TrochelaMain& w, const Case& c) {
+void PrepareWindow(window::TrochelaMain& w, const Case& c) {
   w.ChkScale.SetValue(0);  // keep the scales typed here
   w.ChkMulti.SetValue(c.wheels ? 1 : 0);
   if (c.wheels) {
@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication qapp(argc, argv);
   forms::ScriptedServices machine(kWidth, kHeight, 32);
-  app::TrochelaMain w(machine);
+  window::TrochelaMain w(machine);
   app::WireHandlers(w);
   app::Form_Load(w, true, 1);
   w.form.Show(false);
@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
   std::printf("%-16s %12s %14s %14s %10s\n", "case", "steps", "bare steps/s", "full steps/s", "full ms");
   for (const Case& c : cases) {
-    raster::Image img(kWidth, kHeight, 0xFFFFFF);
+    base::Image img(kWidth, kHeight, 0xFFFFFF);
     long steps = 0;
     PrepareWindow(w, c);
     // Bare and full runs alternate, so that both see the same machine; the

@@ -2,11 +2,12 @@
 
 #include <cmath>
 
-#include "app/colours.h"
-#include "app/main_window.h"
-#include "app/panel.h"
-#include "forms/numbers.h"
-#include "forms/raster.h"
+#include "base/colours.h"
+#include "window/picture_buffers.h"
+#include "window/trochela_main.h"
+#include "window/panel.h"
+#include "base/numbers.h"
+#include "base/raster.h"
 
 namespace canvas {
 namespace {
@@ -16,12 +17,12 @@ constexpr int kShiftOnly = 1;
 constexpr int kEsc = 27, kSpace = 32;
 constexpr int kSolid = 0, kTransparent = 1;
 
-void FillSequence(app::TrochelaMain& w, bool mirrored) {
+void FillSequence(window::TrochelaMain& w, bool mirrored) {
   w.Canvas.SetFillStyle(kSolid);
   w.Canvas.SetFillColor(w.Canvas.ForeColor());
   const int64_t target = w.Canvas.Point(w.MouseX, w.MouseY);
   w.FillTargetColor = static_cast<uint32_t>(target);
-  w.Undo.SetPictureFromImage(w.Canvas);
+  window::SaveUndo(w);
   const int16_t x = w.MouseX, y = w.MouseY;
   FillAtPoint(w, x, y);
   if (mirrored) {
@@ -38,17 +39,17 @@ void FillSequence(app::TrochelaMain& w, bool mirrored) {
 
 }  // namespace
 
-void Canvas_MouseMove(app::TrochelaMain& w, float x, float y) {
-  w.MouseX = num::ToInt16(x);
-  w.MouseY = num::ToInt16(y);
+void Canvas_MouseMove(window::TrochelaMain& w, float x, float y) {
+  w.MouseX = base::ToInt16(x);
+  w.MouseY = base::ToInt16(y);
 }
 
-void Canvas_MouseDown(app::TrochelaMain& w, int button, int shift) {
+void Canvas_MouseDown(window::TrochelaMain& w, int button, int shift) {
   if (button == kRight) {
     if (w.CmdColorBar.Visible())
-      app::HideControlPanel(w);
+      window::HideControlPanel(w);
     else
-      app::ShowControlPanel(w);
+      window::ShowControlPanel(w);
   } else if (button == kMiddle) {
     FillSequence(w, shift == kShiftOnly);
   } else if (button == kLeft) {
@@ -56,9 +57,9 @@ void Canvas_MouseDown(app::TrochelaMain& w, int button, int shift) {
   }
 }
 
-void Canvas_KeyPress(app::TrochelaMain& w, int keyAscii) {
+void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii) {
   if (keyAscii == kBackspace) {
-    RestoreUndo(w);
+    window::RestoreUndo(w);
   } else if (keyAscii == kEsc && !w.DrawingInProgress) {
     FillSequence(w, false);
   } else if (keyAscii == kSpace && !w.DrawingInProgress) {
@@ -66,14 +67,14 @@ void Canvas_KeyPress(app::TrochelaMain& w, int keyAscii) {
     if (colour < 0) return;  // a point off the picture has no colour to pick up
     w.Canvas.SetForeColor(static_cast<uint32_t>(colour));
     w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
-    const app::Rgb c = app::Components(static_cast<uint32_t>(colour));
+    const base::Rgb c = base::Components(static_cast<uint32_t>(colour));
     w.DrawRed = c.red;
     w.DrawGreen = c.green;
     w.DrawBlue = c.blue;
   }
 }
 
-void FillAtPoint(app::TrochelaMain& w, int16_t x, int16_t y) {
+void FillAtPoint(window::TrochelaMain& w, int16_t x, int16_t y) {
   const float sx = w.ScreenPixelsX / static_cast<float>(w.Canvas.ScaleWidth());
   const float sy = w.ScreenPixelsY / static_cast<float>(w.Canvas.ScaleHeight());
   double px = sx * (w.Canvas.ScaleWidth() / 2 + x);
@@ -82,11 +83,10 @@ void FillAtPoint(app::TrochelaMain& w, int16_t x, int16_t y) {
   if (py > w.ScreenPixelsY - 1) py = w.ScreenPixelsY - 1;
   if (px < 0) px = 0;
   if (py < 0) py = 0;
-  raster::Image& img = w.Canvas.Raster();
-  w.Canvas.Invalidate(raster::FloodFillSurface(img, num::ToInt32(px), num::ToInt32(py),
+  base::Image& img = w.Canvas.Raster();
+  w.Canvas.Invalidate(base::FloodFillSurface(img, base::ToInt32(px), base::ToInt32(py),
                                                w.FillTargetColor, w.Canvas.FillColor()));
 }
 
-void RestoreUndo(app::TrochelaMain& w) { w.Canvas.SetPicture(w.Undo.GetPicture()); }
 
 }  // namespace canvas

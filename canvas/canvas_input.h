@@ -4,22 +4,18 @@
 // button), the colour pick-up (Space) and undo (Backspace).
 #include <cstdint>
 
-namespace app { struct TrochelaMain; }
+namespace window { struct TrochelaMain; }
 
 namespace canvas {
 
 constexpr int kBackspace = 8;
 
-void Canvas_MouseMove(app::TrochelaMain& w, float x, float y);
-void Canvas_MouseDown(app::TrochelaMain& w, int button, int shift);
-void Canvas_KeyPress(app::TrochelaMain& w, int keyAscii);
+void Canvas_MouseMove(window::TrochelaMain& w, float x, float y);
+void Canvas_MouseDown(window::TrochelaMain& w, int button, int shift);
+void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii);
 
 // Fills the region of FillTargetColor around a canvas point with the drawing
 // colour; points outside the picture are moved to its edge.
-void FillAtPoint(app::TrochelaMain& w, int16_t x, int16_t y);
-
-// Backspace on the canvas and on the buttons that change the picture: the
-// picture from before the last change comes back.
-void RestoreUndo(app::TrochelaMain& w);
+void FillAtPoint(window::TrochelaMain& w, int16_t x, int16_t y);
 
 }  // namespace canvas

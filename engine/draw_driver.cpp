@@ -4,24 +4,25 @@
 #include <optional>
 #include <string>
 
-#include "app/colours.h"
-#include "app/main_window.h"
-#include "app/panel.h"
-#include "engine/curve_math.h"
+#include "base/colours.h"
+#include "window/picture_buffers.h"
+#include "window/trochela_main.h"
+#include "window/panel.h"
+#include "base/curve_math.h"
 #include "engine/draw_passes.h"
 #include "engine/scale_fit.h"
-#include "forms/numbers.h"
+#include "base/numbers.h"
 
 namespace engine {
 namespace {
 
 constexpr int kHourglass = 13;
 
-bool IsMulti(const app::TrochelaMain& w) { return w.ChkMulti.Value() != 0; }
+bool IsMulti(const window::TrochelaMain& w) { return w.ChkMulti.Value() != 0; }
 
 // Runs one of the six routines: the frame around the passes.
-void RunDrawing(app::TrochelaMain& w, bool multi, Shape shape) {
-  DrawingState& d = w.draw;
+void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
+  base::DrawingState& d = w.draw;
   // 1-7: what the end restores, then the drawing counts as running.
   const int savedPointer = w.Canvas.MousePointer();
   PassContext ctx;
@@ -35,15 +36,15 @@ void RunDrawing(app::TrochelaMain& w, bool multi, Shape shape) {
   if (w.ChkRotStart.Value() != 0) savedRotStart = w.TxtRotStart.Text();
   w.DrawingInProgress = -1;
   w.StopRequested = 0;
-  app::LockControls(w);
+  window::LockControls(w);
   // 8-15: the scales keep 3 decimals; the constants of the whole drawing.
-  w.TxtY.SetNumber(num::RoundHalfEven(w.TxtY.Number(), 3));
-  w.TxtX.SetNumber(num::RoundHalfEven(w.TxtX.Number(), 3));
+  w.TxtY.SetNumber(base::RoundHalfEven(w.TxtY.Number(), 3));
+  w.TxtX.SetNumber(base::RoundHalfEven(w.TxtX.Number(), 3));
   ctx.rotations = w.TxtRotations.Number();
   w.MouseX = 0;
   w.MouseY = 0;
   if (multi) ClearUnusedWheels(w);
-  d.AngleStep = curve::kPi / (w.TxtResolution.Number() / 2);
+  d.AngleStep = base::kPi / (w.TxtResolution.Number() / 2);
   if (!multi) {
     const double R = w.wheels.WheelSize[1], r = w.wheels.WheelSize[2];
     ctx.A = R - r;
@@ -56,15 +57,15 @@ void RunDrawing(app::TrochelaMain& w, bool multi, Shape shape) {
   ctx.yieldCounter = 0;
   // Loops beyond the 16-bit range are limited to 32767; passes are counted in
   // 32 bits so that the last one can finish.
-  const int loops = num::ToInt16(w.TxtLoop.Number());
+  const int loops = base::ToInt16(w.TxtLoop.Number());
   d.PassNumber = 1;
   // 16: the passes.
   while (d.PassNumber <= loops) {
     double rotStart = w.TxtRotStart.Number();
     if (d.PassNumber >= 2) rotStart += w.TxtRotInc.Number();
     w.TxtRotStart.SetNumber(rotStart);
-    d.RotStartRad = w.TxtRotStart.Number() * (curve::kPi / 180);
-    d.TurnRad = w.TxtTurn.Number() * (curve::kPi / 180);
+    d.RotStartRad = w.TxtRotStart.Number() * (base::kPi / 180);
+    d.TurnRad = w.TxtTurn.Number() * (base::kPi / 180);
     ctx.t.c1 = std::cos(-d.RotStartRad);
     ctx.t.s1 = std::sin(-d.RotStartRad);
     ctx.t.c2 = std::cos(-d.TurnRad);
@@ -83,13 +84,13 @@ void RunDrawing(app::TrochelaMain& w, bool multi, Shape shape) {
   // 17: the end, after the last pass or a stop.
   w.StopRequested = 0;
   w.DrawingInProgress = 0;
-  app::UnlockControls(w);
+  window::UnlockControls(w);
   if (w.ChkRotStart.Value() != 0 && savedRotStart) w.TxtRotStart.SetText(*savedRotStart);
   if (w.ChkPen.Value() != 0 && savedPen) {
     w.wheels.WheelSize[3] = *savedPen;
     if (w.ChkScale.Value() != 0) FitScale(w);
     if (w.LblScrollWheel.Caption() == "Wheel #3")
-      w.ScrollOffset.SetValue(num::ToInt16(w.wheels.WheelSize[3]));
+      w.ScrollOffset.SetValue(base::ToInt16(w.wheels.WheelSize[3]));
   }
   w.Canvas.SetMousePointer(savedPointer);
   w.Canvas.SetFocus();
@@ -97,8 +98,8 @@ void RunDrawing(app::TrochelaMain& w, bool multi, Shape shape) {
 
 }  // namespace
 
-void CmdDraw_Click(app::TrochelaMain& w) {
-  w.Undo.SetPictureFromImage(w.Canvas);
+void CmdDraw_Click(window::TrochelaMain& w) {
+  window::SaveUndo(w);
   if (w.DrawFromScroll) {
     w.DrawFromScroll = 0;
     if (w.ChkClear.Value() != 0)
@@ -119,14 +120,14 @@ void CmdDraw_Click(app::TrochelaMain& w) {
   }
 }
 
-void DrawSingleCircle(app::TrochelaMain& w) { RunDrawing(w, false, Shape::Circle); }
-void DrawSingleTriangle(app::TrochelaMain& w) { RunDrawing(w, false, Shape::Triangle); }
-void DrawSingleSquare(app::TrochelaMain& w) { RunDrawing(w, false, Shape::Square); }
-void DrawMultiCircle(app::TrochelaMain& w) { RunDrawing(w, true, Shape::Circle); }
-void DrawMultiTriangle(app::TrochelaMain& w) { RunDrawing(w, true, Shape::Triangle); }
-void DrawMultiSquare(app::TrochelaMain& w) { RunDrawing(w, true, Shape::Square); }
+void DrawSingleCircle(window::TrochelaMain& w) { RunDrawing(w, false, Shape::Circle); }
+void DrawSingleTriangle(window::TrochelaMain& w) { RunDrawing(w, false, Shape::Triangle); }
+void DrawSingleSquare(window::TrochelaMain& w) { RunDrawing(w, false, Shape::Square); }
+void DrawMultiCircle(window::TrochelaMain& w) { RunDrawing(w, true, Shape::Circle); }
+void DrawMultiTriangle(window::TrochelaMain& w) { RunDrawing(w, true, Shape::Triangle); }
+void DrawMultiSquare(window::TrochelaMain& w) { RunDrawing(w, true, Shape::Square); }
 
-void StepPen(app::TrochelaMain& w) {
+void StepPen(window::TrochelaMain& w) {
   const double holeInc = w.TxtHoleInc.Number();
   const double v = w.wheels.WheelSize[3] + holeInc;
   if (!(v > -451 && v < 451 && w.draw.PassNumber > 1)) return;
@@ -135,14 +136,14 @@ void StepPen(app::TrochelaMain& w) {
     w.ScrollSetByCode = -1;
     w.TxtFixed.SetNumber(w.wheels.WheelSize[3]);
     // A pen between 450.5 and 451 rounds outside the bar: it shows the end.
-    w.ScrollOffset.SetValue(num::ToInt16(w.TxtFixed.Number()));
+    w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));
   }
   if (w.ChkScale.Value() != 0 && holeInc != 0) FitScale(w);
 }
 
-void StepGradientColor(app::TrochelaMain& w) {
+void StepGradientColor(window::TrochelaMain& w) {
   const int depth = w.machine.ColorDepth();
-  DrawingState& d = w.draw;
+  base::DrawingState& d = w.draw;
   w.DrawRed += d.GradientDirRed;
   w.DrawGreen += 2 * d.GradientDirGreen;
   w.DrawBlue += 3 * d.GradientDirBlue;
@@ -156,9 +157,9 @@ void StepGradientColor(app::TrochelaMain& w) {
   ceil255(w.DrawRed, d.GradientDirRed);
   // Only the colour set is reduced on a 16-bit display; the running
   // components stay exact.
-  app::Rgb c{w.DrawRed, w.DrawGreen, w.DrawBlue};
-  if (depth == 16) c = app::Reduce16(c);
-  w.Canvas.SetForeColor(app::RgbColor(c));
+  base::Rgb c{w.DrawRed, w.DrawGreen, w.DrawBlue};
+  if (depth == 16) c = base::Reduce16(c);
+  w.Canvas.SetForeColor(base::RgbColor(c));
   w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
 }
 

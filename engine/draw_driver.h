@@ -2,7 +2,7 @@
 // The draw command and the frame that every drawing routine runs around its
 // passes: Rot+, Pen+ and Dec between passes, the gradient after each, the
 // locking of the panel, and the restores at the end.
-namespace app { struct TrochelaMain; }
+namespace window { struct TrochelaMain; }
 
 namespace engine {
 
@@ -10,22 +10,22 @@ enum class Shape { Circle, Triangle, Square };
 
 // Keeps the picture for undo, prepares the canvas for a redraw from a scroll
 // bar, and runs the routine for the mode and the outline.
-void CmdDraw_Click(app::TrochelaMain& w);
+void CmdDraw_Click(window::TrochelaMain& w);
 
 // The six drawing routines. Each yields to the event queue every 100 steps,
 // so any handler of the window, a nested drawing included, may run inside.
-void DrawSingleCircle(app::TrochelaMain& w);
-void DrawSingleTriangle(app::TrochelaMain& w);
-void DrawSingleSquare(app::TrochelaMain& w);
-void DrawMultiCircle(app::TrochelaMain& w);
-void DrawMultiTriangle(app::TrochelaMain& w);
-void DrawMultiSquare(app::TrochelaMain& w);
+void DrawSingleCircle(window::TrochelaMain& w);
+void DrawSingleTriangle(window::TrochelaMain& w);
+void DrawSingleSquare(window::TrochelaMain& w);
+void DrawMultiCircle(window::TrochelaMain& w);
+void DrawMultiTriangle(window::TrochelaMain& w);
+void DrawMultiSquare(window::TrochelaMain& w);
 
 // Pen+: moves wheel 3 by the Pen+ value from the second pass on, while it
 // stays strictly inside (-451, 451).
-void StepPen(app::TrochelaMain& w);
+void StepPen(window::TrochelaMain& w);
 
 // Steps the drawing colour's components, each bouncing between 0 and 255.
-void StepGradientColor(app::TrochelaMain& w);
+void StepGradientColor(window::TrochelaMain& w);
 
 }  // namespace engine

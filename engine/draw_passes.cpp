@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/main_window.h"
+#include "window/trochela_main.h"
 #include "engine/draw_driver.h"
 
 namespace engine {
@@ -18,7 +18,7 @@ struct Step {
   double prevX, prevY;        // PrevX, PrevY
 };
 
-void Store(const Step& s, DrawingState& d) {
+void Store(const Step& s, base::DrawingState& d) {
   d.CurveParam = s.t;
   d.PointX = s.x;
   d.PointY = s.y;
@@ -34,8 +34,8 @@ void Store(const Step& s, DrawingState& d) {
 // handler can see them. A nested drawing run inside the yield moves
 // CurveParam and the previous point, and this loop goes on from there.
 template <class Pre, class Post>
-void CurveLoop(app::TrochelaMain& w, PassContext& ctx, Pre pre, Post post) {
-  DrawingState& d = w.draw;
+void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Pre pre, Post post) {
+  base::DrawingState& d = w.draw;
   const double end = ctx.rotations;
   const double step = d.AngleStep;
   Step s{0, d.PointX, d.PointY, d.ScaledX, d.ScaledY, d.PrevX, d.PrevY};
@@ -49,7 +49,7 @@ void CurveLoop(app::TrochelaMain& w, PassContext& ctx, Pre pre, Post post) {
       s = Step{d.CurveParam, d.PointX, d.PointY, d.ScaledX, d.ScaledY, d.PrevX, d.PrevY};
     }
     post(s);
-    curve::TurnOffset(ctx.t, s.scaledX, s.scaledY, w.TxtOff_X.Number(), w.TxtOff_Y.Number(), s.x,
+    base::TurnOffset(ctx.t, s.scaledX, s.scaledY, w.TxtOff_X.Number(), w.TxtOff_Y.Number(), s.x,
                       s.y);
     if (s.t == 0) {
       s.prevX = s.x;
@@ -64,64 +64,64 @@ void CurveLoop(app::TrochelaMain& w, PassContext& ctx, Pre pre, Post post) {
   Store(s, d);
 }
 
-const curve::Outline& OutlineOf(Shape s) {
-  return s == Shape::Triangle ? curve::kTriangle : curve::kSquare;
+const base::Outline& OutlineOf(Shape s) {
+  return s == Shape::Triangle ? base::kTriangle : base::kSquare;
 }
 
-void SingleCirclePass(app::TrochelaMain& w, PassContext& ctx) {
+void SingleCirclePass(window::TrochelaMain& w, PassContext& ctx) {
   CurveLoop(w, ctx, [](double) {}, [&](Step& s) {
-    curve::SingleCirclePoint(ctx.A, ctx.K, w.wheels.WheelSize[3], s.t, s.x, s.y);
-    curve::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
+    base::SingleCirclePoint(ctx.A, ctx.K, w.wheels.WheelSize[3], s.t, s.x, s.y);
+    base::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
   });
 }
 
-void SingleOutlinePass(app::TrochelaMain& w, PassContext& ctx) {
-  DrawingState& d = w.draw;
-  const curve::Outline& outline = OutlineOf(ctx.shape);
+void SingleOutlinePass(window::TrochelaMain& w, PassContext& ctx) {
+  base::DrawingState& d = w.draw;
+  const base::Outline& outline = OutlineOf(ctx.shape);
   double q = 0;
   CurveLoop(
       w, ctx,
       [&](double) {
-        d.OutlineFactor = curve::OutlineStep(outline, d.OutlineAngle, d.AngleStep);
+        d.OutlineFactor = base::OutlineStep(outline, d.OutlineAngle, d.AngleStep);
         q = -w.wheels.WheelSize[3] / d.OutlineFactor;
       },
       [&](Step& s) {
         s.x = ctx.A * std::cos(s.t) - std::cos(ctx.K * s.t) * q;
         s.y = ctx.A * std::sin(s.t) - std::sin(ctx.K * s.t) * q;
-        curve::RotateScaleOutline(ctx.t, s.x, s.y, d.OutlineFactor, s.scaledX, s.scaledY);
+        base::RotateScaleOutline(ctx.t, s.x, s.y, d.OutlineFactor, s.scaledX, s.scaledY);
       });
 }
 
-void MultiPass(app::TrochelaMain& w, PassContext& ctx) {
-  DrawingState& d = w.draw;
-  WheelTable& wt = w.wheels;
-  auto angles = [&](double t) { curve::ComputeWheelAngles(wt.WheelRatio.data(), t, wt.WheelAngle.data()); };
+void MultiPass(window::TrochelaMain& w, PassContext& ctx) {
+  base::DrawingState& d = w.draw;
+  base::WheelTable& wt = w.wheels;
+  auto angles = [&](double t) { base::ComputeWheelAngles(wt.WheelRatio.data(), t, wt.WheelAngle.data()); };
   auto sum = [&](Step& s) {
-    curve::SumWheelChain(wt.WheelSize.data(), wt.WheelAngle.data(), w.WheelCount, s.x, s.y);
+    base::SumWheelChain(wt.WheelSize.data(), wt.WheelAngle.data(), w.WheelCount, s.x, s.y);
   };
   if (ctx.shape == Shape::Circle) {
     CurveLoop(w, ctx, angles, [&](Step& s) {
       sum(s);
-      curve::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
+      base::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
     });
     return;
   }
-  const curve::Outline& outline = OutlineOf(ctx.shape);
+  const base::Outline& outline = OutlineOf(ctx.shape);
   CurveLoop(
       w, ctx,
       [&](double t) {
         angles(t);
-        d.OutlineFactor = curve::OutlineStep(outline, d.OutlineAngle, d.AngleStep);
+        d.OutlineFactor = base::OutlineStep(outline, d.OutlineAngle, d.AngleStep);
       },
       [&](Step& s) {
         sum(s);
-        curve::RotateScaleOutline(ctx.t, s.x, s.y, d.OutlineFactor, s.scaledX, s.scaledY);
+        base::RotateScaleOutline(ctx.t, s.x, s.y, d.OutlineFactor, s.scaledX, s.scaledY);
       });
 }
 
 }  // namespace
 
-void RunPass(app::TrochelaMain& w, PassContext& ctx) {
+void RunPass(window::TrochelaMain& w, PassContext& ctx) {
   if (ctx.multi)
     MultiPass(w, ctx);
   else if (ctx.shape == Shape::Circle)

@@ -4,9 +4,9 @@
 // line, the stop test).
 #include <cstdint>
 
-#include "engine/curve_math.h"
+#include "base/curve_math.h"
 
-namespace app { struct TrochelaMain; }
+namespace window { struct TrochelaMain; }
 
 namespace engine {
 
@@ -20,12 +20,12 @@ struct PassContext {
   double sizeFactor = 1;  // PctScale / 100
   double rotations = 0;
   double A = 0, K = 0;    // single-wheel constants
-  curve::PassTransform t;
+  base::PassTransform t;
   int16_t yieldCounter = 0;  // steps since the last yield, across passes
 };
 
 // One pass of the curve loop. Returns when CurveParam passes Rotations or a
 // stop was requested. Yields every 100 steps: any handler may run inside.
-void RunPass(app::TrochelaMain& w, PassContext& ctx);
+void RunPass(window::TrochelaMain& w, PassContext& ctx);
 
 }  // namespace engine

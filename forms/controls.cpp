@@ -12,7 +12,7 @@
 #include <algorithm>
 
 #include "forms/form.h"
-#include "forms/numbers.h"
+#include "base/numbers.h"
 #include "forms/qt_views.h"
 
 namespace forms {
@@ -132,7 +132,7 @@ void TextBox::SetText(std::string text) {
   edit->setText(Q(text_));
 }
 
-void TextBox::SetNumber(double v) { SetText(num::FormatNumber(v)); }
+void TextBox::SetNumber(double v) { SetText(base::FormatNumber(v)); }
 
 void TextBox::UserEdited(std::string text) {
   text_ = std::move(text);
@@ -149,8 +149,8 @@ void TextBox::UserTyped(std::string text) {
 }
 
 double TextBox::ReadNumber() const {
-  auto v = num::ParseNumber(text_);
-  number_ = v ? *v : num::Val(text_);
+  auto v = base::ParseNumber(text_);
+  number_ = v ? *v : base::Val(text_);
   numberValid_ = true;
   return number_;
 }
@@ -304,7 +304,7 @@ void CommandButton::SetCaption(std::string c) {
 
 void CommandButton::SetBackColor(uint32_t bgr) {
   backColor_ = bgr;
-  const uint32_t px = raster::ToPixel(bgr) & 0xFFFFFFu;
+  const uint32_t px = base::ToPixel(bgr) & 0xFFFFFFu;
   widget_->setStyleSheet(QString("background-color: #%1; border: 1px solid #808080;")
                              .arg(px, 6, 16, QChar('0')));
 }
@@ -349,7 +349,7 @@ void Label::SetFontUnderline(bool u) {
 void Label::SetForeColor(uint32_t bgr) {
   foreColor_ = bgr;
   QPalette p = widget_->palette();
-  p.setColor(QPalette::WindowText, QColor::fromRgb(raster::ToPixel(bgr)));
+  p.setColor(QPalette::WindowText, QColor::fromRgb(base::ToPixel(bgr)));
   widget_->setPalette(p);
 }
 

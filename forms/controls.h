@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "forms/raster.h"
+#include "base/raster.h"
 
 class QWidget;
 
@@ -239,7 +239,7 @@ class ScrollBar : public Control {
 // shows only its background colour).
 struct Picture {
   // Shared between picture boxes and never changed while shared.
-  std::shared_ptr<raster::Image> image;
+  std::shared_ptr<base::Image> image;
   bool Empty() const { return !image; }
 };
 
@@ -265,7 +265,7 @@ class PictureBox : public Control {
   void SetScaleTop(double v) { map_.scaleTop = v; }
   void SetScaleWidth(double v) { map_.scaleWidth = v; }
   void SetScaleHeight(double v) { map_.scaleHeight = v; }
-  const raster::Mapping& Mapping() const { return map_; }
+  const base::Mapping& Mapping() const { return map_; }
 
   uint32_t ForeColor() const { return foreColor_; }
   void SetForeColor(uint32_t bgr) { foreColor_ = bgr; }
@@ -283,7 +283,7 @@ class PictureBox : public Control {
 
   // Line in ForeColor and DrawWidth between two points in scale units.
   void Line(float x1, float y1, float x2, float y2) {
-    Invalidate(raster::DrawLine(image_, map_.PixelX(x1), map_.PixelY(y1), map_.PixelX(x2),
+    Invalidate(base::DrawLine(image_, map_.PixelX(x1), map_.PixelY(y1), map_.PixelX(x2),
                                 map_.PixelY(y2), foreColor_, drawWidth_));
   }
   // Colour 0x00BBGGRR of the point, -1 outside the picture.
@@ -299,11 +299,11 @@ class PictureBox : public Control {
   // command keeps the picture for undo before every drawing).
   void SetPictureFromImage(const PictureBox& source);
 
-  raster::Image& Raster() { return image_; }
-  const raster::Image& Raster() const { return image_; }
+  base::Image& Raster() { return image_; }
+  const base::Image& Raster() const { return image_; }
   // Marks pixels as changed; the screen shows them at its next refresh (at
   // most about 60 times a second, only the changed area).
-  void Invalidate(const raster::Rect& r) {
+  void Invalidate(const base::Rect& r) {
     dirty_.Add(r);
     if (!refreshQueued_) QueueRefresh();
   }
@@ -318,9 +318,9 @@ class PictureBox : public Control {
 
  private:
   bool shown_ = false;
-  raster::Image image_;
-  raster::Mapping map_;
-  raster::Rect dirty_;
+  base::Image image_;
+  base::Mapping map_;
+  base::Rect dirty_;
   Picture picture_;
   int scaleMode_ = 1;
   uint32_t foreColor_ = 0;

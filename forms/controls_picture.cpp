@@ -8,7 +8,7 @@
 
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "forms/numbers.h"
+#include "base/numbers.h"
 #include "forms/qt_views.h"
 
 namespace forms {
@@ -49,7 +49,7 @@ PictureBox::PictureBox(Form& form, std::string name, Control* parent, bool shown
 }
 
 void PictureBox::SetPixelSize(int width, int height) {
-  image_ = raster::Image(std::max(1, width), std::max(1, height), backColor_);
+  image_ = base::Image(std::max(1, width), std::max(1, height), backColor_);
   map_.width = image_.width;
   map_.height = image_.height;
   if (widget_) widget_->resize(image_.width, image_.height);
@@ -72,7 +72,7 @@ int64_t PictureBox::Point(float x, float y) const {
   return image_.Get(map_.PixelX(x), map_.PixelY(y));
 }
 
-Picture PictureBox::Image() const { return Picture{std::make_shared<raster::Image>(image_)}; }
+Picture PictureBox::Image() const { return Picture{std::make_shared<base::Image>(image_)}; }
 
 void PictureBox::SetPicture(const Picture& p) {
   // A buffer keeps the picture itself; a shown box only its pixels, so that
@@ -83,7 +83,7 @@ void PictureBox::SetPicture(const Picture& p) {
   } else {
     // A picture of another size is shown from the top left; the rest keeps
     // the background colour.
-    const raster::Image& src = *p.image;
+    const base::Image& src = *p.image;
     if (src.width == image_.width && src.height == image_.height) {
       image_.pixels = src.pixels;
     } else {
@@ -106,12 +106,12 @@ void PictureBox::SetPictureFromImage(const PictureBox& source) {
   }
 }
 
-void PictureBox::InvalidateAll() { Invalidate(raster::Rect{0, 0, image_.width - 1, image_.height - 1}); }
+void PictureBox::InvalidateAll() { Invalidate(base::Rect{0, 0, image_.width - 1, image_.height - 1}); }
 
 void PictureBox::RefreshView() {
   Control::RefreshView();
-  const raster::Rect r = dirty_;
-  dirty_ = raster::Rect{};
+  const base::Rect r = dirty_;
+  dirty_ = base::Rect{};
   if (r.Empty() || !widget_) return;
   // The controls lying over the canvas are opaque: what they cover needs no
   // repaint, and leaving them out spares repainting the whole panel with it.
@@ -124,10 +124,10 @@ void PictureBox::RefreshView() {
 }
 
 bool PictureBox::Property(std::string_view prop, std::string& out) const {
-  if (prop == "ScaleWidth") out = num::FormatNumber(ScaleWidth());
-  else if (prop == "ScaleHeight") out = num::FormatNumber(ScaleHeight());
-  else if (prop == "ScaleLeft") out = num::FormatNumber(ScaleLeft());
-  else if (prop == "ScaleTop") out = num::FormatNumber(ScaleTop());
+  if (prop == "ScaleWidth") out = base::FormatNumber(ScaleWidth());
+  else if (prop == "ScaleHeight") out = base::FormatNumber(ScaleHeight());
+  else if (prop == "ScaleLeft") out = base::FormatNumber(ScaleLeft());
+  else if (prop == "ScaleTop") out = base::FormatNumber(ScaleTop());
   else if (prop == "MousePointer") out = std::to_string(mousePointer_);
   else if (prop == "FillStyle") out = std::to_string(fillStyle_);
   else if (prop == "FillColor") out = std::to_string(fillColor_);
@@ -148,7 +148,7 @@ CanvasView::CanvasView(PictureBox* box, QWidget* parent) : QWidget(parent), box_
 }
 
 void CanvasView::paintEvent(QPaintEvent* event) {
-  const raster::Image& img = box_->Raster();
+  const base::Image& img = box_->Raster();
   if (img.width == 0) return;
   const QImage view(reinterpret_cast<const uchar*>(img.pixels.data()), img.width, img.height,
                     img.width * 4, QImage::Format_RGB32);
@@ -157,7 +157,7 @@ void CanvasView::paintEvent(QPaintEvent* event) {
 }
 
 void CanvasView::Mouse(QMouseEvent* event, int kind) {
-  const raster::Mapping& m = box_->Mapping();
+  const base::Mapping& m = box_->Mapping();
   const QPointF pos = event->position();
   const float x = static_cast<float>(m.scaleLeft + pos.x() * m.scaleWidth / m.width);
   const float y = static_cast<float>(m.scaleTop + pos.y() * m.scaleHeight / m.height);

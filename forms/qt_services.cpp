@@ -26,14 +26,14 @@ QString QtFilter(const std::string& filter) {
 }
 
 // The raster's pixels are already in Qt's 32-bit RGB layout.
-QImage View(const raster::Image& image) {
+QImage View(const base::Image& image) {
   return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
                 image.width * 4, QImage::Format_RGB32);
 }
 
-raster::Image FromQImage(const QImage& source) {
+base::Image FromQImage(const QImage& source) {
   const QImage img = source.convertToFormat(QImage::Format_RGB32);
-  raster::Image out(img.width(), img.height(), 0);
+  base::Image out(img.width(), img.height(), 0);
   for (int y = 0; y < img.height(); ++y)
     std::copy_n(reinterpret_cast<const uint32_t*>(img.constScanLine(y)), img.width(), out.Row(y));
   return out;
@@ -62,9 +62,9 @@ class DesktopServices : public Services {
                                                  nullptr, options));
   }
   std::optional<uint32_t> ShowColor(uint32_t start) override {
-    const QColor c = QColorDialog::getColor(QColor::fromRgb(raster::ToPixel(start)));
+    const QColor c = QColorDialog::getColor(QColor::fromRgb(base::ToPixel(start)));
     if (!c.isValid()) return std::nullopt;
-    return raster::FromPixel(c.rgb());
+    return base::FromPixel(c.rgb());
   }
   std::optional<PrintChoice> ShowPrinter() override {
     QPrintDialog dialog(&printer_);
@@ -73,10 +73,10 @@ class DesktopServices : public Services {
                        printer_.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1};
   }
 
-  void SetClipboardPicture(const raster::Image& image) override {
+  void SetClipboardPicture(const base::Image& image) override {
     QGuiApplication::clipboard()->setImage(View(image).copy());
   }
-  std::optional<raster::Image> ClipboardPicture() override {
+  std::optional<base::Image> ClipboardPicture() override {
     const QImage img = QGuiApplication::clipboard()->image();
     if (img.isNull()) return std::nullopt;
     return FromQImage(img);
@@ -92,7 +92,7 @@ class DesktopServices : public Services {
     painter_.reset();
     return false;
   }
-  void PrintPicture(const raster::Image& image, double left, double top, double width,
+  void PrintPicture(const base::Image& image, double left, double top, double width,
                     double height) override {
     if (!painter_) return;
     const double dpi = printer_.resolution();
@@ -102,10 +102,10 @@ class DesktopServices : public Services {
     if (painter_) painter_->end();
     painter_.reset();
   }
-  std::optional<raster::Image> LoadPicture(const std::string& path) override {
+  std::optional<base::Image> LoadPicture(const std::string& path) override {
     return LoadPictureFile(path);
   }
-  bool SavePicture(const raster::Image& image, const std::string& path) override {
+  bool SavePicture(const base::Image& image, const std::string& path) override {
     return SavePictureFile(image, path);
   }
 
@@ -124,13 +124,13 @@ class DesktopServices : public Services {
 
 std::unique_ptr<Services> MakeDesktopServices() { return std::make_unique<DesktopServices>(); }
 
-std::optional<raster::Image> LoadPictureFile(const std::string& path) {
+std::optional<base::Image> LoadPictureFile(const std::string& path) {
   QImage img;
   if (!img.load(QString::fromStdString(path))) return std::nullopt;
   return FromQImage(img);
 }
 
-bool SavePictureFile(const raster::Image& image, const std::string& path) {
+bool SavePictureFile(const base::Image& image, const std::string& path) {
   const QImage view = View(image);
   const QString p = QString::fromStdString(path);
   const char* format = p.endsWith(".png", Qt::CaseInsensitive) ? "PNG" : "BMP";

@@ -68,7 +68,7 @@ bool ScriptedServices::BeginPrint(const PrintChoice& choice) {
   return true;
 }
 
-void ScriptedServices::PrintPicture(const raster::Image& image, double left, double top,
+void ScriptedServices::PrintPicture(const base::Image& image, double left, double top,
                                     double width, double height) {
   if (!document_) return;
   printed_.push_back({*document_, image.width, image.height, left, top, width, height});
@@ -78,11 +78,11 @@ void ScriptedServices::EndPrint() {
   document_.reset();
 }
 
-std::optional<raster::Image> ScriptedServices::LoadPicture(const std::string& path) {
+std::optional<base::Image> ScriptedServices::LoadPicture(const std::string& path) {
   return LoadPictureFile(path);
 }
 
-bool ScriptedServices::SavePicture(const raster::Image& image, const std::string& path) {
+bool ScriptedServices::SavePicture(const base::Image& image, const std::string& path) {
   return SavePictureFile(image, path);
 }
 

@@ -34,13 +34,13 @@ class ScriptedServices : public Services {
   std::optional<std::string> ShowSave(const FileDialogRequest& request) override;
   std::optional<uint32_t> ShowColor(uint32_t startColor) override;
   std::optional<PrintChoice> ShowPrinter() override;
-  std::optional<raster::Image> LoadPicture(const std::string& path) override;
-  bool SavePicture(const raster::Image& image, const std::string& path) override;
-  void SetClipboardPicture(const raster::Image& image) override { clipboard_ = image; }
-  std::optional<raster::Image> ClipboardPicture() override { return clipboard_; }
+  std::optional<base::Image> LoadPicture(const std::string& path) override;
+  bool SavePicture(const base::Image& image, const std::string& path) override;
+  void SetClipboardPicture(const base::Image& image) override { clipboard_ = image; }
+  std::optional<base::Image> ClipboardPicture() override { return clipboard_; }
   void ClearClipboard() override { clipboard_.reset(); }
   bool BeginPrint(const PrintChoice& choice) override;
-  void PrintPicture(const raster::Image& image, double left, double top, double width,
+  void PrintPicture(const base::Image& image, double left, double top, double width,
                     double height) override;
   void EndPrint() override;
 
@@ -62,7 +62,7 @@ class ScriptedServices : public Services {
   double clock_ = 43200;  // noon
   double clockStep_ = 0.01;
   std::deque<DialogAnswer> answers_;
-  std::optional<raster::Image> clipboard_;
+  std::optional<base::Image> clipboard_;
   std::optional<PrintChoice> document_;
   std::vector<PrintedPicture> printed_;
 };
@@ -72,7 +72,7 @@ std::unique_ptr<Services> MakeDesktopServices();
 
 // Picture files through Qt's image codecs: bitmaps to load, bitmaps (or PNG,
 // by the file's extension) to save.
-std::optional<raster::Image> LoadPictureFile(const std::string& path);
-bool SavePictureFile(const raster::Image& image, const std::string& path);
+std::optional<base::Image> LoadPictureFile(const std::string& path);
+bool SavePictureFile(const base::Image& image, const std::string& path);
 
 }  // namespace forms

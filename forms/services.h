@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "forms/raster.h"
+#include "base/raster.h"
 
 namespace forms {
 
@@ -46,20 +46,20 @@ class Services {
 
   // The clipboard: a picture put on it, the picture it holds (none when it
   // holds no picture), and clearing it.
-  virtual void SetClipboardPicture(const raster::Image& image) = 0;
-  virtual std::optional<raster::Image> ClipboardPicture() = 0;
+  virtual void SetClipboardPicture(const base::Image& image) = 0;
+  virtual std::optional<base::Image> ClipboardPicture() = 0;
   virtual void ClearClipboard() = 0;
 
   // The printer: one document with the copies and orientation chosen, on
   // which pictures are painted at a position and size in inches.
   virtual bool BeginPrint(const PrintChoice& choice) = 0;
-  virtual void PrintPicture(const raster::Image& image, double left, double top, double width,
+  virtual void PrintPicture(const base::Image& image, double left, double top, double width,
                             double height) = 0;
   virtual void EndPrint() = 0;
 
   // Picture files (bitmap, or PNG by extension when saving).
-  virtual std::optional<raster::Image> LoadPicture(const std::string& path) = 0;
-  virtual bool SavePicture(const raster::Image& image, const std::string& path) = 0;
+  virtual std::optional<base::Image> LoadPicture(const std::string& path) = 0;
+  virtual bool SavePicture(const base::Image& image, const std::string& path) = 0;
 };
 
 }  // namespace forms

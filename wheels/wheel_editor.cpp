@@ -3,26 +3,27 @@
 #include <cmath>
 #include <string>
 
-#include "app/main_window.h"
+#include "window/captions.h"
+#include "window/trochela_main.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
-#include "forms/numbers.h"
-#include "random/closing_rotation.h"
+#include "base/numbers.h"
+#include "base/closing_rotation.h"
 
 namespace wheels {
 namespace {
 
-bool SingleWheelMode(const app::TrochelaMain& w) { return w.ChkMulti.Value() == 0; }
+bool SingleWheelMode(const window::TrochelaMain& w) { return w.ChkMulti.Value() == 0; }
 
 // Takes the wheel shown from the caption; the tables are never read outside
 // wheels 1..24.
-int TakeCurrentWheel(app::TrochelaMain& w) {
-  w.CurrentWheel = static_cast<int16_t>(CurrentWheelFromCaption(w));
+int TakeCurrentWheel(window::TrochelaMain& w) {
+  w.CurrentWheel = static_cast<int16_t>(window::ShownWheel(w));
   return w.CurrentWheel;
 }
-bool IsWheel(int n) { return n >= 1 && n <= engine::kWheels; }
+bool IsWheel(int n) { return n >= 1 && n <= base::kWheels; }
 
-void ShowWheelFromButtons(app::TrochelaMain& w, int n) {
+void ShowWheelFromButtons(window::TrochelaMain& w, int n) {
   w.LblScrollWheel.SetCaption("Wheel #" + std::to_string(n));
   if (!IsWheel(n)) return;
   auto& t = w.wheels;
@@ -31,23 +32,23 @@ void ShowWheelFromButtons(app::TrochelaMain& w, int n) {
   w.ChkF.SetValue(t.RandomSizeFlag[n]);
   w.ChkR1.SetValue(t.RandomRatioFlag[n]);
   w.ScrollSetByCode = -1;
-  w.ScrollOffset.SetValue(num::ToInt16(t.WheelSize[n]));
+  w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[n]));
   w.ScrollSetByCode = -1;
-  w.ScrollRatio.SetValue(num::ToInt16(t.WheelRatio[n]));
+  w.ScrollRatio.SetValue(base::ToInt16(t.WheelRatio[n]));
   w.TxtFixed.SetFocus();
 }
 
 // In multi-wheel mode a click on a wheel bar makes sure at least a little
 // more than one revolution is drawn.
-void RaiseRotationsToSeven(app::TrochelaMain& w) {
-  if (auto r = num::ParseNumber(w.TxtRotations.Text()); r && *r < 7) w.TxtRotations.SetText("7");
+void RaiseRotationsToSeven(window::TrochelaMain& w) {
+  if (auto r = base::ParseNumber(w.TxtRotations.Text()); r && *r < 7) w.TxtRotations.SetText("7");
 }
 
 // A thumb being dragged: the bar's value goes into its field, a leave handler
 // stores it, and the whole picture is drawn again before the handler returns.
 // The flag stays set, so the Change at the release does no work.
-void RedrawFromDrag(app::TrochelaMain& w, forms::TextBox& field, int value,
-                    void (*leave)(app::TrochelaMain&)) {
+void RedrawFromDrag(window::TrochelaMain& w, forms::TextBox& field, int value,
+                    void (*leave)(window::TrochelaMain&)) {
   w.DrawFromScroll = -1;
   w.ScrollSetByCode = -1;
   field.SetText(std::to_string(value));
@@ -57,58 +58,52 @@ void RedrawFromDrag(app::TrochelaMain& w, forms::TextBox& field, int value,
 
 }  // namespace
 
-int CurrentWheelFromCaption(app::TrochelaMain& w) {
-  const std::string& caption = w.LblScrollWheel.Caption();
-  const std::string rest = caption.size() > 7 ? caption.substr(7) : std::string();
-  return num::ToInt16(num::Val(rest));
-}
-
-void WriteClosingRotations(app::TrochelaMain& w) {
-  if (auto n = rotation::ClosingRotationCount(w.wheels.WheelSize[1], w.wheels.WheelSize[2]))
+void WriteClosingRotations(window::TrochelaMain& w) {
+  if (auto n = base::ClosingRotationCount(w.wheels.WheelSize[1], w.wheels.WheelSize[2]))
     w.TxtRotations.SetText(std::to_string(*n));
 }
 
-void CmdRightScrollWheel_Click(app::TrochelaMain& w) {
+void CmdRightScrollWheel_Click(window::TrochelaMain& w) {
   int n = TakeCurrentWheel(w) + 1;
-  if (n == engine::WheelLimit(w) + 1) n = 1;
+  if (n == window::WheelLimit(w) + 1) n = 1;
   ShowWheelFromButtons(w, n);
 }
 
-void CmdLeftScrollWheel_Click(app::TrochelaMain& w) {
+void CmdLeftScrollWheel_Click(window::TrochelaMain& w) {
   int n = TakeCurrentWheel(w) - 1;
-  if (n == 0) n = engine::WheelLimit(w);
+  if (n == 0) n = window::WheelLimit(w);
   ShowWheelFromButtons(w, n);
 }
 
-void TxtFixed_LostFocus(app::TrochelaMain& w) {
+void TxtFixed_LostFocus(window::TrochelaMain& w) {
   w.ScrollSetByCode = -1;
-  if (!num::ParseNumber(w.TxtFixed.Text())) w.TxtFixed.SetText("1");
+  if (!base::ParseNumber(w.TxtFixed.Text())) w.TxtFixed.SetText("1");
   if (SingleWheelMode(w)) w.TxtFixed.SetNumber(std::floor(w.TxtFixed.Number()));
   if (w.TxtFixed.Number() > 450) w.TxtFixed.SetText("450");
   if (w.TxtFixed.Number() < -450) w.TxtFixed.SetText("-450");
   if (w.TxtFixed.Number() == 0) w.TxtFixed.SetText("1");
   const int n = TakeCurrentWheel(w);
   if (IsWheel(n)) w.wheels.WheelSize[n] = w.TxtFixed.Number();
-  if (!w.DrawFromScroll) w.ScrollOffset.SetValue(num::ToInt16(w.TxtFixed.Number()));
+  if (!w.DrawFromScroll) w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));
   if (SingleWheelMode(w)) WriteClosingRotations(w);
   if (w.ChkScale.Value() != 0) engine::FitScale(w);
 }
 
-void TxtRatio1_LostFocus(app::TrochelaMain& w) {
+void TxtRatio1_LostFocus(window::TrochelaMain& w) {
   w.ScrollSetByCode = -1;
-  if (!num::ParseNumber(w.TxtRatio1.Text())) w.TxtRatio1.SetText("1");
+  if (!base::ParseNumber(w.TxtRatio1.Text())) w.TxtRatio1.SetText("1");
   const int n = TakeCurrentWheel(w);
   const double ratio = w.TxtRatio1.Number();
   if (IsWheel(n)) w.wheels.WheelRatio[n] = ratio;
   // The range widens to show the ratio and never narrows.
   if (std::fabs(ratio) > w.ScrollRatio.Max()) {
-    w.ScrollRatio.SetMax(num::ToInt16(std::fabs(ratio)));
-    w.ScrollRatio.SetMin(-num::ToInt16(std::fabs(ratio)));
+    w.ScrollRatio.SetMax(base::ToInt16(std::fabs(ratio)));
+    w.ScrollRatio.SetMin(-base::ToInt16(std::fabs(ratio)));
   }
-  if (!w.DrawFromScroll) w.ScrollRatio.SetValue(num::ToInt16(ratio));
+  if (!w.DrawFromScroll) w.ScrollRatio.SetValue(base::ToInt16(ratio));
 }
 
-void ScrollOffset_Change(app::TrochelaMain& w) {
+void ScrollOffset_Change(window::TrochelaMain& w) {
   if (!w.ScrollSetByCode) {
     const int n = TakeCurrentWheel(w);
     w.TxtFixed.SetText(std::to_string(w.ScrollOffset.Value()));
@@ -126,7 +121,7 @@ void ScrollOffset_Change(app::TrochelaMain& w) {
   w.ScrollSetByCode = 0;
 }
 
-void ScrollRatio_Change(app::TrochelaMain& w) {
+void ScrollRatio_Change(window::TrochelaMain& w) {
   if (!w.ScrollSetByCode) {
     const int n = TakeCurrentWheel(w);
     w.TxtRatio1.SetText(std::to_string(w.ScrollRatio.Value()));
@@ -138,22 +133,22 @@ void ScrollRatio_Change(app::TrochelaMain& w) {
   w.ScrollSetByCode = 0;
 }
 
-void ScrollSize_Change(app::TrochelaMain& w) {
+void ScrollSize_Change(window::TrochelaMain& w) {
   if (!w.ScrollSetByCode) w.TxtPctScale.SetText(std::to_string(w.ScrollSize.Value()));
   w.ScrollSetByCode = 0;
 }
 
-void ScrollOffset_Scroll(app::TrochelaMain& w) {
+void ScrollOffset_Scroll(window::TrochelaMain& w) {
   RedrawFromDrag(w, w.TxtFixed, w.ScrollOffset.Value(), TxtFixed_LostFocus);
 }
 
-void ScrollRatio_Scroll(app::TrochelaMain& w) {
+void ScrollRatio_Scroll(window::TrochelaMain& w) {
   RedrawFromDrag(w, w.TxtRatio1, w.ScrollRatio.Value(), TxtRatio1_LostFocus);
 }
 
 // The size bar runs the wheel field's leave handler too, for the rotation
 // count and the scale fitting it brings.
-void ScrollSize_Scroll(app::TrochelaMain& w) {
+void ScrollSize_Scroll(window::TrochelaMain& w) {
   RedrawFromDrag(w, w.TxtPctScale, w.ScrollSize.Value(), TxtFixed_LostFocus);
 }
 

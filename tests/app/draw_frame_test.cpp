@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <cmath>
 
-#include "app/main_window.h"
+#include "window/trochela_main.h"
 #include "app/startup.h"
 #include "engine/draw_driver.h"
 #include "forms/scripted_services.h"
@@ -26,7 +26,7 @@ class DrawFrame : public ::testing::Test {
     return true;
   }
   forms::ScriptedServices machine;
-  app::TrochelaMain w;
+  window::TrochelaMain w;
 };
 
 TEST_F(DrawFrame, NoPassStillRoundsTheScalesAndUnlocks) {

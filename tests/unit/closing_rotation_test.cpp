@@ -1,4 +1,4 @@
-#include "random/closing_rotation.h"
+#include "base/closing_rotation.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,13 @@
 
 namespace {
 
-using rotation::ClosingRotationCount;
-using rotation::GCD;
+using base::ClosingRotationCount;
+using base::GCD;
 
 const std::string kInvalid = "ERROR: Invalid numeric argument(s)";
 const std::string kZero = "ERROR: Argument(s) must be non-zero";
 
-void Expect(const rotation::GcdResult& r, long long value, const std::string& text) {
+void Expect(const base::GcdResult& r, long long value, const std::string& text) {
   EXPECT_EQ(r.ok, value != 0) << text;
   EXPECT_EQ(r.value, value) << text;
   EXPECT_EQ(r.text, text);

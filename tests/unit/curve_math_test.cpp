@@ -1,4 +1,4 @@
-#include "engine/curve_math.h"
+#include "base/curve_math.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "forms/numbers.h"
+#include "base/numbers.h"
 
 namespace {
 
-using curve::kPi;
+using base::kPi;
 
 // The start values: R = 240, r = 5, d = 195, Resolution 1440, scales 6.
 constexpr double kR = 240, kSmallR = 5, kPen = 195, kScale = 6;
@@ -31,33 +31,33 @@ TEST(CurveMath, FirstPointsOfTheSixRoutines) {
   // chain's arms all along +y, 440 x 6 below the centre. An outline's first
   // factor divides the single wheel's pen swing and scales the whole point.
   struct Case {
-    const curve::Outline* outline;
+    const base::Outline* outline;
     bool chain;
     double x, y;
   };
-  const curve::PassTransform p = curve::MakePassTransform(0, 0, kScale, kScale);
-  for (const Case& c : {Case{nullptr, false, 2580, 0}, {&curve::kTriangle, false, 1953.3333333, 0},
-                        {&curve::kSquare, false, 2277.79, 0}, {nullptr, true, 0, 2640},
-                        {&curve::kTriangle, true, 0, 1466.6666667}, {&curve::kSquare, true, 0, 2074.16}}) {
+  const base::PassTransform p = base::MakePassTransform(0, 0, kScale, kScale);
+  for (const Case& c : {Case{nullptr, false, 2580, 0}, {&base::kTriangle, false, 1953.3333333, 0},
+                        {&base::kSquare, false, 2277.79, 0}, {nullptr, true, 0, 2640},
+                        {&base::kTriangle, true, 0, 1466.6666667}, {&base::kSquare, true, 0, 2074.16}}) {
     double angle = 0, x, y, sx, sy, cx, cy;
-    const double rho = c.outline ? curve::OutlineStep(*c.outline, angle, kStep) : 1;
+    const double rho = c.outline ? base::OutlineStep(*c.outline, angle, kStep) : 1;
     Wheels w;
-    curve::ComputeWheelAngles(w.ratio, 0, w.angle);
+    base::ComputeWheelAngles(w.ratio, 0, w.angle);
     if (c.chain) {
-      curve::SumWheelChain(w.size, w.angle, 3, x, y);
+      base::SumWheelChain(w.size, w.angle, 3, x, y);
     } else if (c.outline) {
-      curve::SingleOutlinePoint(kA, kK, kPen, rho, 0, x, y);
+      base::SingleOutlinePoint(kA, kK, kPen, rho, 0, x, y);
     } else {
-      curve::SingleCirclePoint(kA, kK, kPen, 0, x, y);
+      base::SingleCirclePoint(kA, kK, kPen, 0, x, y);
     }
-    curve::RotateScaleOutline(p, x, y, rho, sx, sy);
-    curve::TurnOffset(p, sx, sy, 0, 0, cx, cy);
+    base::RotateScaleOutline(p, x, y, rho, sx, sy);
+    base::TurnOffset(p, sx, sy, 0, 0, cx, cy);
     EXPECT_NEAR(cx, c.x, 5e-5) << c.chain << ' ' << c.outline;
     EXPECT_NEAR(cy, c.y, 5e-5) << c.chain << ' ' << c.outline;
   }
   // The second point of the circle routine.
   double x, y;
-  curve::SingleCirclePoint(kA, kK, kPen, kStep, x, y);
+  base::SingleCirclePoint(kA, kK, kPen, kStep, x, y);
   EXPECT_NEAR(x * kScale, 2555.4698, 5e-5);
   EXPECT_NEAR(y * kScale, -232.1086, 5e-5);
 }
@@ -76,10 +76,10 @@ TEST(CurveMath, RotStartActsBeforeTheScalesTurnAfterThemAndOffsetsMoveRightAndUp
       {0, 0, 6, 6, 430, 0, 100, 2580, -100},
   };
   for (const Case& c : cases) {
-    const curve::PassTransform p = curve::MakePassTransform(c.rotStart, c.turn, c.sx, c.sy);
+    const base::PassTransform p = base::MakePassTransform(c.rotStart, c.turn, c.sx, c.sy);
     double sx, sy, cx, cy;
-    curve::RotateScale(p, c.x, 0, sx, sy);
-    curve::TurnOffset(p, sx, sy, c.offX, c.offY, cx, cy);
+    base::RotateScale(p, c.x, 0, sx, sy);
+    base::TurnOffset(p, sx, sy, c.offX, c.offY, cx, cy);
     EXPECT_NEAR(cx, c.cx, 1e-9) << c.rotStart << ' ' << c.turn;
     EXPECT_NEAR(cy, c.cy, 1e-9) << c.rotStart << ' ' << c.turn;
   }
@@ -89,25 +89,25 @@ TEST(CurveMath, RotStartActsBeforeTheScalesTurnAfterThemAndOffsetsMoveRightAndUp
 
 TEST(Outline, FactorRunsFromTheSideMiddleToTheClampedCornerAndTheAngleJumpsBySides) {
   struct Case {
-    const curve::Outline* o;
+    const base::Outline* o;
     const char* firstFactor;
     int firstClamped, firstJump, sides, jumps;
   };
   // The factor is clamped where it passes 0.9: triangle psi just past 56.25
   // degrees, square past 38.2. Past 60 degrees the triangle's angle jumps to
   // just past -60, two sides on; past 45 degrees the square's by three.
-  const double clamped = curve::kOutlineClamp * curve::kOutlineNormaliser;
-  EXPECT_EQ(num::FormatNumber(clamped), "0.999999999999999");
-  for (const Case& c : {Case{&curve::kTriangle, "0.555555555555555", 227, 241, 2, 3},
-                        Case{&curve::kSquare, "0.785666666666666", 154, 181, 3, 4}}) {
+  const double clamped = base::kOutlineClamp * base::kOutlineNormaliser;
+  EXPECT_EQ(base::FormatNumber(clamped), "0.999999999999999");
+  for (const Case& c : {Case{&base::kTriangle, "0.555555555555555", 227, 241, 2, 3},
+                        Case{&base::kSquare, "0.785666666666666", 154, 181, 3, 4}}) {
     double angle = 0, lo = 2, hi = 0;
     int first = 0, jumps = 0, firstClamped = 0;
     for (int n = 1; n <= 1440; ++n) {
       const double before = angle;
-      const double rho = curve::OutlineStep(*c.o, angle, kStep);
+      const double rho = base::OutlineStep(*c.o, angle, kStep);
       const int sides = static_cast<int>(std::lround((angle - before - kStep) / c.o->jump));
       if (n == 1) {
-        EXPECT_EQ(num::FormatNumber(rho), c.firstFactor);
+        EXPECT_EQ(base::FormatNumber(rho), c.firstFactor);
       }
       if (sides && !first) {
         first = n;
@@ -120,7 +120,7 @@ TEST(Outline, FactorRunsFromTheSideMiddleToTheClampedCornerAndTheAngleJumpsBySid
     EXPECT_EQ(firstClamped, c.firstClamped);
     EXPECT_NEAR(first, c.firstJump, 1);
     EXPECT_EQ(jumps, c.jumps);
-    EXPECT_EQ(lo, c.o->inradius * curve::kOutlineNormaliser);
+    EXPECT_EQ(lo, c.o->inradius * base::kOutlineNormaliser);
     EXPECT_EQ(hi, clamped);
   }
 }
@@ -128,13 +128,13 @@ TEST(Outline, FactorRunsFromTheSideMiddleToTheClampedCornerAndTheAngleJumpsBySid
 TEST(Outline, StepAlwaysEnds) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  for (const curve::Outline* o : {&curve::kTriangle, &curve::kSquare}) {
+  for (const base::Outline* o : {&base::kTriangle, &base::kSquare}) {
     for (double step : {kPi / 1.5, kPi / 2, 2 * kPi, 1e300, nan, inf, -kStep}) {
       double angle = 0;
-      for (int n = 0; n < 50; ++n) curve::OutlineStep(*o, angle, step);
+      for (int n = 0; n < 50; ++n) base::OutlineStep(*o, angle, step);
     }
     double angle = nan;
-    EXPECT_TRUE(std::isnan(curve::OutlineStep(*o, angle, kStep)));
+    EXPECT_TRUE(std::isnan(base::OutlineStep(*o, angle, kStep)));
   }
 }
 
@@ -145,13 +145,13 @@ TEST(WheelChain, ArmsTurnByTheirRatiosAndARatioOfZeroIsAFixedOffsetAlongY) {
   fixed.ratio[3] = 0;
   for (double t : {0.01, 0.5, 3.0}) {
     double x, y;
-    curve::ComputeWheelAngles(w.ratio, t, w.angle);
-    curve::SumWheelChain(w.size, w.angle, 3, x, y);
+    base::ComputeWheelAngles(w.ratio, t, w.angle);
+    base::SumWheelChain(w.size, w.angle, 3, x, y);
     EXPECT_NEAR(x, 440 * std::sin(19 * t), 1e-9);  // sine to x, cosine to y
     EXPECT_NEAR(y, 440 * std::cos(19 * t), 1e-9);
     // Wheel 3 fixed: a circle of radius 245 about (0, 195).
-    curve::ComputeWheelAngles(fixed.ratio, t, fixed.angle);
-    curve::SumWheelChain(fixed.size, fixed.angle, 3, x, y);
+    base::ComputeWheelAngles(fixed.ratio, t, fixed.angle);
+    base::SumWheelChain(fixed.size, fixed.angle, 3, x, y);
     EXPECT_NEAR(x, 245 * std::sin(19 * t), 1e-9);
     EXPECT_NEAR(y, 245 * std::cos(19 * t) + 195, 1e-9);
   }
@@ -163,7 +163,7 @@ TEST(WheelChain, OnlyTheCountedWheelsContributeAndTheCountIsLimited) {
   for (auto [count, sum] : std::vector<std::pair<int, double>>{
            {3, 6}, {24, 300}, {25, 300}, {32767, 300}, {0, 0}, {-5, 0}}) {
     double x = 7, y = 7;
-    curve::SumWheelChain(size, angle, count, x, y);
+    base::SumWheelChain(size, angle, count, x, y);
     EXPECT_EQ(x, 0) << count;
     EXPECT_EQ(y, sum) << count;
   }
@@ -173,23 +173,23 @@ TEST(WheelChain, OnlyTheCountedWheelsContributeAndTheCountIsLimited) {
 
 TEST(PictureExtent, SingleAndMultiWheelAsASingle) {
   double size[25] = {0, 240, 5, 195};
-  const float extent = curve::PictureExtent(size, 3, false);
+  const float extent = base::PictureExtent(size, 3, false);
   EXPECT_EQ(extent, 860.0f);
-  EXPECT_EQ(num::FormatSingle(1080.0f / extent), "1.255814");
-  EXPECT_EQ(num::FormatNumber(num::RoundHalfEven(1080.0f / extent, 3)), "1.256");
+  EXPECT_EQ(base::FormatSingle(1080.0f / extent), "1.255814");
+  EXPECT_EQ(base::FormatNumber(base::RoundHalfEven(1080.0f / extent, 3)), "1.256");
   // Single: |R - r| + |d| whatever the count says; multi: the counted arms.
   double mixed[25] = {0, 240, -5, 195, 1000};
-  EXPECT_EQ(curve::PictureExtent(mixed, 24, false), 880.0f);
-  EXPECT_EQ(curve::PictureExtent(mixed, 3, true), 880.0f);
-  EXPECT_EQ(curve::PictureExtent(mixed, 4, true), 2880.0f);
-  EXPECT_EQ(curve::PictureExtent(mixed, 0, true), 0.0f);
+  EXPECT_EQ(base::PictureExtent(mixed, 24, false), 880.0f);
+  EXPECT_EQ(base::PictureExtent(mixed, 3, true), 880.0f);
+  EXPECT_EQ(base::PictureExtent(mixed, 4, true), 2880.0f);
+  EXPECT_EQ(base::PictureExtent(mixed, 0, true), 0.0f);
   double all[25];
   std::fill(all, all + 25, 10.0);
-  EXPECT_EQ(curve::PictureExtent(all, 100, true), 480.0f);
+  EXPECT_EQ(base::PictureExtent(all, 100, true), 480.0f);
   // Rounded once to a single: 2 * 8388608.25 is held as 16777216.
   double big[25] = {0, 8388608.25, 0, 0}, fraction[25] = {0, 0.1, 0, 0.2};
-  EXPECT_EQ(curve::PictureExtent(big, 3, false), 16777216.0f);
-  EXPECT_EQ(curve::PictureExtent(fraction, 3, false), static_cast<float>(2 * (0.1 + 0.2)));
+  EXPECT_EQ(base::PictureExtent(big, 3, false), 16777216.0f);
+  EXPECT_EQ(base::PictureExtent(fraction, 3, false), static_cast<float>(2 * (0.1 + 0.2)));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "forms/numbers.h"
+#include "base/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,11 @@
 
 namespace {
 
-using num::FormatNumber;
-using num::FormatSingle;
-using num::ParseNumber;
-using num::RoundHalfEven;
-using num::Val;
+using base::FormatNumber;
+using base::FormatSingle;
+using base::ParseNumber;
+using base::RoundHalfEven;
+using base::Val;
 
 const double kInf = std::numeric_limits<double>::infinity();
 
@@ -113,12 +113,12 @@ TEST(WholeNumbers, RoundHalvesToEvenAndClampToTheType) {
   for (auto [v, want] : std::vector<std::pair<double, int>>{
            {2.5, 2}, {3.5, 4}, {-2.5, -2}, {450.6, 451}, {32767.4, 32767}, {40000, 32767},
            {-40000, -32768}, {1e300, 32767}, {std::nan(""), 0}}) {
-    EXPECT_EQ(num::ToInt16(v), want) << v;
+    EXPECT_EQ(base::ToInt16(v), want) << v;
   }
   for (auto [v, want] : std::vector<std::pair<double, int32_t>>{
            {-3.5, -4}, {2147483647.4, 2147483647}, {2147483648.0, 2147483647},
            {-1e300, -2147483647 - 1}, {-kInf, -2147483647 - 1}, {std::nan(""), 0}}) {
-    EXPECT_EQ(num::ToInt32(v), want) << v;
+    EXPECT_EQ(base::ToInt32(v), want) << v;
   }
 }
 

@@ -1,4 +1,4 @@
-#include "forms/raster.h"
+#include "base/raster.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,10 @@
 
 namespace {
 
-using raster::DrawLine;
-using raster::FloodFillSurface;
-using raster::Image;
-using raster::Rect;
+using base::DrawLine;
+using base::FloodFillSurface;
+using base::Image;
+using base::Rect;
 using Rows = std::vector<std::string>;
 
 constexpr uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0x0000FF, kBlue = 0xFF0000;
@@ -41,7 +41,7 @@ Image FromPicture(const Rows& rows) {
   for (int y = 0; y < img.height; ++y)
     for (int x = 0; x < img.width; ++x) {
       const char c = rows[y][x];
-      img.Row(y)[x] = raster::ToPixel(c == '#' ? kBlack : c == 'r' ? kRed : c == 'b' ? kBlue : kWhite);
+      img.Row(y)[x] = base::ToPixel(c == '#' ? kBlack : c == 'r' ? kRed : c == 'b' ? kBlue : kWhite);
     }
   return img;
 }
@@ -226,9 +226,9 @@ TEST(FloodFill, AgreesWithAPlainSearchOnNoise) {
   Lcg rng{17};
   for (int n = 0; n < 20; ++n) {
     Image img(kW, kH, kWhite);
-    for (uint32_t& p : img.pixels) p = raster::ToPixel(rng.Next(0, 99) < 42 ? kBlack : kWhite);
+    for (uint32_t& p : img.pixels) p = base::ToPixel(rng.Next(0, 99) < 42 ? kBlack : kWhite);
     const int sx = rng.Next(0, kW - 1), sy = rng.Next(0, kH - 1);
-    img.Row(sy)[sx] = raster::ToPixel(kWhite);
+    img.Row(sy)[sx] = base::ToPixel(kWhite);
 
     std::vector<char> reached(kW * kH, 0);
     std::deque<std::pair<int, int>> queue{{sx, sy}};
@@ -257,7 +257,7 @@ TEST(FloodFill, AgreesWithAPlainSearchOnNoise) {
 TEST(Mapping, CanvasSystemAndFarValues) {
   // The canvas's own system: origin at the centre, 1.05 units per pixel; the
   // right edge is just outside.
-  raster::Mapping m{-537.6, -403.2, 1075.2, 806.4, 1024, 768};
+  base::Mapping m{-537.6, -403.2, 1075.2, 806.4, 1024, 768};
   EXPECT_EQ((std::vector<int>{m.PixelX(-537.6), m.PixelX(0), m.PixelX(537), m.PixelX(537.6),
                               m.PixelX(-538), m.PixelY(0), m.PixelY(403.1)}),
             (std::vector<int>{0, 512, 1023, 1024, -1, 384, 767}));

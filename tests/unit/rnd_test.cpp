@@ -1,4 +1,4 @@
-#include "forms/rnd.h"
+#include "base/rnd.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 namespace {
 
 std::vector<float> FirstValues(double seed, int n, int skipped = 0) {
-  forms::Rnd rnd;
+  base::Rnd rnd;
   for (int i = 0; i < skipped; ++i) rnd.Next();  // a different history
   if (seed >= 0) rnd.Randomize(seed);
   std::vector<float> v;

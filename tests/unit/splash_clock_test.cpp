@@ -6,10 +6,10 @@
 namespace {
 
 TEST(SplashClock, ElapsedWithinADayAndAcrossMidnight) {
-  EXPECT_DOUBLE_EQ(app::ElapsedSeconds(100.0, 102.5), 2.5);
-  EXPECT_DOUBLE_EQ(app::ElapsedSeconds(100.0, 100.0), 0.0);
-  EXPECT_DOUBLE_EQ(app::ElapsedSeconds(86399.0, 0.0), 1.0);
-  EXPECT_DOUBLE_EQ(app::ElapsedSeconds(86398.5, 1.5), 3.0);
+  EXPECT_DOUBLE_EQ(base::ElapsedSeconds(100.0, 102.5), 2.5);
+  EXPECT_DOUBLE_EQ(base::ElapsedSeconds(100.0, 100.0), 0.0);
+  EXPECT_DOUBLE_EQ(base::ElapsedSeconds(86399.0, 0.0), 1.0);
+  EXPECT_DOUBLE_EQ(base::ElapsedSeconds(86398.5, 1.5), 3.0);
 }
 
 }  // namespace

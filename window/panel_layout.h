@@ -4,7 +4,7 @@
 // caption. Run once, from the main window's constructor, before any handler
 // is wired and before the window's load step.
 
-namespace app {
+namespace window {
 
 struct TrochelaMain;
 
@@ -12,4 +12,4 @@ struct TrochelaMain;
 // in single-wheel mode, so the multi-wheel controls end up hidden.
 void BuildPanel(TrochelaMain& w);
 
-}  // namespace app
+}  // namespace window

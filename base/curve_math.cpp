@@ -1,8 +1,8 @@
-#include "engine/curve_math.h"
+#include "base/curve_math.h"
 
 #include <algorithm>
 
-namespace curve {
+namespace base {
 
 namespace {
 constexpr int kWheels = 24;
@@ -63,4 +63,4 @@ float PictureExtent(const double* size, int count, bool multi) {
   return static_cast<float>(extent);
 }
 
-}  // namespace curve
+}  // namespace base

@@ -3,7 +3,7 @@
 // a 24-bit linear congruential sequence seeded once from a number.
 #include <cstdint>
 
-namespace forms {
+namespace base {
 
 class Rnd {
  public:
@@ -14,4 +14,4 @@ class Rnd {
   uint32_t state_ = 0x50000;
 };
 
-}  // namespace forms
+}  // namespace base

@@ -6,13 +6,14 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "engine/picture_settings.h"
+#include "base/picture_settings.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "forms/rnd.h"
+#include "base/rnd.h"
 
-namespace app {
+namespace window {
 
 using forms::CheckBox;
 using forms::CommandButton;
@@ -23,6 +24,18 @@ using forms::PictureBox;
 using forms::ScrollBar;
 using forms::TextBox;
 
+// The controls of the lists that change the panel as a whole, in the order
+// they are visited (built with the panel from its tables).
+struct PanelLists {
+  struct Member {
+    forms::Control* control;
+    bool multiOnly;  // shown only in multi-wheel mode
+  };
+  std::vector<Member> panel;            // what hiding the panel hides
+  std::vector<forms::Control*> multi;   // the multi-wheel controls
+  std::vector<forms::Control*> lock;    // what a drawing disables
+};
+
 struct TrochelaMain {
   explicit TrochelaMain(forms::Services& services);
   TrochelaMain(const TrochelaMain&) = delete;
@@ -30,7 +43,7 @@ struct TrochelaMain {
 
   forms::Form form;
   forms::Services& machine;
-  forms::Rnd rnd;
+  base::Rnd rnd;
 
   // The drawing surface and the picture buffers.
   PictureBox Canvas;
@@ -81,8 +94,9 @@ struct TrochelaMain {
   int16_t SlideshowRunning = 0;
   float PictureExtent = 0;
 
-  engine::WheelTable wheels;
-  engine::DrawingState draw;
+  PanelLists lists;
+  base::WheelTable wheels;
+  base::DrawingState draw;
 };
 
-}  // namespace app
+}  // namespace window

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace num {
+namespace base {
 
 // The whole text as a number: leading and trailing blanks, one leading sign,
 // digits with at most one decimal point ('.') and an optional exponent
@@ -48,4 +48,4 @@ int16_t ToInt16(double v);
 // Conversion to a 32-bit whole number, halves to even, clamped. NaN gives 0.
 int32_t ToInt32(double v);
 
-}  // namespace num
+}  // namespace base

@@ -3,11 +3,11 @@
 // children of Canvas; the controls listed with Frame1 live inside the frame.
 // Qt stacks later siblings above earlier ones, so the panel controls made
 // after Frame1 show above it and above the drawing.
-#include "app/main_window.h"
+#include "window/trochela_main.h"
 
-#include "app/panel_layout.h"
+#include "window/panel_layout.h"
 
-namespace app {
+namespace window {
 
 TrochelaMain::TrochelaMain(forms::Services& services)
     : form("TrochelaMain", services),
@@ -106,4 +106,4 @@ TrochelaMain::TrochelaMain(forms::Services& services)
   BuildPanel(*this);
 }
 
-}  // namespace app
+}  // namespace window

@@ -1,8 +1,8 @@
-#include "forms/rnd.h"
+#include "base/rnd.h"
 
 #include <cstring>
 
-namespace forms {
+namespace base {
 
 namespace {
 constexpr uint32_t kMask = 0xFFFFFFu;
@@ -33,4 +33,4 @@ float Rnd::Next() {
   return static_cast<float>(state_) / 16777216.0f;
 }
 
-}  // namespace forms
+}  // namespace base

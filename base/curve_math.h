@@ -6,7 +6,7 @@
 // tests call them directly. No Qt here.
 #include <cmath>
 
-namespace curve {
+namespace base {
 
 // The program's pi and constants, used exactly as written.
 constexpr double kPi = 3.14159265358979;
@@ -85,4 +85,4 @@ void SumWheelChain(const double* size, const double* angle, int count, double& x
 // 2 * (|size1 - size2| + |size3|).
 float PictureExtent(const double* size, int count, bool multi);
 
-}  // namespace curve
+}  // namespace base

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace raster {
+namespace base {
 
 // Colours at the program's interface are 0x00BBGGRR; pixels in the image are
 // stored as 0xFFRRGGBB so that the screen can show the buffer as it is.
@@ -88,4 +88,4 @@ struct Mapping {
   }
 };
 
-}  // namespace raster
+}  // namespace base

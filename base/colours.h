@@ -2,7 +2,7 @@
 // Colours as the program holds them: 0x00BBGGRR values and their components.
 #include <cstdint>
 
-namespace app {
+namespace base {
 
 struct Rgb {
   int32_t red = 0, green = 0, blue = 0;
@@ -26,4 +26,4 @@ inline Rgb Reduce16(Rgb c) {
   return c;
 }
 
-}  // namespace app
+}  // namespace base

@@ -1,4 +1,4 @@
-#include "forms/raster.h"
+#include "base/raster.h"
 
 #include <algorithm>
 #include <climits>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <utility>
 
-namespace raster {
+namespace base {
 
 
 Image::Image(int w, int h, uint32_t bgr)
@@ -275,4 +275,4 @@ Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill) 
 double Mapping::UnitX(int px) const { return scaleLeft + px * scaleWidth / width; }
 double Mapping::UnitY(int py) const { return scaleTop + py * scaleHeight / height; }
 
-}  // namespace raster
+}  // namespace base

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace rotation {
+namespace base {
 
 inline constexpr char kInvalidArgument[] = "ERROR: Invalid numeric argument(s)";
 inline constexpr char kZeroArgument[] = "ERROR: Argument(s) must be non-zero";
@@ -32,4 +32,4 @@ GcdResult GCD(double first, double second);
 // size).
 std::optional<long long> ClosingRotationCount(double size1, double size2);
 
-}  // namespace rotation
+}  // namespace base

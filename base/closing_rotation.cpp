@@ -1,13 +1,13 @@
-#include "random/closing_rotation.h"
+#include "base/closing_rotation.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <initializer_list>
 #include <utility>
 
-#include "forms/numbers.h"
+#include "base/numbers.h"
 
-namespace rotation {
+namespace base {
 
 namespace {
 
@@ -20,8 +20,8 @@ GcdResult Failure(const char* text) { return GcdResult{false, 0, text}; }
 }  // namespace
 
 GcdResult GCD(std::string_view first, std::string_view second) {
-  const std::optional<double> a = num::ParseNumber(first);
-  const std::optional<double> b = num::ParseNumber(second);
+  const std::optional<double> a = base::ParseNumber(first);
+  const std::optional<double> b = base::ParseNumber(second);
   if (!a || !b) return Failure(kInvalidArgument);
   return GCD(*a, *b);
 }
@@ -52,4 +52,4 @@ std::optional<long long> ClosingRotationCount(double size1, double size2) {
   return static_cast<long long>(std::fabs(count));
 }
 
-}  // namespace rotation
+}  // namespace base

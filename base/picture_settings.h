@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace engine {
+namespace base {
 
 constexpr int kWheels = 24;
 
@@ -34,4 +34,4 @@ struct DrawingState {
   int16_t GradientDirRed = 1, GradientDirGreen = 1, GradientDirBlue = 1;
 };
 
-}  // namespace engine
+}  // namespace base

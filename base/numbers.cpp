@@ -1,11 +1,11 @@
-#include "forms/numbers.h"
+#include "base/numbers.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
 
-namespace num {
+namespace base {
 
 namespace {
 
@@ -211,4 +211,4 @@ int16_t ToInt16(double v) { return ToWhole<int16_t>(v); }
 
 int32_t ToInt32(double v) { return ToWhole<int32_t>(v); }
 
-}  // namespace num
+}  // namespace base
