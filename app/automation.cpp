@@ -5,9 +5,9 @@
 #include <set>
 #include <sstream>
 
-#include "window/trochela_main.h"
 #include "base/numbers.h"
 #include "forms/scripted_services.h"
+#include "window/trochela_main.h"
 
 namespace app {
 namespace {
@@ -27,9 +27,10 @@ std::string AfterFirstWord(const std::string& line) {
   return end == std::string::npos ? std::string() : line.substr(end + 1);
 }
 
-const std::set<std::string> kVerbs = {"click", "mousedown", "mouseup", "mousemove", "key",
-                                      "focus", "type", "edit", "drag", "scrollto", "dialog",
-                                      "idle", "print", "pixel", "savecanvas", "screenshot", "expect"};
+const std::set<std::string> kVerbs = {
+    "click", "mousedown", "mouseup",    "mousemove",  "key",    "focus",
+    "type",  "edit",      "drag",       "scrollto",   "dialog", "idle",
+    "print", "pixel",     "savecanvas", "screenshot", "expect"};
 
 // Minimum number of words (verb included) a line of each kind needs.
 size_t MinWords(const std::string& verb) {
@@ -66,7 +67,7 @@ bool ParseScript(const std::string& text, std::vector<ScriptLine>& lines, std::s
       ok = (kind == "open" || kind == "save") ? line.words.size() >= 3
            : kind == "color"                  ? line.words.size() == 5
            : kind == "print"                  ? line.words.size() == 4
-           : kind == "cancel";
+                                              : kind == "cancel";
     }
     if (ok && (verb == "drag" || verb == "scrollto"))
       for (size_t i = 2; i < line.words.size(); ++i) ok = ok && IsInt(line.words[i]);
@@ -113,8 +114,12 @@ void ScriptRunner::State::Click(forms::Control* c) {
   if (!c->Reachable()) return;
   c->SetFocus();
   if (auto* b = dynamic_cast<forms::CommandButton*>(c)) {
-    w.form.Raise([&] { if (b->MouseDown) b->MouseDown(1, 0, 0, 0); });
-    w.form.Raise([&] { if (b->MouseUp) b->MouseUp(1, 0, 0, 0); });
+    w.form.Raise([&] {
+      if (b->MouseDown) b->MouseDown(1, 0, 0, 0);
+    });
+    w.form.Raise([&] {
+      if (b->MouseUp) b->MouseUp(1, 0, 0, 0);
+    });
     w.form.Raise(b->Click);
   } else if (auto* box = dynamic_cast<forms::CheckBox*>(c)) {
     box->UserClicked();
@@ -123,8 +128,12 @@ void ScriptRunner::State::Click(forms::Control* c) {
   } else if (auto* label = dynamic_cast<forms::Label*>(c)) {
     w.form.Raise(label->Click);
   } else if (auto* pic = dynamic_cast<forms::PictureBox*>(c)) {
-    w.form.Raise([&] { if (pic->MouseDown) pic->MouseDown(1, 0, 0, 0); });
-    w.form.Raise([&] { if (pic->MouseUp) pic->MouseUp(1, 0, 0, 0); });
+    w.form.Raise([&] {
+      if (pic->MouseDown) pic->MouseDown(1, 0, 0, 0);
+    });
+    w.form.Raise([&] {
+      if (pic->MouseUp) pic->MouseUp(1, 0, 0, 0);
+    });
   }
 }
 
@@ -140,7 +149,8 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
   if (target == "pixel" && line.words.size() >= first + 3) {
     used = 3;
     label = "pixel " + line.words[first + 1] + " " + line.words[first + 2];
-    const auto x = base::ParseNumber(line.words[first + 1]), y = base::ParseNumber(line.words[first + 2]);
+    const auto x = base::ParseNumber(line.words[first + 1]),
+               y = base::ParseNumber(line.words[first + 2]);
     if (!x || !y) return false;
     value = std::to_string(w.Canvas.Point(static_cast<float>(*x), static_cast<float>(*y)));
     return true;
@@ -189,11 +199,14 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     const int button = move ? 0 : static_cast<int>(number(2));
     const int shift = move ? 0 : static_cast<int>(number(3));
     const size_t xAt = move ? 2 : 4;
-    const float x = words.size() > xAt ? number(xAt) : 0, y = words.size() > xAt + 1 ? number(xAt + 1) : 0;
+    const float x = words.size() > xAt ? number(xAt) : 0,
+                y = words.size() > xAt + 1 ? number(xAt + 1) : 0;
     if (verb == "mousedown") c->SetFocus();
     forms::MouseHandler* h = nullptr;
     if (auto* pic = dynamic_cast<forms::PictureBox*>(c))
-      h = verb == "mousedown" ? &pic->MouseDown : verb == "mouseup" ? &pic->MouseUp : &pic->MouseMove;
+      h = verb == "mousedown" ? &pic->MouseDown
+          : verb == "mouseup" ? &pic->MouseUp
+                              : &pic->MouseMove;
     else if (auto* b = dynamic_cast<forms::CommandButton*>(c))
       h = verb == "mousedown" ? &b->MouseDown : verb == "mouseup" ? &b->MouseUp : nullptr;
     if (h && *h) w.form.Raise([&] { (*h)(button, shift, x, y); });

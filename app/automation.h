@@ -6,9 +6,13 @@
 #include <string>
 #include <vector>
 
-namespace forms { class ScriptedServices; }
+namespace forms {
+class ScriptedServices;
+}
 
-namespace window { struct TrochelaMain; }
+namespace window {
+struct TrochelaMain;
+}
 
 namespace app {
 

@@ -3,8 +3,8 @@
 #include <map>
 
 #include "app/automation.h"
-#include "window/trochela_main.h"
 #include "base/numbers.h"
+#include "window/trochela_main.h"
 
 namespace app {
 namespace {
@@ -22,17 +22,49 @@ std::string Text(T v) {
 
 const std::map<std::string, Getter>& Scalars() {
   static const std::map<std::string, Getter> m = {
-#define FIELD(name) {#name, [](TrochelaMain& w) { return Text(w.name); }}
-#define DRAW(name) {#name, [](TrochelaMain& w) { return Text(w.draw.name); }}
-      FIELD(ScreenPixelsX), FIELD(ScreenPixelsY), FIELD(DrawRed), FIELD(DrawGreen),
-      FIELD(DrawBlue), FIELD(StopRequested), FIELD(DrawingInProgress), FIELD(DrawFromScroll),
-      FIELD(ScrollSetByCode), FIELD(MouseX), FIELD(MouseY), FIELD(FillTargetColor),
-      FIELD(AspectProportion), FIELD(CurrentWheel), FIELD(WheelCount), FIELD(RatioLimit),
-      FIELD(SlideshowRunning), FIELD(PictureExtent),
-      DRAW(CurveParam), DRAW(AngleStep), DRAW(OutlineAngle), DRAW(OutlineFactor), DRAW(PointX),
-      DRAW(PointY), DRAW(ScaledX), DRAW(ScaledY), DRAW(PrevX), DRAW(PrevY), DRAW(RotStartRad),
-      DRAW(TurnRad), DRAW(PassNumber), DRAW(LoopIndex), DRAW(GradientDirRed),
-      DRAW(GradientDirGreen), DRAW(GradientDirBlue),
+#define FIELD(name)                                      \
+  {                                                      \
+#name, [](TrochelaMain & w) { return Text(w.name); } \
+  }
+#define DRAW(name)                                            \
+  {                                                           \
+#name, [](TrochelaMain & w) { return Text(w.draw.name); } \
+  }
+      FIELD(ScreenPixelsX),
+      FIELD(ScreenPixelsY),
+      FIELD(DrawRed),
+      FIELD(DrawGreen),
+      FIELD(DrawBlue),
+      FIELD(StopRequested),
+      FIELD(DrawingInProgress),
+      FIELD(DrawFromScroll),
+      FIELD(ScrollSetByCode),
+      FIELD(MouseX),
+      FIELD(MouseY),
+      FIELD(FillTargetColor),
+      FIELD(AspectProportion),
+      FIELD(CurrentWheel),
+      FIELD(WheelCount),
+      FIELD(RatioLimit),
+      FIELD(SlideshowRunning),
+      FIELD(PictureExtent),
+      DRAW(CurveParam),
+      DRAW(AngleStep),
+      DRAW(OutlineAngle),
+      DRAW(OutlineFactor),
+      DRAW(PointX),
+      DRAW(PointY),
+      DRAW(ScaledX),
+      DRAW(ScaledY),
+      DRAW(PrevX),
+      DRAW(PrevY),
+      DRAW(RotStartRad),
+      DRAW(TurnRad),
+      DRAW(PassNumber),
+      DRAW(LoopIndex),
+      DRAW(GradientDirRed),
+      DRAW(GradientDirGreen),
+      DRAW(GradientDirBlue),
 #undef FIELD
 #undef DRAW
       {"StartFolder", [](TrochelaMain& w) { return w.StartFolder; }},
@@ -44,9 +76,12 @@ const std::map<std::string, Getter>& Scalars() {
 
 const std::map<std::string, ArrayGetter>& Arrays() {
   static const std::map<std::string, ArrayGetter> m = {
-#define WHEEL(name) {#name, [](TrochelaMain& w, int k) { return Text(w.wheels.name[k]); }}
-      WHEEL(WheelSize), WHEEL(WheelRatio), WHEEL(RandomSizeFlag), WHEEL(RandomRatioFlag),
-      WHEEL(WheelAngle),
+#define WHEEL(name)                                                       \
+  {                                                                       \
+#name, [](TrochelaMain & w, int k) { return Text(w.wheels.name[k]); } \
+  }
+      WHEEL(WheelSize),       WHEEL(WheelRatio), WHEEL(RandomSizeFlag),
+      WHEEL(RandomRatioFlag), WHEEL(WheelAngle),
 #undef WHEEL
   };
   return m;
@@ -56,7 +91,8 @@ const std::map<std::string, ArrayGetter>& Arrays() {
 
 bool IsArrayField(const std::string& name) { return Arrays().count(name) != 0; }
 
-bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed, std::string& out) {
+bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed,
+               std::string& out) {
   if (indexed) {
     auto it = Arrays().find(name);
     if (it == Arrays().end() || index < 1 || index > base::kWheels) return false;

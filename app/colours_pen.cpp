@@ -1,9 +1,9 @@
 #include "app/colours_pen.h"
 
 #include "base/colours.h"
+#include "base/numbers.h"
 #include "window/picture_buffers.h"
 #include "window/trochela_main.h"
-#include "base/numbers.h"
 
 namespace app {
 
@@ -36,7 +36,11 @@ void CmdSetBackColor_Click(TrochelaMain& w) {
 }
 
 void CmdThick_Click(TrochelaMain& w) {
-  struct Setting { double caption; const char* next; int width; };
+  struct Setting {
+    double caption;
+    const char* next;
+    int width;
+  };
   static constexpr Setting kPens[] = {{1, "2", 2}, {2, "3", 4}, {3, "4", 8}, {4, "1", 1}};
   const double shown = base::Val(w.CmdThick.Caption());
   for (const Setting& s : kPens)

@@ -1,7 +1,9 @@
 #pragma once
 // The drawing and background colours through the colour dialog, and the four
 // pen widths.
-namespace window { struct TrochelaMain; }
+namespace window {
+struct TrochelaMain;
+}
 
 namespace app {
 

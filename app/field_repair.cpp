@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "window/trochela_main.h"
 #include "base/numbers.h"
 #include "wheels/wheel_editor.h"
+#include "window/trochela_main.h"
 
 namespace app {
 namespace {
@@ -29,16 +29,15 @@ void TakeAspect(TrochelaMain& w) {
   if (std::isfinite(p)) w.AspectProportion = p;
 }
 
-void RoundTo3(forms::TextBox& field) {
-  field.SetNumber(base::RoundHalfEven(field.Number(), 3));
-}
+void RoundTo3(forms::TextBox& field) { field.SetNumber(base::RoundHalfEven(field.Number(), 3)); }
 
 // Leaving X (or Y): at most 100; with "Aspect" ticked the partner keeps the
 // proportion taken at focus gain; the partner always keeps 3 decimals.
 void ScaleLeft(TrochelaMain& w, forms::TextBox& field, forms::TextBox& partner, bool isX) {
   if (Numeric(field, "1") > 100) field.SetText("100");
   if (w.ChkRatio.Value() == 1 && w.AspectProportion != 0) {
-    const double v = isX ? field.Number() / w.AspectProportion : field.Number() * w.AspectProportion;
+    const double v =
+        isX ? field.Number() / w.AspectProportion : field.Number() * w.AspectProportion;
     partner.SetNumber(v);
   }
   RoundTo3(partner);
@@ -47,10 +46,10 @@ void ScaleLeft(TrochelaMain& w, forms::TextBox& field, forms::TextBox& partner, 
 }  // namespace
 
 void WireFieldRepairs(TrochelaMain& w) {
-  for (forms::TextBox* f : {&w.TxtFixed, &w.TxtRatio1, &w.TxtRotations, &w.TxtResolution,
-                            &w.TxtPctScale, &w.TxtOff_X, &w.TxtOff_Y, &w.TxtTurn, &w.TxtRotStart,
-                            &w.TxtLoop, &w.TxtPctDec, &w.TxtRotInc, &w.TxtHoleInc, &w.TxtNStart,
-                            &w.TxtNFactor})
+  for (forms::TextBox* f :
+       {&w.TxtFixed, &w.TxtRatio1, &w.TxtRotations, &w.TxtResolution, &w.TxtPctScale, &w.TxtOff_X,
+        &w.TxtOff_Y, &w.TxtTurn, &w.TxtRotStart, &w.TxtLoop, &w.TxtPctDec, &w.TxtRotInc,
+        &w.TxtHoleInc, &w.TxtNStart, &w.TxtNFactor})
     f->GotFocus = [f] { SelectAll(*f); };
   w.TxtFixed.GotFocus = [&w] {
     SelectAll(w.TxtFixed);
@@ -70,8 +69,8 @@ void WireFieldRepairs(TrochelaMain& w) {
   };
 
   // Fields that accept any number.
-  for (forms::TextBox* f : {&w.TxtRotations, &w.TxtRotStart, &w.TxtRotInc, &w.TxtHoleInc,
-                            &w.TxtNStart, &w.TxtNFactor})
+  for (forms::TextBox* f :
+       {&w.TxtRotations, &w.TxtRotStart, &w.TxtRotInc, &w.TxtHoleInc, &w.TxtNStart, &w.TxtNFactor})
     f->LostFocus = [f] { Numeric(*f, "1"); };
   w.TxtTurn.LostFocus = [&w] { Numeric(w.TxtTurn, "0"); };
   w.TxtLoop.LostFocus = [&w] {

@@ -1,7 +1,9 @@
 #pragma once
 // The numeric fields select their text when they gain the focus, so that
 // typing replaces it, and repair it silently when they lose the focus.
-namespace window { struct TrochelaMain; }
+namespace window {
+struct TrochelaMain;
+}
 
 namespace app {
 

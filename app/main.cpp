@@ -9,10 +9,10 @@
 #include <string>
 
 #include "app/automation.h"
-#include "window/trochela_main.h"
 #include "app/splash.h"
 #include "app/startup.h"
 #include "forms/scripted_services.h"
+#include "window/trochela_main.h"
 
 namespace {
 

@@ -1,17 +1,16 @@
 #include "app/startup.h"
 
-#include "canvas/canvas_input.h"
-
 #include "app/colours_pen.h"
 #include "app/field_repair.h"
-#include "window/picture_buffers.h"
-#include "window/trochela_main.h"
-#include "window/panel.h"
+#include "base/numbers.h"
+#include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
-#include "base/numbers.h"
 #include "wheels/wheel_editor.h"
 #include "wheels/wheel_mode.h"
+#include "window/panel.h"
+#include "window/picture_buffers.h"
+#include "window/trochela_main.h"
 
 namespace app {
 

@@ -1,6 +1,8 @@
 #pragma once
 // The main window's load step and the two buttons that end work.
-namespace window { struct TrochelaMain; }
+namespace window {
+struct TrochelaMain;
+}
 
 namespace app {
 

@@ -53,8 +53,8 @@ double Convert(std::string_view number, bool& overflow) {
   // which strtod under a desktop locale is not (a German locale wants ',').
   std::string_view body = number.substr(i);
   double value = 0;
-  auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value,
-                                   std::chars_format::general);
+  auto [ptr, ec] =
+      std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
   (void)ptr;
   if (ec == std::errc::result_out_of_range) {
     // Overflow or underflow: decide by the decimal position of the first
@@ -158,8 +158,10 @@ template <typename Int>
 Int ToWhole(double v) {
   if (std::isnan(v)) return 0;
   const double r = std::nearbyint(v);  // default rounding mode: halves to even
-  if (r <= static_cast<double>(std::numeric_limits<Int>::min())) return std::numeric_limits<Int>::min();
-  if (r >= static_cast<double>(std::numeric_limits<Int>::max())) return std::numeric_limits<Int>::max();
+  if (r <= static_cast<double>(std::numeric_limits<Int>::min()))
+    return std::numeric_limits<Int>::min();
+  if (r >= static_cast<double>(std::numeric_limits<Int>::max()))
+    return std::numeric_limits<Int>::max();
   return static_cast<Int>(r);
 }
 

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 namespace base {
-
 
 Image::Image(int w, int h, uint32_t bgr)
     : width(std::max(w, 0)),
@@ -238,7 +237,8 @@ Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill) 
   // Compare colours only: a loaded picture may carry another alpha.
   const uint32_t want = ToPixel(target) & kRgb;
   const uint32_t paint = ToPixel(fill);
-  if (!img.Contains(x, y) || (paint & kRgb) == want || (img.Row(y)[x] & kRgb) != want) return Rect{};
+  if (!img.Contains(x, y) || (paint & kRgb) == want || (img.Row(y)[x] & kRgb) != want)
+    return Rect{};
 
   const int w = img.width, h = img.height;
   Rect changed;

@@ -10,12 +10,12 @@
 #include <functional>
 #include <string>
 
-#include "window/trochela_main.h"
 #include "app/startup.h"
 #include "base/curve_math.h"
-#include "engine/draw_driver.h"
 #include "base/raster.h"
+#include "engine/draw_driver.h"
 #include "forms/scripted_services.h"
+#include "window/trochela_main.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ double BestSeconds(int runs, const std::function<void()>& f) {
   for (int i = 0; i < runs; ++i) {
     const auto t0 = std::chrono::steady_clock::now();
     f();
-    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+    best = std::min(best,
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
   }
   return best;
 }
@@ -40,7 +41,7 @@ void Settle(window::TrochelaMain& w) {
 
 struct Case {
   std::string name;
-  int wheels;            // 0: single wheel
+  int wheels;  // 0: single wheel
   engine::Shape shape;
   double rotations, resolution;
 };
@@ -68,7 +69,8 @@ long BareKernel(const Case& c, base::Image& img) {
   const base::Mapping m = CanvasMapping();
   const double step = base::kPi / (c.resolution / 2);
   const base::PassTransform t = base::MakePassTransform(0, 0, 6, 6);
-  const base::Outline& outline = c.shape == engine::Shape::Triangle ? base::kTriangle : base::kSquare;
+  const base::Outline& outline =
+      c.shape == engine::Shape::Triangle ? base::kTriangle : base::kSquare;
   double size[25], ratio[25], angle[25];
   ChainSizes(size, ratio, c.wheels);
   const double A = 235, K = -47, d = 195;
@@ -91,7 +93,7 @@ long BareKernel(const Case& c, base::Image& img) {
     base::TurnOffset(t, sx, sy, 0, 0, cx, cy);
     if (p == 0) prevX = cx, prevY = cy;
     base::DrawLine(img, m.PixelX(static_cast<float>(prevX)), m.PixelY(static_cast<float>(prevY)),
-                     m.PixelX(static_cast<float>(cx)), m.PixelY(static_cast<float>(cy)), 255, 1);
+                   m.PixelX(static_cast<float>(cx)), m.PixelY(static_cast<float>(cy)), 255, 1);
     prevX = cx;
     prevY = cy;
   }
@@ -133,13 +135,19 @@ int main(int argc, char** argv) {
       {"chain24", 24, engine::Shape::Circle, 7, 998},
   };
   {
-    const double t = BestSeconds(3, [&] { for (int i = 0; i < 10000; ++i) w.form.DoEvents(); });
+    const double t = BestSeconds(3, [&] {
+      for (int i = 0; i < 10000; ++i) w.form.DoEvents();
+    });
     std::printf("yield: %.2f us\n", t / 10000 * 1e6);
-    const double e = BestSeconds(5, [&] { w.TxtRotations.SetText("-1"); engine::CmdDraw_Click(w); });
+    const double e = BestSeconds(5, [&] {
+      w.TxtRotations.SetText("-1");
+      engine::CmdDraw_Click(w);
+    });
     std::printf("empty drawing: %.3f ms\n", e * 1e3);
   }
   const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
-  std::printf("%-16s %12s %14s %14s %10s\n", "case", "steps", "bare steps/s", "full steps/s", "full ms");
+  std::printf("%-16s %12s %14s %14s %10s\n", "case", "steps", "bare steps/s", "full steps/s",
+              "full ms");
   for (const Case& c : cases) {
     base::Image img(kWidth, kHeight, 0xFFFFFF);
     long steps = 0;
@@ -150,10 +158,10 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
       bare = std::min(bare, BestSeconds(1, [&] { steps = BareKernel(c, img); }));
       full = std::min(full, BestSeconds(1, [&] {
-        w.TxtX.SetText("6");
-        w.TxtY.SetText("6");
-        engine::CmdDraw_Click(w);
-      }));
+                        w.TxtX.SetText("6");
+                        w.TxtY.SetText("6");
+                        engine::CmdDraw_Click(w);
+                      }));
       Settle(w);
     }
     std::printf("%-16s %12ld %14.0f %14.0f %10.2f\n", c.name.c_str(), steps, steps / bare,

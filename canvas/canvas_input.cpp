@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "base/colours.h"
-#include "window/picture_buffers.h"
-#include "window/trochela_main.h"
-#include "window/panel.h"
 #include "base/numbers.h"
 #include "base/raster.h"
+#include "window/panel.h"
+#include "window/picture_buffers.h"
+#include "window/trochela_main.h"
 
 namespace canvas {
 namespace {
@@ -28,9 +28,9 @@ void FillSequence(window::TrochelaMain& w, bool mirrored) {
   if (mirrored) {
     // The eight mirror images about the centre; each replaces the colour taken
     // at the clicked point, so one already covered fills nothing.
-    const int16_t points[7][2] = {{int16_t(-x), int16_t(-y)}, {x, int16_t(-y)}, {int16_t(-x), y},
-                                  {y, x}, {int16_t(-y), int16_t(-x)}, {y, int16_t(-x)},
-                                  {int16_t(-y), x}};
+    const int16_t points[7][2] = {
+        {int16_t(-x), int16_t(-y)}, {x, int16_t(-y)}, {int16_t(-x), y}, {y, x},
+        {int16_t(-y), int16_t(-x)}, {y, int16_t(-x)}, {int16_t(-y), x}};
     for (const auto& p : points) FillAtPoint(w, p[0], p[1]);
   }
   w.Canvas.SetFillStyle(kTransparent);
@@ -85,8 +85,7 @@ void FillAtPoint(window::TrochelaMain& w, int16_t x, int16_t y) {
   if (py < 0) py = 0;
   base::Image& img = w.Canvas.Raster();
   w.Canvas.Invalidate(base::FloodFillSurface(img, base::ToInt32(px), base::ToInt32(py),
-                                               w.FillTargetColor, w.Canvas.FillColor()));
+                                             w.FillTargetColor, w.Canvas.FillColor()));
 }
-
 
 }  // namespace canvas

@@ -4,7 +4,9 @@
 // button), the colour pick-up (Space) and undo (Backspace).
 #include <cstdint>
 
-namespace window { struct TrochelaMain; }
+namespace window {
+struct TrochelaMain;
+}
 
 namespace canvas {
 

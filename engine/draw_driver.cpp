@@ -5,13 +5,13 @@
 #include <string>
 
 #include "base/colours.h"
-#include "window/picture_buffers.h"
-#include "window/trochela_main.h"
-#include "window/panel.h"
 #include "base/curve_math.h"
+#include "base/numbers.h"
 #include "engine/draw_passes.h"
 #include "engine/scale_fit.h"
-#include "base/numbers.h"
+#include "window/panel.h"
+#include "window/picture_buffers.h"
+#include "window/trochela_main.h"
 
 namespace engine {
 namespace {
@@ -52,8 +52,7 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   }
   // A rolling wheel of size 0 or a resolution of 0 has no curve to draw: the
   // passes still run their per-pass steps, but draw nothing.
-  ctx.drawable = std::isfinite(d.AngleStep) && d.AngleStep != 0 &&
-                 (multi || std::isfinite(ctx.K));
+  ctx.drawable = std::isfinite(d.AngleStep) && d.AngleStep != 0 && (multi || std::isfinite(ctx.K));
   ctx.yieldCounter = 0;
   // Loops beyond the 16-bit range are limited to 32767; passes are counted in
   // 32 bits so that the last one can finish.
@@ -147,8 +146,18 @@ void StepGradientColor(window::TrochelaMain& w) {
   w.DrawRed += d.GradientDirRed;
   w.DrawGreen += 2 * d.GradientDirGreen;
   w.DrawBlue += 3 * d.GradientDirBlue;
-  auto floor0 = [](int32_t& c, int16_t& dir) { if (c <= 0) { c = 0; dir = 1; } };
-  auto ceil255 = [](int32_t& c, int16_t& dir) { if (c >= 255) { c = 255; dir = -1; } };
+  auto floor0 = [](int32_t& c, int16_t& dir) {
+    if (c <= 0) {
+      c = 0;
+      dir = 1;
+    }
+  };
+  auto ceil255 = [](int32_t& c, int16_t& dir) {
+    if (c >= 255) {
+      c = 255;
+      dir = -1;
+    }
+  };
   floor0(w.DrawBlue, d.GradientDirBlue);
   floor0(w.DrawGreen, d.GradientDirGreen);
   floor0(w.DrawRed, d.GradientDirRed);

@@ -2,7 +2,9 @@
 // The draw command and the frame that every drawing routine runs around its
 // passes: Rot+, Pen+ and Dec between passes, the gradient after each, the
 // locking of the panel, and the restores at the end.
-namespace window { struct TrochelaMain; }
+namespace window {
+struct TrochelaMain;
+}
 
 namespace engine {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "window/trochela_main.h"
 #include "engine/draw_driver.h"
+#include "window/trochela_main.h"
 
 namespace engine {
 namespace {
@@ -12,10 +12,10 @@ constexpr int kStepsPerYield = 100;
 
 // The point of one step as the window's fields hold it.
 struct Step {
-  double t;                   // CurveParam
-  double x, y;                // PointX, PointY
-  double scaledX, scaledY;    // ScaledX, ScaledY
-  double prevX, prevY;        // PrevX, PrevY
+  double t;                 // CurveParam
+  double x, y;              // PointX, PointY
+  double scaledX, scaledY;  // ScaledX, ScaledY
+  double prevX, prevY;      // PrevX, PrevY
 };
 
 void Store(const Step& s, base::DrawingState& d) {
@@ -50,13 +50,13 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Pre pre, Post post) {
     }
     post(s);
     base::TurnOffset(ctx.t, s.scaledX, s.scaledY, w.TxtOff_X.Number(), w.TxtOff_Y.Number(), s.x,
-                      s.y);
+                     s.y);
     if (s.t == 0) {
       s.prevX = s.x;
       s.prevY = s.y;
     }
-    w.Canvas.Line(static_cast<float>(s.prevX), static_cast<float>(s.prevY),
-                  static_cast<float>(s.x), static_cast<float>(s.y));
+    w.Canvas.Line(static_cast<float>(s.prevX), static_cast<float>(s.prevY), static_cast<float>(s.x),
+                  static_cast<float>(s.y));
     s.prevX = s.x;
     s.prevY = s.y;
     if (w.StopRequested) break;
@@ -69,10 +69,12 @@ const base::Outline& OutlineOf(Shape s) {
 }
 
 void SingleCirclePass(window::TrochelaMain& w, PassContext& ctx) {
-  CurveLoop(w, ctx, [](double) {}, [&](Step& s) {
-    base::SingleCirclePoint(ctx.A, ctx.K, w.wheels.WheelSize[3], s.t, s.x, s.y);
-    base::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
-  });
+  CurveLoop(
+      w, ctx, [](double) {},
+      [&](Step& s) {
+        base::SingleCirclePoint(ctx.A, ctx.K, w.wheels.WheelSize[3], s.t, s.x, s.y);
+        base::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
+      });
 }
 
 void SingleOutlinePass(window::TrochelaMain& w, PassContext& ctx) {
@@ -95,7 +97,9 @@ void SingleOutlinePass(window::TrochelaMain& w, PassContext& ctx) {
 void MultiPass(window::TrochelaMain& w, PassContext& ctx) {
   base::DrawingState& d = w.draw;
   base::WheelTable& wt = w.wheels;
-  auto angles = [&](double t) { base::ComputeWheelAngles(wt.WheelRatio.data(), t, wt.WheelAngle.data()); };
+  auto angles = [&](double t) {
+    base::ComputeWheelAngles(wt.WheelRatio.data(), t, wt.WheelAngle.data());
+  };
   auto sum = [&](Step& s) {
     base::SumWheelChain(wt.WheelSize.data(), wt.WheelAngle.data(), w.WheelCount, s.x, s.y);
   };

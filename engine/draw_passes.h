@@ -6,7 +6,9 @@
 
 #include "base/curve_math.h"
 
-namespace window { struct TrochelaMain; }
+namespace window {
+struct TrochelaMain;
+}
 
 namespace engine {
 
@@ -19,7 +21,7 @@ struct PassContext {
   bool drawable = true;
   double sizeFactor = 1;  // PctScale / 100
   double rotations = 0;
-  double A = 0, K = 0;    // single-wheel constants
+  double A = 0, K = 0;  // single-wheel constants
   base::PassTransform t;
   int16_t yieldCounter = 0;  // steps since the last yield, across passes
 };

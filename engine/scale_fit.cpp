@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "window/captions.h"
-#include "window/trochela_main.h"
 #include "base/curve_math.h"
 #include "base/numbers.h"
+#include "window/captions.h"
+#include "window/trochela_main.h"
 
 namespace engine {
 
@@ -18,8 +18,8 @@ void ClearUnusedWheels(window::TrochelaMain& w) {
 
 void FitScale(window::TrochelaMain& w) {
   ClearUnusedWheels(w);
-  w.PictureExtent = base::PictureExtent(w.wheels.WheelSize.data(), w.WheelCount,
-                                         w.ChkMulti.Value() != 0);
+  w.PictureExtent =
+      base::PictureExtent(w.wheels.WheelSize.data(), w.WheelCount, w.ChkMulti.Value() != 0);
   // A picture without extent has no scale to fit; the scales stay.
   if (!(w.PictureExtent > 0) || !std::isfinite(w.PictureExtent)) return;
   const float width = w.ChkAspect.Value() != 0 ? w.ScreenPixelsY : w.ScreenPixelsX;

@@ -1,7 +1,9 @@
 #pragma once
 // Scale fitting: the X and Y scales that make the largest possible picture
 // just fit the screen, and the clearing of the wheels above the wheel count.
-namespace window { struct TrochelaMain; }
+namespace window {
+struct TrochelaMain;
+}
 
 namespace engine {
 
@@ -13,6 +15,5 @@ void ClearUnusedWheels(window::TrochelaMain& w);
 // scales into TxtX and TxtY (3 decimals). An extent of 0 leaves the scales as
 // they are.
 void FitScale(window::TrochelaMain& w);
-
 
 }  // namespace engine

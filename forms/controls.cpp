@@ -11,8 +11,8 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "forms/form.h"
 #include "base/numbers.h"
+#include "forms/form.h"
 #include "forms/qt_views.h"
 
 namespace forms {
@@ -86,7 +86,6 @@ bool Control::CanTakeFocus() const {
 
 bool Control::Reachable() const { return widget_ && widget_->isVisible() && enabled_; }
 
-
 void Control::SetFocus() {
   if (!CanTakeFocus()) return;
   form_.MoveFocus(this);
@@ -96,7 +95,8 @@ void Control::Move(const Twips& t) {
   twips_ = t;
   if (widget_)
     widget_->setGeometry(t.left / kTwipsPerPixel, t.top / kTwipsPerPixel,
-                         std::max(1, t.width / kTwipsPerPixel), std::max(1, t.height / kTwipsPerPixel));
+                         std::max(1, t.width / kTwipsPerPixel),
+                         std::max(1, t.height / kTwipsPerPixel));
 }
 
 void Control::SetFont(const std::string& family, int pointSize, bool bold) {
@@ -107,10 +107,14 @@ void Control::SetFont(const std::string& family, int pointSize, bool bold) {
 }
 
 bool Control::Property(std::string_view prop, std::string& out) const {
-  if (prop == "Visible") out = TrueFalse(visible_);
-  else if (prop == "Enabled") out = TrueFalse(enabled_);
-  else if (prop == "ToolTipText") out = toolTip_;
-  else return false;
+  if (prop == "Visible")
+    out = TrueFalse(visible_);
+  else if (prop == "Enabled")
+    out = TrueFalse(enabled_);
+  else if (prop == "ToolTipText")
+    out = toolTip_;
+  else
+    return false;
   return true;
 }
 
@@ -177,10 +181,14 @@ void TextBox::SetSelLength(int n) {
 }
 
 bool TextBox::Property(std::string_view prop, std::string& out) const {
-  if (prop.empty() || prop == "Text") out = text_;
-  else if (prop == "SelStart") out = std::to_string(SelStart());
-  else if (prop == "SelLength") out = std::to_string(SelLength());
-  else return Control::Property(prop, out);
+  if (prop.empty() || prop == "Text")
+    out = text_;
+  else if (prop == "SelStart")
+    out = std::to_string(SelStart());
+  else if (prop == "SelLength")
+    out = std::to_string(SelLength());
+  else
+    return Control::Property(prop, out);
   return true;
 }
 
@@ -191,15 +199,19 @@ CheckBox::CheckBox(Form& form, std::string name, Control* parent)
   auto* box = static_cast<QCheckBox*>(widget_);
   box->setFocusPolicy(Qt::StrongFocus);
   QObject::connect(box, &QCheckBox::clicked, [this](bool) {
-    if (enabled_) UserClicked();
-    else SyncChecked();
+    if (enabled_)
+      UserClicked();
+    else
+      SyncChecked();
   });
 }
 
 void CheckBox::SyncChecked() {
   auto* box = static_cast<QCheckBox*>(widget_);
   QSignalBlocker block(box);
-  box->setCheckState(value_ == 0 ? Qt::Unchecked : value_ == 1 ? Qt::Checked : Qt::PartiallyChecked);
+  box->setCheckState(value_ == 0   ? Qt::Unchecked
+                     : value_ == 1 ? Qt::Checked
+                                   : Qt::PartiallyChecked);
 }
 
 void CheckBox::SetValue(int v) {
@@ -220,9 +232,12 @@ void CheckBox::SetCaption(std::string c) {
 }
 
 bool CheckBox::Property(std::string_view prop, std::string& out) const {
-  if (prop.empty() || prop == "Value") out = std::to_string(value_);
-  else if (prop == "Caption") out = caption_;
-  else return Control::Property(prop, out);
+  if (prop.empty() || prop == "Value")
+    out = std::to_string(value_);
+  else if (prop == "Caption")
+    out = caption_;
+  else
+    return Control::Property(prop, out);
   return true;
 }
 
@@ -235,8 +250,10 @@ OptionButton::OptionButton(Form& form, std::string name, Control* parent)
   radio->setAutoExclusive(false);  // the group is kept here, with its notifications
   radio->setFocusPolicy(Qt::StrongFocus);
   QObject::connect(radio, &QRadioButton::clicked, [this](bool) {
-    if (enabled_) UserClicked();
-    else SetValue(value_);
+    if (enabled_)
+      UserClicked();
+    else
+      SetValue(value_);
   });
 }
 
@@ -279,9 +296,12 @@ void OptionButton::SetCaption(std::string c) {
 }
 
 bool OptionButton::Property(std::string_view prop, std::string& out) const {
-  if (prop.empty() || prop == "Value") out = TrueFalse(value_);
-  else if (prop == "Caption") out = caption_;
-  else return Control::Property(prop, out);
+  if (prop.empty() || prop == "Value")
+    out = TrueFalse(value_);
+  else if (prop == "Caption")
+    out = caption_;
+  else
+    return Control::Property(prop, out);
   return true;
 }
 
@@ -305,14 +325,17 @@ void CommandButton::SetCaption(std::string c) {
 void CommandButton::SetBackColor(uint32_t bgr) {
   backColor_ = bgr;
   const uint32_t px = base::ToPixel(bgr) & 0xFFFFFFu;
-  widget_->setStyleSheet(QString("background-color: #%1; border: 1px solid #808080;")
-                             .arg(px, 6, 16, QChar('0')));
+  widget_->setStyleSheet(
+      QString("background-color: #%1; border: 1px solid #808080;").arg(px, 6, 16, QChar('0')));
 }
 
 bool CommandButton::Property(std::string_view prop, std::string& out) const {
-  if (prop.empty() || prop == "Caption") out = caption_;
-  else if (prop == "BackColor") out = std::to_string(backColor_);
-  else return Control::Property(prop, out);
+  if (prop.empty() || prop == "Caption")
+    out = caption_;
+  else if (prop == "BackColor")
+    out = std::to_string(backColor_);
+  else
+    return Control::Property(prop, out);
   return true;
 }
 
@@ -354,10 +377,14 @@ void Label::SetForeColor(uint32_t bgr) {
 }
 
 bool Label::Property(std::string_view prop, std::string& out) const {
-  if (prop.empty() || prop == "Caption") out = caption_;
-  else if (prop == "FontUnderline") out = TrueFalse(underline_);
-  else if (prop == "ForeColor") out = std::to_string(foreColor_);
-  else return Control::Property(prop, out);
+  if (prop.empty() || prop == "Caption")
+    out = caption_;
+  else if (prop == "FontUnderline")
+    out = TrueFalse(underline_);
+  else if (prop == "ForeColor")
+    out = std::to_string(foreColor_);
+  else
+    return Control::Property(prop, out);
   return true;
 }
 
@@ -372,8 +399,10 @@ void Frame::SetCaption(std::string c) {
 }
 
 bool Frame::Property(std::string_view prop, std::string& out) const {
-  if (prop.empty() || prop == "Caption") out = caption_;
-  else return Control::Property(prop, out);
+  if (prop.empty() || prop == "Caption")
+    out = caption_;
+  else
+    return Control::Property(prop, out);
   return true;
 }
 
@@ -442,10 +471,14 @@ void ScrollBar::UserRelease() {
 void ScrollBar::UserSet(int v) { SetValue(v); }
 
 bool ScrollBar::Property(std::string_view prop, std::string& out) const {
-  if (prop.empty() || prop == "Value") out = std::to_string(value_);
-  else if (prop == "Min") out = std::to_string(min_);
-  else if (prop == "Max") out = std::to_string(max_);
-  else return Control::Property(prop, out);
+  if (prop.empty() || prop == "Value")
+    out = std::to_string(value_);
+  else if (prop == "Min")
+    out = std::to_string(min_);
+  else if (prop == "Max")
+    out = std::to_string(max_);
+  else
+    return Control::Property(prop, out);
   return true;
 }
 

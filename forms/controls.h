@@ -284,7 +284,7 @@ class PictureBox : public Control {
   // Line in ForeColor and DrawWidth between two points in scale units.
   void Line(float x1, float y1, float x2, float y2) {
     Invalidate(base::DrawLine(image_, map_.PixelX(x1), map_.PixelY(y1), map_.PixelX(x2),
-                                map_.PixelY(y2), foreColor_, drawWidth_));
+                              map_.PixelY(y2), foreColor_, drawWidth_));
   }
   // Colour 0x00BBGGRR of the point, -1 outside the picture.
   int64_t Point(float x, float y) const;

@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "base/numbers.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "base/numbers.h"
 #include "forms/qt_views.h"
 
 namespace forms {
@@ -28,10 +28,14 @@ QWidget* PictureWidget(PictureBox* box, Form& form, Control* parent, bool shown)
 
 int ButtonCode(Qt::MouseButton b) {
   switch (b) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
   }
 }
 
@@ -106,7 +110,9 @@ void PictureBox::SetPictureFromImage(const PictureBox& source) {
   }
 }
 
-void PictureBox::InvalidateAll() { Invalidate(base::Rect{0, 0, image_.width - 1, image_.height - 1}); }
+void PictureBox::InvalidateAll() {
+  Invalidate(base::Rect{0, 0, image_.width - 1, image_.height - 1});
+}
 
 void PictureBox::RefreshView() {
   Control::RefreshView();
@@ -124,17 +130,28 @@ void PictureBox::RefreshView() {
 }
 
 bool PictureBox::Property(std::string_view prop, std::string& out) const {
-  if (prop == "ScaleWidth") out = base::FormatNumber(ScaleWidth());
-  else if (prop == "ScaleHeight") out = base::FormatNumber(ScaleHeight());
-  else if (prop == "ScaleLeft") out = base::FormatNumber(ScaleLeft());
-  else if (prop == "ScaleTop") out = base::FormatNumber(ScaleTop());
-  else if (prop == "MousePointer") out = std::to_string(mousePointer_);
-  else if (prop == "FillStyle") out = std::to_string(fillStyle_);
-  else if (prop == "FillColor") out = std::to_string(fillColor_);
-  else if (prop == "ForeColor") out = std::to_string(foreColor_);
-  else if (prop == "BackColor") out = std::to_string(backColor_);
-  else if (prop == "DrawWidth") out = std::to_string(drawWidth_);
-  else return Control::Property(prop, out);
+  if (prop == "ScaleWidth")
+    out = base::FormatNumber(ScaleWidth());
+  else if (prop == "ScaleHeight")
+    out = base::FormatNumber(ScaleHeight());
+  else if (prop == "ScaleLeft")
+    out = base::FormatNumber(ScaleLeft());
+  else if (prop == "ScaleTop")
+    out = base::FormatNumber(ScaleTop());
+  else if (prop == "MousePointer")
+    out = std::to_string(mousePointer_);
+  else if (prop == "FillStyle")
+    out = std::to_string(fillStyle_);
+  else if (prop == "FillColor")
+    out = std::to_string(fillColor_);
+  else if (prop == "ForeColor")
+    out = std::to_string(foreColor_);
+  else if (prop == "BackColor")
+    out = std::to_string(backColor_);
+  else if (prop == "DrawWidth")
+    out = std::to_string(drawWidth_);
+  else
+    return Control::Property(prop, out);
   return true;
 }
 
@@ -166,15 +183,21 @@ void CanvasView::Mouse(QMouseEvent* event, int kind) {
   if (kind == 0) {
     box_->SetFocus();
     const int button = ButtonCode(event->button());
-    form.Raise([&] { if (box_->MouseDown) box_->MouseDown(button, shift, x, y); });
+    form.Raise([&] {
+      if (box_->MouseDown) box_->MouseDown(button, shift, x, y);
+    });
   } else if (kind == 1) {
     const int button = ButtonCode(event->button());
-    form.Raise([&] { if (box_->MouseUp) box_->MouseUp(button, shift, x, y); });
+    form.Raise([&] {
+      if (box_->MouseUp) box_->MouseUp(button, shift, x, y);
+    });
   } else {
     const int buttons = (event->buttons() & Qt::LeftButton ? 1 : 0) |
                         (event->buttons() & Qt::RightButton ? 2 : 0) |
                         (event->buttons() & Qt::MiddleButton ? 4 : 0);
-    form.Raise([&] { if (box_->MouseMove) box_->MouseMove(buttons, shift, x, y); });
+    form.Raise([&] {
+      if (box_->MouseMove) box_->MouseMove(buttons, shift, x, y);
+    });
   }
 }
 
@@ -186,7 +209,9 @@ void CanvasView::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   if (text.isEmpty()) return QWidget::keyPressEvent(event);
   int key = text.at(0).unicode();
-  box_->Owner().Raise([&] { if (box_->KeyPress) box_->KeyPress(key); });
+  box_->Owner().Raise([&] {
+    if (box_->KeyPress) box_->KeyPress(key);
+  });
 }
 
 // ---- InputFilter ---------------------------------------------------------

@@ -1,9 +1,9 @@
 #include "forms/form.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMetaObject>
 #include <QPixmap>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -47,9 +47,9 @@ Form::Form(std::string name, Services& services)
   window_->installEventFilter(new CloseFilter(*this, window_));
   // The program sees the focus move only between its own controls: a dialog
   // opening or another program taking over leaves the focused control as it is.
-  hooks_->focusConnection = QObject::connect(
-      qApp, &QApplication::focusChanged, window_,
-      [this](QWidget*, QWidget* now) { OnQtFocusChanged(now); });
+  hooks_->focusConnection =
+      QObject::connect(qApp, &QApplication::focusChanged, window_,
+                       [this](QWidget*, QWidget* now) { OnQtFocusChanged(now); });
 }
 
 Form::~Form() {

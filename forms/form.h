@@ -93,5 +93,4 @@ class Form {
 // Monotonic seconds, for screen refresh pacing only.
 double SteadySeconds();
 
-
 }  // namespace forms

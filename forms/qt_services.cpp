@@ -1,14 +1,14 @@
 // The desktop machine: the real clock, the screen, Qt's dialogs and image codecs.
 #include <QClipboard>
 #include <QColorDialog>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QTime>
 
@@ -52,14 +52,15 @@ class DesktopServices : public Services {
 
   std::optional<std::string> ShowOpen(const FileDialogRequest& r) override {
     return Accepted(QFileDialog::getOpenFileName(nullptr, QString::fromStdString(r.title),
-                                                 QString::fromStdString(r.initDir), QtFilter(r.filter)));
+                                                 QString::fromStdString(r.initDir),
+                                                 QtFilter(r.filter)));
   }
   std::optional<std::string> ShowSave(const FileDialogRequest& r) override {
     // Qt's save dialog asks before overwriting unless told not to.
     const auto options = (r.flags & 2) ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
     return Accepted(QFileDialog::getSaveFileName(nullptr, QString::fromStdString(r.title),
-                                                 QString::fromStdString(r.initDir), QtFilter(r.filter),
-                                                 nullptr, options));
+                                                 QString::fromStdString(r.initDir),
+                                                 QtFilter(r.filter), nullptr, options));
   }
   std::optional<uint32_t> ShowColor(uint32_t start) override {
     const QColor c = QColorDialog::getColor(QColor::fromRgb(base::ToPixel(start)));

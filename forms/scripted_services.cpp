@@ -68,15 +68,13 @@ bool ScriptedServices::BeginPrint(const PrintChoice& choice) {
   return true;
 }
 
-void ScriptedServices::PrintPicture(const base::Image& image, double left, double top,
-                                    double width, double height) {
+void ScriptedServices::PrintPicture(const base::Image& image, double left, double top, double width,
+                                    double height) {
   if (!document_) return;
   printed_.push_back({*document_, image.width, image.height, left, top, width, height});
 }
 
-void ScriptedServices::EndPrint() {
-  document_.reset();
-}
+void ScriptedServices::EndPrint() { document_.reset(); }
 
 std::optional<base::Image> ScriptedServices::LoadPicture(const std::string& path) {
   return LoadPictureFile(path);

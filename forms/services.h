@@ -12,10 +12,10 @@ namespace forms {
 
 // What the open and save dialogs are set up with before they are shown.
 struct FileDialogRequest {
-  int flags = 0;           // 4: no read-only box; 6: also ask before overwriting
-  std::string initDir;     // folder the dialog starts in
-  std::string title;       // "Open" or "Save"
-  std::string filter;      // description and pattern joined by "|"
+  int flags = 0;        // 4: no read-only box; 6: also ask before overwriting
+  std::string initDir;  // folder the dialog starts in
+  std::string title;    // "Open" or "Save"
+  std::string filter;   // description and pattern joined by "|"
 };
 
 struct PrintChoice {

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 
-#include "window/captions.h"
-#include "window/trochela_main.h"
+#include "base/closing_rotation.h"
+#include "base/numbers.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
-#include "base/numbers.h"
-#include "base/closing_rotation.h"
+#include "window/captions.h"
+#include "window/trochela_main.h"
 
 namespace wheels {
 namespace {

@@ -1,7 +1,9 @@
 #pragma once
 // The wheel editor: the wheel shown, its size and ratio in the fields and the
 // scroll bars, and the size scroll bar of the picture.
-namespace window { struct TrochelaMain; }
+namespace window {
+struct TrochelaMain;
+}
 
 namespace wheels {
 

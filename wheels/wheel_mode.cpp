@@ -2,12 +2,12 @@
 
 #include <optional>
 
+#include "base/numbers.h"
+#include "engine/scale_fit.h"
+#include "wheels/wheel_editor.h"
 #include "window/captions.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
-#include "engine/scale_fit.h"
-#include "base/numbers.h"
-#include "wheels/wheel_editor.h"
 
 namespace wheels {
 

@@ -1,6 +1,8 @@
 #pragma once
 // The wheel count and the switch between single-wheel and multi-wheel mode.
-namespace window { struct TrochelaMain; }
+namespace window {
+struct TrochelaMain;
+}
 
 namespace wheels {
 

@@ -13,6 +13,8 @@ int ShownWheel(const TrochelaMain& w) {
   return base::ToInt16(base::Val(rest));
 }
 
-int WheelLimit(const TrochelaMain& w) { return base::ToInt32(base::Val(w.CmdWheelLimit.Caption())); }
+int WheelLimit(const TrochelaMain& w) {
+  return base::ToInt32(base::Val(w.CmdWheelLimit.Caption()));
+}
 
 }  // namespace window

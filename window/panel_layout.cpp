@@ -27,10 +27,9 @@
 #include "window/panel_layout.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 #include <vector>
-
-#include <iterator>
 
 #include "window/panel.h"
 #include "window/trochela_main.h"
@@ -90,6 +89,8 @@ struct FieldRow {
   Lists lists;
 };
 
+// The catalogues are tables, one row a control: kept as written.
+// clang-format off
 constexpr FieldRow kFields[] = {
     {&M::TxtX, C, 120, 1320, "6", "Sets width of picture", {21, 0, 19}},
     {&M::TxtY, C, 2640, 1320, "6", "Sets height of picture", {22, 0, 20}},
@@ -283,6 +284,7 @@ constexpr ScrollRow kScrollBars[] = {
     {&M::ScrollRatio, C, 255, 3720, kScrollW, -200, 200, 10, 1, {8, 7, 0}},
     {&M::ScrollSize, C, 120, 6640, kSizeScrollW, 1, 500, 10, 100, {6, 0, 0}},
 };
+// clang-format on
 
 // Every control of the window is in one of the catalogues.
 static_assert(std::size(kFields) == 17 && std::size(kButtons) == 21 && std::size(kChecks) == 15 &&

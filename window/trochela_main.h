@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "base/picture_settings.h"
+#include "base/rnd.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "base/rnd.h"
 
 namespace window {
 
@@ -31,9 +31,9 @@ struct PanelLists {
     forms::Control* control;
     bool multiOnly;  // shown only in multi-wheel mode
   };
-  std::vector<Member> panel;            // what hiding the panel hides
-  std::vector<forms::Control*> multi;   // the multi-wheel controls
-  std::vector<forms::Control*> lock;    // what a drawing disables
+  std::vector<Member> panel;           // what hiding the panel hides
+  std::vector<forms::Control*> multi;  // the multi-wheel controls
+  std::vector<forms::Control*> lock;   // what a drawing disables
 };
 
 struct TrochelaMain {
@@ -58,13 +58,12 @@ struct TrochelaMain {
 
   // Buttons.
   CommandButton CmdDraw, CmdRandom, CmdSlide, CmdStop, CmdClear, CmdSnap, CmdOpen, CmdSave,
-      CmdLoadParms, CmdSaveParms, CmdPrint, CmdFrame, CmdSetForeColor, CmdSetBackColor,
-      CmdColorBar, CmdThick, CmdSymmetry, CmdWheelLimit, CmdLeftScrollWheel, CmdRightScrollWheel,
-      CmdExit;
+      CmdLoadParms, CmdSaveParms, CmdPrint, CmdFrame, CmdSetForeColor, CmdSetBackColor, CmdColorBar,
+      CmdThick, CmdSymmetry, CmdWheelLimit, CmdLeftScrollWheel, CmdRightScrollWheel, CmdExit;
 
   // Check boxes and the outline options.
-  CheckBox ChkMulti, ChkClear, ChkScale, ChkAspect, ChkRatio, ChkColor, ChkResolution,
-      ChkGradient, ChkRotStart, ChkPen, ChkEven, ChkF, ChkR1, ChkWheelAll, ChkRatioAll;
+  CheckBox ChkMulti, ChkClear, ChkScale, ChkAspect, ChkRatio, ChkColor, ChkResolution, ChkGradient,
+      ChkRotStart, ChkPen, ChkEven, ChkF, ChkR1, ChkWheelAll, ChkRatioAll;
   OptionButton ChkCircle, ChkTriangle, ChkSquare;
 
   // Scroll bars.

@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <cmath>
 
-#include "window/trochela_main.h"
 #include "app/startup.h"
 #include "engine/draw_driver.h"
 #include "forms/scripted_services.h"
+#include "window/trochela_main.h"
 
 namespace {
 
@@ -60,7 +60,8 @@ TEST_F(DrawFrame, CurvesWithoutAStepDrawNothingAndWriteNoNaN) {
     EXPECT_TRUE(CanvasIsWhite()) << resolution;
     EXPECT_EQ(w.draw.PassNumber, 3);
     for (forms::TextBox* f : {&w.TxtX, &w.TxtY, &w.TxtRotStart, &w.TxtFixed, &w.TxtRotations})
-      EXPECT_EQ(f->Text().find_first_of("#aAnN"), std::string::npos) << f->Name() << "=" << f->Text();
+      EXPECT_EQ(f->Text().find_first_of("#aAnN"), std::string::npos)
+          << f->Name() << "=" << f->Text();
   }
 }
 

@@ -36,9 +36,12 @@ TEST(CurveMath, FirstPointsOfTheSixRoutines) {
     double x, y;
   };
   const base::PassTransform p = base::MakePassTransform(0, 0, kScale, kScale);
-  for (const Case& c : {Case{nullptr, false, 2580, 0}, {&base::kTriangle, false, 1953.3333333, 0},
-                        {&base::kSquare, false, 2277.79, 0}, {nullptr, true, 0, 2640},
-                        {&base::kTriangle, true, 0, 1466.6666667}, {&base::kSquare, true, 0, 2074.16}}) {
+  for (const Case& c : {Case{nullptr, false, 2580, 0},
+                        {&base::kTriangle, false, 1953.3333333, 0},
+                        {&base::kSquare, false, 2277.79, 0},
+                        {nullptr, true, 0, 2640},
+                        {&base::kTriangle, true, 0, 1466.6666667},
+                        {&base::kSquare, true, 0, 2074.16}}) {
     double angle = 0, x, y, sx, sy, cx, cy;
     const double rho = c.outline ? base::OutlineStep(*c.outline, angle, kStep) : 1;
     Wheels w;

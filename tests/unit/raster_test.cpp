@@ -41,7 +41,10 @@ Image FromPicture(const Rows& rows) {
   for (int y = 0; y < img.height; ++y)
     for (int x = 0; x < img.width; ++x) {
       const char c = rows[y][x];
-      img.Row(y)[x] = base::ToPixel(c == '#' ? kBlack : c == 'r' ? kRed : c == 'b' ? kBlue : kWhite);
+      img.Row(y)[x] = base::ToPixel(c == '#'   ? kBlack
+                                    : c == 'r' ? kRed
+                                    : c == 'b' ? kBlue
+                                               : kWhite);
     }
   return img;
 }
@@ -83,29 +86,75 @@ TEST(Line, ExactPictures) {
       {3, 3, 1, 1, 1, 1, 0, {1, 1, 1, 1}, {"...", ".#.", "..."}},
       // Shallow, steep and rising lines include both ends.
       {8, 3, 0, 0, 7, 2, 1, {0, 0, 7, 2}, {"##......", "..####..", "......##"}},
-      {5, 8, 1, 0, 3, 7, 1, {1, 0, 3, 7},
+      {5,
+       8,
+       1,
+       0,
+       3,
+       7,
+       1,
+       {1, 0, 3, 7},
        {".#...", ".#...", "..#..", "..#..", "..#..", "..#..", "...#.", "...#."}},
       {7, 4, 0, 3, 6, 0, 1, {0, 0, 6, 3}, {".....##", "...##..", ".##....", "#......"}},
       // Off the image: nothing; passing beside a corner: nothing; one step in: the corner.
-      {4, 3, 4, 0, 4, 0, 1, {}, blank}, {4, 3, -2, 1, 1, -2, 1, {}, blank},
+      {4, 3, 4, 0, 4, 0, 1, {}, blank},
+      {4, 3, -2, 1, 1, -2, 1, {}, blank},
       {4, 3, -1, 1, 1, -1, 1, {0, 0, 0, 0}, {"#...", "....", "...."}},
       // Far ends are clipped, not walked: nothing drawn, or exactly the pixels
       // of the whole line (slope 1/3 through the origin, from far away).
       {4, 3, INT_MIN, INT_MAX, INT_MAX, INT_MAX - 3, 8, {}, blank},
-      {4, 3, -1000000000, 20, 1000000000, 11, 1, {}, blank}, {4, 3, -30, 0, 0, -30, 8, {}, blank},
+      {4, 3, -1000000000, 20, 1000000000, 11, 1, {}, blank},
+      {4, 3, -30, 0, 0, -30, 8, {}, blank},
       {4, 3, INT_MIN, 1, INT_MAX, 1, 1, {0, 1, 3, 1}, {"....", "####", "...."}},
       {4, 3, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 1, {0, 0, 2, 2}, {"#...", ".#..", "..#."}},
-      {6, 3, -(3 << 28), -(1 << 28), 3 << 28, 1 << 28, 1, {0, 0, 5, 2}, {"##....", "..###.", ".....#"}},
-      {3, 7, INT_MIN, 3, INT_MAX, 3, 4, {0, 1, 2, 4}, {"...", "###", "###", "###", "###", "...", "..."}},
+      {6,
+       3,
+       -(3 << 28),
+       -(1 << 28),
+       3 << 28,
+       1 << 28,
+       1,
+       {0, 0, 5, 2},
+       {"##....", "..###.", ".....#"}},
+      {3,
+       7,
+       INT_MIN,
+       3,
+       INT_MAX,
+       3,
+       4,
+       {0, 1, 2, 4},
+       {"...", "###", "###", "###", "###", "...", "..."}},
       // Wide: every pixel centre within width / 2, round caps and dots; an
       // even width runs along the pixels' corners, so it covers exactly
       // `width` pixels across.
-      {12, 9, 3, 4, 8, 4, 4, {1, 2, 9, 5},
+      {12,
+       9,
+       3,
+       4,
+       8,
+       4,
+       4,
+       {1, 2, 9, 5},
        {"............", "............", "..#######...", ".#########..", ".#########..",
         "..#######...", "............", "............", "............"}},
-      {7, 7, 3, 3, 3, 3, 2, {2, 2, 3, 3},
+      {7,
+       7,
+       3,
+       3,
+       3,
+       3,
+       2,
+       {2, 2, 3, 3},
        {".......", ".......", "..##...", "..##...", ".......", ".......", "......."}},
-      {7, 7, 3, 3, 3, 3, 3, {2, 2, 4, 4},
+      {7,
+       7,
+       3,
+       3,
+       3,
+       3,
+       3,
+       {2, 2, 4, 4},
        {".......", ".......", "..###..", "..###..", "..###..", ".......", "......."}},
   };
   for (const Case& c : cases) {
@@ -124,8 +173,10 @@ TEST(Line, ClippedLineKeepsThePixelsOfTheWholeLine) {
   constexpr int kSize = 20, kMargin = 25;
   Lcg rng{3};
   for (int n = 0; n < 500; ++n) {
-    const int x0 = rng.Next(-kMargin, kSize + kMargin - 1), y0 = rng.Next(-kMargin, kSize + kMargin - 1);
-    const int x1 = rng.Next(-kMargin, kSize + kMargin - 1), y1 = rng.Next(-kMargin, kSize + kMargin - 1);
+    const int x0 = rng.Next(-kMargin, kSize + kMargin - 1),
+              y0 = rng.Next(-kMargin, kSize + kMargin - 1);
+    const int x1 = rng.Next(-kMargin, kSize + kMargin - 1),
+              y1 = rng.Next(-kMargin, kSize + kMargin - 1);
     Image small(kSize, kSize, kWhite), backward(kSize, kSize, kWhite);
     Image large(kSize + 2 * kMargin, kSize + 2 * kMargin, kWhite);
     const Rect r = DrawLine(small, x0, y0, x1, y1, kBlack, 1);
@@ -143,8 +194,8 @@ TEST(Line, ClippedLineKeepsThePixelsOfTheWholeLine) {
 // Whether a pixel centre lies within width/2 of the segment, in exact integer
 // arithmetic (ties count as inside).
 // In doubled coordinates, so that an even width's half-pixel shift stays exact.
-bool InsideCapsule(long long px, long long py, long long ax, long long ay, long long bx, long long by,
-                   int width) {
+bool InsideCapsule(long long px, long long py, long long ax, long long ay, long long bx,
+                   long long by, int width) {
   const long long s = width % 2 == 0 ? 1 : 0;
   px *= 2, py *= 2, ax = 2 * ax - s, ay = 2 * ay - s, bx = 2 * bx - s, by = 2 * by - s;
   width *= 2;
@@ -188,24 +239,42 @@ TEST(FloodFill, FillsOnlyTheFourConnectedRegionOfTheTargetColour) {
   const Rows diag{"..#", ".#.", "#.."};
   const Case cases[] = {
       // The outside of a ring, not the hole inside.
-      {{".......", ".###...", ".#.#...", ".###...", "......."}, 0, 0, kWhite, kBlue, {0, 0, 6, 4},
+      {{".......", ".###...", ".#.#...", ".###...", "......."},
+       0,
+       0,
+       kWhite,
+       kBlue,
+       {0, 0, 6, 4},
        {"bbbbbbb", "b###bbb", "b#.#bbb", "b###bbb", "bbbbbbb"}},
       // Diagonal neighbours do not connect.
       {diag, 0, 0, kWhite, kRed, {0, 0, 1, 1}, {"rr#", "r#.", "#.."}},
       // Down the first passage, up the second, down again and up the third.
-      {{"#.#.#.#", "#.#.#.#", "#...#.#", "###...#", "#######"}, 1, 0, kWhite, kBlue, {1, 0, 5, 3},
+      {{"#.#.#.#", "#.#.#.#", "#...#.#", "###...#", "#######"},
+       1,
+       0,
+       kWhite,
+       kBlue,
+       {1, 0, 5, 3},
        {"#b#b#b#", "#b#b#b#", "#bbb#b#", "###bbb#", "#######"}},
       // Any other colour stops it; (2, 1) is white but cut off.
-      {{"..r..", ".b.#.", "..#..", "....."}, 0, 0, kWhite, kBlack, {0, 0, 4, 3},
+      {{"..r..", ".b.#.", "..#..", "....."},
+       0,
+       0,
+       kWhite,
+       kBlack,
+       {0, 0, 4, 3},
        {"##r##", "#b.##", "#####", "#####"}},
       // Nothing to do: outside the image, not on the target colour, fill = target.
-      {diag, -1, 0, kWhite, kRed, {}, diag}, {diag, 0, 3, kWhite, kRed, {}, diag},
-      {diag, 2, 0, kWhite, kRed, {}, diag}, {diag, 0, 0, kRed, kBlue, {}, diag},
+      {diag, -1, 0, kWhite, kRed, {}, diag},
+      {diag, 0, 3, kWhite, kRed, {}, diag},
+      {diag, 2, 0, kWhite, kRed, {}, diag},
+      {diag, 0, 0, kRed, kBlue, {}, diag},
       {diag, 0, 0, kWhite, kWhite, {}, diag},
   };
   for (const Case& c : cases) {
     Image img = FromPicture(c.before);
-    EXPECT_EQ(Box(FloodFillSurface(img, c.x, c.y, c.target, c.fill)), Box(c.changed)) << c.x << ',' << c.y;
+    EXPECT_EQ(Box(FloodFillSurface(img, c.x, c.y, c.target, c.fill)), Box(c.changed))
+        << c.x << ',' << c.y;
     EXPECT_EQ(Picture(img), c.after) << c.x << ',' << c.y;
   }
 }
@@ -238,7 +307,8 @@ TEST(FloodFill, AgreesWithAPlainSearchOnNoise) {
       queue.pop_front();
       const int nb[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
       for (const auto& q : nb)
-        if (img.Contains(q[0], q[1]) && !reached[q[1] * kW + q[0]] && img.Get(q[0], q[1]) == kWhite) {
+        if (img.Contains(q[0], q[1]) && !reached[q[1] * kW + q[0]] &&
+            img.Get(q[0], q[1]) == kWhite) {
           reached[q[1] * kW + q[0]] = 1;
           queue.emplace_back(q[0], q[1]);
         }
