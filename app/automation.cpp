@@ -1,6 +1,7 @@
 #include "app/automation.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <set>
 #include <sstream>
@@ -84,6 +85,8 @@ struct ScriptRunner::State {
   TrochelaMain& w;
   forms::ScriptedServices& machine;
   std::vector<ScriptLine> lines;
+  std::filesystem::path folder;     // the script's folder
+  std::filesystem::path outFolder;  // where pictures of failures go
   size_t next = 0;
   int failures = 0;
 
@@ -96,6 +99,7 @@ struct ScriptRunner::State {
   bool Read(const ScriptLine& line, size_t first, std::string& label, std::string& value,
             size_t& used);
   void Click(forms::Control* c);
+  void ExpectCanvas(const ScriptLine& line, const std::string& file);
 };
 
 void ScriptRunner::State::Fail(const ScriptLine& line, const std::string& message) {
@@ -260,6 +264,8 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     if (!machine.SavePicture(w.Canvas.Raster(), line.rest)) Fail(line, "cannot write " + line.rest);
   } else if (verb == "screenshot") {
     if (!w.form.SaveScreenshot(line.rest)) Fail(line, "cannot write " + line.rest);
+  } else if (verb == "expect" && words[1] == "canvas") {
+    ExpectCanvas(line, AfterFirstWord(line.rest));
   } else if (verb == "expect") {
     std::string label, value;
     size_t used = 0;
@@ -270,6 +276,21 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     if (value != expected)
       Fail(line, "expected " + label + "=" + expected + ", got " + label + "=" + value);
   }
+}
+
+void ScriptRunner::State::ExpectCanvas(const ScriptLine& line, const std::string& file) {
+  const std::filesystem::path path = folder / file;
+  std::string problem;
+  if (auto expected = machine.LoadPicture(path.string()))
+    problem = CanvasDifference(w.Canvas.Raster(), *expected);
+  else
+    problem = "cannot read " + path.string();
+  if (problem.empty()) return;
+  // The canvas as it is, to look at or to take as the new picture.
+  const std::filesystem::path shown = outFolder / (path.stem().string() + ".actual.png");
+  machine.SavePicture(w.Canvas.Raster(), shown.string());
+  Fail(line, "canvas differs from " + file + ": " + problem + " (canvas written to " +
+                 shown.string() + ")");
 }
 
 void ScriptRunner::State::Step() {
@@ -291,8 +312,11 @@ void ScriptRunner::State::Step() {
 }
 
 ScriptRunner::ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine,
-                           std::vector<ScriptLine> lines)
-    : s_(new State{w, machine, std::move(lines)}) {
+                           std::vector<ScriptLine> lines, const std::string& folder)
+    : s_(new State{
+          w, machine, std::move(lines),
+          folder.empty() ? std::filesystem::current_path() : std::filesystem::absolute(folder),
+          std::filesystem::current_path()}) {
   w.form.OnEnd = [this](int& code) {
     if (code == 0 && s_->failures) code = 1;
   };
