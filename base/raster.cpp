@@ -144,13 +144,13 @@ Rect ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour) {
   const ptrdiff_t vStep = xMajor ? a.sv * stride : a.sv;
   uint32_t* p = xMajor ? img.Row(static_cast<int>(v)) + u : img.Row(static_cast<int>(u)) + v;
   *p = colour;
+  // Without a branch on the minor step: its pattern is irregular, and a
+  // mispredicted branch costs more than the masks.
   for (i64 n = last - first; n > 0; --n) {
     rem += twoDv;
-    if (rem >= twoDu) {
-      rem -= twoDu;
-      p += vStep;
-    }
-    p += uStep;
+    const ptrdiff_t carry = -static_cast<ptrdiff_t>(rem >= twoDu);
+    rem -= twoDu & carry;
+    p += uStep + (vStep & carry);
     *p = colour;
   }
 
