@@ -310,7 +310,7 @@ Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill) 
   return changed;
 }
 
-double Mapping::UnitX(int px) const { return scaleLeft + px * scaleWidth / width; }
-double Mapping::UnitY(int py) const { return scaleTop + py * scaleHeight / height; }
+double Mapping::UnitX(double px) const { return scaleLeft + px * scaleWidth / width; }
+double Mapping::UnitY(double py) const { return scaleTop + py * scaleHeight / height; }
 
 }  // namespace base

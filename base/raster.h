@@ -72,8 +72,10 @@ struct Mapping {
   int width = 1, height = 1;
   int PixelX(double x) const { return PixelIndex((x - scaleLeft) * width / scaleWidth); }
   int PixelY(double y) const { return PixelIndex((y - scaleTop) * height / scaleHeight); }
-  double UnitX(int px) const;  // left edge of pixel px in units
-  double UnitY(int py) const;
+  // A pixel position in units: a whole px is the left (top) edge of pixel px;
+  // the mouse gives fractional positions.
+  double UnitX(double px) const;
+  double UnitY(double py) const;
 
   // Far enough outside any image that a line to it is still drawn in the
   // right direction, small enough that pixel arithmetic on it never

@@ -29,6 +29,17 @@ void Store(const Step& s, base::DrawingState& d) {
   d.PrevY = s.prevY;
 }
 
+// The number LblRot shows, Int(CurveParam) + 1: the floor from the
+// conversion that cuts towards zero, without a library call, wherever the
+// conversion holds the value.
+long long ShownRotation(double t) {
+  if (t > -4e18 && t < 4e18) {
+    const long long n = static_cast<long long>(t);
+    return n - (static_cast<double>(n) > t) + 1;
+  }
+  return static_cast<long long>(std::floor(t)) + 1;
+}
+
 Step Load(const base::DrawingState& d) {
   return Step{d.CurveParam, d.PointX, d.PointY, d.ScaledX, d.ScaledY, d.PrevX, d.PrevY};
 }
@@ -65,7 +76,7 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
   Between b(w);
   for (; step >= 0 ? s.t <= end : s.t >= end; s.t += step) {
     routine.Pre(s.t);
-    w.LblRot.SetCaptionNumber(static_cast<long long>(std::floor(s.t)) + 1);
+    w.LblRot.SetCaptionNumber(ShownRotation(s.t));
     if (++ctx.yieldCounter == kStepsPerYield) {
       w.Canvas.Invalidate(b.changed);
       Store(s, d);

@@ -176,8 +176,8 @@ void CanvasView::paintEvent(QPaintEvent* event) {
 void CanvasView::Mouse(QMouseEvent* event, int kind) {
   const base::Mapping& m = box_->Mapping();
   const QPointF pos = event->position();
-  const float x = static_cast<float>(m.scaleLeft + pos.x() * m.scaleWidth / m.width);
-  const float y = static_cast<float>(m.scaleTop + pos.y() * m.scaleHeight / m.height);
+  const float x = static_cast<float>(m.UnitX(pos.x()));
+  const float y = static_cast<float>(m.UnitY(pos.y()));
   const int shift = ShiftCode(event->modifiers());
   Form& form = box_->Owner();
   if (kind == 0) {

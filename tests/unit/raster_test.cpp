@@ -410,6 +410,9 @@ TEST(Mapping, CanvasSystemAndFarValues) {
             (std::vector<int>{0, 512, 1023, 1024, -1, 384, 767}));
   EXPECT_DOUBLE_EQ(m.UnitX(0), -537.6);
   EXPECT_DOUBLE_EQ(m.UnitY(768), 403.2);
+  // A mouse position inside a pixel maps back into that pixel.
+  EXPECT_EQ(m.PixelX(m.UnitX(511.5)), 511);
+  EXPECT_EQ(m.PixelY(m.UnitY(0.25)), 0);
   // Infinite, NaN and huge values land far outside on their side without
   // overflow, and lines to them stay harmless.
   const double inf = std::numeric_limits<double>::infinity();
