@@ -240,14 +240,16 @@ std::pair<long long, long long> RulePixel(long long x0, long long y0, long long 
 }
 
 TEST(Line, LongLinesInsideLightExactlyTheirRulePixels) {
-  // Lines inside the image, short and long, in every direction, and lines
-  // near the longest that the image's fixed-point walk takes, with an odd
-  // length, where the rule's fractions come closest to whole numbers.
+  // Lines inside the image, short and long, in every direction, lines that
+  // run out of it, and lines near the longest that the fixed-point walk
+  // takes, with an odd length, where the rule's fractions come closest to
+  // whole numbers.
   auto check = [](Image& img, int x0, int y0, int x1, int y1) {
     const Rect r = DrawLine(img, x0, y0, x1, y1, kBlack, 1);
     const long long n = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
     for (long long i = 0; i <= n; ++i) {
       const auto [x, y] = RulePixel(x0, y0, x1, y1, i);
+      if (!img.Contains(static_cast<int>(x), static_cast<int>(y))) continue;
       ASSERT_EQ(img.Get(static_cast<int>(x), static_cast<int>(y)), kBlack)
           << x0 << ',' << y0 << " - " << x1 << ',' << y1 << " index " << i;
       img.Row(static_cast<int>(y))[x] = base::ToPixel(kWhite);
@@ -260,6 +262,16 @@ TEST(Line, LongLinesInsideLightExactlyTheirRulePixels) {
   Lcg rng{5};
   for (int n = 0; n < 3000; ++n)
     check(img, rng.Next(0, 499), rng.Next(0, 399), rng.Next(0, 499), rng.Next(0, 399));
+  // Running in from far outside, or across: only the part inside is drawn.
+  for (int n = 0; n < 3000; ++n)
+    check(img, rng.Next(-3000, 3500), rng.Next(-3000, 3400), rng.Next(-100, 600),
+          rng.Next(-100, 500));
+  // Every slope of lengths 8 to 80 entering from the left edge at every
+  // offset: the walk starts between two pixels of the whole line.
+  Image small(48, 48, kWhite);
+  for (int du = 8; du <= 80; ++du)
+    for (int dv = 0; dv <= du; dv += 1 + du / 40)
+      for (int x0 = -20; x0 < 0; ++x0) check(small, x0, 3, x0 + du, 3 + dv);
   Image tall(4, 46341, kWhite);
   for (int dx = 0; dx <= 3; ++dx) {
     check(tall, 0, 0, dx, 46339);
