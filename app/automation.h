@@ -45,7 +45,8 @@ class ScriptRunner {
 bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed, std::string& out);
 // What the machine of a headless run was given, as automation prints it:
 // "Printed" (pictures painted on the printer), "Printed K" (left, top, width,
-// height in inches, copies, orientation of the K-th), "Clipboard" ("WxH" or
+// height in inches, copies, orientation of the K-th; "expect Printed N" with
+// nothing after N is the count), "Clipboard" ("WxH" or
 // "empty"), "Messages" (how many were shown), "Message K" (the K-th), and
 // files: "lines PATH" (their number), "line PATH K" (the K-th, a CR at its
 // end shown as \r). `used` counts the words of the target.

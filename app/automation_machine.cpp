@@ -35,8 +35,10 @@ bool MachineText(forms::ScriptedServices& machine, const std::vector<std::string
   used = 1;
   if (target == "Printed") {
     const auto& printed = machine.Printed();
-    // "Printed K" when a number follows.
-    if (size_t k = Index(words, first + 1, printed.size())) {
+    // "Printed K" when a number follows; "expect Printed N" is the count.
+    const bool expecting = words[0] == "expect";
+    const size_t k = Index(words, first + 1, printed.size());
+    if (k && (!expecting || words.size() > first + 2)) {
       const auto& p = printed[k - 1];
       used = 2;
       label += " " + words[first + 1];
