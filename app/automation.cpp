@@ -29,15 +29,15 @@ std::string AfterFirstWord(const std::string& line) {
 }
 
 const std::set<std::string> kVerbs = {
-    "click", "mousedown", "mouseup",    "mousemove",  "key",    "focus",
-    "type",  "edit",      "drag",       "scrollto",   "dialog", "idle",
-    "print", "pixel",     "savecanvas", "screenshot", "expect"};
+    "click",      "mousedown",  "mouseup",  "mousemove", "key",       "focus", "type",
+    "edit",       "drag",       "scrollto", "dialog",    "idle",      "print", "pixel",
+    "savecanvas", "screenshot", "expect",   "writeline", "removefile"};
 
 // Minimum number of words (verb included) a line of each kind needs.
 size_t MinWords(const std::string& verb) {
   if (verb == "idle") return 1;
   if (verb == "click" || verb == "focus" || verb == "print" || verb == "savecanvas" ||
-      verb == "screenshot")
+      verb == "screenshot" || verb == "writeline" || verb == "removefile")
     return 2;
   if (verb == "type" || verb == "edit") return 2;
   if (verb == "mousedown" || verb == "mouseup") return 4;
@@ -183,6 +183,7 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
   } else {
     label = target;
   }
+  if (!indexed && MachineText(machine, line.words, first, label, value, used)) return true;
   if (!FieldText(w, target, index, indexed, value)) {
     Fail(line, "no control or field " + label);
     return false;
@@ -262,6 +263,9 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     if (Read(target, 1, label, value, used)) std::cout << label << "=" << value << std::endl;
   } else if (verb == "savecanvas") {
     if (!machine.SavePicture(w.Canvas.Raster(), line.rest)) Fail(line, "cannot write " + line.rest);
+  } else if (verb == "writeline" || verb == "removefile") {
+    if (!EditFile(verb, words[1], AfterFirstWord(line.rest)))
+      Fail(line, "cannot change " + words[1]);
   } else if (verb == "screenshot") {
     if (!w.form.SaveScreenshot(line.rest)) Fail(line, "cannot write " + line.rest);
   } else if (verb == "expect" && words[1] == "canvas") {
