@@ -126,6 +126,8 @@ class CheckBox : public Control {
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string c);
   std::function<void()> Click;
+  // A mouse button released over the box, after a left click has toggled it.
+  MouseHandler MouseUp;
   bool Property(std::string_view prop, std::string& out) const override;
   void UserClicked();  // the user toggled the box
 
@@ -160,14 +162,19 @@ class CommandButton : public Control {
   void SetCaption(std::string c);
   uint32_t BackColor() const { return backColor_; }
   void SetBackColor(uint32_t bgr);
+  // Shown pushed in while true (a mode that the button switches on and off).
+  bool Pressed() const { return pressed_; }
+  void SetPressed(bool p);
   std::function<void()> Click;
   MouseHandler MouseDown;
   MouseHandler MouseUp;
   bool Property(std::string_view prop, std::string& out) const override;
 
  private:
+  void SyncPressed();
   std::string caption_;
   uint32_t backColor_ = 0xC0C0C0;
+  bool pressed_ = false;
 };
 
 class Label : public Control {

@@ -235,6 +235,14 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
         });
       } else if (auto* l = dynamic_cast<Label*>(control_); l && !press && button == 1) {
         form.Raise(l->Click);
+      } else if (auto* box = dynamic_cast<CheckBox*>(control_); box && !press && box->MouseUp) {
+        // The box toggles while Qt handles this release; MouseUp comes after,
+        // with the box showing its new state.
+        form.Post([box, button, shift, x, y] {
+          box->Owner().Raise([&] {
+            if (box->MouseUp && box->Enabled()) box->MouseUp(button, shift, x, y);
+          });
+        });
       }
       return false;
     }

@@ -43,6 +43,7 @@ base::Image FromQImage(const QImage& source) {
 class DesktopServices : public Services {
  public:
   double Timer() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+  bool RealTimeClock() override { return true; }
   int ScreenWidth() override { return Screen()->geometry().width(); }
   int ScreenHeight() override { return Screen()->geometry().height(); }
   int ColorDepth() override { return Screen()->depth(); }
