@@ -21,9 +21,12 @@ $(BUILD)/Makefile: CMakeLists.txt
 build: deps $(BUILD)/Makefile
 	cmake --build $(BUILD) -j$(JOBS)
 
+# Without a display the picture is rendered to trochela.png instead: the start
+# picture, or that of PARMS=file.tra.
 run: build
 	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/trochela; \
-	else echo "no display: starting under Xvfb"; xvfb-run -a -s "-screen 0 1280x800x24" ./$(BUILD)/trochela; fi
+	else ./$(BUILD)/trochela --render $(PARMS) --out trochela.png && \
+	  echo "no display: the picture is in $(CURDIR)/trochela.png"; fi
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/automation.h"
+#include "app/render.h"
 #include "app/splash.h"
 #include "app/startup.h"
 #include "forms/scripted_services.h"
@@ -26,12 +27,16 @@ struct Options {
   bool seedGiven = false;
   double seed = 0;
   std::string script;
+  bool render = false;
+  app::RenderJob job;
 };
 
 int Usage(const std::string& problem) {
   std::cerr << "trochela: " << problem << "\n"
             << "usage: trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
-            << "                [--no-splash] [--script FILE]\n";
+            << "                [--no-splash] [--script FILE]\n"
+            << "       trochela --render [FILE.tra] --out PICTURE [--size WxH] [--seed N]\n"
+            << "       trochela --render FILE.tra... --out-dir DIR [--size WxH] [--seed N]\n";
   return 2;
 }
 
@@ -73,6 +78,24 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
         return false;
       }
       o.script = v;
+    } else if (a == "--render") {
+      o.render = true;
+    } else if (a == "--out" || a == "--out-dir") {
+      const char* v = value();
+      if (!v) {
+        problem = a + " takes a path";
+        return false;
+      }
+      (a == "--out" ? o.job.out : o.job.outDir) = v;
+    } else if (a == "--size") {
+      const char* v = value();
+      if (!v || std::sscanf(v, "%dx%d", &o.job.width, &o.job.height) != 2 || o.job.width < 1 ||
+          o.job.height < 1) {
+        problem = "--size takes WxH";
+        return false;
+      }
+    } else if (o.render && !a.empty() && a[0] != '-') {
+      o.job.parms.push_back(a);
     } else {
       problem = "unknown option " + a;
       return false;
@@ -98,8 +121,15 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (o.headless) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (o.render && o.job.out.empty() == o.job.outDir.empty())
+    return Usage("--render takes either --out or --out-dir");
+  if (o.headless || o.render) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication qapp(argc, argv);
+  if (o.render) {
+    o.job.seedGiven = o.seedGiven;
+    o.job.seed = o.seed;
+    return app::RenderParameterFiles(o.job);
+  }
 
   // Headless runs and scripts get a scripted machine; a desktop session the
   // real one, unless the screen or depth is given.

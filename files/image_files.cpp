@@ -10,7 +10,9 @@
 namespace files {
 namespace {
 
-const char* const kFilter = "Bitmap Files (*.bmp)|*.bmp";
+const char* const kOpenFilter = "Bitmap Files (*.bmp)|*.bmp";
+// Bitmap first and chosen by default; a name ending in ".png" writes PNG.
+const char* const kSaveFilter = "Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png";
 
 void Tell(window::TrochelaMain& w, const std::string& what, const std::string& path,
           const std::string& reason) {
@@ -20,7 +22,7 @@ void Tell(window::TrochelaMain& w, const std::string& what, const std::string& p
 }  // namespace
 
 void CmdOpen_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kFilter});
+  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kOpenFilter});
   if (path && path->empty()) return;
   if (path) {
     w.ChosenFileName = *path;
@@ -36,23 +38,26 @@ void CmdOpen_Click(window::TrochelaMain& w) {
   w.Canvas.SetFocus();
 }
 
+bool SaveCanvasPicture(window::TrochelaMain& w, const std::string& path, std::string& reason) {
+  // The picture goes into a new file beside the old one first, which then
+  // takes the old one's place: a failed save leaves the old file whole.
+  const std::string temp = base::CreateTempBeside(path, reason);
+  if (temp.empty()) return false;
+  if (!w.machine.SavePicture(w.Canvas.Raster(), temp)) {
+    base::RemoveTemp(temp);
+    reason = "the picture could not be written";
+    return false;
+  }
+  return base::ReplaceWithTemp(temp, path, reason);
+}
+
 void CmdSave_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", kFilter});
+  const auto path = w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", kSaveFilter});
   if (path && path->empty()) return;
   if (path) {
     w.ChosenFileName = *path;
     std::string reason;
-    // The picture goes into a new file beside the old one first, which then
-    // takes the old one's place: a failed save leaves the old file whole.
-    const std::string temp = base::CreateTempBeside(*path, reason);
-    if (temp.empty()) {
-      Tell(w, "Cannot save the picture to", *path, reason);
-    } else if (!w.machine.SavePicture(w.Canvas.Raster(), temp)) {
-      base::RemoveTemp(temp);
-      Tell(w, "Cannot save the picture to", *path, "the picture could not be written");
-    } else if (!base::ReplaceWithTemp(temp, *path, reason)) {
-      Tell(w, "Cannot save the picture to", *path, reason);
-    }
+    if (!SaveCanvasPicture(w, *path, reason)) Tell(w, "Cannot save the picture to", *path, reason);
   }
   w.Canvas.SetFocus();
 }

@@ -1,5 +1,7 @@
 #pragma once
 // Load Image and Save Image: the canvas picture as a bitmap file.
+#include <string>
+
 namespace window {
 struct TrochelaMain;
 }
@@ -15,5 +17,9 @@ void CmdOpen_Click(window::TrochelaMain& w);
 // the name ends in ".png"), replacing an old file only once the new one is
 // complete.
 void CmdSave_Click(window::TrochelaMain& w);
+
+// Writes the canvas picture to `path` by its extension (PNG for ".png", else
+// a bitmap) through a temporary file beside it; false with the reason.
+bool SaveCanvasPicture(window::TrochelaMain& w, const std::string& path, std::string& reason);
 
 }  // namespace files
