@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace base {
+struct Image;
+}
+
 namespace forms {
 class ScriptedServices;
 }
@@ -29,7 +33,11 @@ bool ParseScript(const std::string& text, std::vector<ScriptLine>& lines, std::s
 
 class ScriptRunner {
  public:
-  ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine, std::vector<ScriptLine> lines);
+  // `folder` is the script's own folder: file names in `expect canvas` lines
+  // are taken from there. Pictures written on a failure go to the folder that
+  // is current when the runner is made.
+  ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine, std::vector<ScriptLine> lines,
+               const std::string& folder = "");
   ~ScriptRunner();
   // Queues the first line; at the end of the script, once no handler runs,
   // the program ends: 0 when every expectation held, 1 otherwise.
@@ -39,6 +47,11 @@ class ScriptRunner {
   struct State;
   std::unique_ptr<State> s_;
 };
+
+// Compares the canvas with a picture, pixel for pixel (colour only). Empty
+// when they agree, else what differs: the size, or the number of pixels and
+// the first of them.
+std::string CanvasDifference(const base::Image& shown, const base::Image& expected);
 
 // A field of the main window as automation prints it ("WheelSize 3",
 // "StopRequested", ...); false for a name it does not know.

@@ -10,6 +10,11 @@
 #include "files/parameter_file.h"
 #include "files/picture_buffers.h"
 #include "files/printing.h"
+#include "random/colour_bar.h"
+#include "random/random_picture.h"
+#include "random/slideshow.h"
+#include "random/symmetry.h"
+#include "wheels/random_flags.h"
 #include "wheels/wheel_editor.h"
 #include "wheels/wheel_mode.h"
 #include "window/panel.h"
@@ -77,6 +82,18 @@ void WireHandlers(TrochelaMain& w) {
   w.ScrollRatio.Scroll = [&w] { wheels::ScrollRatio_Scroll(w); };
   w.ScrollSize.Scroll = [&w] { wheels::ScrollSize_Scroll(w); };
   w.ChkMulti.Click = [&w] { wheels::ChkMulti_Click(w); };
+  w.CmdRandom.Click = [&w] { random_pictures::CmdRandom_Click(w); };
+  w.CmdSlide.Click = [&w] { random_pictures::CmdSlide_Click(w); };
+  w.CmdSymmetry.Click = [&w] { random_pictures::CmdSymmetry_Click(w); };
+  w.CmdColorBar.MouseDown = [&w](int button, int, float, float) {
+    random_pictures::CmdColorBar_MouseDown(w, button);
+  };
+  w.CmdColorBar.KeyPress = [&w](int& key) { random_pictures::CmdColorBar_KeyPress(w, key); };
+  w.ChkF.Click = [&w] { wheels::ChkF_Click(w); };
+  w.ChkR1.MouseUp = [&w](int button, int, float, float) { wheels::ChkR1_MouseUp(w, button); };
+  w.ChkWheelAll.Click = [&w] { wheels::ChkWheelAll_Click(w); };
+  w.ChkRatioAll.Click = [&w] { wheels::ChkRatioAll_Click(w); };
+  w.LblRatios.Click = [&w] { wheels::LblRatios_Click(w); };
   w.CmdWheelLimit.MouseDown = [&w](int button, int, float, float) {
     wheels::CmdWheelLimit_MouseDown(w, button);
   };

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTime>
 
+#include "forms/qt_views.h"
 #include "forms/scripted_services.h"
 
 namespace forms {
@@ -26,23 +27,10 @@ QString QtFilter(const std::string& filter) {
   return out.join(";;");
 }
 
-// The raster's pixels are already in Qt's 32-bit RGB layout.
-QImage View(const base::Image& image) {
-  return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                image.width * 4, QImage::Format_RGB32);
-}
-
-base::Image FromQImage(const QImage& source) {
-  const QImage img = source.convertToFormat(QImage::Format_RGB32);
-  base::Image out(img.width(), img.height(), 0);
-  for (int y = 0; y < img.height(); ++y)
-    std::copy_n(reinterpret_cast<const uint32_t*>(img.constScanLine(y)), img.width(), out.Row(y));
-  return out;
-}
-
 class DesktopServices : public Services {
  public:
   double Timer() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+  bool RealTimeClock() override { return true; }
   int ScreenWidth() override { return Screen()->geometry().width(); }
   int ScreenHeight() override { return Screen()->geometry().height(); }
   int ColorDepth() override { return Screen()->depth(); }

@@ -38,6 +38,10 @@ class Services {
 
   // Seconds since midnight, with fractions.
   virtual double Timer() = 0;
+  // Whether Timer follows real time. A pause on a real clock sleeps until the
+  // next event instead of reading the clock over and over; a scripted clock
+  // moves only when it is read, so a pause there keeps reading it.
+  virtual bool RealTimeClock() { return false; }
 
   // Screen size in pixels and colour depth in bits per pixel (planes x bits).
   virtual int ScreenWidth() = 0;
