@@ -33,11 +33,12 @@ struct Options {
 };
 
 int Usage(const std::string& problem) {
-  std::cerr << "trochela: " << problem << "\n"
-            << "usage: trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
-            << "                [--no-splash] [--script FILE]\n"
-            << "       trochela --render [FILE.tra] --out PICTURE [--size WxH] [--seed N]\n"
-            << "       trochela --render FILE.tra... --out-dir DIR [--size WxH] [--seed N]\n";
+  std::cerr
+      << "trochela: " << problem << "\n"
+      << "usage: trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
+      << "                [--no-splash] [--script FILE]\n"
+      << "       trochela --render [FILE.tra] --out PICTURE [--size WxH] [--seed N] [--antialias]\n"
+      << "       trochela --render FILE.tra... --out-dir DIR [--size WxH] [--seed N]\n";
   return 2;
 }
 
@@ -81,6 +82,8 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
       o.script = v;
     } else if (a == "--render") {
       o.render = true;
+    } else if (a == "--antialias") {
+      o.job.antialias = true;
     } else if (a == "--out" || a == "--out-dir") {
       const char* v = value();
       if (!v) {

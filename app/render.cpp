@@ -34,7 +34,7 @@ bool RenderOne(const RenderJob& job, const std::string* parms, const std::string
   w.CmdDraw.SetFocus();
   engine::CmdDraw_Click(w);
   std::string reason;
-  if (!files::SaveCanvasPicture(w, out, reason)) {
+  if (!files::SaveCanvasPicture(w, out, reason, job.antialias)) {
     machine.ShowMessage("Cannot save the picture to \"" + out + "\": " + reason + ".");
     return false;
   }

@@ -12,6 +12,7 @@ struct RenderJob {
   std::string outDir;                 // one picture a file, named after it
   std::string outExtension = ".png";  // of the pictures in outDir
   int width = 1920, height = 1080;
+  bool antialias = false;  // PNG pictures drawn smoothly from the lines
   bool seedGiven = false;
   double seed = 0;
 };

@@ -5,14 +5,16 @@
 #include <utility>
 
 #include "base/file_io.h"
+#include "forms/picture_export.h"
 #include "window/trochela_main.h"
 
 namespace files {
 namespace {
 
 const char* const kOpenFilter = "Bitmap Files (*.bmp)|*.bmp";
-// Bitmap first and chosen by default; a name ending in ".png" writes PNG.
-const char* const kSaveFilter = "Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png";
+// Bitmap first and chosen by default; the name's ending decides the format.
+const char* const kSaveFilter =
+    "Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png|SVG Files (*.svg)|*.svg";
 
 void Tell(window::TrochelaMain& w, const std::string& what, const std::string& path,
           const std::string& reason) {
@@ -38,12 +40,13 @@ void CmdOpen_Click(window::TrochelaMain& w) {
   w.Canvas.SetFocus();
 }
 
-bool SaveCanvasPicture(window::TrochelaMain& w, const std::string& path, std::string& reason) {
+bool SaveCanvasPicture(window::TrochelaMain& w, const std::string& path, std::string& reason,
+                       bool antialias) {
   // The picture goes into a new file beside the old one first, which then
   // takes the old one's place: a failed save leaves the old file whole.
   const std::string temp = base::CreateTempBeside(path, reason);
   if (temp.empty()) return false;
-  if (!w.machine.SavePicture(w.Canvas.Raster(), temp)) {
+  if (!forms::SaveCanvas(w.Canvas, temp, antialias)) {
     base::RemoveTemp(temp);
     reason = "the picture could not be written";
     return false;
