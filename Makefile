@@ -32,7 +32,8 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	./$(BUILD)/bench/trochela_bench
+	./$(BUILD)/bench/trochela_draw_bench
+	./$(BUILD)/bench/trochela_export_bench
 
 # Fuzzing with libFuzzer (clang); not part of `make test`. FUZZ_SECONDS per target.
 FUZZ_SECONDS ?= 60

@@ -303,60 +303,63 @@ void ScriptRunner::State::ExpectCanvas(const ScriptLine& line, const std::string
   machine.SavePicture(w.Canvas.Raster(), shown.string());
   Fail(line, "canvas differs from " + file + ": " + problem + " (canvas written to " +
                  shown.string() + ")");
-  ScriptRunner::State::Outcome ScriptRunner::State::Compare(
-      const ScriptLine& line, std::string& label, std::string& value, std::string& expected) {
-    size_t used = 0;
-    if (!Read(line, 1, label, value, used)) return Outcome::Unreadable;
-    // The expected value is the rest of the line after the target, as written.
-    expected = line.rest;
-    for (size_t i = 0; i < used; ++i) expected = AfterFirstWord(expected);
-    return value == expected ? Outcome::Holds : Outcome::Differs;
-  }
+}
 
-  // An "until" line holds the script back, yield after yield, until its target
-  // reads the value (one that cannot be read counts as reached, after failing).
-  bool ScriptRunner::State::Waiting(const ScriptLine& line) {
-    std::string label, value, expected;
-    return Compare(line, label, value, expected) == Outcome::Differs;
-  }
+ScriptRunner::State::Outcome ScriptRunner::State::Compare(const ScriptLine& line,
+                                                          std::string& label, std::string& value,
+                                                          std::string& expected) {
+  size_t used = 0;
+  if (!Read(line, 1, label, value, used)) return Outcome::Unreadable;
+  // The expected value is the rest of the line after the target, as written.
+  expected = line.rest;
+  for (size_t i = 0; i < used; ++i) expected = AfterFirstWord(expected);
+  return value == expected ? Outcome::Holds : Outcome::Differs;
+}
 
-  void ScriptRunner::State::Step() {
-    const bool busy = w.form.HandlersRunning() > 0;
-    if (next < lines.size() && lines[next].words[0] == "until" && Waiting(lines[next])) {
+// An "until" line holds the script back, yield after yield, until its target
+// reads the value (one that cannot be read counts as reached, after failing).
+bool ScriptRunner::State::Waiting(const ScriptLine& line) {
+  std::string label, value, expected;
+  return Compare(line, label, value, expected) == Outcome::Differs;
+}
+
+void ScriptRunner::State::Step() {
+  const bool busy = w.form.HandlersRunning() > 0;
+  if (next < lines.size() && lines[next].words[0] == "until" && Waiting(lines[next])) {
+    w.form.Post([this] { Step(); });
+    return;
+  }
+  if (next == lines.size() || (lines[next].words[0] == "idle" && busy)) {
+    if (next < lines.size() || busy) {
       w.form.Post([this] { Step(); });
       return;
     }
-    if (next == lines.size() || (lines[next].words[0] == "idle" && busy)) {
-      if (next < lines.size() || busy) {
-        w.form.Post([this] { Step(); });
-        return;
-      }
-      w.form.EndProgram(failures ? 1 : 0);
-    }
-    const ScriptLine& line = lines[next++];
-    // The next line is queued first, so that it arrives inside this line's
-    // drawing when the line starts one, as a user's next click would.
-    w.form.Post([this] { Step(); });
-    // The line counts as a handler while it runs, so that a line arriving inside
-    // it (in a yield it causes) does not take the script for finished.
-    if (line.words[0] != "idle" && line.words[0] != "until") w.form.Raise([&] { Run(line); });
+    w.form.EndProgram(failures ? 1 : 0);
   }
+  const ScriptLine& line = lines[next++];
+  // The next line is queued first, so that it arrives inside this line's
+  // drawing when the line starts one, as a user's next click would.
+  w.form.Post([this] { Step(); });
+  // The line counts as a handler while it runs, so that a line arriving inside
+  // it (in a yield it causes) does not take the script for finished.
+  if (line.words[0] != "idle" && line.words[0] != "until") w.form.Raise([&] { Run(line); });
+}
 
-  ScriptRunner::ScriptRunner(TrochelaMain & w, forms::ScriptedServices & machine,
-                             std::vector<ScriptLine> lines, const std::string& folder)
-      : s_(new State{
-            w, machine, std::move(lines),
-            folder.empty() ? std::filesystem::current_path() : std::filesystem::absolute(folder),
-            std::filesystem::current_path()}) {
-    w.form.OnEnd = [this](int& code) {
-      if (code == 0 && s_->failures) code = 1;
-    };
-  }
+ScriptRunner::ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine,
+                           std::vector<ScriptLine> lines, const std::string& folder)
+    : s_(new State{
+          w, machine, std::move(lines),
+          folder.empty() ? std::filesystem::current_path() : std::filesystem::absolute(folder),
+          std::filesystem::current_path()}) {
+  w.form.OnEnd = [this](int& code) {
+    if (code == 0 && s_->failures) code = 1;
+  };
+}
 
-  ScriptRunner::~ScriptRunner() = default;
+ScriptRunner::~ScriptRunner() = default;
 
-  void ScriptRunner::Start() {
-    s_->w.form.Post([this] { s_->Step(); });
-  }
+void ScriptRunner::Start() {
+  s_->w.form.Post([this] { s_->Step(); });
+}
 
 }  // namespace app
