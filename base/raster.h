@@ -84,11 +84,42 @@ struct Mapping {
   static int PixelIndex(double v) {
     constexpr double kLimit = 1e9;
     if (std::isnan(v)) return INT_MIN / 2;
-    v = std::floor(v);
     if (v < -kLimit) return static_cast<int>(-kLimit);
     if (v > kLimit) return static_cast<int>(kLimit);
-    return static_cast<int>(v);
+    // The floor, from the conversion that cuts towards zero.
+    const int i = static_cast<int>(v);
+    return i - (static_cast<double>(i) > v);
   }
+};
+
+// Lines drawn end to end in canvas units, each from where the last one ended,
+// as a drawing draws them: the shared end is mapped to pixels once. The
+// pixels are those of DrawLine between the mapped ends.
+class LineChain {
+ public:
+  LineChain(const Mapping& map, uint32_t bgr, int width) : map_(map), bgr_(bgr), width_(width) {}
+  Rect Line(Image& img, float x1, float y1, float x2, float y2) {
+    int px1, py1;
+    if (x1 == endX_ && y1 == endY_) {
+      px1 = endPx_;
+      py1 = endPy_;
+    } else {
+      px1 = map_.PixelX(x1);
+      py1 = map_.PixelY(y1);
+    }
+    endX_ = x2;
+    endY_ = y2;
+    endPx_ = map_.PixelX(x2);
+    endPy_ = map_.PixelY(y2);
+    return DrawLine(img, px1, py1, endPx_, endPy_, bgr_, width_);
+  }
+
+ private:
+  Mapping map_;
+  uint32_t bgr_;
+  int width_;
+  float endX_ = NAN, endY_ = NAN;  // no end yet: NaN equals nothing
+  int endPx_ = 0, endPy_ = 0;
 };
 
 }  // namespace base
