@@ -314,7 +314,21 @@ CommandButton::CommandButton(Form& form, std::string name, Control* parent)
   button->setAutoDefault(false);
   QObject::connect(button, &QPushButton::clicked, [this](bool) {
     if (enabled_) form_.Raise(Click);
+    SyncPressed();  // Qt toggles a pushed-in button by itself; the program decides
   });
+}
+
+void CommandButton::SetPressed(bool p) {
+  pressed_ = p;
+  SyncPressed();
+}
+
+void CommandButton::SyncPressed() {
+  auto* button = static_cast<QPushButton*>(widget_);
+  if (!button->isCheckable() && !pressed_) return;
+  button->setCheckable(true);
+  QSignalBlocker block(button);
+  button->setChecked(pressed_);
 }
 
 void CommandButton::SetCaption(std::string c) {
@@ -334,6 +348,8 @@ bool CommandButton::Property(std::string_view prop, std::string& out) const {
     out = caption_;
   else if (prop == "BackColor")
     out = std::to_string(backColor_);
+  else if (prop == "Pressed")
+    out = TrueFalse(pressed_);
   else
     return Control::Property(prop, out);
   return true;
