@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "base/raster.h"
 #include "engine/draw_driver.h"
 #include "window/trochela_main.h"
 
@@ -46,18 +45,11 @@ Step Load(const base::DrawingState& d) {
 
 // What the steps between two yields read from the window. No handler runs
 // between two yields, so it is read once after each yield instead of at every
-// step: the centre, the canvas with its colour, width and mapping.
+// step: the centre of the picture.
 struct Between {
   double offX, offY;
-  base::Image* image;
-  base::LineChain lines;
-  base::Rect changed;  // shown on screen at the next yield
-
-  explicit Between(window::TrochelaMain& w)
-      : offX(w.TxtOff_X.Number()),
-        offY(w.TxtOff_Y.Number()),
-        image(&w.Canvas.Raster()),
-        lines(w.Canvas.Mapping(), w.Canvas.ForeColor(), w.Canvas.DrawWidth()) {}
+  explicit Between(const window::TrochelaMain& w)
+      : offX(w.TxtOff_X.Number()), offY(w.TxtOff_Y.Number()) {}
 };
 
 // The curve loop. The routine's `Pre` runs before the LblRot caption and the
@@ -78,7 +70,6 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
     routine.Pre(s.t);
     w.LblRot.SetCaptionNumber(ShownRotation(s.t));
     if (++ctx.yieldCounter == kStepsPerYield) {
-      w.Canvas.Invalidate(b.changed);
       Store(s, d);
       routine.Store(w);
       w.form.DoEvents();  // handlers, a nested drawing included, may run here
@@ -93,13 +84,12 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
       s.prevX = s.x;
       s.prevY = s.y;
     }
-    b.changed.Add(b.lines.Line(*b.image, static_cast<float>(s.prevX), static_cast<float>(s.prevY),
-                               static_cast<float>(s.x), static_cast<float>(s.y)));
+    w.Canvas.Line(static_cast<float>(s.prevX), static_cast<float>(s.prevY), static_cast<float>(s.x),
+                  static_cast<float>(s.y));
     s.prevX = s.x;
     s.prevY = s.y;
     if (w.StopRequested) break;
   }
-  w.Canvas.Invalidate(b.changed);
   Store(s, d);
   routine.Store(w);
 }
