@@ -92,34 +92,4 @@ struct Mapping {
   }
 };
 
-// Lines drawn end to end in canvas units, each from where the last one ended,
-// as a drawing draws them: the shared end is mapped to pixels once. The
-// pixels are those of DrawLine between the mapped ends.
-class LineChain {
- public:
-  LineChain(const Mapping& map, uint32_t bgr, int width) : map_(map), bgr_(bgr), width_(width) {}
-  Rect Line(Image& img, float x1, float y1, float x2, float y2) {
-    int px1, py1;
-    if (x1 == endX_ && y1 == endY_) {
-      px1 = endPx_;
-      py1 = endPy_;
-    } else {
-      px1 = map_.PixelX(x1);
-      py1 = map_.PixelY(y1);
-    }
-    endX_ = x2;
-    endY_ = y2;
-    endPx_ = map_.PixelX(x2);
-    endPy_ = map_.PixelY(y2);
-    return DrawLine(img, px1, py1, endPx_, endPy_, bgr_, width_);
-  }
-
- private:
-  Mapping map_;
-  uint32_t bgr_;
-  int width_;
-  float endX_ = NAN, endY_ = NAN;  // no end yet: NaN equals nothing
-  int endPx_ = 0, endPy_ = 0;
-};
-
 }  // namespace base

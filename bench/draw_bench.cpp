@@ -21,6 +21,7 @@
 
 #include "app/startup.h"
 #include "base/curve_math.h"
+#include "base/line_chain.h"
 #include "base/raster.h"
 #include "engine/draw_driver.h"
 #include "forms/scripted_services.h"
@@ -218,6 +219,10 @@ int main(int argc, char** argv) {
                         engine::CmdDraw_Click(w);
                       }));
       Settle(w);
+      // Cleared between pictures, as a user clears: the canvas keeps the
+      // memory of its line log, so the next drawing records into memory it
+      // already has.
+      w.Canvas.SetPicture({});
       qpainter = std::min(qpainter, BestSeconds(1, [&] { QPainterKernel(c, qimg); }));
     }
     std::printf("%-16s %12ld %14.0f %14.0f %10.2f %12.2f\n", c.name.c_str(), steps, steps / bare,

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/line_chain.h"
 #include "base/raster.h"
 #include "engine/draw_driver.h"
 #include "window/trochela_main.h"
@@ -42,11 +43,12 @@ struct Between {
   base::LineChain lines;
   base::Rect changed;  // shown on screen at the next yield
 
-  explicit Between(window::TrochelaMain& w)
+  explicit Between(window::TrochelaMain& w) : Between(w, w.Canvas.DrawingTarget()) {}
+  Between(window::TrochelaMain& w, forms::PictureBox::LineTarget target)
       : offX(w.TxtOff_X.Number()),
         offY(w.TxtOff_Y.Number()),
-        image(&w.Canvas.Raster()),
-        lines(w.Canvas.Mapping(), w.Canvas.ForeColor(), w.Canvas.DrawWidth()) {}
+        image(target.image),
+        lines(w.Canvas.Mapping(), w.Canvas.ForeColor(), w.Canvas.DrawWidth(), target.log) {}
 };
 
 // The curve loop. The routine's `Pre` runs before the LblRot caption and the
