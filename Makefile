@@ -29,7 +29,8 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	./$(BUILD)/trochela_bench
+	./$(BUILD)/bench/trochela_bench
+	./$(BUILD)/bench/trochela_pause_bench
 
 clean:
 	rm -rf $(BUILD)

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
 #include <cmath>
 #include <functional>
 #include <numeric>
@@ -179,6 +182,22 @@ TEST_F(RandomPicture, ColourBarRightClickPaintsABackgroundAndKeepsTheDrawingColo
   ExpectSameNextDraw();
   random_pictures::CmdColorBar_KeyPress(w, 8);
   EXPECT_EQ(w.Canvas.Raster().pixels, drawn);
+}
+
+// A press of a button that a control does not use (the right button on the
+// colour bar) belongs to that control: it must not reach the canvas under
+// the panel, whose right button would hide the panel.
+TEST_F(RandomPicture, RightClickOnTheColourBarStaysOnTheBar) {
+  QWidget* bar = w.CmdColorBar.Widget();
+  const QPointF at(5, 5);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent e(type, at, bar->mapToGlobal(at), Qt::RightButton,
+                  type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(bar, &e);
+  }
+  EXPECT_TRUE(w.CmdColorBar.Visible());
+  EXPECT_NE(w.Canvas.BackColor(), 0xFFFFFFu);  // the bar's own right button did its work
 }
 
 class RandomPicture16 : public RandomPicture {
