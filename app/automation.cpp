@@ -1,6 +1,7 @@
 #include "app/automation.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <set>
 #include <sstream>
@@ -28,15 +29,15 @@ std::string AfterFirstWord(const std::string& line) {
 }
 
 const std::set<std::string> kVerbs = {
-    "click", "mousedown", "mouseup",    "mousemove",  "key",    "focus",
-    "type",  "edit",      "drag",       "scrollto",   "dialog", "idle",
-    "print", "pixel",     "savecanvas", "screenshot", "expect", "until"};
+    "click",      "mousedown",  "mouseup",  "mousemove", "key",        "focus", "type",
+    "edit",       "drag",       "scrollto", "dialog",    "idle",       "print", "pixel",
+    "savecanvas", "screenshot", "expect",   "writeline", "removefile", "until"};
 
 // Minimum number of words (verb included) a line of each kind needs.
 size_t MinWords(const std::string& verb) {
   if (verb == "idle") return 1;
   if (verb == "click" || verb == "focus" || verb == "print" || verb == "savecanvas" ||
-      verb == "screenshot")
+      verb == "screenshot" || verb == "writeline" || verb == "removefile")
     return 2;
   if (verb == "type" || verb == "edit") return 2;
   if (verb == "mousedown" || verb == "mouseup") return 4;
@@ -84,6 +85,8 @@ struct ScriptRunner::State {
   TrochelaMain& w;
   forms::ScriptedServices& machine;
   std::vector<ScriptLine> lines;
+  std::filesystem::path folder;     // the script's folder
+  std::filesystem::path outFolder;  // where pictures of failures go
   size_t next = 0;
   int failures = 0;
 
@@ -101,6 +104,7 @@ struct ScriptRunner::State {
   Outcome Compare(const ScriptLine& line, std::string& label, std::string& value,
                   std::string& expected);
   bool Waiting(const ScriptLine& line);
+  void ExpectCanvas(const ScriptLine& line, const std::string& file);
 };
 
 void ScriptRunner::State::Fail(const ScriptLine& line, const std::string& message) {
@@ -188,6 +192,7 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
   } else {
     label = target;
   }
+  if (!indexed && MachineText(machine, line.words, first, label, value, used)) return true;
   if (!FieldText(w, target, index, indexed, value)) {
     Fail(line, "no control or field " + label);
     return false;
@@ -271,8 +276,13 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     if (Read(target, 1, label, value, used)) std::cout << label << "=" << value << std::endl;
   } else if (verb == "savecanvas") {
     if (!machine.SavePicture(w.Canvas.Raster(), line.rest)) Fail(line, "cannot write " + line.rest);
+  } else if (verb == "writeline" || verb == "removefile") {
+    if (!EditFile(verb, words[1], AfterFirstWord(line.rest)))
+      Fail(line, "cannot change " + words[1]);
   } else if (verb == "screenshot") {
     if (!w.form.SaveScreenshot(line.rest)) Fail(line, "cannot write " + line.rest);
+  } else if (verb == "expect" && words[1] == "canvas") {
+    ExpectCanvas(line, AfterFirstWord(line.rest));
   } else if (verb == "expect") {
     std::string label, value, expected;
     if (Compare(line, label, value, expected) == Outcome::Differs)
@@ -298,6 +308,21 @@ bool ScriptRunner::State::Waiting(const ScriptLine& line) {
   return Compare(line, label, value, expected) == Outcome::Differs;
 }
 
+void ScriptRunner::State::ExpectCanvas(const ScriptLine& line, const std::string& file) {
+  const std::filesystem::path path = folder / file;
+  std::string problem;
+  if (auto expected = machine.LoadPicture(path.string()))
+    problem = CanvasDifference(w.Canvas.Raster(), *expected);
+  else
+    problem = "cannot read " + path.string();
+  if (problem.empty()) return;
+  // The canvas as it is, to look at or to take as the new picture.
+  const std::filesystem::path shown = outFolder / (path.stem().string() + ".actual.png");
+  machine.SavePicture(w.Canvas.Raster(), shown.string());
+  Fail(line, "canvas differs from " + file + ": " + problem + " (canvas written to " +
+                 shown.string() + ")");
+}
+
 void ScriptRunner::State::Step() {
   const bool busy = w.form.HandlersRunning() > 0;
   if (next < lines.size() && lines[next].words[0] == "until" && Waiting(lines[next])) {
@@ -321,8 +346,11 @@ void ScriptRunner::State::Step() {
 }
 
 ScriptRunner::ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine,
-                           std::vector<ScriptLine> lines)
-    : s_(new State{w, machine, std::move(lines)}) {
+                           std::vector<ScriptLine> lines, const std::string& folder)
+    : s_(new State{
+          w, machine, std::move(lines),
+          folder.empty() ? std::filesystem::current_path() : std::filesystem::absolute(folder),
+          std::filesystem::current_path()}) {
   w.form.OnEnd = [this](int& code) {
     if (code == 0 && s_->failures) code = 1;
   };

@@ -6,6 +6,10 @@
 #include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
+#include "files/image_files.h"
+#include "files/parameter_file.h"
+#include "files/picture_buffers.h"
+#include "files/printing.h"
 #include "random/colour_bar.h"
 #include "random/random_picture.h"
 #include "random/slideshow.h"
@@ -14,7 +18,6 @@
 #include "wheels/wheel_editor.h"
 #include "wheels/wheel_mode.h"
 #include "window/panel.h"
-#include "window/picture_buffers.h"
 #include "window/trochela_main.h"
 
 namespace app {
@@ -99,11 +102,19 @@ void WireHandlers(TrochelaMain& w) {
   };
   w.Canvas.MouseMove = [&w](int, int, float x, float y) { canvas::Canvas_MouseMove(w, x, y); };
   w.Canvas.KeyPress = [&w](int& key) { canvas::Canvas_KeyPress(w, key); };
-  // Backspace on the buttons that change the picture undoes the change.
-  for (forms::CommandButton* b : {&w.CmdClear, &w.CmdDraw, &w.CmdSetBackColor})
-    b->KeyPress = [&w](int& key) {
-      if (key == canvas::kBackspace) window::RestoreUndo(w);
-    };
+  // Files, printing and the picture buffers; Backspace on the buttons that
+  // change the picture undoes the change.
+  w.CmdOpen.Click = [&w] { files::CmdOpen_Click(w); };
+  w.CmdSave.Click = [&w] { files::CmdSave_Click(w); };
+  w.CmdLoadParms.Click = [&w] { files::CmdLoadParms_Click(w); };
+  w.CmdSaveParms.Click = [&w] { files::CmdSaveParms_Click(w); };
+  w.CmdPrint.Click = [&w] { files::CmdPrint_Click(w); };
+  w.CmdFrame.Click = [&w] { files::CmdFrame_Click(w); };
+  w.CmdSnap.Click = [&w] { files::CmdSnap_Click(w); };
+  w.CmdClear.Click = [&w] { files::CmdClear_Click(w); };
+  w.CmdClear.KeyPress = [&w](int& key) { files::CmdClear_KeyPress(w, key); };
+  w.CmdDraw.KeyPress = [&w](int& key) { files::CmdDraw_KeyPress(w, key); };
+  w.CmdSetBackColor.KeyPress = [&w](int& key) { files::CmdSetBackColor_KeyPress(w, key); };
 }
 
 }  // namespace app

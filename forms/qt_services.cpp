@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -46,6 +47,7 @@ class DesktopServices : public Services {
   int ScreenWidth() override { return Screen()->geometry().width(); }
   int ScreenHeight() override { return Screen()->geometry().height(); }
   int ColorDepth() override { return Screen()->depth(); }
+  double PixelsPerInch() override { return Screen()->logicalDotsPerInchX(); }
   std::string CurrentFolder() override { return QDir::currentPath().toStdString(); }
   void SetCurrentFolder(const std::string& folder) override {
     QDir::setCurrent(QString::fromStdString(folder));
@@ -100,9 +102,21 @@ class DesktopServices : public Services {
     const double dpi = printer_.resolution();
     painter_->drawImage(QRectF(left * dpi, top * dpi, width * dpi, height * dpi), View(image));
   }
-  void EndPrint() override {
-    if (painter_) painter_->end();
+  bool EndPrint() override {
+    const bool sent = painter_ && painter_->end();
     painter_.reset();
+    return sent;
+  }
+  PageInches PrinterPage() override {
+    QPageLayout layout = printer_.pageLayout();
+    layout.setOrientation(QPageLayout::Portrait);
+    const QRectF paper = layout.fullRect(QPageLayout::Inch);
+    const QRectF printed = layout.paintRect(QPageLayout::Inch);
+    return {paper.height(),  paper.width(), printed.height(),
+            printed.width(), printed.top(), printed.left()};
+  }
+  void ShowMessage(const std::string& text) override {
+    QMessageBox::warning(nullptr, QStringLiteral("Trochela!"), QString::fromStdString(text));
   }
   std::optional<base::Image> LoadPicture(const std::string& path) override {
     return LoadPictureFile(path);
