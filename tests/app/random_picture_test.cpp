@@ -137,12 +137,16 @@ TEST_F(RandomPicture, NothingOpenToChanceDrawsNothingButStillClearsAndDraws) {
   ExpectSameNextDraw();             // and used no draw
 }
 
-TEST_F(RandomPicture, RatioBarWidensForTheWheelShownAndClampsBeyond16Bits) {
+TEST_F(RandomPicture, WheelShownGoesThroughItsBarsWhichWidenForTheRatio) {
   w.ChkMulti.SetValue(1);
   for (int i = 1; i <= 24; ++i) w.wheels.RandomSizeFlag[i] = w.wheels.RandomRatioFlag[i] = 0;
   w.TxtRotations.SetText("0");
   w.wheels.WheelRatio[1] = 250;
+  w.wheels.WheelSize[1] = 12.7;
   random_pictures::CmdRandom_Click(w);
+  // The bars' Change handlers store their whole numbers back.
+  EXPECT_EQ(w.wheels.WheelSize[1], 13);
+  EXPECT_EQ(w.TxtFixed.Text(), "13");
   EXPECT_EQ(w.ScrollRatio.Max(), 250);
   EXPECT_EQ(w.ScrollRatio.Min(), -250);
   EXPECT_EQ(w.ScrollRatio.Value(), 250);
