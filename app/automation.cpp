@@ -99,12 +99,12 @@ struct ScriptRunner::State {
   bool Read(const ScriptLine& line, size_t first, std::string& label, std::string& value,
             size_t& used);
   void Click(forms::Control* c);
+  void ExpectCanvas(const ScriptLine& line, const std::string& file);
   enum class Outcome { Holds, Differs, Unreadable };
   // Reads the target of an expect or until line and the value it names.
   Outcome Compare(const ScriptLine& line, std::string& label, std::string& value,
                   std::string& expected);
   bool Waiting(const ScriptLine& line);
-  void ExpectCanvas(const ScriptLine& line, const std::string& file);
 };
 
 void ScriptRunner::State::Fail(const ScriptLine& line, const std::string& message) {
@@ -290,6 +290,21 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
   }
 }
 
+void ScriptRunner::State::ExpectCanvas(const ScriptLine& line, const std::string& file) {
+  const std::filesystem::path path = folder / file;
+  std::string problem;
+  if (auto expected = machine.LoadPicture(path.string()))
+    problem = CanvasDifference(w.Canvas.Raster(), *expected);
+  else
+    problem = "cannot read " + path.string();
+  if (problem.empty()) return;
+  // The canvas as it is, to look at or to take as the new picture.
+  const std::filesystem::path shown = outFolder / (path.stem().string() + ".actual.png");
+  machine.SavePicture(w.Canvas.Raster(), shown.string());
+  Fail(line, "canvas differs from " + file + ": " + problem + " (canvas written to " +
+                 shown.string() + ")");
+}
+
 ScriptRunner::State::Outcome ScriptRunner::State::Compare(const ScriptLine& line,
                                                           std::string& label, std::string& value,
                                                           std::string& expected) {
@@ -306,21 +321,6 @@ ScriptRunner::State::Outcome ScriptRunner::State::Compare(const ScriptLine& line
 bool ScriptRunner::State::Waiting(const ScriptLine& line) {
   std::string label, value, expected;
   return Compare(line, label, value, expected) == Outcome::Differs;
-}
-
-void ScriptRunner::State::ExpectCanvas(const ScriptLine& line, const std::string& file) {
-  const std::filesystem::path path = folder / file;
-  std::string problem;
-  if (auto expected = machine.LoadPicture(path.string()))
-    problem = CanvasDifference(w.Canvas.Raster(), *expected);
-  else
-    problem = "cannot read " + path.string();
-  if (problem.empty()) return;
-  // The canvas as it is, to look at or to take as the new picture.
-  const std::filesystem::path shown = outFolder / (path.stem().string() + ".actual.png");
-  machine.SavePicture(w.Canvas.Raster(), shown.string());
-  Fail(line, "canvas differs from " + file + ": " + problem + " (canvas written to " +
-                 shown.string() + ")");
 }
 
 void ScriptRunner::State::Step() {

@@ -89,7 +89,7 @@ void FillAtPoint(window::TrochelaMain& w, int16_t x, int16_t y) {
   if (py > w.ScreenPixelsY - 1) py = w.ScreenPixelsY - 1;
   if (px < 0) px = 0;
   if (py < 0) py = 0;
-  base::Image& img = w.Canvas.Raster();
+  base::Image& img = w.Canvas.EditRaster();
   w.Canvas.Invalidate(base::FloodFillSurface(img, base::ToInt32(px), base::ToInt32(py),
                                              w.FillTargetColor, w.Canvas.FillColor()));
 }

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTime>
 
+#include "forms/qt_views.h"
 #include "forms/scripted_services.h"
 
 namespace forms {
@@ -24,20 +25,6 @@ QString QtFilter(const std::string& filter) {
   QStringList out;
   for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + parts[i + 1] + ")";
   return out.join(";;");
-}
-
-// The raster's pixels are already in Qt's 32-bit RGB layout.
-QImage View(const base::Image& image) {
-  return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                image.width * 4, QImage::Format_RGB32);
-}
-
-base::Image FromQImage(const QImage& source) {
-  const QImage img = source.convertToFormat(QImage::Format_RGB32);
-  base::Image out(img.width(), img.height(), 0);
-  for (int y = 0; y < img.height(); ++y)
-    std::copy_n(reinterpret_cast<const uint32_t*>(img.constScanLine(y)), img.width(), out.Row(y));
-  return out;
 }
 
 class DesktopServices : public Services {
