@@ -123,6 +123,20 @@ TEST_F(RandomPicture, MultiWheelRatiosAreOddUpToTheLimitPlusOne) {
   ExpectSameNextDraw();
 }
 
+TEST_F(RandomPicture, UnderlinedRatioLabelAllowsNegativeSizesInMultiWheelMode) {
+  w.ChkMulti.SetValue(1);
+  w.LblRatios.SetFontUnderline(true);
+  for (int i = 1; i <= 24; ++i) w.wheels.RandomRatioFlag[i] = 0;
+  w.ChkColor.SetValue(0);
+  w.ChkResolution.SetValue(0);
+  size = w.wheels.WheelSize;
+  ReplaySizes(true);
+  ASSERT_TRUE(size[2] < 0 || size[3] < 0);  // the seed turns a shown wheel round
+  random_pictures::CmdRandom_Click(w);
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(w.wheels.WheelSize[i], size[i]) << i;
+  ExpectSameNextDraw();
+}
+
 TEST_F(RandomPicture, NothingOpenToChanceDrawsNothingButStillClearsAndDraws) {
   w.ChkMulti.SetValue(1);
   w.TxtRotations.SetText("3");
