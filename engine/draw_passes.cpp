@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "base/line_chain.h"
+#include "base/raster.h"
 #include "engine/draw_driver.h"
 #include "window/trochela_main.h"
 
@@ -45,11 +47,19 @@ Step Load(const base::DrawingState& d) {
 
 // What the steps between two yields read from the window. No handler runs
 // between two yields, so it is read once after each yield instead of at every
-// step: the centre of the picture.
+// step: the centre, the canvas with its colour, width and mapping.
 struct Between {
   double offX, offY;
-  explicit Between(const window::TrochelaMain& w)
-      : offX(w.TxtOff_X.Number()), offY(w.TxtOff_Y.Number()) {}
+  base::Image* image;
+  base::LineChain lines;
+  base::Rect changed;  // shown on screen at the next yield
+
+  explicit Between(window::TrochelaMain& w) : Between(w, w.Canvas.DrawingTarget()) {}
+  Between(window::TrochelaMain& w, forms::PictureBox::LineTarget target)
+      : offX(w.TxtOff_X.Number()),
+        offY(w.TxtOff_Y.Number()),
+        image(target.image),
+        lines(w.Canvas.Mapping(), w.Canvas.ForeColor(), w.Canvas.DrawWidth(), target.log) {}
 };
 
 // The curve loop. The routine's `Pre` runs before the LblRot caption and the
@@ -70,6 +80,7 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
     routine.Pre(s.t);
     w.LblRot.SetCaptionNumber(ShownRotation(s.t));
     if (++ctx.yieldCounter == kStepsPerYield) {
+      w.Canvas.Invalidate(b.changed);
       Store(s, d);
       routine.Store(w);
       w.form.DoEvents();  // handlers, a nested drawing included, may run here
@@ -84,12 +95,13 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
       s.prevX = s.x;
       s.prevY = s.y;
     }
-    w.Canvas.Line(static_cast<float>(s.prevX), static_cast<float>(s.prevY), static_cast<float>(s.x),
-                  static_cast<float>(s.y));
+    b.changed.Add(b.lines.Line(*b.image, static_cast<float>(s.prevX), static_cast<float>(s.prevY),
+                               static_cast<float>(s.x), static_cast<float>(s.y)));
     s.prevX = s.x;
     s.prevY = s.y;
     if (w.StopRequested) break;
   }
+  w.Canvas.Invalidate(b.changed);
   Store(s, d);
   routine.Store(w);
 }
