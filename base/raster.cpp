@@ -11,8 +11,8 @@ namespace base {
 Image::Image(int w, int h, uint32_t bgr)
     : width(std::max(w, 0)),
       height(std::max(h, 0)),
-      pixels(static_cast<size_t>(std::max(w, 0)) * static_cast<size_t>(std::max(h, 0)),
-             ToPixel(bgr)) {}
+      stride(StrideFor(std::max(w, 0))),
+      pixels(static_cast<size_t>(stride) * static_cast<size_t>(std::max(h, 0)), ToPixel(bgr)) {}
 
 int64_t Image::Get(int x, int y) const {
   if (!Contains(x, y)) return -1;
@@ -145,7 +145,7 @@ Rect ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour) {
     uEnd = a.u0 + last;
   }
 
-  const ptrdiff_t stride = img.width;
+  const ptrdiff_t stride = img.stride;
   const ptrdiff_t uStep = xMajor ? 1 : stride;
   const ptrdiff_t vStep = xMajor ? a.sv * stride : a.sv;
   uint32_t* p = xMajor ? img.Row(static_cast<int>(v)) + u : img.Row(static_cast<int>(u)) + v;

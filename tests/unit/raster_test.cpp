@@ -280,6 +280,20 @@ TEST(Line, LongLinesInsideLightExactlyTheirRulePixels) {
   }
 }
 
+TEST(Image, RowsSpanAnOddNumberOfCacheLines) {
+  // So that consecutive rows of a power-of-two width do not share cache
+  // sets; the padding is never part of the picture.
+  for (int w : {1, 15, 16, 17, 1000, 1024, 1280, 1366, 1920, 2560, 3840}) {
+    Image img(w, 3, kWhite);
+    EXPECT_GE(img.stride, w);
+    EXPECT_EQ(img.stride % 16, 0);
+    EXPECT_EQ(img.stride / 16 % 2, 1) << w;
+    DrawLine(img, 0, 0, w - 1, 2, kBlack, 1);
+    EXPECT_EQ(img.Get(w - 1, 2), kBlack);
+    EXPECT_EQ(img.Get(w, 2), -1);
+  }
+}
+
 // Whether a pixel centre lies within width/2 of the segment, in exact integer
 // arithmetic (ties count as inside).
 // In doubled coordinates, so that an even width's half-pixel shift stays exact.
