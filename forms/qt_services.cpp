@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTime>
 
+#include "forms/qt_views.h"
 #include "forms/scripted_services.h"
 
 namespace forms {
@@ -23,20 +24,6 @@ QString QtFilter(const std::string& filter) {
   QStringList out;
   for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + parts[i + 1] + ")";
   return out.join(";;");
-}
-
-// The raster's pixels are already in Qt's 32-bit RGB layout.
-QImage View(const base::Image& image) {
-  return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                image.width * 4, QImage::Format_RGB32);
-}
-
-base::Image FromQImage(const QImage& source) {
-  const QImage img = source.convertToFormat(QImage::Format_RGB32);
-  base::Image out(img.width(), img.height(), 0);
-  for (int y = 0; y < img.height(); ++y)
-    std::copy_n(reinterpret_cast<const uint32_t*>(img.constScanLine(y)), img.width(), out.Row(y));
-  return out;
 }
 
 class DesktopServices : public Services {
@@ -75,7 +62,7 @@ class DesktopServices : public Services {
   }
 
   void SetClipboardPicture(const base::Image& image) override {
-    QGuiApplication::clipboard()->setImage(View(image).copy());
+    QGuiApplication::clipboard()->setImage(ImageView(image).copy());
   }
   std::optional<base::Image> ClipboardPicture() override {
     const QImage img = QGuiApplication::clipboard()->image();
@@ -97,7 +84,7 @@ class DesktopServices : public Services {
                     double height) override {
     if (!painter_) return;
     const double dpi = printer_.resolution();
-    painter_->drawImage(QRectF(left * dpi, top * dpi, width * dpi, height * dpi), View(image));
+    painter_->drawImage(QRectF(left * dpi, top * dpi, width * dpi, height * dpi), ImageView(image));
   }
   void EndPrint() override {
     if (painter_) painter_->end();
@@ -132,7 +119,7 @@ std::optional<base::Image> LoadPictureFile(const std::string& path) {
 }
 
 bool SavePictureFile(const base::Image& image, const std::string& path) {
-  const QImage view = View(image);
+  const QImage view = ImageView(image);
   const QString p = QString::fromStdString(path);
   const char* format = p.endsWith(".png", Qt::CaseInsensitive) ? "PNG" : "BMP";
   return view.convertToFormat(QImage::Format_RGB888).save(p, format);
