@@ -79,8 +79,10 @@ bool Control::UserInput(QEvent& event) {
       return !enabled_;
     case QEvent::KeyPress: {
       if (!enabled_) return true;
+      // Only the focused control hears a key: one that a control leaves
+      // unused travels up to its containers, the canvas among them.
       auto& ke = static_cast<QKeyEvent&>(event);
-      if (!KeyPress || ke.text().isEmpty()) return false;
+      if (!KeyPress || ke.text().isEmpty() || !widget_->hasFocus()) return false;
       int key = ke.text().at(0).unicode();
       form_.Raise([&] { KeyPress(key); });
       return key == 0;  // a handler that sets the key to 0 swallows it

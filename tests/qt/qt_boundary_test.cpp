@@ -85,6 +85,20 @@ TEST_F(QtBoundary, PressesBelongToTheControlUnderThePointer) {
   EXPECT_FALSE(w.CmdColorBar.Visible());
 }
 
+TEST_F(QtBoundary, KeysBelongToTheFocusedControl) {
+  // Esc fills and d draws on the canvas, not on a panel control.
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&w.ScrollOffset, &w.CmdThick,
+                                                                  &w.ChkGradient, &w.TxtLoop}) {
+    c->SetFocus();
+    QTest::keyClick(Q(*c), Qt::Key_Escape);
+    QTest::keyClick(Q(*c), Qt::Key_D);
+    EXPECT_EQ(RedPixels(), 0) << c->Name();
+  }
+  w.Canvas.SetFocus();
+  QTest::keyClick(Q(w.Canvas), Qt::Key_Escape);
+  EXPECT_GT(RedPixels(), 0);
+}
+
 TEST_F(QtBoundary, AccessKeyRepairsTheFieldBeforeTheCommand) {
   TypeInto(w.TxtLoop, "-7");
   EXPECT_EQ(w.TxtLoop.Text(), "-7");
