@@ -201,7 +201,11 @@ void TextBox::UserTyped(std::string text) {
 bool TextBox::UserInput(QEvent& event) {
   switch (event.type()) {
     case QEvent::FocusIn:
-      focusByPress_ = static_cast<QFocusEvent&>(event).reason() == Qt::MouseFocusReason;
+      // Qt tells the program of the move after this event: a field that the
+      // program sees focused already (its Qt focus was parked) gets no
+      // GotFocus, and its press places the caret as usual.
+      focusByPress_ = static_cast<QFocusEvent&>(event).reason() == Qt::MouseFocusReason &&
+                      form_.Focused() != this;
       break;
     case QEvent::FocusOut: {
       focusByPress_ = pressHeld_ = false;
@@ -427,6 +431,13 @@ bool CommandButton::UserInput(QEvent& event) {
         if (h) h(m.button, m.shift, m.x, m.y);
       });
       return false;
+    }
+    case QEvent::KeyPress: {
+      // Enter presses the focused button, as Space does.
+      const int key = static_cast<QKeyEvent&>(event).key();
+      if (key != Qt::Key_Return && key != Qt::Key_Enter) return Control::UserInput(event);
+      View().click();
+      return true;
     }
     case QEvent::Shortcut: {
       // The access key: the focus moves here first, so that the field being

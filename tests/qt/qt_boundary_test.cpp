@@ -132,9 +132,23 @@ TEST_F(QtBoundary, FieldSelectsItsWholeTextOnAClick) {
   EXPECT_EQ(w.TxtPctScale.SelLength(), 3);
   QTest::keyClicks(Q(w.TxtPctScale), "250");
   EXPECT_EQ(w.TxtPctScale.Text(), "250");
-  // A second click in the focused field places the caret as usual.
+  // A second click in the focused field places the caret as usual, also
+  // when the Qt focus was away while the program kept the field focused.
   Click(w.TxtPctScale);
   EXPECT_EQ(w.TxtPctScale.SelLength(), 0);
+  w.form.ParkQtFocus([] {});
+  QTest::mouseClick(Q(w.TxtPctScale), Qt::LeftButton, {}, QPoint(Q(w.TxtPctScale)->width() - 3, 5));
+  EXPECT_EQ(FocusName(), "TxtPctScale");
+  EXPECT_EQ(w.TxtPctScale.SelLength(), 0);
+  EXPECT_EQ(w.TxtPctScale.SelStart(), 3);
+}
+
+TEST_F(QtBoundary, EnterAndSpacePressTheFocusedButton) {
+  w.CmdThick.SetFocus();
+  QTest::keyClick(Q(w.CmdThick), Qt::Key_Return);
+  EXPECT_EQ(w.CmdThick.Caption(), "2");
+  QTest::keyClick(Q(w.CmdThick), Qt::Key_Space);
+  EXPECT_EQ(w.CmdThick.Caption(), "3");
 }
 
 TEST_F(QtBoundary, FieldShowsTheStartOfItsTextWithoutTheFocus) {
