@@ -93,6 +93,9 @@ void Form::Register(Control* c) {
 }
 
 void Form::Unregister(Control* c) {
+  // Controls leave only when the window is torn down: from then on no focus
+  // move may run a handler on what is left.
+  QObject::disconnect(hooks_->focusConnection);
   std::erase(controls_, c);
   std::erase(refreshQueue_, c);
   if (c->Widget()) hooks_->byWidget.erase(c->Widget());
