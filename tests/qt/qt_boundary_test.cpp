@@ -271,13 +271,19 @@ TEST_F(QtBoundary, OutlineOptionsAreOneTabStopWithArrowKeys) {
   EXPECT_EQ(FocusName(), "ChkSquare");
 }
 
-// The thumb's centre, in the bar's own pixels.
+// The thumb's centre, in the bar's own pixels, as the style places it.
 QPoint ThumbCentre(QScrollBar* bar) {
-  struct Open : QScrollBar {
-    using QScrollBar::initStyleOption;
-  };
   QStyleOptionSlider opt;
-  static_cast<Open*>(bar)->initStyleOption(&opt);
+  opt.initFrom(bar);
+  opt.subControls = QStyle::SC_All;
+  opt.orientation = bar->orientation();
+  if (opt.orientation == Qt::Horizontal) opt.state |= QStyle::State_Horizontal;
+  opt.minimum = bar->minimum();
+  opt.maximum = bar->maximum();
+  opt.sliderPosition = bar->sliderPosition();
+  opt.sliderValue = bar->value();
+  opt.singleStep = bar->singleStep();
+  opt.pageStep = bar->pageStep();
   return bar->style()
       ->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar)
       .center();
