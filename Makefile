@@ -1,7 +1,7 @@
 # Two commands do all the set-up: `make run` and `make test`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev xvfb xauth
+PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev xvfb xauth
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build run test bench clean screenshot
@@ -29,7 +29,8 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	./$(BUILD)/trochela_bench
+	./$(BUILD)/bench/trochela_draw_bench
+	./$(BUILD)/bench/trochela_export_bench
 
 clean:
 	rm -rf $(BUILD)

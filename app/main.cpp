@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -127,7 +128,8 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<app::ScriptRunner> runner;
   if (!o.script.empty()) {
-    runner = std::make_unique<app::ScriptRunner>(w, *scripted, std::move(lines));
+    runner = std::make_unique<app::ScriptRunner>(
+        w, *scripted, std::move(lines), std::filesystem::path(o.script).parent_path().string());
     runner->Start();
   }
   return qapp.exec();

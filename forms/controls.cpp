@@ -170,7 +170,7 @@ bool Control::Property(std::string_view prop, std::string& out) const {
 
 TextBox::TextBox(Form& form, std::string name, Control* parent)
     : ControlOf(form, std::move(name), parent) {
-  QObject::connect(&View(), &QLineEdit::textEdited,
+  QObject::connect(&QtWidget(), &QLineEdit::textEdited,
                    [this](const QString& t) { UserEdited(t.toStdString()); });
 }
 
@@ -178,9 +178,9 @@ void TextBox::SetText(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);
   numberValid_ = false;
-  QSignalBlocker block(&View());
-  View().setText(Q(text_));
-  View().setCursorPosition(0);
+  QSignalBlocker block(&QtWidget());
+  QtWidget().setText(Q(text_));
+  QtWidget().setCursorPosition(0);
 }
 
 void TextBox::SetNumber(double v) { SetText(base::FormatNumber(v)); }
@@ -192,8 +192,8 @@ void TextBox::UserEdited(std::string text) {
 
 void TextBox::UserTyped(std::string text) {
   {
-    QSignalBlocker block(&View());
-    View().setText(Q(text));
+    QSignalBlocker block(&QtWidget());
+    QtWidget().setText(Q(text));
   }
   UserEdited(std::move(text));
 }
@@ -213,7 +213,7 @@ bool TextBox::UserInput(QEvent& event) {
       // menu or another window taking the keyboard leaves the caret alone.
       const Qt::FocusReason reason = static_cast<QFocusEvent&>(event).reason();
       if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-        View().setCursorPosition(0);
+        QtWidget().setCursorPosition(0);
       break;
     }
     case QEvent::MouseButtonPress:
@@ -247,19 +247,19 @@ double TextBox::ReadNumber() const {
 }
 
 int TextBox::SelStart() const {
-  return View().hasSelectedText() ? View().selectionStart() : View().cursorPosition();
+  return QtWidget().hasSelectedText() ? QtWidget().selectionStart() : QtWidget().cursorPosition();
 }
 
 void TextBox::SetSelStart(int s) {
-  View().setCursorPosition(std::clamp(s, 0, static_cast<int>(View().text().size())));
+  QtWidget().setCursorPosition(std::clamp(s, 0, static_cast<int>(QtWidget().text().size())));
 }
 
-int TextBox::SelLength() const { return static_cast<int>(View().selectedText().size()); }
+int TextBox::SelLength() const { return static_cast<int>(QtWidget().selectedText().size()); }
 
 void TextBox::SetSelLength(int n) {
   const int start = SelStart();
-  const int len = std::clamp(n, 0, static_cast<int>(View().text().size()) - start);
-  View().setSelection(start, len);
+  const int len = std::clamp(n, 0, static_cast<int>(QtWidget().text().size()) - start);
+  QtWidget().setSelection(start, len);
 }
 
 bool TextBox::Property(std::string_view prop, std::string& out) const {
@@ -279,8 +279,8 @@ bool TextBox::Property(std::string_view prop, std::string& out) const {
 CheckBox::CheckBox(Form& form, std::string name, Control* parent)
     : ControlOf(form, std::move(name), parent) {
   widget_->setAutoFillBackground(false);  // on the frame's own background
-  View().setFocusPolicy(Qt::StrongFocus);
-  QObject::connect(&View(), &QCheckBox::clicked, [this](bool) {
+  QtWidget().setFocusPolicy(Qt::StrongFocus);
+  QObject::connect(&QtWidget(), &QCheckBox::clicked, [this](bool) {
     if (enabled_)
       UserClicked();
     else
@@ -288,11 +288,25 @@ CheckBox::CheckBox(Form& form, std::string name, Control* parent)
   });
 }
 
+bool CheckBox::UserInput(QEvent& event) {
+  if (event.type() == QEvent::MouseButtonRelease && enabled_ && MouseUp) {
+    // The box toggles while Qt handles this release; MouseUp comes after,
+    // with the box showing its new state.
+    const MouseArgs m = ControlMouse(static_cast<QMouseEvent&>(event));
+    form_.Post([this, m] {
+      form_.Raise([&] {
+        if (MouseUp && enabled_) MouseUp(m.button, m.shift, m.x, m.y);
+      });
+    });
+  }
+  return Control::UserInput(event);
+}
+
 void CheckBox::SyncChecked() {
-  QSignalBlocker block(&View());
-  View().setCheckState(value_ == 0   ? Qt::Unchecked
-                       : value_ == 1 ? Qt::Checked
-                                     : Qt::PartiallyChecked);
+  QSignalBlocker block(&QtWidget());
+  QtWidget().setCheckState(value_ == 0   ? Qt::Unchecked
+                           : value_ == 1 ? Qt::Checked
+                                         : Qt::PartiallyChecked);
 }
 
 void CheckBox::SetValue(int v) {
@@ -309,7 +323,7 @@ void CheckBox::UserClicked() {
 
 void CheckBox::SetCaption(std::string c) {
   caption_ = std::move(c);
-  View().setText(Q(caption_));
+  QtWidget().setText(Q(caption_));
 }
 
 bool CheckBox::Property(std::string_view prop, std::string& out) const {
@@ -327,9 +341,9 @@ bool CheckBox::Property(std::string_view prop, std::string& out) const {
 OptionButton::OptionButton(Form& form, std::string name, Control* parent)
     : ControlOf(form, std::move(name), parent), container_(parent) {
   widget_->setAutoFillBackground(false);  // on the frame's own background
-  View().setAutoExclusive(false);         // the group is kept here, with its notifications
+  QtWidget().setAutoExclusive(false);     // the group is kept here, with its notifications
   Show(false);
-  QObject::connect(&View(), &QRadioButton::clicked, [this](bool) {
+  QObject::connect(&QtWidget(), &QRadioButton::clicked, [this](bool) {
     if (enabled_)
       UserClicked();
     else
@@ -338,10 +352,10 @@ OptionButton::OptionButton(Form& form, std::string name, Control* parent)
 }
 
 void OptionButton::Show(bool v) {
-  QSignalBlocker block(&View());
-  View().setChecked(v);
+  QSignalBlocker block(&QtWidget());
+  QtWidget().setChecked(v);
   // Only the selected option is a Tab stop; a click still gives any the focus.
-  View().setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
+  QtWidget().setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void OptionButton::SetValue(bool v) {
@@ -394,7 +408,7 @@ bool OptionButton::UserInput(QEvent& event) {
 
 void OptionButton::SetCaption(std::string c) {
   caption_ = std::move(c);
-  View().setText(Q(caption_));
+  QtWidget().setText(Q(caption_));
 }
 
 bool OptionButton::Property(std::string_view prop, std::string& out) const {
@@ -411,10 +425,11 @@ bool OptionButton::Property(std::string_view prop, std::string& out) const {
 
 CommandButton::CommandButton(Form& form, std::string name, Control* parent)
     : ControlOf(form, std::move(name), parent) {
-  View().setFocusPolicy(Qt::StrongFocus);
-  View().setAutoDefault(false);
-  QObject::connect(&View(), &QPushButton::clicked, [this](bool) {
+  QtWidget().setFocusPolicy(Qt::StrongFocus);
+  QtWidget().setAutoDefault(false);
+  QObject::connect(&QtWidget(), &QPushButton::clicked, [this](bool) {
     if (enabled_) form_.Raise(Click);
+    SyncPressed();  // Qt toggles a pushed-in button by itself; the program decides
   });
 }
 
@@ -436,7 +451,7 @@ bool CommandButton::UserInput(QEvent& event) {
       // Enter presses the focused button, as Space does.
       const int key = static_cast<QKeyEvent&>(event).key();
       if (key != Qt::Key_Return && key != Qt::Key_Enter) return Control::UserInput(event);
-      View().click();
+      QtWidget().click();
       return true;
     }
     case QEvent::Shortcut: {
@@ -444,7 +459,7 @@ bool CommandButton::UserInput(QEvent& event) {
       // edited is repaired before the click, as with the mouse.
       if (static_cast<QShortcutEvent&>(event).isAmbiguous()) return false;
       SetFocus();
-      if (Reachable()) View().click();
+      if (Reachable()) QtWidget().click();
       return true;
     }
     default:
@@ -452,15 +467,28 @@ bool CommandButton::UserInput(QEvent& event) {
   }
 }
 
+void CommandButton::SetPressed(bool p) {
+  pressed_ = p;
+  SyncPressed();
+}
+
+void CommandButton::SyncPressed() {
+  QPushButton& button = QtWidget();
+  if (!button.isCheckable() && !pressed_) return;
+  button.setCheckable(true);
+  QSignalBlocker block(&button);
+  button.setChecked(pressed_);
+}
+
 void CommandButton::SetCaption(std::string c) {
   caption_ = std::move(c);
-  View().setText(Q(caption_));
+  QtWidget().setText(Q(caption_));
 }
 
 void CommandButton::SetBackColor(uint32_t bgr) {
   backColor_ = bgr;
   const uint32_t px = base::ToPixel(bgr) & 0xFFFFFFu;
-  View().setStyleSheet(
+  QtWidget().setStyleSheet(
       QString("background-color: #%1; border: 1px solid #808080;").arg(px, 6, 16, QChar('0')));
 }
 
@@ -469,6 +497,8 @@ bool CommandButton::Property(std::string_view prop, std::string& out) const {
     out = caption_;
   else if (prop == "BackColor")
     out = std::to_string(backColor_);
+  else if (prop == "Pressed")
+    out = TrueFalse(pressed_);
   else
     return Control::Property(prop, out);
   return true;
@@ -485,7 +515,7 @@ bool Label::UserInput(QEvent& event) {
   // A click: the left button released over the label it was pressed on.
   if (event.type() == QEvent::MouseButtonRelease && enabled_) {
     auto& me = static_cast<QMouseEvent&>(event);
-    if (me.button() == Qt::LeftButton && View().rect().contains(me.position().toPoint()))
+    if (me.button() == Qt::LeftButton && QtWidget().rect().contains(me.position().toPoint()))
       form_.Raise(Click);
   }
   return Control::UserInput(event);
@@ -500,7 +530,7 @@ void Label::SetCaption(std::string c) {
 
 void Label::RefreshView() {
   Control::RefreshView();
-  View().setText(Q(caption_));
+  QtWidget().setText(Q(caption_));
 }
 
 void Label::ShowNumber(long long n) {
@@ -511,16 +541,16 @@ void Label::ShowNumber(long long n) {
 
 void Label::SetFontUnderline(bool u) {
   underline_ = u;
-  QFont f = View().font();
+  QFont f = QtWidget().font();
   f.setUnderline(u);
-  View().setFont(f);
+  QtWidget().setFont(f);
 }
 
 void Label::SetForeColor(uint32_t bgr) {
   foreColor_ = bgr;
-  QPalette p = View().palette();
+  QPalette p = QtWidget().palette();
   p.setColor(QPalette::WindowText, QColor::fromRgb(base::ToPixel(bgr)));
-  View().setPalette(p);
+  QtWidget().setPalette(p);
 }
 
 bool Label::Property(std::string_view prop, std::string& out) const {
@@ -542,7 +572,7 @@ Frame::Frame(Form& form, std::string name, Control* parent)
 
 void Frame::SetCaption(std::string c) {
   caption_ = std::move(c);
-  View().setTitle(Q(caption_));
+  QtWidget().setTitle(Q(caption_));
 }
 
 bool Frame::Property(std::string_view prop, std::string& out) const {
@@ -557,7 +587,7 @@ bool Frame::Property(std::string_view prop, std::string& out) const {
 
 ScrollBar::ScrollBar(Form& form, std::string name, Control* parent)
     : ControlOf(form, std::move(name), parent) {
-  QScrollBar& bar = View();
+  QScrollBar& bar = QtWidget();
   bar.setOrientation(Qt::Horizontal);
   // A click on the bar takes the focus, so that a field being edited is
   // repaired before the bar's handlers read it.
@@ -585,10 +615,10 @@ bool ScrollBar::UserInput(QEvent& event) {
 }
 
 void ScrollBar::ShowValue() {
-  QSignalBlocker block(&View());
-  View().setRange(std::min(min_, max_), std::max(min_, max_));
-  View().setValue(value_);
-  View().setSliderPosition(value_);
+  QSignalBlocker block(&QtWidget());
+  QtWidget().setRange(std::min(min_, max_), std::max(min_, max_));
+  QtWidget().setValue(value_);
+  QtWidget().setSliderPosition(value_);
 }
 
 void ScrollBar::SetMin(int v) {
@@ -603,7 +633,7 @@ void ScrollBar::SetMax(int v) {
 
 void ScrollBar::SetLargeChange(int v) {
   largeChange_ = v;
-  View().setPageStep(v);
+  QtWidget().setPageStep(v);
 }
 
 void ScrollBar::SetValue(int v) {

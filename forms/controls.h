@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/line_log.h"
 #include "base/raster.h"
 
 class QCheckBox;
@@ -116,12 +117,12 @@ class Control {
   Twips twips_;
 };
 
-// A control shown by one kind of Qt widget, which it reaches as View().
+// A control shown by one kind of Qt widget, which it reaches as QtWidget().
 template <class W>
 class ControlOf : public Control {
  protected:
   ControlOf(Form& form, std::string name, Control* parent);
-  W& View() const { return *view_; }
+  W& QtWidget() const { return *view_; }
 
  private:
   W* view_;
@@ -171,8 +172,13 @@ class CheckBox : public ControlOf<QCheckBox> {
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string c);
   std::function<void()> Click;
+  // A mouse button released over the box, after a left click has toggled it.
+  MouseHandler MouseUp;
   bool Property(std::string_view prop, std::string& out) const override;
   void UserClicked();  // the user toggled the box
+
+ protected:
+  bool UserInput(QEvent& event) override;
 
  private:
   void SyncChecked();
@@ -214,6 +220,9 @@ class CommandButton : public ControlOf<QPushButton> {
   void SetCaption(std::string c);
   uint32_t BackColor() const { return backColor_; }
   void SetBackColor(uint32_t bgr);
+  // Shown pushed in while true (a mode that the button switches on and off).
+  bool Pressed() const { return pressed_; }
+  void SetPressed(bool p);
   std::function<void()> Click;
   MouseHandler MouseDown;
   MouseHandler MouseUp;
@@ -223,8 +232,10 @@ class CommandButton : public ControlOf<QPushButton> {
   bool UserInput(QEvent& event) override;
 
  private:
+  void SyncPressed();
   std::string caption_;
   uint32_t backColor_ = 0xC0C0C0;
+  bool pressed_ = false;
 };
 
 class Label : public ControlOf<QLabel> {
@@ -349,8 +360,14 @@ class PictureBox : public Control {
 
   // Line in ForeColor and DrawWidth between two points in scale units.
   void Line(float x1, float y1, float x2, float y2) {
-    Invalidate(base::DrawLine(image_, map_.PixelX(x1), map_.PixelY(y1), map_.PixelX(x2),
-                              map_.PixelY(y2), foreColor_, drawWidth_));
+    const double a = map_.PositionX(x1), b = map_.PositionY(y1);
+    const double c = map_.PositionX(x2), d = map_.PositionY(y2);
+    // Kept as a vector before it is drawn: a picture taken for the log
+    // must not hold this line already.
+    if (shown_) RecordLine(a, b, c, d);
+    Invalidate(base::DrawLine(image_, base::Mapping::PixelIndex(a), base::Mapping::PixelIndex(b),
+                              base::Mapping::PixelIndex(c), base::Mapping::PixelIndex(d),
+                              foreColor_, drawWidth_));
   }
   // Colour 0x00BBGGRR of the point, -1 outside the picture.
   int64_t Point(float x, float y) const;
@@ -365,8 +382,20 @@ class PictureBox : public Control {
   // command keeps the picture for undo before every drawing).
   void SetPictureFromImage(const PictureBox& source);
 
-  base::Image& Raster() { return image_; }
   const base::Image& Raster() const { return image_; }
+  // The pixels, to change them directly (a fill): from here on the picture
+  // is no longer only lines on a background.
+  base::Image& EditRaster() {
+    picturePending_ = true;
+    return image_;
+  }
+
+  // The lines drawn since the picture was last replaced, on the picture they
+  // were drawn on (for vector output). Meaningful when LinesCurrent().
+  const base::LineLog& Lines() const { return lines_; }
+  // False when the pixels changed in a way lines cannot tell since the last
+  // line: the canvas as it stands is then the picture, with no lines on it.
+  bool LinesCurrent() const { return !picturePending_; }
   // Marks pixels as changed; the screen shows them at its next refresh (at
   // most about 60 times a second, only the changed area).
   void Invalidate(const base::Rect& r) {
@@ -383,11 +412,16 @@ class PictureBox : public Control {
   bool Property(std::string_view prop, std::string& out) const override;
 
  private:
+  void RecordLine(double x1, double y1, double x2, double y2);
+  // Starts the line log again on the background or on the canvas as it is.
+  void ResetLines(bool onPicture);
   bool shown_ = false;
   base::Image image_;
   base::Mapping map_;
   base::Rect dirty_;
   Picture picture_;
+  base::LineLog lines_;
+  bool picturePending_ = false;  // lines_ needs the canvas as its picture
   int scaleMode_ = 1;
   uint32_t foreColor_ = 0;
   uint32_t backColor_ = 0xFFFFFF;

@@ -2,6 +2,9 @@
 // a CanvasView that repaints only the changed area, at most about 60 times a
 // second, so that showing a drawing never costs more than the drawing itself.
 #include <algorithm>
+#include <climits>
+#include <cmath>
+#include <utility>
 
 #include "base/numbers.h"
 #include "forms/controls.h"
@@ -34,6 +37,7 @@ void PictureBox::SetPixelSize(int width, int height) {
   map_.width = image_.width;
   map_.height = image_.height;
   if (widget_) widget_->resize(image_.width, image_.height);
+  ResetLines(false);
   InvalidateAll();
 }
 
@@ -41,6 +45,7 @@ void PictureBox::SetBackColor(uint32_t bgr) {
   backColor_ = bgr & 0xFFFFFFu;
   image_.Fill(backColor_);
   picture_ = {};
+  ResetLines(false);
   InvalidateAll();
 }
 
@@ -61,7 +66,9 @@ void PictureBox::SetPicture(const Picture& p) {
   if (!shown_) picture_ = p;
   if (p.Empty() || p.image->width == 0) {
     image_.Fill(backColor_);
+    ResetLines(false);
   } else {
+    picturePending_ = true;  // the lines start again on this picture
     // A picture of another size is shown from the top left; the rest keeps
     // the background colour.
     const base::Image& src = *p.image;
@@ -85,6 +92,29 @@ void PictureBox::SetPictureFromImage(const PictureBox& source) {
   } else {
     SetPicture(source.Image());
   }
+}
+
+namespace {
+
+// A position as the raster draws it: far outside stays far outside, and a
+// point that is not a number lands where the raster puts it.
+float LoggedPosition(double v) {
+  if (std::isnan(v)) return static_cast<float>(INT_MIN / 2);
+  return static_cast<float>(std::clamp(v, -1e9, 1e9));
+}
+
+}  // namespace
+
+void PictureBox::RecordLine(double x1, double y1, double x2, double y2) {
+  if (picturePending_) ResetLines(true);
+  lines_.Add(LoggedPosition(x1), LoggedPosition(y1), LoggedPosition(x2), LoggedPosition(y2),
+             foreColor_, drawWidth_);
+}
+
+void PictureBox::ResetLines(bool onPicture) {
+  picturePending_ = false;
+  if (!shown_) return;
+  lines_.Reset(backColor_, onPicture ? std::make_shared<const base::Image>(image_) : nullptr);
 }
 
 void PictureBox::InvalidateAll() {

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -192,6 +193,19 @@ void Form::Raise(const std::function<void()>& handler) {
 }
 
 void Form::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void Form::WaitEvents(double seconds) {
+  if (!services_.RealTimeClock() || !(seconds > 0)) {
+    DoEvents();
+    return;
+  }
+  // The timer only wakes the event loop at the deadline; any other event
+  // (a click, a paint, the screen refresh) wakes it sooner.
+  QTimer wake;
+  wake.setSingleShot(true);
+  wake.start(static_cast<int>(std::min(std::ceil(seconds * 1000), 86400000.0)));
+  QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
 
 void Form::Post(std::function<void()> call) {
   QMetaObject::invokeMethod(window_.get(), std::move(call), Qt::QueuedConnection);

@@ -3,27 +3,12 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
 
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/qt_views.h"
 
 namespace forms {
-
-QImage ImageView(const base::Image& image) {
-  // The raster's pixels are already in Qt's 32-bit RGB layout.
-  return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                image.width * 4, QImage::Format_RGB32);
-}
-
-base::Image FromQImage(const QImage& source) {
-  const QImage img = source.convertToFormat(QImage::Format_RGB32);
-  base::Image out(img.width(), img.height(), 0);
-  for (int y = 0; y < img.height(); ++y)
-    std::copy_n(reinterpret_cast<const uint32_t*>(img.constScanLine(y)), img.width(), out.Row(y));
-  return out;
-}
 
 CanvasView::CanvasView(PictureBox& box, QWidget* parent) : QWidget(parent), box_(box) {
   setAttribute(Qt::WA_StaticContents);
@@ -38,7 +23,7 @@ CanvasView::CanvasView(PictureBox& box, QWidget* parent) : QWidget(parent), box_
 void CanvasView::paintEvent(QPaintEvent* event) {
   const base::Image& img = box_.Raster();
   if (img.width == 0) return;
-  const QImage view = ImageView(img);
+  const QImage view = View(img);
   QPainter p(this);
   for (const QRect& r : event->region()) p.drawImage(r.topLeft(), view, r);
 }

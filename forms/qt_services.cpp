@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -29,9 +30,11 @@ QString QtFilter(const std::string& filter) {
 class DesktopServices : public Services {
  public:
   double Timer() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+  bool RealTimeClock() override { return true; }
   int ScreenWidth() override { return Screen()->geometry().width(); }
   int ScreenHeight() override { return Screen()->geometry().height(); }
   int ColorDepth() override { return Screen()->depth(); }
+  double PixelsPerInch() override { return Screen()->logicalDotsPerInchX(); }
   std::string CurrentFolder() override { return QDir::currentPath().toStdString(); }
   void SetCurrentFolder(const std::string& folder) override {
     QDir::setCurrent(QString::fromStdString(folder));
@@ -62,7 +65,7 @@ class DesktopServices : public Services {
   }
 
   void SetClipboardPicture(const base::Image& image) override {
-    QGuiApplication::clipboard()->setImage(ImageView(image).copy());
+    QGuiApplication::clipboard()->setImage(View(image).copy());
   }
   std::optional<base::Image> ClipboardPicture() override {
     const QImage img = QGuiApplication::clipboard()->image();
@@ -84,11 +87,23 @@ class DesktopServices : public Services {
                     double height) override {
     if (!painter_) return;
     const double dpi = printer_.resolution();
-    painter_->drawImage(QRectF(left * dpi, top * dpi, width * dpi, height * dpi), ImageView(image));
+    painter_->drawImage(QRectF(left * dpi, top * dpi, width * dpi, height * dpi), View(image));
   }
-  void EndPrint() override {
-    if (painter_) painter_->end();
+  bool EndPrint() override {
+    const bool sent = painter_ && painter_->end();
     painter_.reset();
+    return sent;
+  }
+  PageInches PrinterPage() override {
+    QPageLayout layout = printer_.pageLayout();
+    layout.setOrientation(QPageLayout::Portrait);
+    const QRectF paper = layout.fullRect(QPageLayout::Inch);
+    const QRectF printed = layout.paintRect(QPageLayout::Inch);
+    return {paper.height(),  paper.width(), printed.height(),
+            printed.width(), printed.top(), printed.left()};
+  }
+  void ShowMessage(const std::string& text) override {
+    QMessageBox::warning(nullptr, QStringLiteral("Trochela!"), QString::fromStdString(text));
   }
   std::optional<base::Image> LoadPicture(const std::string& path) override {
     return LoadPictureFile(path);
@@ -119,7 +134,7 @@ std::optional<base::Image> LoadPictureFile(const std::string& path) {
 }
 
 bool SavePictureFile(const base::Image& image, const std::string& path) {
-  const QImage view = ImageView(image);
+  const QImage view = View(image);
   const QString p = QString::fromStdString(path);
   const char* format = p.endsWith(".png", Qt::CaseInsensitive) ? "PNG" : "BMP";
   return view.convertToFormat(QImage::Format_RGB888).save(p, format);

@@ -12,6 +12,12 @@ class QMouseEvent;
 
 namespace forms {
 
+// The raster's pixels as a QImage without a copy (they are already in Qt's
+// 32-bit RGB layout); valid while the image lives and keeps its size.
+QImage View(const base::Image& image);
+// A copy of any QImage as a raster.
+base::Image FromQImage(const QImage& source);
+
 class Control;
 class PictureBox;
 
@@ -53,10 +59,5 @@ class CanvasView : public QWidget {
  private:
   PictureBox& box_;
 };
-
-// The raster's pixels seen as a QImage, without a copy: valid while the
-// raster lives and keeps its size.
-QImage ImageView(const base::Image& image);
-base::Image FromQImage(const QImage& image);
 
 }  // namespace forms

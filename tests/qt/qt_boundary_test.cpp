@@ -85,6 +85,18 @@ TEST_F(QtBoundary, PressesBelongToTheControlUnderThePointer) {
   EXPECT_FALSE(w.CmdColorBar.Visible());
 }
 
+TEST_F(QtBoundary, CheckBoxMouseUpSeesTheToggledBox) {
+  w.ChkMulti.SetValue(1);
+  ASSERT_EQ(w.wheels.RandomRatioFlag[1], 1);
+  Click(w.ChkR1);
+  QApplication::processEvents();
+  EXPECT_EQ(w.ChkR1.Value(), 0);
+  EXPECT_EQ(w.wheels.RandomRatioFlag[1], 0);
+  Click(w.ChkR1, Qt::RightButton);  // neither toggles nor stores
+  QApplication::processEvents();
+  EXPECT_EQ(w.wheels.RandomRatioFlag[1], 0);
+}
+
 TEST_F(QtBoundary, KeysBelongToTheFocusedControl) {
   // Esc fills and d draws on the canvas, not on a panel control.
   for (forms::Control* c : std::initializer_list<forms::Control*>{&w.ScrollOffset, &w.CmdThick,
