@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/script_reader.h"
+
 namespace forms {
 class ScriptedServices;
 }
@@ -17,15 +19,6 @@ struct TrochelaMain;
 namespace app {
 
 using window::TrochelaMain;
-
-struct ScriptLine {
-  int number = 0;  // line number in the file, from 1
-  std::vector<std::string> words;
-  std::string rest;  // the text after the first word, as written
-};
-
-// Reads a script; a line it cannot understand is reported in `error`.
-bool ParseScript(const std::string& text, std::vector<ScriptLine>& lines, std::string& error);
 
 class ScriptRunner {
  public:
@@ -43,7 +36,5 @@ class ScriptRunner {
 // A field of the main window as automation prints it ("WheelSize 3",
 // "StopRequested", ...); false for a name it does not know.
 bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed, std::string& out);
-// Whether a field is a per-wheel table that takes a wheel number.
-bool IsArrayField(const std::string& name);
 
 }  // namespace app

@@ -1,20 +1,23 @@
 // Trochela: doodling roulette curves.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "app/automation.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "base/numbers.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
 
 namespace {
+
+constexpr int kMaxScreenSide = 16384;
 
 struct Options {
   bool headless = false;
@@ -31,54 +34,93 @@ struct Options {
 int Usage(const std::string& problem) {
   std::cerr << "trochela: " << problem << "\n"
             << "usage: trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
-            << "                [--no-splash] [--script FILE]\n";
+            << "                [--no-splash] [--script FILE]\n"
+            << "(docs/automation.md tells the script language)\n";
   return 2;
 }
 
+// "WxH" with each side from 1 to 16384 pixels, and nothing before or after.
+bool ParseScreen(const QString& text, int& width, int& height) {
+  static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
+  const QRegularExpressionMatch m = form.match(text);
+  if (!m.hasMatch()) return false;
+  width = m.captured(1).toInt();
+  height = m.captured(2).toInt();
+  return width >= 1 && width <= kMaxScreenSide && height >= 1 && height <= kMaxScreenSide;
+}
+
 bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
-    if (a == "--headless") {
-      o.headless = true;
-    } else if (a == "--no-splash") {
-      o.splash = false;
-    } else if (a == "--screen") {
-      const char* v = value();
-      if (!v || std::sscanf(v, "%dx%d", &o.width, &o.height) != 2 || o.width < 1 || o.height < 1) {
-        problem = "--screen takes WxH";
-        return false;
-      }
-      o.screenGiven = true;
-    } else if (a == "--depth") {
-      const char* v = value();
-      if (!v || (std::string(v) != "16" && std::string(v) != "32")) {
-        problem = "--depth takes 16 or 32";
-        return false;
-      }
-      o.depth = std::atoi(v);
-      o.depthGiven = true;
-    } else if (a == "--seed") {
-      const char* v = value();
-      if (!v) {
-        problem = "--seed takes a number";
-        return false;
-      }
-      o.seed = std::atof(v);
-      o.seedGiven = true;
-    } else if (a == "--script") {
-      const char* v = value();
-      if (!v) {
-        problem = "--script takes a file";
-        return false;
-      }
-      o.script = v;
-    } else {
-      problem = "unknown option " + a;
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  QCommandLineParser parser;
+  const QCommandLineOption headless("headless", "Run without a display (needs --script).");
+  const QCommandLineOption noSplash("no-splash", "Start without the splash window.");
+  const QCommandLineOption screen("screen", "Screen size in pixels.", "WxH");
+  const QCommandLineOption depth("depth", "Colour depth of the screen.", "16|32");
+  const QCommandLineOption seed("seed", "Seed of the random numbers.", "N");
+  const QCommandLineOption script("script", "Run a script of user actions.", "FILE");
+  parser.addOptions({headless, noSplash, screen, depth, seed, script});
+  if (!parser.parse(args)) {
+    problem = parser.errorText().toStdString();
+    return false;
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    problem = "unexpected argument " + parser.positionalArguments().first().toStdString();
+    return false;
+  }
+  o.headless = parser.isSet(headless);
+  o.splash = !parser.isSet(noSplash);
+  if (parser.isSet(screen)) {
+    if (!ParseScreen(parser.value(screen), o.width, o.height)) {
+      problem = "--screen takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
+      return false;
+    }
+    o.screenGiven = true;
+  }
+  if (parser.isSet(depth)) {
+    const QString v = parser.value(depth);
+    if (v != "16" && v != "32") {
+      problem = "--depth takes 16 or 32";
+      return false;
+    }
+    o.depth = v.toInt();
+    o.depthGiven = true;
+  }
+  if (parser.isSet(seed)) {
+    const auto v = base::ParseNumber(parser.value(seed).toStdString());
+    if (!v) {
+      problem = "--seed takes a number";
+      return false;
+    }
+    o.seed = *v;
+    o.seedGiven = true;
+  }
+  if (parser.isSet(script)) {
+    o.script = parser.value(script).toStdString();
+    if (o.script.empty()) {
+      problem = "--script takes a file";
       return false;
     }
   }
+  // A headless run has nothing to do but a script, and no way to be ended.
+  if (o.headless && o.script.empty()) {
+    problem = "--headless needs --script";
+    return false;
+  }
   return true;
+}
+
+// The whole of a script file; false when it cannot be read (a folder, a file
+// without read permission, a read error).
+bool ReadFile(const std::string& path, std::string& text) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return false;
+  char buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+  const bool ok = !std::ferror(f);
+  std::fclose(f);
+  return ok;
 }
 
 }  // namespace
@@ -89,11 +131,9 @@ int main(int argc, char** argv) {
   if (!ParseOptions(argc, argv, o, problem)) return Usage(problem);
   std::vector<app::ScriptLine> lines;
   if (!o.script.empty()) {
-    std::ifstream in(o.script);
-    if (!in) return Usage("cannot read script " + o.script);
-    std::stringstream text;
-    text << in.rdbuf();
-    if (!app::ParseScript(text.str(), lines, problem)) {
+    std::string text;
+    if (!ReadFile(o.script, text)) return Usage("cannot read script " + o.script);
+    if (!app::ParseScript(text, lines, problem)) {
       std::cerr << "trochela: " << o.script << ": " << problem << "\n";
       return 2;
     }

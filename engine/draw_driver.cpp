@@ -62,7 +62,9 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   while (d.PassNumber <= loops) {
     double rotStart = w.TxtRotStart.Number();
     if (d.PassNumber >= 2) rotStart += w.TxtRotInc.Number();
-    w.TxtRotStart.SetNumber(rotStart);
+    // A step past the largest number leaves the field, and so the pass, as
+    // it was.
+    if (std::isfinite(rotStart)) w.TxtRotStart.SetNumber(rotStart);
     d.RotStartRad = w.TxtRotStart.Number() * (base::kPi / 180);
     d.TurnRad = w.TxtTurn.Number() * (base::kPi / 180);
     ctx.t.c1 = std::cos(-d.RotStartRad);
@@ -70,8 +72,10 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
     ctx.t.c2 = std::cos(-d.TurnRad);
     ctx.t.s2 = std::sin(-d.TurnRad);
     StepPen(w);
-    w.TxtX.SetNumber(w.TxtX.Number() * w.TxtPctDec.Number());
-    w.TxtY.SetNumber(w.TxtY.Number() * w.TxtPctDec.Number());
+    const double decX = w.TxtX.Number() * w.TxtPctDec.Number();
+    if (std::isfinite(decX)) w.TxtX.SetNumber(decX);
+    const double decY = w.TxtY.Number() * w.TxtPctDec.Number();
+    if (std::isfinite(decY)) w.TxtY.SetNumber(decY);
     ctx.t.sx = w.TxtX.Number() * ctx.sizeFactor;
     ctx.t.sy = w.TxtY.Number() * ctx.sizeFactor;
     if (shape != Shape::Circle) d.OutlineAngle = 0;
