@@ -42,7 +42,14 @@ Control::Control(Form& form, std::string name, QWidget* widget)
   form_.Register(this);
 }
 
-Control::~Control() = default;
+Control::~Control() {
+  // The widget outlives its control (the window deletes it later, sending it
+  // hide events on the way): its filter must not reach the control any more.
+  if (!widget_) return;
+  const QObjectList children = widget_->children();
+  for (QObject* child : children)
+    if (auto* filter = dynamic_cast<InputFilter*>(child)) delete filter;
+}
 
 void Control::QueueRefresh() {
   refreshQueued_ = true;
