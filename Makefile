@@ -6,8 +6,8 @@ CHECK_BUILD ?= build-check
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
-PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev xvfb xauth
-FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev
+PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev xvfb xauth
+FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps fuzz-deps build run test check fuzz fuzz-build bench clean screenshot
@@ -28,9 +28,13 @@ $(BUILD)/Makefile: CMakeLists.txt
 build: deps $(BUILD)/Makefile
 	cmake --build $(BUILD) -j$(JOBS)
 
+# Without a display nobody would see a window: draw the picture of PARMS (the
+# start picture by default) into trochela.png instead.
+PARMS ?= examples/start.tra
 run: build
 	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/trochela; \
-	else echo "no display: starting under Xvfb"; xvfb-run -a -s "-screen 0 1280x800x24" ./$(BUILD)/trochela; fi
+	else ./$(BUILD)/trochela --render "$(PARMS)" --out trochela.png && \
+	  echo "no display: the picture of $(PARMS) is in $$(pwd)/trochela.png"; fi
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
@@ -52,6 +56,7 @@ check: deps
 # SEEDS_<target>, and prints its runs per second.
 FUZZ_TARGETS := $(basename $(notdir $(wildcard fuzz/*_fuzz.cpp)))
 SEEDS_script_fuzz := tests/scripts
+SEEDS_parms_fuzz := tests/parms_corpus
 
 fuzz: $(addprefix fuzz-run-,$(FUZZ_TARGETS))
 
@@ -69,7 +74,9 @@ fuzz-run-%: fuzz-build
 	  $(FUZZ_BUILD)/$*.log
 
 bench: build
-	./$(BUILD)/trochela_bench
+	./$(BUILD)/bench/trochela_draw_bench
+	./$(BUILD)/bench/trochela_export_bench
+	./$(BUILD)/bench/trochela_pause_bench
 
 clean:
 	rm -rf $(BUILD) $(CHECK_BUILD) $(FUZZ_BUILD)

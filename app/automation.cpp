@@ -1,5 +1,6 @@
 #include "app/automation.h"
 
+#include <filesystem>
 #include <iostream>
 
 #include "base/numbers.h"
@@ -12,6 +13,8 @@ struct ScriptRunner::State {
   TrochelaMain& w;
   forms::ScriptedServices& machine;
   std::vector<ScriptLine> lines;
+  std::filesystem::path folder;     // the script's folder
+  std::filesystem::path outFolder;  // where pictures of failures go
   size_t next = 0;
   int failures = 0;
 
@@ -24,6 +27,12 @@ struct ScriptRunner::State {
   bool Read(const ScriptLine& line, size_t first, std::string& label, std::string& value,
             size_t& used);
   void Click(forms::Control* c);
+  void ExpectCanvas(const ScriptLine& line, const std::string& file);
+  enum class Outcome { Holds, Differs, Unreadable };
+  // Reads the target of an expect or until line and the value it names.
+  Outcome Compare(const ScriptLine& line, std::string& label, std::string& value,
+                  std::string& expected);
+  bool Waiting(const ScriptLine& line);
 };
 
 void ScriptRunner::State::Fail(const ScriptLine& line, const std::string& message) {
@@ -50,7 +59,11 @@ void ScriptRunner::State::Click(forms::Control* c) {
     });
     w.form.Raise(b->Click);
   } else if (auto* box = dynamic_cast<forms::CheckBox*>(c)) {
+    // A mouse click: the box toggles, then the button's release arrives.
     box->UserClicked();
+    w.form.Raise([&] {
+      if (box->MouseUp) box->MouseUp(1, 0, 0, 0);
+    });
   } else if (auto* option = dynamic_cast<forms::OptionButton*>(c)) {
     option->UserClicked();
   } else if (auto* label = dynamic_cast<forms::Label*>(c)) {
@@ -106,6 +119,7 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
   } else {
     label = target;
   }
+  if (!indexed && MachineText(machine, line.words, first, label, value, used)) return true;
   if (!FieldText(w, target, index, indexed, value)) {
     Fail(line, "no control or field " + label);
     return false;
@@ -118,7 +132,7 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
   const std::string& verb = words[0];
   // The reader has checked every number of the line and its range.
   auto whole = [&](size_t i) {
-    return static_cast<int>(WholeNumber(words[i], -65536, 65536).value_or(0));
+    return static_cast<int>(WholeNumber(words[i], kMinBarValue, kMaxKeyCode).value_or(0));
   };
   auto coordinate = [&](size_t i) {
     return words.size() > i ? Coordinate(words[i]).value_or(0) : 0.0f;
@@ -141,6 +155,8 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
                               : &pic->MouseMove;
     else if (auto* b = dynamic_cast<forms::CommandButton*>(c))
       h = verb == "mousedown" ? &b->MouseDown : verb == "mouseup" ? &b->MouseUp : nullptr;
+    else if (auto* box = dynamic_cast<forms::CheckBox*>(c))
+      h = verb == "mouseup" ? &box->MouseUp : nullptr;
     if (h && *h) w.form.Raise([&] { (*h)(button, shift, x, y); });
   } else if (verb == "key") {
     forms::Control* c = Control(line, words[1]);
@@ -148,6 +164,8 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     c->SetFocus();
     int key = whole(2);
     if (c->KeyPress) w.form.Raise([&] { c->KeyPress(key); });
+    // Space toggles a check box from the keyboard, without any mouse event.
+    if (auto* box = dynamic_cast<forms::CheckBox*>(c); box && key == 32) box->UserClicked();
   } else if (verb == "focus") {
     if (auto* c = Control(line, words[1])) c->SetFocus();
   } else if (verb == "type" || verb == "edit") {
@@ -190,22 +208,59 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     if (Read(target, 1, label, value, used)) std::cout << label << "=" << value << std::endl;
   } else if (verb == "savecanvas") {
     if (!machine.SavePicture(w.Canvas.Raster(), line.rest)) Fail(line, "cannot write " + line.rest);
+  } else if (verb == "writeline" || verb == "removefile") {
+    if (!EditFile(verb, words[1], AfterFirstWord(line.rest)))
+      Fail(line, "cannot change " + words[1]);
   } else if (verb == "screenshot") {
     if (!w.form.SaveScreenshot(line.rest)) Fail(line, "cannot write " + line.rest);
+  } else if (verb == "expect" && words[1] == "canvas") {
+    ExpectCanvas(line, AfterFirstWord(line.rest));
   } else if (verb == "expect") {
-    std::string label, value;
-    size_t used = 0;
-    if (!Read(line, 1, label, value, used)) return;
-    // The expected value is the rest of the line after the target, as written.
-    std::string expected = line.rest;
-    for (size_t i = 0; i < used; ++i) expected = AfterFirstWord(expected);
-    if (value != expected)
+    std::string label, value, expected;
+    if (Compare(line, label, value, expected) == Outcome::Differs)
       Fail(line, "expected " + label + "=" + expected + ", got " + label + "=" + value);
   }
 }
 
+void ScriptRunner::State::ExpectCanvas(const ScriptLine& line, const std::string& file) {
+  const std::filesystem::path path = folder / file;
+  std::string problem;
+  if (auto expected = machine.LoadPicture(path.string()))
+    problem = CanvasDifference(w.Canvas.Raster(), *expected);
+  else
+    problem = "cannot read " + path.string();
+  if (problem.empty()) return;
+  // The canvas as it is, to look at or to take as the new picture.
+  const std::filesystem::path shown = outFolder / (path.stem().string() + ".actual.png");
+  machine.SavePicture(w.Canvas.Raster(), shown.string());
+  Fail(line, "canvas differs from " + file + ": " + problem + " (canvas written to " +
+                 shown.string() + ")");
+}
+
+ScriptRunner::State::Outcome ScriptRunner::State::Compare(const ScriptLine& line,
+                                                          std::string& label, std::string& value,
+                                                          std::string& expected) {
+  size_t used = 0;
+  if (!Read(line, 1, label, value, used)) return Outcome::Unreadable;
+  // The expected value is the rest of the line after the target, as written.
+  expected = line.rest;
+  for (size_t i = 0; i < used; ++i) expected = AfterFirstWord(expected);
+  return value == expected ? Outcome::Holds : Outcome::Differs;
+}
+
+// An "until" line holds the script back, yield after yield, until its target
+// reads the value (one that cannot be read counts as reached, after failing).
+bool ScriptRunner::State::Waiting(const ScriptLine& line) {
+  std::string label, value, expected;
+  return Compare(line, label, value, expected) == Outcome::Differs;
+}
+
 void ScriptRunner::State::Step() {
   const bool busy = w.form.HandlersRunning() > 0;
+  if (next < lines.size() && lines[next].words[0] == "until" && Waiting(lines[next])) {
+    w.form.Post([this] { Step(); });
+    return;
+  }
   if (next == lines.size() || (lines[next].words[0] == "idle" && busy)) {
     if (next < lines.size() || busy) {
       w.form.Post([this] { Step(); });
@@ -219,12 +274,31 @@ void ScriptRunner::State::Step() {
   w.form.Post([this] { Step(); });
   // The line counts as a handler while it runs, so that a line arriving inside
   // it (in a yield it causes) does not take the script for finished.
-  if (line.words[0] != "idle") w.form.Raise([&] { Run(line); });
+  if (line.words[0] != "idle" && line.words[0] != "until") w.form.Raise([&] { Run(line); });
 }
 
+namespace {
+
+// The current folder; none when it has been deleted (pictures of failures are
+// then written by their bare names, which fails and is reported).
+std::filesystem::path CurrentFolder() {
+  std::error_code ec;
+  const auto folder = std::filesystem::current_path(ec);
+  return ec ? std::filesystem::path() : folder;
+}
+
+std::filesystem::path ScriptFolder(const std::string& folder) {
+  if (folder.empty()) return CurrentFolder();
+  std::error_code ec;
+  const auto absolute = std::filesystem::absolute(folder, ec);
+  return ec ? std::filesystem::path(folder) : absolute;
+}
+
+}  // namespace
+
 ScriptRunner::ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine,
-                           std::vector<ScriptLine> lines)
-    : s_(new State{w, machine, std::move(lines)}) {
+                           std::vector<ScriptLine> lines, const std::string& folder)
+    : s_(new State{w, machine, std::move(lines), ScriptFolder(folder), CurrentFolder()}) {
   w.form.OnEnd = [this](int& code) {
     if (code == 0 && s_->failures) code = 1;
   };

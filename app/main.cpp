@@ -4,11 +4,13 @@
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
 
 #include "app/automation.h"
+#include "app/render.h"
 #include "app/splash.h"
 #include "app/startup.h"
 #include "base/numbers.h"
@@ -29,18 +31,23 @@ struct Options {
   bool seedGiven = false;
   double seed = 0;
   std::string script;
+  bool render = false;
+  app::RenderRequest renderRequest;
 };
 
 int Usage(const std::string& problem) {
   std::cerr << "trochela: " << problem << "\n"
             << "usage: trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
             << "                [--no-splash] [--script FILE]\n"
-            << "(docs/automation.md tells the script language)\n";
+            << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
+               "png|bmp|svg])\n"
+            << "                [--size WxH] [--seed N] [--antialias]\n"
+            << "(docs/automation.md tells the options and the script language)\n";
   return 2;
 }
 
 // "WxH" with each side from 1 to 16384 pixels, and nothing before or after.
-bool ParseScreen(const QString& text, int& width, int& height) {
+bool ParseSize(const QString& text, int& width, int& height) {
   static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
   const QRegularExpressionMatch m = form.match(text);
   if (!m.hasMatch()) return false;
@@ -59,19 +66,44 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   const QCommandLineOption depth("depth", "Colour depth of the screen.", "16|32");
   const QCommandLineOption seed("seed", "Seed of the random numbers.", "N");
   const QCommandLineOption script("script", "Run a script of user actions.", "FILE");
-  parser.addOptions({headless, noSplash, screen, depth, seed, script});
+  const QCommandLineOption render("render", "Draw parameter files into pictures.");
+  const QCommandLineOption out("out", "The picture of the one parameter file.", "PICTURE");
+  const QCommandLineOption outDir("out-dir", "A folder for one picture a file.", "DIR");
+  const QCommandLineOption format("format", "The pictures' kind in --out-dir.", "png|bmp|svg");
+  const QCommandLineOption size("size", "Screen size of the rendering in pixels.", "WxH");
+  const QCommandLineOption antialias("antialias", "Draw PNG pictures smoothly.");
+  parser.addOptions({headless, noSplash, screen, depth, seed, script, render, out, outDir, format,
+                     size, antialias});
   if (!parser.parse(args)) {
     problem = parser.errorText().toStdString();
     return false;
   }
-  if (!parser.positionalArguments().isEmpty()) {
-    problem = "unexpected argument " + parser.positionalArguments().first().toStdString();
+  // Only --render takes arguments: its parameter files.
+  o.render = parser.isSet(render);
+  for (const QString& file : parser.positionalArguments()) {
+    if (!o.render) {
+      problem = "unexpected argument " + file.toStdString();
+      return false;
+    }
+    o.renderRequest.parms.push_back(file.toStdString());
+  }
+  if (o.render && o.renderRequest.parms.empty()) {
+    problem = "--render takes parameter files";
     return false;
   }
+  o.renderRequest.out = parser.value(out).toStdString();
+  o.renderRequest.outDir = parser.value(outDir).toStdString();
+  if (parser.isSet(format)) o.renderRequest.format = parser.value(format).toStdString();
+  if (parser.isSet(size) &&
+      !ParseSize(parser.value(size), o.renderRequest.width, o.renderRequest.height)) {
+    problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
+    return false;
+  }
+  o.renderRequest.antialias = parser.isSet(antialias);
   o.headless = parser.isSet(headless);
   o.splash = !parser.isSet(noSplash);
   if (parser.isSet(screen)) {
-    if (!ParseScreen(parser.value(screen), o.width, o.height)) {
+    if (!ParseSize(parser.value(screen), o.width, o.height)) {
       problem = "--screen takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
       return false;
     }
@@ -103,7 +135,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     }
   }
   // A headless run has nothing to do but a script, and no way to be ended.
-  if (o.headless && o.script.empty()) {
+  if (o.headless && o.script.empty() && !o.render) {
     problem = "--headless needs --script";
     return false;
   }
@@ -129,6 +161,19 @@ int main(int argc, char** argv) {
   Options o;
   std::string problem;
   if (!ParseOptions(argc, argv, o, problem)) return Usage(problem);
+  if (o.render) {
+    app::RenderRequest& r = o.renderRequest;
+    r.seedGiven = o.seedGiven;
+    r.seed = o.seed;
+    if (r.out.empty() == r.outDir.empty()) return Usage("--render takes --out or --out-dir");
+    if (!r.out.empty() && r.parms.size() != 1) return Usage("--out takes one parameter file");
+    if (r.format != "png" && r.format != "bmp" && r.format != "svg")
+      return Usage("--format takes png, bmp or svg");
+    if (o.headless || !o.script.empty()) return Usage("--render runs alone");
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication qapp(argc, argv);
+    return app::RenderPictures(r);
+  }
   std::vector<app::ScriptLine> lines;
   if (!o.script.empty()) {
     std::string text;
@@ -167,7 +212,8 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<app::ScriptRunner> runner;
   if (!o.script.empty()) {
-    runner = std::make_unique<app::ScriptRunner>(w, *scripted, std::move(lines));
+    runner = std::make_unique<app::ScriptRunner>(
+        w, *scripted, std::move(lines), std::filesystem::path(o.script).parent_path().string());
     runner->Start();
   }
   return qapp.exec();

@@ -37,7 +37,8 @@ TrochelaSplash::TrochelaSplash(forms::Services& services)
 void PauseSeconds(forms::Form& form, double seconds) {
   forms::Services& clock = form.Machine();
   const double start = clock.Timer();
-  while (base::ElapsedSeconds(start, clock.Timer()) < seconds) form.DoEvents();
+  for (double elapsed = 0; elapsed < seconds; elapsed = base::ElapsedSeconds(start, clock.Timer()))
+    form.WaitEvents(seconds - elapsed);
 }
 
 }  // namespace app

@@ -9,7 +9,8 @@
 namespace app {
 
 // Returns once `seconds` have elapsed on the form's clock, yielding to the
-// event queue between readings.
+// event queue between readings (on a real clock it sleeps until the next
+// event or the end). Any handler may run inside.
 void PauseSeconds(forms::Form& form, double seconds);
 
 struct TrochelaSplash {

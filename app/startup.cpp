@@ -6,10 +6,18 @@
 #include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
+#include "files/image_files.h"
+#include "files/parameter_file.h"
+#include "files/picture_buffers.h"
+#include "files/printing.h"
+#include "random/colour_bar.h"
+#include "random/random_picture.h"
+#include "random/slideshow.h"
+#include "random/symmetry.h"
+#include "wheels/random_flags.h"
 #include "wheels/wheel_editor.h"
 #include "wheels/wheel_mode.h"
 #include "window/panel.h"
-#include "window/picture_buffers.h"
 #include "window/trochela_main.h"
 
 namespace app {
@@ -74,6 +82,18 @@ void WireHandlers(TrochelaMain& w) {
   w.ScrollRatio.Scroll = [&w] { wheels::ScrollRatio_Scroll(w); };
   w.ScrollSize.Scroll = [&w] { wheels::ScrollSize_Scroll(w); };
   w.ChkMulti.Click = [&w] { wheels::ChkMulti_Click(w); };
+  w.CmdRandom.Click = [&w] { random_pictures::CmdRandom_Click(w); };
+  w.CmdSlide.Click = [&w] { random_pictures::CmdSlide_Click(w); };
+  w.CmdSymmetry.Click = [&w] { random_pictures::CmdSymmetry_Click(w); };
+  w.CmdColorBar.MouseDown = [&w](int button, int, float, float) {
+    random_pictures::CmdColorBar_MouseDown(w, button);
+  };
+  w.CmdColorBar.KeyPress = [&w](int& key) { random_pictures::CmdColorBar_KeyPress(w, key); };
+  w.ChkF.Click = [&w] { wheels::ChkF_Click(w); };
+  w.ChkR1.MouseUp = [&w](int button, int, float, float) { wheels::ChkR1_MouseUp(w, button); };
+  w.ChkWheelAll.Click = [&w] { wheels::ChkWheelAll_Click(w); };
+  w.ChkRatioAll.Click = [&w] { wheels::ChkRatioAll_Click(w); };
+  w.LblRatios.Click = [&w] { wheels::LblRatios_Click(w); };
   w.CmdWheelLimit.MouseDown = [&w](int button, int, float, float) {
     wheels::CmdWheelLimit_MouseDown(w, button);
   };
@@ -82,11 +102,19 @@ void WireHandlers(TrochelaMain& w) {
   };
   w.Canvas.MouseMove = [&w](int, int, float x, float y) { canvas::Canvas_MouseMove(w, x, y); };
   w.Canvas.KeyPress = [&w](int& key) { canvas::Canvas_KeyPress(w, key); };
-  // Backspace on the buttons that change the picture undoes the change.
-  for (forms::CommandButton* b : {&w.CmdClear, &w.CmdDraw, &w.CmdSetBackColor})
-    b->KeyPress = [&w](int& key) {
-      if (key == canvas::kBackspace) window::RestoreUndo(w);
-    };
+  // Files, printing and the picture buffers; Backspace on the buttons that
+  // change the picture undoes the change.
+  w.CmdOpen.Click = [&w] { files::CmdOpen_Click(w); };
+  w.CmdSave.Click = [&w] { files::CmdSave_Click(w); };
+  w.CmdLoadParms.Click = [&w] { files::CmdLoadParms_Click(w); };
+  w.CmdSaveParms.Click = [&w] { files::CmdSaveParms_Click(w); };
+  w.CmdPrint.Click = [&w] { files::CmdPrint_Click(w); };
+  w.CmdFrame.Click = [&w] { files::CmdFrame_Click(w); };
+  w.CmdSnap.Click = [&w] { files::CmdSnap_Click(w); };
+  w.CmdClear.Click = [&w] { files::CmdClear_Click(w); };
+  w.CmdClear.KeyPress = [&w](int& key) { files::CmdClear_KeyPress(w, key); };
+  w.CmdDraw.KeyPress = [&w](int& key) { files::CmdDraw_KeyPress(w, key); };
+  w.CmdSetBackColor.KeyPress = [&w](int& key) { files::CmdSetBackColor_KeyPress(w, key); };
 }
 
 }  // namespace app

@@ -70,8 +70,11 @@ Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill);
 struct Mapping {
   double scaleLeft = 0, scaleTop = 0, scaleWidth = 1, scaleHeight = 1;
   int width = 1, height = 1;
-  int PixelX(double x) const { return PixelIndex((x - scaleLeft) * width / scaleWidth); }
-  int PixelY(double y) const { return PixelIndex((y - scaleTop) * height / scaleHeight); }
+  int PixelX(double x) const { return PixelIndex(PositionX(x)); }
+  int PixelY(double y) const { return PixelIndex(PositionY(y)); }
+  // The position in pixels from the image's left or top edge, unrounded.
+  double PositionX(double x) const { return (x - scaleLeft) * width / scaleWidth; }
+  double PositionY(double y) const { return (y - scaleTop) * height / scaleHeight; }
   double UnitX(int px) const;  // left edge of pixel px in units
   double UnitY(int py) const;
 
@@ -81,10 +84,11 @@ struct Mapping {
   static int PixelIndex(double v) {
     constexpr double kLimit = 1e9;
     if (std::isnan(v)) return INT_MIN / 2;
-    v = std::floor(v);
     if (v < -kLimit) return static_cast<int>(-kLimit);
     if (v > kLimit) return static_cast<int>(kLimit);
-    return static_cast<int>(v);
+    // The floor, from the conversion that cuts towards zero.
+    const int i = static_cast<int>(v);
+    return i - (static_cast<double>(i) > v);
   }
 };
 

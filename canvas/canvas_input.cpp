@@ -5,6 +5,7 @@
 #include "base/colours.h"
 #include "base/numbers.h"
 #include "base/raster.h"
+#include "random/random_picture.h"
 #include "window/panel.h"
 #include "window/picture_buffers.h"
 #include "window/trochela_main.h"
@@ -15,6 +16,7 @@ namespace {
 constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
 constexpr int kShiftOnly = 1;
 constexpr int kEsc = 27, kSpace = 32;
+constexpr int kRandomKey = 100;  // d, lower case only
 constexpr int kSolid = 0, kTransparent = 1;
 
 void FillSequence(window::TrochelaMain& w, bool mirrored) {
@@ -75,6 +77,10 @@ void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii) {
     w.DrawRed = c.red;
     w.DrawGreen = c.green;
     w.DrawBlue = c.blue;
+  } else if (keyAscii == kRandomKey && !w.DrawingInProgress) {
+    // Random keeps the same picture for undo again as its first step.
+    window::SaveUndo(w);
+    random_pictures::CmdRandom_Click(w);
   }
 }
 
@@ -87,7 +93,7 @@ void FillAtPoint(window::TrochelaMain& w, int16_t x, int16_t y) {
   if (py > w.ScreenPixelsY - 1) py = w.ScreenPixelsY - 1;
   if (px < 0) px = 0;
   if (py < 0) py = 0;
-  base::Image& img = w.Canvas.Raster();
+  base::Image& img = w.Canvas.EditRaster();
   w.Canvas.Invalidate(base::FloodFillSurface(img, base::ToInt32(px), base::ToInt32(py),
                                              w.FillTargetColor, w.Canvas.FillColor()));
 }

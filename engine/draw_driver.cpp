@@ -9,6 +9,7 @@
 #include "base/numbers.h"
 #include "engine/draw_passes.h"
 #include "engine/scale_fit.h"
+#include "window/captions.h"
 #include "window/panel.h"
 #include "window/picture_buffers.h"
 #include "window/trochela_main.h"
@@ -23,7 +24,7 @@ bool IsMulti(const window::TrochelaMain& w) { return w.ChkMulti.Value() != 0; }
 // Runs one of the six routines: the frame around the passes.
 void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   base::DrawingState& d = w.draw;
-  // 1-7: what the end restores, then the drawing counts as running.
+  // What the end restores, then the drawing counts as running.
   const int savedPointer = w.Canvas.MousePointer();
   PassContext ctx;
   ctx.multi = multi;
@@ -37,7 +38,7 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   w.DrawingInProgress = -1;
   w.StopRequested = 0;
   window::LockControls(w);
-  // 8-15: the scales keep 3 decimals; the constants of the whole drawing.
+  // The scales keep 3 decimals; then the constants of the whole drawing.
   w.TxtY.SetNumber(base::RoundHalfEven(w.TxtY.Number(), 3));
   w.TxtX.SetNumber(base::RoundHalfEven(w.TxtX.Number(), 3));
   ctx.rotations = w.TxtRotations.Number();
@@ -58,33 +59,31 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   // 32 bits so that the last one can finish.
   const int loops = base::ToInt16(w.TxtLoop.Number());
   d.PassNumber = 1;
-  // 16: the passes.
+  // The passes.
   while (d.PassNumber <= loops) {
     double rotStart = w.TxtRotStart.Number();
     if (d.PassNumber >= 2) rotStart += w.TxtRotInc.Number();
     // A step past the largest number leaves the field, and so the pass, as
     // it was.
     if (std::isfinite(rotStart)) w.TxtRotStart.SetNumber(rotStart);
-    d.RotStartRad = w.TxtRotStart.Number() * (base::kPi / 180);
-    d.TurnRad = w.TxtTurn.Number() * (base::kPi / 180);
-    ctx.t.c1 = std::cos(-d.RotStartRad);
-    ctx.t.s1 = std::sin(-d.RotStartRad);
-    ctx.t.c2 = std::cos(-d.TurnRad);
-    ctx.t.s2 = std::sin(-d.TurnRad);
+    const double rotStartRad = base::DegreesToRadians(w.TxtRotStart.Number());
+    const double turnRad = base::DegreesToRadians(w.TxtTurn.Number());
+    d.RotStartRad = rotStartRad;
+    d.TurnRad = turnRad;
     StepPen(w);
     const double decX = w.TxtX.Number() * w.TxtPctDec.Number();
     if (std::isfinite(decX)) w.TxtX.SetNumber(decX);
     const double decY = w.TxtY.Number() * w.TxtPctDec.Number();
     if (std::isfinite(decY)) w.TxtY.SetNumber(decY);
-    ctx.t.sx = w.TxtX.Number() * ctx.sizeFactor;
-    ctx.t.sy = w.TxtY.Number() * ctx.sizeFactor;
+    ctx.t = base::MakePassTransform(rotStartRad, turnRad, w.TxtX.Number() * ctx.sizeFactor,
+                                    w.TxtY.Number() * ctx.sizeFactor);
     if (shape != Shape::Circle) d.OutlineAngle = 0;
     if (ctx.drawable) RunPass(w, ctx);
     if (w.StopRequested) break;
     if (w.ChkGradient.Value() != 0) StepGradientColor(w);
     ++d.PassNumber;
   }
-  // 17: the end, after the last pass or a stop.
+  // The end, after the last pass or a stop.
   w.StopRequested = 0;
   w.DrawingInProgress = 0;
   window::UnlockControls(w);
@@ -92,8 +91,7 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   if (w.ChkPen.Value() != 0 && savedPen) {
     w.wheels.WheelSize[3] = *savedPen;
     if (w.ChkScale.Value() != 0) FitScale(w);
-    if (w.LblScrollWheel.Caption() == "Wheel #3")
-      w.ScrollOffset.SetValue(base::ToInt16(w.wheels.WheelSize[3]));
+    if (window::ShownWheel(w) == 3) w.ScrollOffset.SetValue(base::ToInt16(w.wheels.WheelSize[3]));
   }
   w.Canvas.SetMousePointer(savedPointer);
   w.Canvas.SetFocus();
@@ -135,7 +133,7 @@ void StepPen(window::TrochelaMain& w) {
   const double v = w.wheels.WheelSize[3] + holeInc;
   if (!(v > -451 && v < 451 && w.draw.PassNumber > 1)) return;
   w.wheels.WheelSize[3] = w.wheels.WheelSize[3] + holeInc;
-  if (w.LblScrollWheel.Caption() == "Wheel #3") {
+  if (window::ShownWheel(w) == 3) {
     w.ScrollSetByCode = -1;
     w.TxtFixed.SetNumber(w.wheels.WheelSize[3]);
     // A pen between 450.5 and 451 rounds outside the bar: it shows the end.

@@ -38,6 +38,9 @@ Control::Control(Form& form, std::string name, QWidget* widget)
     widget_->setObjectName(Q(name_));
     widget_->setAutoFillBackground(true);  // controls hide the canvas under them
     widget_->installEventFilter(new InputFilter(this, widget_));
+    // A mouse button a control does not use stays with it: the canvas under
+    // the panel would take it for its own (the right button hides the panel).
+    widget_->setAttribute(Qt::WA_NoMousePropagation);
   }
   form_.Register(this);
 }
@@ -321,7 +324,21 @@ CommandButton::CommandButton(Form& form, std::string name, Control* parent)
   button->setAutoDefault(false);
   QObject::connect(button, &QPushButton::clicked, [this](bool) {
     if (enabled_) form_.Raise(Click);
+    SyncPressed();  // Qt toggles a pushed-in button by itself; the program decides
   });
+}
+
+void CommandButton::SetPressed(bool p) {
+  pressed_ = p;
+  SyncPressed();
+}
+
+void CommandButton::SyncPressed() {
+  auto* button = static_cast<QPushButton*>(widget_);
+  if (!button->isCheckable() && !pressed_) return;
+  button->setCheckable(true);
+  QSignalBlocker block(button);
+  button->setChecked(pressed_);
 }
 
 void CommandButton::SetCaption(std::string c) {
@@ -341,6 +358,8 @@ bool CommandButton::Property(std::string_view prop, std::string& out) const {
     out = caption_;
   else if (prop == "BackColor")
     out = std::to_string(backColor_);
+  else if (prop == "Pressed")
+    out = TrueFalse(pressed_);
   else
     return Control::Property(prop, out);
   return true;

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/line_log.h"
 #include "base/raster.h"
 
 class QWidget;
@@ -126,6 +127,8 @@ class CheckBox : public Control {
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string c);
   std::function<void()> Click;
+  // A mouse button released over the box, after a left click has toggled it.
+  MouseHandler MouseUp;
   bool Property(std::string_view prop, std::string& out) const override;
   void UserClicked();  // the user toggled the box
 
@@ -160,14 +163,19 @@ class CommandButton : public Control {
   void SetCaption(std::string c);
   uint32_t BackColor() const { return backColor_; }
   void SetBackColor(uint32_t bgr);
+  // Shown pushed in while true (a mode that the button switches on and off).
+  bool Pressed() const { return pressed_; }
+  void SetPressed(bool p);
   std::function<void()> Click;
   MouseHandler MouseDown;
   MouseHandler MouseUp;
   bool Property(std::string_view prop, std::string& out) const override;
 
  private:
+  void SyncPressed();
   std::string caption_;
   uint32_t backColor_ = 0xC0C0C0;
+  bool pressed_ = false;
 };
 
 class Label : public Control {
@@ -283,8 +291,14 @@ class PictureBox : public Control {
 
   // Line in ForeColor and DrawWidth between two points in scale units.
   void Line(float x1, float y1, float x2, float y2) {
-    Invalidate(base::DrawLine(image_, map_.PixelX(x1), map_.PixelY(y1), map_.PixelX(x2),
-                              map_.PixelY(y2), foreColor_, drawWidth_));
+    const double a = map_.PositionX(x1), b = map_.PositionY(y1);
+    const double c = map_.PositionX(x2), d = map_.PositionY(y2);
+    // Kept as a vector before it is drawn: a picture taken for the log
+    // must not hold this line already.
+    if (shown_) RecordLine(a, b, c, d);
+    Invalidate(base::DrawLine(image_, base::Mapping::PixelIndex(a), base::Mapping::PixelIndex(b),
+                              base::Mapping::PixelIndex(c), base::Mapping::PixelIndex(d),
+                              foreColor_, drawWidth_));
   }
   // Colour 0x00BBGGRR of the point, -1 outside the picture.
   int64_t Point(float x, float y) const;
@@ -299,8 +313,28 @@ class PictureBox : public Control {
   // command keeps the picture for undo before every drawing).
   void SetPictureFromImage(const PictureBox& source);
 
-  base::Image& Raster() { return image_; }
   const base::Image& Raster() const { return image_; }
+  // The pixels, to change them directly (a fill): from here on the picture
+  // is no longer only lines on a background.
+  base::Image& EditRaster() {
+    picturePending_ = true;
+    return image_;
+  }
+
+  // The pixels and the line log for a drawing that draws its lines itself and
+  // records each in the log as it draws it.
+  struct LineTarget {
+    base::Image* image;
+    base::LineLog* log;  // null for a box that is not shown
+  };
+  LineTarget DrawingTarget();
+
+  // The lines drawn since the picture was last replaced, on the picture they
+  // were drawn on (for vector output). Meaningful when LinesCurrent().
+  const base::LineLog& Lines() const { return lines_; }
+  // False when the pixels changed in a way lines cannot tell since the last
+  // line: the canvas as it stands is then the picture, with no lines on it.
+  bool LinesCurrent() const { return !picturePending_; }
   // Marks pixels as changed; the screen shows them at its next refresh (at
   // most about 60 times a second, only the changed area).
   void Invalidate(const base::Rect& r) {
@@ -317,11 +351,16 @@ class PictureBox : public Control {
   bool Property(std::string_view prop, std::string& out) const override;
 
  private:
+  void RecordLine(double x1, double y1, double x2, double y2);
+  // Starts the line log again on the background or on the canvas as it is.
+  void ResetLines(bool onPicture);
   bool shown_ = false;
   base::Image image_;
   base::Mapping map_;
   base::Rect dirty_;
   Picture picture_;
+  base::LineLog lines_;
+  bool picturePending_ = false;  // lines_ needs the canvas as its picture
   int scaleMode_ = 1;
   uint32_t foreColor_ = 0;
   uint32_t backColor_ = 0xFFFFFF;

@@ -5,6 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <climits>
+#include <cmath>
+#include <utility>
 
 #include "base/numbers.h"
 #include "forms/controls.h"
@@ -57,6 +60,10 @@ void PictureBox::SetPixelSize(int width, int height) {
   map_.width = image_.width;
   map_.height = image_.height;
   if (widget_) widget_->resize(image_.width, image_.height);
+  ResetLines(false);
+  // Memory for the lines of a first picture, taken now rather than while
+  // it is drawn.
+  if (shown_) lines_.Prepare(base::PointStore::kBlockPoints - 1);
   InvalidateAll();
 }
 
@@ -64,6 +71,7 @@ void PictureBox::SetBackColor(uint32_t bgr) {
   backColor_ = bgr & 0xFFFFFFu;
   image_.Fill(backColor_);
   picture_ = {};
+  ResetLines(false);
   InvalidateAll();
 }
 
@@ -84,7 +92,9 @@ void PictureBox::SetPicture(const Picture& p) {
   if (!shown_) picture_ = p;
   if (p.Empty() || p.image->width == 0) {
     image_.Fill(backColor_);
+    ResetLines(false);
   } else {
+    picturePending_ = true;  // the lines start again on this picture
     // A picture of another size is shown from the top left; the rest keeps
     // the background colour.
     const base::Image& src = *p.image;
@@ -108,6 +118,24 @@ void PictureBox::SetPictureFromImage(const PictureBox& source) {
   } else {
     SetPicture(source.Image());
   }
+}
+
+void PictureBox::RecordLine(double x1, double y1, double x2, double y2) {
+  if (picturePending_) ResetLines(true);
+  lines_.Add(base::LineLog::Position(x1), base::LineLog::Position(y1), base::LineLog::Position(x2),
+             base::LineLog::Position(y2), foreColor_, drawWidth_);
+}
+
+PictureBox::LineTarget PictureBox::DrawingTarget() {
+  if (!shown_) return {&image_, nullptr};
+  if (picturePending_) ResetLines(true);
+  return {&image_, &lines_};
+}
+
+void PictureBox::ResetLines(bool onPicture) {
+  picturePending_ = false;
+  if (!shown_) return;
+  lines_.Reset(backColor_, onPicture ? std::make_shared<const base::Image>(image_) : nullptr);
 }
 
 void PictureBox::InvalidateAll() {
@@ -167,8 +195,7 @@ CanvasView::CanvasView(PictureBox* box, QWidget* parent) : QWidget(parent), box_
 void CanvasView::paintEvent(QPaintEvent* event) {
   const base::Image& img = box_->Raster();
   if (img.width == 0) return;
-  const QImage view(reinterpret_cast<const uchar*>(img.pixels.data()), img.width, img.height,
-                    img.width * 4, QImage::Format_RGB32);
+  const QImage view = View(img);
   QPainter p(this);
   for (const QRect& r : event->region()) p.drawImage(r.topLeft(), view, r);
 }
@@ -235,6 +262,14 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
         });
       } else if (auto* l = dynamic_cast<Label*>(control_); l && !press && button == 1) {
         form.Raise(l->Click);
+      } else if (auto* box = dynamic_cast<CheckBox*>(control_); box && !press && box->MouseUp) {
+        // The box toggles while Qt handles this release; MouseUp comes after,
+        // with the box showing its new state.
+        form.Post([box, button, shift, x, y] {
+          box->Owner().Raise([&] {
+            if (box->MouseUp && box->Enabled()) box->MouseUp(button, shift, x, y);
+          });
+        });
       }
       return false;
     }

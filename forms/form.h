@@ -56,6 +56,12 @@ class Form {
   // This may re-enter any handler of the window, a nested drawing included.
   void DoEvents();
 
+  // The yield of a pause that lasts at most `seconds` more: runs the pending
+  // window events; on a real clock it first sleeps until an event arrives or
+  // the time is up, so that waiting costs no processor time. Any handler of
+  // the window may run inside.
+  void WaitEvents(double seconds);
+
   // Ends the program at once, whatever is running (also from inside a yield):
   // no window is unloaded and nothing is saved. OnEnd may change the exit code.
   [[noreturn]] void EndProgram(int code);
@@ -83,6 +89,7 @@ class Form {
   std::vector<Control*> controls_;
   std::vector<Control*> refreshQueue_;
   double lastRefreshCost_ = 0;  // seconds
+  double lastSystemPoll_ = -1;  // when DoEvents last asked the system, seconds
   Control* focused_ = nullptr;
   bool movingFocus_ = false;
   int running_ = 0;

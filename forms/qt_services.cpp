@@ -6,12 +6,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QTime>
 
+#include "forms/qt_views.h"
 #include "forms/scripted_services.h"
 
 namespace forms {
@@ -25,26 +27,14 @@ QString QtFilter(const std::string& filter) {
   return out.join(";;");
 }
 
-// The raster's pixels are already in Qt's 32-bit RGB layout.
-QImage View(const base::Image& image) {
-  return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                image.width * 4, QImage::Format_RGB32);
-}
-
-base::Image FromQImage(const QImage& source) {
-  const QImage img = source.convertToFormat(QImage::Format_RGB32);
-  base::Image out(img.width(), img.height(), 0);
-  for (int y = 0; y < img.height(); ++y)
-    std::copy_n(reinterpret_cast<const uint32_t*>(img.constScanLine(y)), img.width(), out.Row(y));
-  return out;
-}
-
 class DesktopServices : public Services {
  public:
   double Timer() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+  bool RealTimeClock() override { return true; }
   int ScreenWidth() override { return Screen()->geometry().width(); }
   int ScreenHeight() override { return Screen()->geometry().height(); }
   int ColorDepth() override { return Screen()->depth(); }
+  double PixelsPerInch() override { return Screen()->logicalDotsPerInchX(); }
   std::string CurrentFolder() override { return QDir::currentPath().toStdString(); }
   void SetCurrentFolder(const std::string& folder) override {
     QDir::setCurrent(QString::fromStdString(folder));
@@ -99,9 +89,21 @@ class DesktopServices : public Services {
     const double dpi = printer_.resolution();
     painter_->drawImage(QRectF(left * dpi, top * dpi, width * dpi, height * dpi), View(image));
   }
-  void EndPrint() override {
-    if (painter_) painter_->end();
+  bool EndPrint() override {
+    const bool sent = painter_ && painter_->end();
     painter_.reset();
+    return sent;
+  }
+  PageInches PrinterPage() override {
+    QPageLayout layout = printer_.pageLayout();
+    layout.setOrientation(QPageLayout::Portrait);
+    const QRectF paper = layout.fullRect(QPageLayout::Inch);
+    const QRectF printed = layout.paintRect(QPageLayout::Inch);
+    return {paper.height(),  paper.width(), printed.height(),
+            printed.width(), printed.top(), printed.left()};
+  }
+  void ShowMessage(const std::string& text) override {
+    QMessageBox::warning(nullptr, QStringLiteral("Trochela!"), QString::fromStdString(text));
   }
   std::optional<base::Image> LoadPicture(const std::string& path) override {
     return LoadPictureFile(path);

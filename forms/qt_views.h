@@ -1,9 +1,20 @@
 #pragma once
 // The Qt widgets behind the controls. Only the forms layer includes this.
+#include <QImage>
 #include <QObject>
 #include <QWidget>
 
+namespace base {
+struct Image;
+}
+
 namespace forms {
+
+// The raster's pixels as a QImage without a copy (they are already in Qt's
+// 32-bit RGB layout); valid while the image lives and keeps its size.
+QImage View(const base::Image& image);
+// A copy of any QImage as a raster.
+base::Image FromQImage(const QImage& source);
 
 class Control;
 class PictureBox;

@@ -1,6 +1,7 @@
 #include "forms/scripted_services.h"
 
 #include <filesystem>
+#include <iostream>
 
 namespace forms {
 
@@ -80,7 +81,20 @@ void ScriptedServices::PrintPicture(const base::Image& image, double left, doubl
   printed_.push_back({*document_, image.width, image.height, left, top, width, height});
 }
 
-void ScriptedServices::EndPrint() { document_.reset(); }
+bool ScriptedServices::EndPrint() {
+  document_.reset();
+  return true;
+}
+
+PageInches ScriptedServices::PrinterPage() {
+  const double width = 210 / 25.4, height = 297 / 25.4;
+  return {height, width, height - 0.5, width - 0.5, 0.25, 0.25};
+}
+
+void ScriptedServices::ShowMessage(const std::string& text) {
+  messages_.push_back(text);
+  std::cerr << "trochela: " << text << std::endl;
+}
 
 std::optional<base::Image> ScriptedServices::LoadPicture(const std::string& path) {
   return LoadPictureFile(path);

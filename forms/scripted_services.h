@@ -28,6 +28,7 @@ class ScriptedServices : public Services {
   int ScreenWidth() override { return width_; }
   int ScreenHeight() override { return height_; }
   int ColorDepth() override { return depth_; }
+  double PixelsPerInch() override { return 96; }
   std::string CurrentFolder() override;
   void SetCurrentFolder(const std::string& folder) override;
   std::optional<std::string> ShowOpen(const FileDialogRequest& request) override;
@@ -42,7 +43,10 @@ class ScriptedServices : public Services {
   bool BeginPrint(const PrintChoice& choice) override;
   void PrintPicture(const base::Image& image, double left, double top, double width,
                     double height) override;
-  void EndPrint() override;
+  bool EndPrint() override;
+  // An A4 sheet with a quarter inch margin all round.
+  PageInches PrinterPage() override;
+  void ShowMessage(const std::string& text) override;
 
   // What the printer was given, for tests: one entry a painted picture.
   struct PrintedPicture {
@@ -51,6 +55,8 @@ class ScriptedServices : public Services {
     double left = 0, top = 0, width = 0, height = 0;  // inches
   };
   const std::vector<PrintedPicture>& Printed() const { return printed_; }
+  // The messages shown, oldest first.
+  const std::vector<std::string>& Messages() const { return messages_; }
 
   void Answer(DialogAnswer a) { answers_.push_back(std::move(a)); }
 
@@ -65,6 +71,7 @@ class ScriptedServices : public Services {
   std::optional<base::Image> clipboard_;
   std::optional<PrintChoice> document_;
   std::vector<PrintedPicture> printed_;
+  std::vector<std::string> messages_;
 };
 
 // The machine of a desktop session: the real clock, screen, Qt's dialogs.

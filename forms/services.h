@@ -23,17 +23,32 @@ struct PrintChoice {
   int orientation = 1;  // 1 portrait, 2 landscape
 };
 
+// A printer's paper and printable area in inches, as in portrait orientation;
+// the offsets are those of the printable area from the paper's top and left
+// edges.
+struct PageInches {
+  double paperHeight = 0, paperWidth = 0;
+  double printedHeight = 0, printedWidth = 0;
+  double heightOffset = 0, widthOffset = 0;
+};
+
 class Services {
  public:
   virtual ~Services() = default;
 
   // Seconds since midnight, with fractions.
   virtual double Timer() = 0;
+  // Whether Timer follows real time. A pause on a real clock sleeps until the
+  // next event instead of reading the clock over and over; a scripted clock
+  // moves only when it is read, so a pause there keeps reading it.
+  virtual bool RealTimeClock() { return false; }
 
   // Screen size in pixels and colour depth in bits per pixel (planes x bits).
   virtual int ScreenWidth() = 0;
   virtual int ScreenHeight() = 0;
   virtual int ColorDepth() = 0;
+  // Pixels per inch of the screen, for the size of a picture in inches.
+  virtual double PixelsPerInch() = 0;
 
   virtual std::string CurrentFolder() = 0;
   virtual void SetCurrentFolder(const std::string& folder) = 0;
@@ -55,7 +70,14 @@ class Services {
   virtual bool BeginPrint(const PrintChoice& choice) = 0;
   virtual void PrintPicture(const base::Image& image, double left, double top, double width,
                             double height) = 0;
-  virtual void EndPrint() = 0;
+  // Ends the document, which sends the page; false when the job failed.
+  virtual bool EndPrint() = 0;
+  // The paper and printable area of the printer chosen in the print dialog.
+  virtual PageInches PrinterPage() = 0;
+
+  // A short message about a failure: a message box on the desktop, one line
+  // on standard error in headless runs.
+  virtual void ShowMessage(const std::string& text) = 0;
 
   // Picture files (bitmap, or PNG by extension when saving).
   virtual std::optional<base::Image> LoadPicture(const std::string& path) = 0;

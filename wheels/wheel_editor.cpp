@@ -89,17 +89,20 @@ void TxtFixed_LostFocus(window::TrochelaMain& w) {
   if (w.ChkScale.Value() != 0) engine::FitScale(w);
 }
 
+void WidenRatioBar(window::TrochelaMain& w, double ratio) {
+  if (!(std::fabs(ratio) > w.ScrollRatio.Max())) return;
+  const int16_t end = base::ToInt16(std::fabs(ratio));
+  w.ScrollRatio.SetMax(end);
+  w.ScrollRatio.SetMin(-end);
+}
+
 void TxtRatio1_LostFocus(window::TrochelaMain& w) {
   w.ScrollSetByCode = -1;
   if (!base::ParseNumber(w.TxtRatio1.Text())) w.TxtRatio1.SetText("1");
   const int n = TakeCurrentWheel(w);
   const double ratio = w.TxtRatio1.Number();
   if (IsWheel(n)) w.wheels.WheelRatio[n] = ratio;
-  // The range widens to show the ratio and never narrows.
-  if (std::fabs(ratio) > w.ScrollRatio.Max()) {
-    w.ScrollRatio.SetMax(base::ToInt16(std::fabs(ratio)));
-    w.ScrollRatio.SetMin(-base::ToInt16(std::fabs(ratio)));
-  }
+  WidenRatioBar(w, ratio);
   if (!w.DrawFromScroll) w.ScrollRatio.SetValue(base::ToInt16(ratio));
 }
 

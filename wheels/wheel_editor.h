@@ -23,4 +23,9 @@ void ScrollSize_Scroll(window::TrochelaMain& w);
 // (single-wheel mode); a size pair without one leaves the field as it is.
 void WriteClosingRotations(window::TrochelaMain& w);
 
+// Widens the ratio bar symmetrically when the ratio's magnitude is above its
+// Max; it never narrows. A ratio beyond the bar's 16-bit range widens it to
+// the end of that range only.
+void WidenRatioBar(window::TrochelaMain& w, double ratio);
+
 }  // namespace wheels

@@ -3,7 +3,6 @@
 // step. Runs the main window on Qt's offscreen platform.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <cmath>
 
 #include "app/startup.h"
@@ -109,10 +108,3 @@ TEST_F(DrawFrame, ScaleFittingThatWouldOverflowKeepsTheScales) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

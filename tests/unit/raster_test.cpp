@@ -191,6 +191,83 @@ TEST(Line, ClippedLineKeepsThePixelsOfTheWholeLine) {
   }
 }
 
+TEST(Line, FarEndsLightThePixelsOfTheRoundingRule) {
+  // Ends far off the image, up to the far limits of the canvas mapping and
+  // beyond: inside the image every pixel is the one that the minor offset
+  // rounded half up gives, computed here column by column (row by row) in
+  // 128 bits.
+  constexpr int kW = 40, kH = 30;
+  const int far[] = {-2000000000, -1073741824, -1000000000, -123456789, -70000,     -3,
+                     0,           17,          kW + 5,      99999,      1000000000, 2100000000};
+  Lcg rng{11};
+  for (int n = 0; n < 3000; ++n) {
+    auto pick = [&](int size) {
+      return rng.Next(0, 2) == 0 ? rng.Next(-10, size + 10) : far[rng.Next(0, 11)];
+    };
+    int x0 = pick(kW), y0 = pick(kH), x1 = pick(kW), y1 = pick(kH);
+    Image img(kW, kH, kWhite), want(kW, kH, kWhite);
+    const Rect r = DrawLine(img, x0, y0, x1, y1, kBlack, 1);
+    __int128 du = std::abs(static_cast<__int128>(x1) - x0),
+             dv = std::abs(static_cast<__int128>(y1) - y0);
+    const bool xMajor = du >= dv;
+    if (!xMajor) std::swap(du, dv);
+    if ((xMajor && x0 > x1) || (!xMajor && y0 > y1)) std::swap(x0, x1), std::swap(y0, y1);
+    const __int128 u0 = xMajor ? x0 : y0, v0 = xMajor ? y0 : x0;
+    const int sv = (xMajor ? y1 >= y0 : x1 >= x0) ? 1 : -1;
+    for (int u = 0; u < (xMajor ? kW : kH); ++u) {
+      const __int128 i = u - u0;
+      if (i < 0 || i > du) continue;
+      const __int128 v = v0 + sv * (du == 0 ? 0 : (2 * i * dv + du) / (2 * du));
+      const __int128 x = xMajor ? u : v, y = xMajor ? v : u;
+      if (x >= 0 && x < kW && y >= 0 && y < kH)
+        want.Row(static_cast<int>(y))[x] = base::ToPixel(kBlack);
+    }
+    ASSERT_EQ(Picture(img), Picture(want)) << x0 << ',' << y0 << " - " << x1 << ',' << y1;
+    EXPECT_EQ(Box(r), Box(Changed(Image(kW, kH, kWhite), img)));
+  }
+}
+
+// The pixel of index i along a line, by the rounding rule in plain integers.
+std::pair<long long, long long> RulePixel(long long x0, long long y0, long long x1, long long y1,
+                                          long long i) {
+  long long du = std::llabs(x1 - x0), dv = std::llabs(y1 - y0);
+  const bool xMajor = du >= dv;
+  if (!xMajor) std::swap(du, dv);
+  if ((xMajor && x0 > x1) || (!xMajor && y0 > y1)) std::swap(x0, x1), std::swap(y0, y1);
+  const long long sv = (xMajor ? y1 >= y0 : x1 >= x0) ? 1 : -1;
+  const long long o = du == 0 ? 0 : (2 * i * dv + du) / (2 * du);
+  return xMajor ? std::pair{x0 + i, y0 + sv * o} : std::pair{x0 + sv * o, y0 + i};
+}
+
+TEST(Line, LongLinesInsideLightExactlyTheirRulePixels) {
+  // Lines inside the image, short and long, in every direction, and lines
+  // near the longest that the image's fixed-point walk takes, with an odd
+  // length, where the rule's fractions come closest to whole numbers.
+  auto check = [](Image& img, int x0, int y0, int x1, int y1) {
+    const Rect r = DrawLine(img, x0, y0, x1, y1, kBlack, 1);
+    const long long n = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
+    for (long long i = 0; i <= n; ++i) {
+      const auto [x, y] = RulePixel(x0, y0, x1, y1, i);
+      ASSERT_EQ(img.Get(static_cast<int>(x), static_cast<int>(y)), kBlack)
+          << x0 << ',' << y0 << " - " << x1 << ',' << y1 << " index " << i;
+      img.Row(static_cast<int>(y))[x] = base::ToPixel(kWhite);
+    }
+    for (int y = r.y0; y <= r.y1; ++y)
+      for (int x = r.x0; x <= r.x1; ++x)
+        ASSERT_EQ(img.Get(x, y), kWhite) << x0 << ',' << y0 << " - " << x1 << ',' << y1;
+  };
+  Image img(500, 400, kWhite);
+  Lcg rng{5};
+  for (int n = 0; n < 3000; ++n)
+    check(img, rng.Next(0, 499), rng.Next(0, 399), rng.Next(0, 499), rng.Next(0, 399));
+  Image tall(4, 46341, kWhite);
+  for (int dx = 0; dx <= 3; ++dx) {
+    check(tall, 0, 0, dx, 46339);
+    check(tall, dx, 1, 0, 46340);
+    check(tall, 3 - dx, 46340, 3, 0);
+  }
+}
+
 // Whether a pixel centre lies within width/2 of the segment, in exact integer
 // arithmetic (ties count as inside).
 // In doubled coordinates, so that an even width's half-pixel shift stays exact.

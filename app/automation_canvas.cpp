@@ -1,0 +1,31 @@
+#include <cstdint>
+#include <string>
+
+#include "app/automation.h"
+#include "base/raster.h"
+
+namespace app {
+
+std::string CanvasDifference(const base::Image& shown, const base::Image& expected) {
+  if (shown.width != expected.width || shown.height != expected.height)
+    return "canvas is " + std::to_string(shown.width) + "x" + std::to_string(shown.height) +
+           ", picture " + std::to_string(expected.width) + "x" + std::to_string(expected.height);
+  long differing = 0;
+  int firstX = -1, firstY = -1;
+  for (int y = 0; y < shown.height; ++y) {
+    for (int x = 0; x < shown.width; ++x) {
+      // A picture read from a file may carry another alpha: colours only.
+      if (shown.Get(x, y) == expected.Get(x, y)) continue;
+      if (differing++ == 0) {
+        firstX = x;
+        firstY = y;
+      }
+    }
+  }
+  if (differing == 0) return "";
+  return std::to_string(differing) + " pixels differ, the first at (" + std::to_string(firstX) +
+         ", " + std::to_string(firstY) + "): " + std::to_string(shown.Get(firstX, firstY)) +
+         " instead of " + std::to_string(expected.Get(firstX, firstY));
+}
+
+}  // namespace app

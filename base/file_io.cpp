@@ -1,0 +1,170 @@
+#include "base/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace base {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Reason(int error) { return std::strerror(error); }
+
+// Closes the descriptor on every way out.
+struct Descriptor {
+  int fd = -1;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+  bool Close() {
+    const int r = ::close(fd);
+    fd = -1;
+    return r == 0;
+  }
+};
+
+}  // namespace
+
+bool PathExists(const std::string& path) {
+  struct stat st;
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool CheckReadableFile(const std::string& path, std::string& reason) {
+  Descriptor d{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+  struct stat st;
+  if (d.fd < 0 || ::fstat(d.fd, &st) != 0) {
+    reason = Reason(errno);
+    return false;
+  }
+  if (S_ISDIR(st.st_mode)) {
+    reason = "it is a folder";
+    return false;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    reason = "it is not a file";
+    return false;
+  }
+  return true;
+}
+
+bool ReadWholeFile(const std::string& path, size_t limit, std::string& out, std::string& reason) {
+  out.clear();
+  Descriptor d{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+  if (d.fd < 0) {
+    reason = Reason(errno);
+    return false;
+  }
+  struct stat st;
+  if (::fstat(d.fd, &st) != 0) {
+    reason = Reason(errno);
+    return false;
+  }
+  if (S_ISDIR(st.st_mode)) {
+    reason = "it is a folder";
+    return false;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    reason = "it is not a file";
+    return false;
+  }
+  if (static_cast<unsigned long long>(st.st_size) > limit) {
+    reason = "it is too large (" + std::to_string(st.st_size) + " bytes)";
+    return false;
+  }
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(d.fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      reason = Reason(errno);
+      return false;
+    }
+    if (n == 0) break;
+    if (out.size() + static_cast<size_t>(n) > limit) {
+      reason = "it is too large";
+      return false;
+    }
+    out.append(buffer, static_cast<size_t>(n));
+  }
+  return true;
+}
+
+std::string CreateTempBeside(const std::string& target, std::string& reason) {
+  static std::atomic<unsigned> counter{0};
+  const fs::path t(target);
+  if (t.filename().empty()) {
+    reason = "the name is a folder";
+    return {};
+  }
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name(1, '.');
+    name.append(std::to_string(::getpid())).append(1, '-').append(std::to_string(counter++));
+    name.append(".tmp-").append(t.filename().string());
+    const fs::path temp = t.parent_path() / name;
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      ::close(fd);
+      return temp.string();
+    }
+    if (errno != EEXIST) {
+      reason = Reason(errno);
+      return {};
+    }
+  }
+  reason = "no temporary name is free";
+  return {};
+}
+
+void RemoveTemp(const std::string& temp) { ::unlink(temp.c_str()); }
+
+bool ReplaceWithTemp(const std::string& temp, const std::string& target, std::string& reason) {
+  struct stat st;
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && S_ISDIR(st.st_mode)) {
+    RemoveTemp(temp);
+    reason = "it is a folder";
+    return false;
+  }
+  // The new file keeps the permissions of the one it replaces.
+  if (exists && S_ISREG(st.st_mode)) ::chmod(temp.c_str(), st.st_mode & 07777);
+  if (std::rename(temp.c_str(), target.c_str()) != 0) {
+    reason = Reason(errno);
+    RemoveTemp(temp);
+    return false;
+  }
+  return true;
+}
+
+bool WriteFileReplacing(const std::string& target, std::string_view bytes, std::string& reason) {
+  const std::string temp = CreateTempBeside(target, reason);
+  if (temp.empty()) return false;
+  {
+    Descriptor d{::open(temp.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC)};
+    bool ok = d.fd >= 0;
+    while (ok && !bytes.empty()) {
+      const ssize_t n = ::write(d.fd, bytes.data(), bytes.size());
+      if (n < 0 && errno == EINTR) continue;
+      ok = n > 0;
+      if (ok) bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    // The data reaches the disk before the rename makes it the file's content.
+    ok = ok && ::fsync(d.fd) == 0;
+    ok = ok && d.Close();
+    if (!ok) {
+      reason = Reason(errno ? errno : EIO);
+      RemoveTemp(temp);
+      return false;
+    }
+  }
+  return ReplaceWithTemp(temp, target, reason);
+}
+
+}  // namespace base

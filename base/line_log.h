@@ -1,0 +1,128 @@
+#pragma once
+// The lines drawn on the canvas since its picture was last replaced, kept as
+// vectors so that the picture can be written as an SVG document or redrawn at
+// another quality. Consecutive segments of one colour and width that join end
+// to start form one polyline; a point costs 8 bytes, so a drawing costs about
+// 8 bytes a segment.
+#include <climits>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "base/raster.h"
+
+namespace base {
+
+// One polyline: its points are points[first] up to the next run's first.
+struct LineRun {
+  uint32_t bgr;  // 0x00BBGGRR
+  int32_t width;
+  uint32_t first;
+};
+
+struct LinePoint {
+  float x, y;  // pixels from the image's top-left corner
+};
+
+// The points, in blocks that stay where they are: growing never copies, and
+// a cleared store keeps its blocks for the next drawing, whose points then
+// land in memory the machine has already handed out (fresh memory costs more
+// than the drawing itself on some machines).
+class PointStore {
+ public:
+  static constexpr size_t kBlockPoints = size_t(1) << 16;  // 512 KiB a block
+
+  void push_back(LinePoint p) {
+    if (next_ == end_) NextBlock();
+    *next_++ = p;
+    ++size_;
+  }
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  const LinePoint& operator[](size_t i) const {
+    return blocks_[i / kBlockPoints][i % kBlockPoints];
+  }
+  const LinePoint& back() const { return next_[-1]; }
+  // Makes sure blocks for `points` points are at hand and touched, so that
+  // the first drawing does not wait for fresh memory.
+  void Prepare(size_t points);
+  // Forgets the points and keeps the blocks.
+  void clear();
+  // Forgets the points and gives the blocks back.
+  void release();
+  size_t Bytes() const { return blocks_.size() * kBlockPoints * sizeof(LinePoint); }
+
+ private:
+  void NextBlock();
+  std::vector<std::unique_ptr<LinePoint[]>> blocks_;
+  size_t used_ = 0;  // blocks in use
+  size_t size_ = 0;
+  LinePoint* next_ = nullptr;
+  LinePoint* end_ = nullptr;
+};
+
+class LineLog {
+ public:
+  // Beyond this many segments the log stops recording and keeps only the
+  // fact that it overflowed; the picture is then kept as pixels.
+  static constexpr size_t kMaxSegments = 50'000'000;
+  explicit LineLog(size_t maxSegments = kMaxSegments) : maxSegments_(maxSegments) {}
+
+  // Starts again on a canvas of `background` colour, or on a picture that
+  // cannot be vectors (a loaded bitmap, a fill, a restored picture).
+  void Reset(uint32_t background, std::shared_ptr<const Image> picture = nullptr);
+
+  // A segment in pixel coordinates, as the raster draws it.
+  void Add(float x0, float y0, float x1, float y1, uint32_t bgr, int width) {
+    if (overflowed_) return;
+    if (runs_.empty() || !Continues(x0, y0, bgr, width)) StartRun(x0, y0, bgr, width);
+    Push({x1, y1});
+    if (++segments_ > maxSegments_) Overflow();
+  }
+
+  // A pixel position as it is kept: as far out as the raster takes it, and a
+  // position that is not a number where the raster puts it.
+  static float Position(double v) {
+    if (std::isnan(v)) return static_cast<float>(INT_MIN / 2);
+    return static_cast<float>(v < -1e9 ? -1e9 : v > 1e9 ? 1e9 : v);
+  }
+
+  // Readies memory for a drawing of this many segments ahead of time.
+  void Prepare(size_t segments) { points_.Prepare(segments + 1); }
+
+  uint32_t Background() const { return background_; }
+  // The picture under the lines; null when the lines lie on the background.
+  const std::shared_ptr<const Image>& Picture() const { return picture_; }
+  const std::vector<LineRun>& Runs() const { return runs_; }
+  const PointStore& Points() const { return points_; }
+  // Points of run k.
+  size_t RunEnd(size_t k) const {
+    return k + 1 < runs_.size() ? runs_[k + 1].first : points_.size();
+  }
+  size_t Segments() const { return segments_; }
+  bool Overflowed() const { return overflowed_; }
+  // Memory held, in bytes.
+  size_t Bytes() const { return runs_.capacity() * sizeof(LineRun) + points_.Bytes(); }
+
+ private:
+  bool Continues(float x0, float y0, uint32_t bgr, int width) const {
+    const LineRun& r = runs_.back();
+    const LinePoint& p = points_.back();
+    return r.bgr == bgr && r.width == width && p.x == x0 && p.y == y0;
+  }
+  void Push(LinePoint p) { points_.push_back(p); }
+  void StartRun(float x0, float y0, uint32_t bgr, int width);
+  void Overflow();
+
+  size_t maxSegments_;
+  uint32_t background_ = 0xFFFFFF;
+  std::shared_ptr<const Image> picture_;
+  std::vector<LineRun> runs_;
+  PointStore points_;
+  size_t segments_ = 0;
+  bool overflowed_ = false;
+};
+
+}  // namespace base

@@ -1,0 +1,121 @@
+#include "base/profile.h"
+
+namespace base {
+namespace {
+
+constexpr size_t npos = std::string::npos;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The name inside "[name]", or false when the line is no section header.
+bool SectionName(std::string_view line, std::string_view& name) {
+  line = TrimBlanks(line);
+  if (line.empty() || line.front() != '[') return false;
+  const size_t close = line.find(']');
+  name = TrimBlanks(line.substr(1, close == npos ? npos : close - 1));
+  return true;
+}
+
+// The key of a "key=value" line, or false when the line holds no "=".
+bool KeyName(std::string_view line, std::string_view& key) {
+  const size_t eq = line.find('=');
+  if (eq == npos) return false;
+  key = TrimBlanks(line.substr(0, eq));
+  return true;
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  return true;
+}
+
+Profile::Profile(std::string_view text) {
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines_.emplace_back(line);
+    if (end == npos) break;
+    text.remove_prefix(end + 1);
+  }
+}
+
+size_t Profile::FindSection(std::string_view section) const {
+  std::string_view name;
+  for (size_t i = 0; i < lines_.size(); ++i)
+    if (SectionName(lines_[i], name) && SameName(name, section)) return i;
+  return npos;
+}
+
+size_t Profile::FindKey(size_t header, std::string_view key) const {
+  std::string_view name;
+  for (size_t i = header + 1; i < lines_.size(); ++i) {
+    if (SectionName(lines_[i], name)) break;
+    if (KeyName(lines_[i], name) && SameName(name, key)) return i;
+  }
+  return npos;
+}
+
+bool Profile::Has(std::string_view section, std::string_view key) const {
+  const size_t header = FindSection(section);
+  return header != npos && FindKey(header, key) != npos;
+}
+
+std::string Profile::Get(std::string_view section, std::string_view key, std::string_view fallback,
+                         size_t maxChars) const {
+  const size_t header = FindSection(section);
+  const size_t at = header == npos ? npos : FindKey(header, key);
+  std::string_view value = fallback;
+  if (at != npos) {
+    const std::string& line = lines_[at];
+    value = TrimBlanks(std::string_view(line).substr(line.find('=') + 1));
+  }
+  return std::string(value.substr(0, maxChars));
+}
+
+void Profile::Set(std::string_view section, std::string_view key, std::string_view value) {
+  std::string line;
+  line.reserve(key.size() + 1 + value.size());
+  line.append(key).append("=").append(value);
+  const size_t header = FindSection(section);
+  if (header == npos) {
+    std::string header_line(1, '[');
+    header_line.append(section).append(1, ']');
+    lines_.push_back(std::move(header_line));
+    lines_.push_back(std::move(line));
+    return;
+  }
+  if (const size_t at = FindKey(header, key); at != npos) {
+    lines_[at] = std::move(line);
+    return;
+  }
+  // After the last line of the section that is not blank.
+  size_t last = header;
+  std::string_view name;
+  for (size_t i = header + 1; i < lines_.size() && !SectionName(lines_[i], name); ++i)
+    if (!TrimBlanks(lines_[i]).empty()) last = i;
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1), std::move(line));
+}
+
+std::string Profile::Text() const {
+  size_t size = 0;
+  for (const std::string& l : lines_) size += l.size() + 2;
+  std::string out;
+  out.reserve(size);
+  for (const std::string& l : lines_) out.append(l).append("\r\n");
+  return out;
+}
+
+}  // namespace base

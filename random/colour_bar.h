@@ -1,0 +1,13 @@
+#pragma once
+// The colour bar: a random drawing colour (left button) or a random canvas
+// background (right button); Backspace on it undoes the last picture change.
+namespace window {
+struct TrochelaMain;
+}
+
+namespace random_pictures {
+
+void CmdColorBar_MouseDown(window::TrochelaMain& w, int button);
+void CmdColorBar_KeyPress(window::TrochelaMain& w, int keyAscii);
+
+}  // namespace random_pictures

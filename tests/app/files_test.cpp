@@ -1,0 +1,178 @@
+// Files and printing where a script cannot reach: a folder the user may not
+// write to, a clipboard prepared by another program, pictures of other sizes,
+// and the placement rules on the page.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/startup.h"
+#include "base/profile.h"
+#include "files/image_files.h"
+#include "files/parameter_file.h"
+#include "files/parms_check.h"
+#include "files/printing.h"
+#include "forms/scripted_services.h"
+#include "window/trochela_main.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Contents(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class FilesTest : public ::testing::Test {
+ protected:
+  FilesTest() : start(fs::current_path()), machine(320, 200, 32), w(machine) {
+    app::WireHandlers(w);
+    app::Form_Load(w, true, 1);
+    folder = fs::temp_directory_path() / ("trochela-files-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+  }
+  ~FilesTest() override {
+    // An accepted file dialog moved the current folder into the test's folder.
+    fs::current_path(start);
+    fs::permissions(folder, fs::perms::owner_all);
+    fs::remove_all(folder);
+  }
+  void Answer(forms::DialogAnswer::Kind kind, const fs::path& path) {
+    forms::DialogAnswer a;
+    a.kind = kind;
+    a.path = path.string();
+    machine.Answer(a);
+  }
+  fs::path start;
+  forms::ScriptedServices machine;
+  window::TrochelaMain w;
+  fs::path folder;
+};
+
+// Runs `f` as a user without the superuser's right to write anywhere.
+template <class F>
+void AsOrdinaryUser(F f) {
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::seteuid(65534), 0);
+  }
+  f();
+  if (root) {
+    ASSERT_EQ(::seteuid(0), 0);
+  }
+}
+
+TEST_F(FilesTest, ASaveIntoAFolderThatIsNotWritableKeepsTheOldFileAndSaysSo) {
+  const fs::path parms = folder / "old.tra", picture = folder / "old.bmp";
+  std::ofstream(parms) << "[Parms]\nFixed= 99\n";
+  std::ofstream(picture) << "old picture";
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+  AsOrdinaryUser([&] {
+    Answer(forms::DialogAnswer::Kind::Save, parms);
+    files::CmdSaveParms_Click(w);
+    Answer(forms::DialogAnswer::Kind::Save, picture);
+    files::CmdSave_Click(w);
+  });
+  EXPECT_EQ(Contents(parms), "[Parms]\nFixed= 99\n");
+  EXPECT_EQ(Contents(picture), "old picture");
+  ASSERT_EQ(machine.Messages().size(), 2u);
+  EXPECT_EQ(machine.Messages()[0],
+            "Cannot save the settings to \"" + parms.string() + "\": Permission denied.");
+  EXPECT_EQ(machine.Messages()[1],
+            "Cannot save the picture to \"" + picture.string() + "\": Permission denied.");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+}
+
+TEST_F(FilesTest, ASaveLeavesNoTemporaryFileAndKeepsForeignKeys) {
+  const fs::path parms = folder / "keep.tra";
+  std::ofstream(parms) << "; made by hand\n[Other]\nA=1\n[Parms]\nComment=mine\n";
+  fs::permissions(parms, fs::perms::owner_read | fs::perms::owner_write);
+  Answer(forms::DialogAnswer::Kind::Save, parms);
+  files::CmdSaveParms_Click(w);
+  const std::string text = Contents(parms);
+  EXPECT_EQ(text.rfind(
+                "; made by hand\r\n[Other]\r\nA=1\r\n[Parms]\r\nComment=mine\r\nChkScale=1\r\n", 0),
+            0u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  EXPECT_TRUE(machine.Messages().empty());
+  EXPECT_EQ(fs::status(parms).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(FilesTest, PrintingKeepsWhatTheClipboardHolds) {
+  machine.SetClipboardPicture(base::Image(5, 3, 0x123456));
+  forms::DialogAnswer a;
+  a.kind = forms::DialogAnswer::Kind::Print;
+  machine.Answer(a);
+  files::CmdPrint_Click(w);
+  ASSERT_EQ(machine.Printed().size(), 1u);
+  EXPECT_EQ(machine.Printed()[0].pixelWidth, 320);
+  const auto clip = machine.ClipboardPicture();
+  ASSERT_TRUE(clip);
+  EXPECT_EQ(clip->width, 5);
+  EXPECT_EQ(clip->Get(4, 2), 0x123456);
+}
+
+TEST(PlacePicture, FitsWithoutEnlargingAndCentresLessTheOffsets) {
+  const forms::PageInches letter{11, 8.5, 10.5, 8, 0.25, 0.25};
+  const auto portrait = files::PlacePicture(11, 8.8, letter, 1);
+  EXPECT_DOUBLE_EQ(portrait.width, 8);
+  EXPECT_DOUBLE_EQ(portrait.height, 6.4);
+  EXPECT_DOUBLE_EQ(portrait.left, 0);
+  EXPECT_NEAR(portrait.top, 2.05, 1e-12);
+  const auto landscape = files::PlacePicture(11, 8.8, letter, 2);
+  EXPECT_DOUBLE_EQ(landscape.width, 10);
+  EXPECT_DOUBLE_EQ(landscape.height, 8);
+  EXPECT_DOUBLE_EQ(landscape.left, 0.25);
+  EXPECT_DOUBLE_EQ(landscape.top, 0);
+  const auto small = files::PlacePicture(3, 2, letter, 1);
+  EXPECT_DOUBLE_EQ(small.width, 3);
+  EXPECT_DOUBLE_EQ(small.height, 2);
+  EXPECT_DOUBLE_EQ(small.left, 2.5);
+  EXPECT_DOUBLE_EQ(small.top, 4.25);
+}
+
+TEST_F(FilesTest, ALoadedPictureSitsTopLeftAtItsOwnSize) {
+  const fs::path small = folder / "small.bmp", large = folder / "large.bmp";
+  ASSERT_TRUE(forms::SavePictureFile(base::Image(10, 4, 0x0000FF), small.string()));
+  ASSERT_TRUE(forms::SavePictureFile(base::Image(400, 300, 0x00FF00), large.string()));
+  Answer(forms::DialogAnswer::Kind::Open, small);
+  files::CmdOpen_Click(w);
+  const base::Image& canvas = w.Canvas.Raster();
+  EXPECT_EQ(canvas.width, 320);
+  EXPECT_EQ(canvas.Get(9, 3), 0x0000FF);
+  EXPECT_EQ(canvas.Get(10, 3), 0xFFFFFF);
+  EXPECT_EQ(canvas.Get(9, 4), 0xFFFFFF);
+  Answer(forms::DialogAnswer::Kind::Open, large);
+  files::CmdOpen_Click(w);
+  EXPECT_EQ(w.Canvas.Raster().width, 320);
+  EXPECT_EQ(w.Canvas.Raster().Get(319, 199), 0x00FF00);
+}
+
+TEST(ReadParms, HostileValuesAreRefusedWithTheirKey) {
+  files::ParmsValues v;
+  std::string reason;
+  EXPECT_FALSE(
+      files::ReadParms(base::Profile(std::string("[Parms]\nFixed=1\0002\n", 17)), v, reason));
+  EXPECT_EQ(reason.rfind("Fixed is not a number", 0), 0u);
+  EXPECT_FALSE(files::ReadParms(base::Profile("[Parms]\nTxtRatio1=40000\n"), v, reason));
+  EXPECT_EQ(reason, "TxtRatio1 is outside -32767 to 32767: \"40000\"");
+  EXPECT_FALSE(files::ReadParms(base::Profile("[Parms]\nNumberOfWheels=8.5\n"), v, reason));
+  EXPECT_FALSE(files::ReadParms(base::Profile("[Parms]\nChkScale=True\n"), v, reason));
+  // Duplicates: the first counts; a missing section gives every default.
+  ASSERT_TRUE(files::ReadParms(base::Profile("[Parms]\nType=3\nType=x\n"), v, reason));
+  EXPECT_EQ(v.type, 3);
+  ASSERT_TRUE(files::ReadParms(base::Profile("\x01\xff binary"), v, reason));
+  EXPECT_EQ(v.wheelCount, 8);
+  EXPECT_EQ(v.size[3], 111);
+}
+
+}  // namespace

@@ -1,0 +1,161 @@
+// Pictures written as files: an SVG rasterised by Qt's SVG renderer shows the
+// canvas (lines may differ only along their edges), after a fill too, and a
+// PNG reads back pixel for pixel.
+#include "forms/picture_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <string>
+
+#include "app/startup.h"
+#include "base/raster.h"
+#include "canvas/canvas_input.h"
+#include "engine/draw_driver.h"
+#include "files/image_files.h"
+#include "forms/scripted_services.h"
+#include "window/trochela_main.h"
+
+namespace {
+
+class PictureExport : public ::testing::Test {
+ protected:
+  PictureExport() : machine(320, 240, 32), w(machine) {
+    app::WireHandlers(w);
+    app::Form_Load(w, true, 1);
+    w.form.Show(false);
+  }
+  std::string Path(const char* name) { return QDir(dir.path()).filePath(name).toStdString(); }
+
+  // The SVG rendered at the canvas's size over black, so that a missing
+  // background shows.
+  QImage Rendered(const std::string& svgPath) {
+    QSvgRenderer svg(QString::fromStdString(svgPath));
+    EXPECT_TRUE(svg.isValid());
+    QImage out(w.Canvas.PixelWidth(), w.Canvas.PixelHeight(), QImage::Format_RGB32);
+    out.fill(Qt::black);
+    QPainter p(&out);
+    svg.render(&p);
+    return out;
+  }
+
+  // Every canvas pixel at least 2 pixels from any line pixel shows exactly in
+  // the SVG, and every line pixel has SVG ink of its colour's kind within a
+  // pixel. Returns the number of pixels compared exactly.
+  int CompareAwayFromLines(const QImage& svg, uint32_t background, uint32_t drawn) {
+    const base::Image& c = w.Canvas.Raster();
+    const uint32_t bg = base::ToPixel(background), ink = base::ToPixel(drawn);
+    auto isLine = [&](int x, int y) { return c.Contains(x, y) && c.Row(y)[x] == ink; };
+    int exact = 0;
+    for (int y = 0; y < c.height; ++y) {
+      for (int x = 0; x < c.width; ++x) {
+        bool nearLine = false;
+        for (int dy = -2; dy <= 2 && !nearLine; ++dy)
+          for (int dx = -2; dx <= 2 && !nearLine; ++dx) nearLine = isLine(x + dx, y + dy);
+        const uint32_t want = c.Row(y)[x];
+        if (!nearLine) {
+          EXPECT_EQ(svg.pixel(x, y), want) << x << "," << y;
+          if (svg.pixel(x, y) != want) return exact;
+          ++exact;
+        } else if (want == ink) {
+          bool inked = false;
+          for (int dy = -1; dy <= 1 && !inked; ++dy)
+            for (int dx = -1; dx <= 1 && !inked; ++dx)
+              inked = svg.valid(x + dx, y + dy) && svg.pixel(x + dx, y + dy) != bg;
+          EXPECT_TRUE(inked) << "line pixel " << x << "," << y << " missing";
+          if (!inked) return exact;
+        }
+      }
+    }
+    return exact;
+  }
+
+  QTemporaryDir dir;
+  forms::ScriptedServices machine;
+  window::TrochelaMain w;
+};
+
+TEST_F(PictureExport, SvgOfADrawingShowsTheCanvas) {
+  w.TxtRotations.SetText("40");
+  w.CmdThick.SetCaption("1");
+  engine::CmdDraw_Click(w);
+  ASSERT_GT(w.Canvas.Lines().Segments(), 1000u);
+  EXPECT_EQ(w.Canvas.Lines().Runs().size(), 1u);  // one pass in one colour: one polyline
+  ASSERT_TRUE(forms::SaveCanvas(w.Canvas, Path("p.svg")));
+  EXPECT_GT(CompareAwayFromLines(Rendered(Path("p.svg")), 0xFFFFFF, 0x0000FF), 10000);
+}
+
+TEST_F(PictureExport, SvgAfterAFillHoldsTheFilledPictureUnderTheLaterLines) {
+  w.TxtRotations.SetText("20");
+  engine::CmdDraw_Click(w);
+  // Fill the background around the picture's corner with the drawing colour,
+  // then draw again in green: only the green lines stay vectors.
+  w.MouseX = -160;
+  w.MouseY = -120;
+  canvas::Canvas_MouseDown(w, 4, 0);
+  w.Canvas.SetForeColor(0x00FF00);
+  w.TxtTurn.SetText("45");
+  engine::CmdDraw_Click(w);
+  ASSERT_TRUE(forms::SaveCanvas(w.Canvas, Path("f.svg")));
+  QFile f(QString::fromStdString(Path("f.svg")));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray text = f.readAll();
+  EXPECT_TRUE(text.contains("data:image/png;base64,"));
+  EXPECT_TRUE(text.contains("stroke=\"#00FF00\""));
+  EXPECT_FALSE(text.contains("stroke=\"#FF0000\""));
+  EXPECT_GT(CompareAwayFromLines(Rendered(Path("f.svg")), 0xFFFFFF, 0x00FF00), 10000);
+}
+
+TEST_F(PictureExport, AnUndoneCanvasIsWrittenAsItsPixels) {
+  w.TxtRotations.SetText("20");
+  engine::CmdDraw_Click(w);
+  w.Canvas.SetForeColor(0x00FF00);
+  engine::CmdDraw_Click(w);
+  canvas::Canvas_KeyPress(w, canvas::kBackspace);  // back to the red picture
+  ASSERT_TRUE(forms::SaveCanvas(w.Canvas, Path("u.svg")));
+  const QImage svg = Rendered(Path("u.svg"));
+  const base::Image& c = w.Canvas.Raster();
+  for (int y = 0; y < c.height; ++y)
+    for (int x = 0; x < c.width; ++x) ASSERT_EQ(svg.pixel(x, y), c.Row(y)[x]) << x << "," << y;
+}
+
+TEST_F(PictureExport, PngAndBitmapReadBackPixelForPixel) {
+  w.TxtRotations.SetText("20");
+  w.CmdThick.SetCaption("4");
+  engine::CmdDraw_Click(w);
+  for (const char* name : {"p.png", "p.bmp"}) {
+    ASSERT_TRUE(forms::SaveCanvas(w.Canvas, Path(name))) << name;
+    QImage back(QString::fromStdString(Path(name)));
+    ASSERT_EQ(back.size(), QSize(320, 240)) << name;
+    back = back.convertToFormat(QImage::Format_RGB32);
+    const base::Image& c = w.Canvas.Raster();
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x) ASSERT_EQ(back.pixel(x, y), c.Row(y)[x]) << name;
+  }
+  EXPECT_EQ(forms::FormatOfPath("a.SVG"), forms::PictureFormat::Svg);
+  EXPECT_EQ(forms::FormatOfPath("a.Png"), forms::PictureFormat::Png);
+  EXPECT_EQ(forms::FormatOfPath("a.dib"), forms::PictureFormat::Bitmap);
+  EXPECT_FALSE(forms::SaveCanvas(w.Canvas, Path("missing/folder/p.svg")));
+}
+
+TEST_F(PictureExport, SaveImageWritesSvgByTheChosenName) {
+  w.TxtRotations.SetText("10");
+  engine::CmdDraw_Click(w);
+  forms::DialogAnswer answer;
+  answer.kind = forms::DialogAnswer::Kind::Save;
+  answer.path = Path("dialog.svg");
+  machine.Answer(answer);
+  files::CmdSave_Click(w);
+  QFile f(QString::fromStdString(Path("dialog.svg")));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray text = f.readAll();
+  EXPECT_TRUE(text.startsWith("<?xml"));
+  EXPECT_TRUE(text.contains("<polyline stroke=\"#FF0000\""));
+  EXPECT_EQ(w.ChosenFileName, Path("dialog.svg"));
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+#include "wheels/random_flags.h"
+
+#include <array>
+#include <cmath>
+
+#include "base/numbers.h"
+#include "base/picture_settings.h"
+#include "window/captions.h"
+#include "window/trochela_main.h"
+
+namespace wheels {
+namespace {
+
+constexpr int kLeft = 1;
+
+// Takes the wheel shown from the caption; the flags are never written outside
+// wheels 1..24.
+int TakeShownWheel(window::TrochelaMain& w) {
+  w.CurrentWheel = static_cast<int16_t>(window::ShownWheel(w));
+  return w.CurrentWheel >= 1 && w.CurrentWheel <= base::kWheels ? w.CurrentWheel : 0;
+}
+
+void SetAllFlags(window::TrochelaMain& w, const forms::CheckBox& master,
+                 std::array<int16_t, base::kWheels + 1>& flags, forms::CheckBox& shown) {
+  const int16_t v = master.Value() != 0 ? 1 : 0;
+  // Setting the wheel's box runs its Click, which stores the same value for
+  // the wheel shown.
+  for (w.draw.LoopIndex = 1; w.draw.LoopIndex <= base::kWheels; ++w.draw.LoopIndex) {
+    flags[w.draw.LoopIndex] = v;
+    shown.SetValue(v);
+  }
+}
+
+}  // namespace
+
+void ChkF_Click(window::TrochelaMain& w) {
+  if (const int c = TakeShownWheel(w))
+    w.wheels.RandomSizeFlag[c] = static_cast<int16_t>(w.ChkF.Value());
+}
+
+void ChkR1_MouseUp(window::TrochelaMain& w, int button) {
+  if (button != kLeft) return;
+  // A ratio beyond the 16-bit range gives the largest limit there is.
+  if (w.ChkR1.Value() != 0) w.RatioLimit = base::ToInt16(std::fabs(w.TxtRatio1.Number()));
+  if (const int c = TakeShownWheel(w))
+    w.wheels.RandomRatioFlag[c] = static_cast<int16_t>(w.ChkR1.Value());
+}
+
+void ChkWheelAll_Click(window::TrochelaMain& w) {
+  SetAllFlags(w, w.ChkWheelAll, w.wheels.RandomSizeFlag, w.ChkF);
+}
+
+void ChkRatioAll_Click(window::TrochelaMain& w) {
+  SetAllFlags(w, w.ChkRatioAll, w.wheels.RandomRatioFlag, w.ChkR1);
+}
+
+void LblRatios_Click(window::TrochelaMain& w) {
+  w.LblRatios.SetFontUnderline(!w.LblRatios.FontUnderline());
+}
+
+}  // namespace wheels
