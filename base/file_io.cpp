@@ -127,11 +127,14 @@ void RemoveTemp(const std::string& temp) { ::unlink(temp.c_str()); }
 
 bool ReplaceWithTemp(const std::string& temp, const std::string& target, std::string& reason) {
   struct stat st;
-  if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && S_ISDIR(st.st_mode)) {
     RemoveTemp(temp);
     reason = "it is a folder";
     return false;
   }
+  // The new file keeps the permissions of the one it replaces.
+  if (exists && S_ISREG(st.st_mode)) ::chmod(temp.c_str(), st.st_mode & 07777);
   if (std::rename(temp.c_str(), target.c_str()) != 0) {
     reason = Reason(errno);
     RemoveTemp(temp);

@@ -5,12 +5,17 @@
 #include <utility>
 
 #include "base/file_io.h"
+#include "forms/picture_export.h"
 #include "window/trochela_main.h"
 
 namespace files {
 namespace {
 
 const char* const kFilter = "Bitmap Files (*.bmp)|*.bmp";
+// Save also offers the formats a bitmap cannot be: PNG, and SVG with the
+// lines as vectors.
+const char* const kSaveFilter =
+    "Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png|SVG Files (*.svg)|*.svg";
 
 void Tell(window::TrochelaMain& w, const std::string& what, const std::string& path,
           const std::string& reason) {
@@ -37,11 +42,17 @@ void CmdOpen_Click(window::TrochelaMain& w) {
 }
 
 void CmdSave_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", kFilter});
+  const auto path = w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", kSaveFilter});
   if (path && path->empty()) return;
   if (path) {
     w.ChosenFileName = *path;
     std::string reason;
+    if (forms::FormatOfPath(*path) == forms::PictureFormat::Svg) {
+      if (!base::WriteFileReplacing(*path, forms::CanvasSvg(w.Canvas), reason))
+        Tell(w, "Cannot save the picture to", *path, reason);
+      w.Canvas.SetFocus();
+      return;
+    }
     // The picture goes into a new file beside the old one first, which then
     // takes the old one's place: a failed save leaves the old file whole.
     const std::string temp = base::CreateTempBeside(*path, reason);

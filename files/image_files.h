@@ -11,9 +11,9 @@ namespace files {
 // A file that is not a picture is reported and leaves the canvas as it was.
 void CmdOpen_Click(window::TrochelaMain& w);
 
-// Writes the canvas at its pixel size to the chosen file as a bitmap (PNG when
-// the name ends in ".png"), replacing an old file only once the new one is
-// complete.
+// Writes the canvas at its pixel size to the chosen file as a bitmap (PNG or
+// SVG when the name ends in ".png" or ".svg"), replacing an old file only once
+// the new one is complete.
 void CmdSave_Click(window::TrochelaMain& w);
 
 }  // namespace files

@@ -95,6 +95,7 @@ TEST_F(FilesTest, ASaveIntoAFolderThatIsNotWritableKeepsTheOldFileAndSaysSo) {
 TEST_F(FilesTest, ASaveLeavesNoTemporaryFileAndKeepsForeignKeys) {
   const fs::path parms = folder / "keep.tra";
   std::ofstream(parms) << "; made by hand\n[Other]\nA=1\n[Parms]\nComment=mine\n";
+  fs::permissions(parms, fs::perms::owner_read | fs::perms::owner_write);
   Answer(forms::DialogAnswer::Kind::Save, parms);
   files::CmdSaveParms_Click(w);
   const std::string text = Contents(parms);
@@ -103,6 +104,7 @@ TEST_F(FilesTest, ASaveLeavesNoTemporaryFileAndKeepsForeignKeys) {
             0u);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
   EXPECT_TRUE(machine.Messages().empty());
+  EXPECT_EQ(fs::status(parms).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(FilesTest, PrintingKeepsWhatTheClipboardHolds) {
