@@ -35,6 +35,7 @@ test: build
 bench: build
 	./$(BUILD)/bench/trochela_draw_bench
 	./$(BUILD)/bench/trochela_export_bench
+	./$(BUILD)/bench/trochela_pause_bench
 
 # Fuzzing with libFuzzer (clang); not part of `make test`. FUZZ_SECONDS per target.
 FUZZ_SECONDS ?= 60

@@ -219,6 +219,7 @@ void Form::WaitEvents(double seconds) {
   // (a click, a paint, the screen refresh) wakes it sooner.
   QTimer wake;
   wake.setSingleShot(true);
+  wake.setTimerType(Qt::PreciseTimer);  // a coarse timer may wake 5% late
   wake.start(static_cast<int>(std::min(std::ceil(seconds * 1000), 86400000.0)));
   QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
