@@ -229,6 +229,11 @@ TEST_F(QtBoundary, TabFollowsThePanelRows) {
     seen.push_back(FocusName());
   }
   EXPECT_EQ(seen, rows);
+  // The canvas comes last, then the first row again.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(FocusName(), "Canvas");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(FocusName(), "CmdSetForeColor");
 }
 
 TEST_F(QtBoundary, ClickOnAControlDisabledByCodeDoesNothing) {
