@@ -121,9 +121,6 @@ void Form::MoveFocus(Control* to) {
   Control* from = focused_;
   focused_ = to;
   if (to->Widget() && !to->Widget()->hasFocus()) {
-    // Enabled again by code (a drawing just ended) but not yet on screen:
-    // Qt gives no focus to a disabled widget.
-    if (to->Enabled() && !to->Widget()->isEnabled()) to->RefreshView();
     movingFocus_ = true;
     to->Widget()->setFocus(Qt::OtherFocusReason);
     movingFocus_ = false;

@@ -113,11 +113,12 @@ TEST_F(QtBoundary, AccessKeyRepairsTheFieldBeforeTheCommand) {
   EXPECT_EQ(w.TxtLoop.Text(), "1");
   EXPECT_GT(RedPixels(), 0);  // drawn with the repaired loop count
   EXPECT_EQ(FocusName(), "Canvas");
-  // Right after the drawing, before the screen shows the panel enabled
-  // again, a button given the focus takes the keys: Enter presses it.
+  // Right after the drawing the buttons take keys and clicks again.
   w.CmdThick.SetFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(w.CmdThick.Caption(), "2");
+  Click(w.ChkGradient);
+  EXPECT_EQ(w.ChkGradient.Value(), 1);
 }
 
 TEST_F(QtBoundary, ScrollBarsHaveNoContextMenu) {
