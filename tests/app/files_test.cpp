@@ -121,6 +121,51 @@ TEST_F(FilesTest, PrintingKeepsWhatTheClipboardHolds) {
   EXPECT_EQ(clip->Get(4, 2), 0x123456);
 }
 
+TEST_F(FilesTest, APrintJobThatFailsIsToldAndPrintsNothing) {
+  forms::DialogAnswer a;
+  a.kind = forms::DialogAnswer::Kind::Print;
+  machine.SetPrinterFault(forms::ScriptedServices::PrinterFault::CannotStart);
+  machine.Answer(a);
+  files::CmdPrint_Click(w);
+  machine.SetPrinterFault(forms::ScriptedServices::PrinterFault::PageLost);
+  machine.Answer(a);
+  files::CmdPrint_Click(w);
+  EXPECT_TRUE(machine.Printed().empty());
+  ASSERT_EQ(machine.Messages().size(), 2u);
+  EXPECT_EQ(machine.Messages()[0], "Cannot print: the printer could not start the document.");
+  EXPECT_EQ(machine.Messages()[1], "Printing failed: the printer did not take the page.");
+}
+
+TEST_F(FilesTest, PrinterIniValuesAreLeadingNumbersOfAtMost40Characters) {
+  EXPECT_EQ(files::ReadPrinterIni(folder.string()).printedWidth, 0);  // no file
+  std::ofstream(folder / "printer.ini")
+      << "[parms]\nPaper_Height=11in\nPaper_Width=  8.5  \nPrinted_Width=" << std::string(39, '0')
+      << "8\nPrinted_Height=" << std::string(40, '0') << "9\nHeight_Offset=x\n";
+  const forms::PageInches page = files::ReadPrinterIni(folder.string());
+  EXPECT_EQ(page.paperHeight, 11);
+  EXPECT_EQ(page.paperWidth, 8.5);
+  EXPECT_EQ(page.printedWidth, 8);
+  EXPECT_EQ(page.printedHeight, 0);  // the 9 lies beyond the 40th character
+  EXPECT_EQ(page.heightOffset, 0);
+  EXPECT_EQ(page.widthOffset, 0);
+}
+
+TEST_F(FilesTest, AnUnreadableParameterFileChangesNothing) {
+  const fs::path parms = folder / "locked.tra";
+  std::ofstream(parms) << "[Parms]\nChkMulti=1\nTxtLoop=9\n";
+  fs::permissions(parms, fs::perms::none);
+  const std::string loop = w.TxtLoop.Text();
+  AsOrdinaryUser([&] {
+    Answer(forms::DialogAnswer::Kind::Open, parms);
+    files::CmdLoadParms_Click(w);
+  });
+  EXPECT_EQ(w.ChkMulti.Value(), 0);
+  EXPECT_EQ(w.TxtLoop.Text(), loop);
+  ASSERT_EQ(machine.Messages().size(), 1u);
+  EXPECT_EQ(machine.Messages()[0],
+            "Cannot load the settings from \"" + parms.string() + "\": Permission denied.");
+}
+
 TEST(PlacePicture, FitsWithoutEnlargingAndCentresLessTheOffsets) {
   const forms::PageInches letter{11, 8.5, 10.5, 8, 0.25, 0.25};
   const auto portrait = files::PlacePicture(11, 8.8, letter, 1);
@@ -138,6 +183,12 @@ TEST(PlacePicture, FitsWithoutEnlargingAndCentresLessTheOffsets) {
   EXPECT_DOUBLE_EQ(small.height, 2);
   EXPECT_DOUBLE_EQ(small.left, 2.5);
   EXPECT_DOUBLE_EQ(small.top, 4.25);
+  // Another orientation is neither fitted nor turned back: the landscape
+  // placement of the whole picture.
+  const auto other = files::PlacePicture(11, 8.8, letter, 3);
+  EXPECT_DOUBLE_EQ(other.width, 11);
+  EXPECT_DOUBLE_EQ(other.left, -0.25);
+  EXPECT_NEAR(other.top, -0.4, 1e-12);
 }
 
 TEST_F(FilesTest, ALoadedPictureSitsTopLeftAtItsOwnSize) {
