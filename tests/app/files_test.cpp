@@ -218,10 +218,13 @@ TEST(ReadParms, HostileValuesAreRefusedWithTheirKey) {
   EXPECT_EQ(reason, "TxtRatio1 is outside -32767 to 32767: \"40000\"");
   EXPECT_FALSE(files::ReadParms(base::Profile("[Parms]\nNumberOfWheels=8.5\n"), v, reason));
   EXPECT_FALSE(files::ReadParms(base::Profile("[Parms]\nChkScale=True\n"), v, reason));
-  // Duplicates: the first counts; a missing section gives every default.
+  // Duplicates: the first counts; a file without the section is no parameter
+  // file; an empty section gives every default.
   ASSERT_TRUE(files::ReadParms(base::Profile("[Parms]\nType=3\nType=x\n"), v, reason));
   EXPECT_EQ(v.type, 3);
-  ASSERT_TRUE(files::ReadParms(base::Profile("\x01\xff binary"), v, reason));
+  EXPECT_FALSE(files::ReadParms(base::Profile("\x01\xff binary"), v, reason));
+  EXPECT_EQ(reason, "it has no [Parms] section");
+  ASSERT_TRUE(files::ReadParms(base::Profile("\xEF\xBB\xBF[Parms]\r\n"), v, reason));
   EXPECT_EQ(v.wheelCount, 8);
   EXPECT_EQ(v.size[3], 111);
 }
