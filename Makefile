@@ -21,12 +21,13 @@ $(BUILD)/Makefile: CMakeLists.txt
 build: deps $(BUILD)/Makefile
 	cmake --build $(BUILD) -j$(JOBS)
 
-# Without a display the picture is rendered to trochela.png instead: the start
-# picture, or that of PARMS=file.tra.
+# Without a display nobody would see a window: draw the picture of PARMS (the
+# start picture by default) into trochela.png instead.
+PARMS ?= examples/start.tra
 run: build
 	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/trochela; \
-	else ./$(BUILD)/trochela --render $(PARMS) --out trochela.png && \
-	  echo "no display: the picture is in $(CURDIR)/trochela.png"; fi
+	else ./$(BUILD)/trochela --render "$(PARMS)" --out trochela.png && \
+	  echo "no display: the picture of $(PARMS) is in $$(pwd)/trochela.png"; fi
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
@@ -34,6 +35,7 @@ test: build
 bench: build
 	./$(BUILD)/bench/trochela_draw_bench
 	./$(BUILD)/bench/trochela_export_bench
+	./$(BUILD)/bench/trochela_pause_bench
 
 # Fuzzing with libFuzzer (clang); not part of `make test`. FUZZ_SECONDS per target.
 FUZZ_SECONDS ?= 60

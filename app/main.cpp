@@ -29,16 +29,29 @@ struct Options {
   double seed = 0;
   std::string script;
   bool render = false;
-  app::RenderJob job;
+  app::RenderRequest renderRequest;
 };
 
+// WxH with each side from 1 to 16384 and nothing after it.
+bool ParseSize(const char* v, int& width, int& height) {
+  if (!v) return false;
+  unsigned w = 0, h = 0;
+  int used = 0;
+  if (std::sscanf(v, "%5ux%5u%n", &w, &h, &used) != 2 || v[used] != '\0') return false;
+  if (w < 1 || h < 1 || w > 16384 || h > 16384) return false;
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+  return true;
+}
+
 int Usage(const std::string& problem) {
-  std::cerr
-      << "trochela: " << problem << "\n"
-      << "usage: trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
-      << "                [--no-splash] [--script FILE]\n"
-      << "       trochela --render [FILE.tra] --out PICTURE [--size WxH] [--seed N] [--antialias]\n"
-      << "       trochela --render FILE.tra... --out-dir DIR [--size WxH] [--seed N]\n";
+  std::cerr << "trochela: " << problem << "\n"
+            << "usage: trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
+            << "                [--no-splash] [--script FILE]\n"
+            << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
+               "png|bmp|svg])\n"
+            << "                [--size WxH] [--seed N] [--antialias]\n"
+            << "                [--no-splash] [--script FILE]\n";
   return 2;
 }
 
@@ -82,24 +95,28 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
       o.script = v;
     } else if (a == "--render") {
       o.render = true;
-    } else if (a == "--antialias") {
-      o.job.antialias = true;
-    } else if (a == "--out" || a == "--out-dir") {
+      while (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0)
+        o.renderRequest.parms.push_back(argv[++i]);
+      if (o.renderRequest.parms.empty()) {
+        problem = "--render takes parameter files";
+        return false;
+      }
+    } else if (a == "--out" || a == "--out-dir" || a == "--format") {
       const char* v = value();
       if (!v) {
-        problem = a + " takes a path";
+        problem = a + " takes a value";
         return false;
       }
-      (a == "--out" ? o.job.out : o.job.outDir) = v;
+      (a == "--out"       ? o.renderRequest.out
+       : a == "--out-dir" ? o.renderRequest.outDir
+                          : o.renderRequest.format) = v;
     } else if (a == "--size") {
-      const char* v = value();
-      if (!v || std::sscanf(v, "%dx%d", &o.job.width, &o.job.height) != 2 || o.job.width < 1 ||
-          o.job.height < 1) {
-        problem = "--size takes WxH";
+      if (!ParseSize(value(), o.renderRequest.width, o.renderRequest.height)) {
+        problem = "--size takes WxH, each side from 1 to 16384";
         return false;
       }
-    } else if (o.render && !a.empty() && a[0] != '-') {
-      o.job.parms.push_back(a);
+    } else if (a == "--antialias") {
+      o.renderRequest.antialias = true;
     } else {
       problem = "unknown option " + a;
       return false;
@@ -114,6 +131,19 @@ int main(int argc, char** argv) {
   Options o;
   std::string problem;
   if (!ParseOptions(argc, argv, o, problem)) return Usage(problem);
+  if (o.render) {
+    app::RenderRequest& r = o.renderRequest;
+    r.seedGiven = o.seedGiven;
+    r.seed = o.seed;
+    if (r.out.empty() == r.outDir.empty()) return Usage("--render takes --out or --out-dir");
+    if (!r.out.empty() && r.parms.size() != 1) return Usage("--out takes one parameter file");
+    if (r.format != "png" && r.format != "bmp" && r.format != "svg")
+      return Usage("--format takes png, bmp or svg");
+    if (o.headless || !o.script.empty()) return Usage("--render runs alone");
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication qapp(argc, argv);
+    return app::RenderPictures(r);
+  }
   std::vector<app::ScriptLine> lines;
   if (!o.script.empty()) {
     std::ifstream in(o.script);
@@ -125,15 +155,8 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (o.render && o.job.out.empty() == o.job.outDir.empty())
-    return Usage("--render takes either --out or --out-dir");
-  if (o.headless || o.render) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (o.headless) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication qapp(argc, argv);
-  if (o.render) {
-    o.job.seedGiven = o.seedGiven;
-    o.job.seed = o.seed;
-    return app::RenderParameterFiles(o.job);
-  }
 
   // Headless runs and scripts get a scripted machine; a desktop session the
   // real one, unless the screen or depth is given.

@@ -5,37 +5,33 @@
 
 #include "app/startup.h"
 #include "engine/draw_driver.h"
-#include "files/image_files.h"
 #include "files/parameter_file.h"
+#include "forms/picture_export.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
 
 namespace app {
 namespace {
 
-// One picture: a window of its own, so that nothing carries over from the
-// file before. False after the message was shown.
-bool RenderOne(const RenderJob& job, const std::string* parms, const std::string& out) {
-  forms::ScriptedServices machine(job.width, job.height, 32);
-  TrochelaMain w(machine);
+// One picture: a fresh window, as if the program had just started, loads the
+// file and draws it.
+bool RenderOne(const RenderRequest& r, const std::string& parms, const std::string& out) {
+  forms::ScriptedServices machine(r.width, r.height, 32);
+  window::TrochelaMain w(machine);
   WireHandlers(w);
-  Form_Load(w, job.seedGiven, job.seed);
+  Form_Load(w, r.seedGiven, r.seed);
+  // Shown with the canvas focused, as a window starts: the load's focus
+  // moves then run the same handlers.
   w.form.Show(false);
   w.Canvas.SetFocus();
-  if (parms) {
-    forms::DialogAnswer a;
-    a.kind = forms::DialogAnswer::Kind::Open;
-    a.path = *parms;
-    machine.Answer(a);
-    files::CmdLoadParms_Click(w);
-    if (!machine.Messages().empty()) return false;  // already told
-  }
-  // Draw runs to its end before it returns (its yields run no user input here).
-  w.CmdDraw.SetFocus();
-  engine::CmdDraw_Click(w);
   std::string reason;
-  if (!files::SaveCanvasPicture(w, out, reason, job.antialias)) {
-    machine.ShowMessage("Cannot save the picture to \"" + out + "\": " + reason + ".");
+  if (!files::LoadParmsFile(w, parms, reason)) {
+    std::cerr << "trochela: cannot load " << parms << ": " << reason << "\n";
+    return false;
+  }
+  engine::CmdDraw_Click(w);  // returns when the drawing has ended
+  if (!forms::SaveCanvas(w.Canvas, out, r.antialias)) {
+    std::cerr << "trochela: cannot write " << out << "\n";
     return false;
   }
   return true;
@@ -43,30 +39,18 @@ bool RenderOne(const RenderJob& job, const std::string* parms, const std::string
 
 }  // namespace
 
-int RenderParameterFiles(const RenderJob& given) {
-  namespace fs = std::filesystem;
-  // The load moves the current folder to the file's folder, as an accepted
-  // file dialog does: every path is taken from where the program started.
-  RenderJob job = given;
-  for (std::string& p : job.parms) p = fs::absolute(p).string();
-  if (!job.out.empty()) job.out = fs::absolute(job.out).string();
-  if (!job.outDir.empty()) job.outDir = fs::absolute(job.outDir).string();
-  if (job.outDir.empty()) {
-    if (job.parms.size() > 1) {
-      std::cerr << "trochela: several parameter files need --out-dir\n";
-      return 2;
-    }
-    return RenderOne(job, job.parms.empty() ? nullptr : &job.parms[0], job.out) ? 0 : 2;
+int RenderPictures(const RenderRequest& r) {
+  if (r.outDir.empty()) return RenderOne(r, r.parms.front(), r.out) ? 0 : 2;
+  int code = 0;
+  for (size_t i = 0; i < r.parms.size(); ++i) {
+    const std::filesystem::path name =
+        std::filesystem::path(r.parms[i]).stem().string() + "." + r.format;
+    const std::string out = (std::filesystem::path(r.outDir) / name).string();
+    std::cerr << "[" << i + 1 << "/" << r.parms.size() << "] " << r.parms[i] << " -> " << out
+              << "\n";
+    if (!RenderOne(r, r.parms[i], out)) code = 2;
   }
-  for (size_t i = 0; i < job.parms.size(); ++i) {
-    const std::string& parms = job.parms[i];
-    const std::string out =
-        (fs::path(job.outDir) / fs::path(parms).stem()).string() + job.outExtension;
-    std::cerr << "trochela: " << i + 1 << "/" << job.parms.size() << " " << parms << " -> " << out
-              << std::endl;
-    if (!RenderOne(job, &parms, out)) return 2;
-  }
-  return 0;
+  return code;
 }
 
 }  // namespace app

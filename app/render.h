@@ -1,27 +1,27 @@
 #pragma once
-// Rendering parameter files without a window on screen: each file is loaded
-// into a headless window, drawn once and saved as a picture.
+// Pictures without a window: each parameter file is loaded into a window of
+// its own on a screen of the given size, drawn once with Draw, and the
+// picture written by the output's extension (.bmp, .png, .svg).
 #include <string>
 #include <vector>
 
 namespace app {
 
-struct RenderJob {
-  std::vector<std::string> parms;     // no file: the start picture
-  std::string out;                    // the picture, for one file
-  std::string outDir;                 // one picture a file, named after it
-  std::string outExtension = ".png";  // of the pictures in outDir
+struct RenderRequest {
+  std::vector<std::string> parms;  // parameter files
+  std::string out;                 // the picture, for one parameter file
+  std::string outDir;              // or a folder: one picture a file, named after it
+  std::string format = "png";      // extension of the pictures in outDir
   int width = 1920, height = 1080;
-  bool antialias = false;  // PNG pictures drawn smoothly from the lines
   bool seedGiven = false;
   double seed = 0;
+  bool antialias = false;  // PNG output drawn smoothly from the lines
 };
 
-// Loads each file (as Load Parms does) into a fresh window of the job's size,
-// presses Draw, waits for the drawing to end and saves the canvas by the
-// output's extension. Returns 0, or 2 after a one-line message on standard
-// error when a file cannot be loaded or a picture cannot be written. With
-// outDir, a progress line a file goes to standard error.
-int RenderParameterFiles(const RenderJob& job);
+// Renders every file of the request; a line on standard error for each file
+// when there are several. Returns the exit code: 0 when every picture was
+// written, 2 (with a one-line message) when a file could not be loaded or a
+// picture not written.
+int RenderPictures(const RenderRequest& request);
 
 }  // namespace app

@@ -11,19 +11,22 @@ constexpr int kWheels = 24;
 constexpr int kMaxSideJumps = 64;
 }  // namespace
 
-double OutlineStep(const Outline& o, double& angle, double angleStep) {
-  double factor = o.inradius / std::cos(angle);
-  angle = angle + angleStep;
-  const double edge = std::cos(o.sectorTest);
-  for (int i = 0; i < kMaxSideJumps && edge > std::cos(angle); ++i) angle = angle + o.jump;
+double OutlineStep(const Outline& o, OutlinePosition& pos, double angleStep) {
+  double factor = o.inradius / pos.cosAngle;
+  double angle = pos.angle + angleStep;
+  double c = std::cos(angle);
+  for (int i = 0; i < kMaxSideJumps && o.sectorEdge > c; ++i) {
+    angle = angle + o.jump;
+    c = std::cos(angle);
+  }
+  pos.angle = angle;
+  pos.cosAngle = c;
   if (factor > kOutlineClamp) factor = kOutlineClamp;
   factor = factor * kOutlineNormaliser;
   return factor;
 }
 
-PassTransform MakePassTransform(double rotStartDeg, double turnDeg, double sx, double sy) {
-  const double rotStartRad = rotStartDeg * (kPi / 180);
-  const double turnRad = turnDeg * (kPi / 180);
+PassTransform MakePassTransform(double rotStartRad, double turnRad, double sx, double sy) {
   PassTransform p;
   p.c1 = std::cos(-rotStartRad);
   p.s1 = std::sin(-rotStartRad);

@@ -10,25 +10,45 @@ namespace base {
 
 // The program's pi and constants, used exactly as written.
 constexpr double kPi = 3.14159265358979;
-constexpr double kDegToRad = kPi / 180;
 constexpr double kOutlineClamp = 0.9;
 constexpr double kOutlineNormaliser = 1.11111111111111;
 
+// Degrees as typed to radians, with the program's pi.
+inline double DegreesToRadians(double degrees) { return degrees * (kPi / 180); }
+
 // Constants of an outline: the sector test angle H, the side jump J and the
-// inradius h (Triangle: pi/3, pi/1.5, 0.5; Square: pi/4, pi/2, 0.7071).
+// inradius h (Triangle: pi/3, pi/1.5, 0.5; Square: pi/4, pi/2, 0.7071), and
+// cos(H), against which every step tests its angle.
 struct Outline {
   double sectorTest;
   double jump;
   double inradius;
+  double sectorEdge;
 };
-inline const Outline kTriangle{kPi / 3, kPi / 1.5, 0.5};
-inline const Outline kSquare{kPi / 4, kPi / 2, 0.7071};
+inline const Outline kTriangle{kPi / 3, kPi / 1.5, 0.5, std::cos(kPi / 3)};
+inline const Outline kSquare{kPi / 4, kPi / 2, 0.7071, std::cos(kPi / 4)};
+
+// Where a pass stands on its outline: the angle with its cosine. A step needs
+// the cosine of the angle it starts from, which the step before computed for
+// its sector test; keeping it, each angle's cosine is computed once.
+struct OutlinePosition {
+  double angle = 0;
+  double cosAngle = 1;
+  OutlinePosition() = default;
+  explicit OutlinePosition(double a) : angle(a), cosAngle(std::cos(a)) {}
+};
 
 // One outline step: returns the radius factor for this step (from the angle
-// before the advance, clamped at 0.9, times the normaliser) and advances
-// `angle` by `angleStep`, jumping by whole sides while it lies outside the
+// before the advance, clamped at 0.9, times the normaliser) and advances the
+// angle by `angleStep`, jumping by whole sides while it lies outside the
 // sector of a side.
-double OutlineStep(const Outline& o, double& angle, double angleStep);
+double OutlineStep(const Outline& o, OutlinePosition& pos, double angleStep);
+inline double OutlineStep(const Outline& o, double& angle, double angleStep) {
+  OutlinePosition pos(angle);
+  const double factor = OutlineStep(o, pos, angleStep);
+  angle = pos.angle;
+  return factor;
+}
 
 // The circle routine's point in wheel units: A = R - r, K = (R - r) / -r,
 // d = pen distance, t = curve parameter.
@@ -37,10 +57,12 @@ inline void SingleCirclePoint(double A, double K, double d, double t, double& x,
   y = std::sin(K * t) * d + A * std::sin(t);
 }
 
-// The outline routines' point: the pen distance divided by the factor rho.
-inline void SingleOutlinePoint(double A, double K, double d, double rho, double t, double& x,
-                               double& y) {
-  const double q = -d / rho;
+// The outline routines' pen offset q: the pen distance d divided by the
+// factor rho, negated. A step takes it before it yields, with d as it is then.
+inline double OutlinePenOffset(double d, double rho) { return -d / rho; }
+
+// The outline routines' point, with the pen offset q of this step.
+inline void SingleOutlinePoint(double A, double K, double q, double t, double& x, double& y) {
   x = A * std::cos(t) - std::cos(K * t) * q;
   y = A * std::sin(t) - std::sin(K * t) * q;
 }
@@ -51,8 +73,8 @@ struct PassTransform {
   double c1 = 1, s1 = 0, c2 = 1, s2 = 0, sx = 1, sy = 1;
 };
 
-// RotStart and Turn in degrees -> the cosines and sines of their negatives.
-PassTransform MakePassTransform(double rotStartDeg, double turnDeg, double sx, double sy);
+// RotStart and Turn in radians -> the cosines and sines of their negatives.
+PassTransform MakePassTransform(double rotStartRad, double turnRad, double sx, double sy);
 
 // Rotation and scale of a wheel-unit point, times the outline factor rho
 // (1 for the circle routines, where the multiplication is skipped).

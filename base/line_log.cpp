@@ -1,8 +1,34 @@
 #include "base/line_log.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace base {
+
+void PointStore::NextBlock() {
+  if (used_ == blocks_.size())
+    blocks_.push_back(std::make_unique_for_overwrite<LinePoint[]>(kBlockPoints));
+  next_ = blocks_[used_++].get();
+  end_ = next_ + kBlockPoints;
+}
+
+void PointStore::Prepare(size_t points) {
+  while (blocks_.size() * kBlockPoints < points) {
+    blocks_.push_back(std::make_unique_for_overwrite<LinePoint[]>(kBlockPoints));
+    std::fill_n(blocks_.back().get(), kBlockPoints, LinePoint{0, 0});
+  }
+}
+
+void PointStore::clear() {
+  used_ = 0;
+  size_ = 0;
+  next_ = end_ = nullptr;
+}
+
+void PointStore::release() {
+  clear();
+  std::vector<std::unique_ptr<LinePoint[]>>().swap(blocks_);
+}
 
 void LineLog::Reset(uint32_t background, std::shared_ptr<const Image> picture) {
   background_ = background & 0xFFFFFFu;
@@ -21,7 +47,7 @@ void LineLog::StartRun(float x0, float y0, uint32_t bgr, int width) {
 void LineLog::Overflow() {
   overflowed_ = true;
   std::vector<LineRun>().swap(runs_);
-  std::vector<LinePoint>().swap(points_);
+  points_.release();
 }
 
 }  // namespace base

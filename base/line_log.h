@@ -4,6 +4,8 @@
 // another quality. Consecutive segments of one colour and width that join end
 // to start form one polyline; a point costs 8 bytes, so a drawing costs about
 // 8 bytes a segment.
+#include <climits>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -22,6 +24,43 @@ struct LineRun {
 
 struct LinePoint {
   float x, y;  // pixels from the image's top-left corner
+};
+
+// The points, in blocks that stay where they are: growing never copies, and
+// a cleared store keeps its blocks for the next drawing, whose points then
+// land in memory the machine has already handed out (fresh memory costs more
+// than the drawing itself on some machines).
+class PointStore {
+ public:
+  static constexpr size_t kBlockPoints = size_t(1) << 16;  // 512 KiB a block
+
+  void push_back(LinePoint p) {
+    if (next_ == end_) NextBlock();
+    *next_++ = p;
+    ++size_;
+  }
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  const LinePoint& operator[](size_t i) const {
+    return blocks_[i / kBlockPoints][i % kBlockPoints];
+  }
+  const LinePoint& back() const { return next_[-1]; }
+  // Makes sure blocks for `points` points are at hand and touched, so that
+  // the first drawing does not wait for fresh memory.
+  void Prepare(size_t points);
+  // Forgets the points and keeps the blocks.
+  void clear();
+  // Forgets the points and gives the blocks back.
+  void release();
+  size_t Bytes() const { return blocks_.size() * kBlockPoints * sizeof(LinePoint); }
+
+ private:
+  void NextBlock();
+  std::vector<std::unique_ptr<LinePoint[]>> blocks_;
+  size_t used_ = 0;  // blocks in use
+  size_t size_ = 0;
+  LinePoint* next_ = nullptr;
+  LinePoint* end_ = nullptr;
 };
 
 class LineLog {
@@ -43,11 +82,21 @@ class LineLog {
     if (++segments_ > maxSegments_) Overflow();
   }
 
+  // A pixel position as it is kept: as far out as the raster takes it, and a
+  // position that is not a number where the raster puts it.
+  static float Position(double v) {
+    if (std::isnan(v)) return static_cast<float>(INT_MIN / 2);
+    return static_cast<float>(v < -1e9 ? -1e9 : v > 1e9 ? 1e9 : v);
+  }
+
+  // Readies memory for a drawing of this many segments ahead of time.
+  void Prepare(size_t segments) { points_.Prepare(segments + 1); }
+
   uint32_t Background() const { return background_; }
   // The picture under the lines; null when the lines lie on the background.
   const std::shared_ptr<const Image>& Picture() const { return picture_; }
   const std::vector<LineRun>& Runs() const { return runs_; }
-  const std::vector<LinePoint>& Points() const { return points_; }
+  const PointStore& Points() const { return points_; }
   // Points of run k.
   size_t RunEnd(size_t k) const {
     return k + 1 < runs_.size() ? runs_[k + 1].first : points_.size();
@@ -55,9 +104,7 @@ class LineLog {
   size_t Segments() const { return segments_; }
   bool Overflowed() const { return overflowed_; }
   // Memory held, in bytes.
-  size_t Bytes() const {
-    return runs_.capacity() * sizeof(LineRun) + points_.capacity() * sizeof(LinePoint);
-  }
+  size_t Bytes() const { return runs_.capacity() * sizeof(LineRun) + points_.Bytes(); }
 
  private:
   bool Continues(float x0, float y0, uint32_t bgr, int width) const {
@@ -65,12 +112,7 @@ class LineLog {
     const LinePoint& p = points_.back();
     return r.bgr == bgr && r.width == width && p.x == x0 && p.y == y0;
   }
-  // Grows by half, not double, so that the points never hold more than about
-  // 12 bytes a segment.
-  void Push(LinePoint p) {
-    if (points_.size() == points_.capacity()) points_.reserve(points_.size() * 3 / 2 + 4096);
-    points_.push_back(p);
-  }
+  void Push(LinePoint p) { points_.push_back(p); }
   void StartRun(float x0, float y0, uint32_t bgr, int width);
   void Overflow();
 
@@ -78,7 +120,7 @@ class LineLog {
   uint32_t background_ = 0xFFFFFF;
   std::shared_ptr<const Image> picture_;
   std::vector<LineRun> runs_;
-  std::vector<LinePoint> points_;
+  PointStore points_;
   size_t segments_ = 0;
   bool overflowed_ = false;
 };

@@ -84,10 +84,11 @@ struct Mapping {
   static int PixelIndex(double v) {
     constexpr double kLimit = 1e9;
     if (std::isnan(v)) return INT_MIN / 2;
-    v = std::floor(v);
     if (v < -kLimit) return static_cast<int>(-kLimit);
     if (v > kLimit) return static_cast<int>(kLimit);
-    return static_cast<int>(v);
+    // The floor, from the conversion that cuts towards zero.
+    const int i = static_cast<int>(v);
+    return i - (static_cast<double>(i) > v);
   }
 };
 

@@ -9,8 +9,8 @@
 #include "base/numbers.h"
 #include "engine/draw_passes.h"
 #include "engine/scale_fit.h"
-#include "window/panel.h"
 #include "window/captions.h"
+#include "window/panel.h"
 #include "window/picture_buffers.h"
 #include "window/trochela_main.h"
 
@@ -64,17 +64,15 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
     double rotStart = w.TxtRotStart.Number();
     if (d.PassNumber >= 2) rotStart += w.TxtRotInc.Number();
     w.TxtRotStart.SetNumber(rotStart);
-    d.RotStartRad = w.TxtRotStart.Number() * (base::kPi / 180);
-    d.TurnRad = w.TxtTurn.Number() * (base::kPi / 180);
-    ctx.t.c1 = std::cos(-d.RotStartRad);
-    ctx.t.s1 = std::sin(-d.RotStartRad);
-    ctx.t.c2 = std::cos(-d.TurnRad);
-    ctx.t.s2 = std::sin(-d.TurnRad);
+    const double rotStartRad = base::DegreesToRadians(w.TxtRotStart.Number());
+    const double turnRad = base::DegreesToRadians(w.TxtTurn.Number());
+    d.RotStartRad = rotStartRad;
+    d.TurnRad = turnRad;
     StepPen(w);
     w.TxtX.SetNumber(w.TxtX.Number() * w.TxtPctDec.Number());
     w.TxtY.SetNumber(w.TxtY.Number() * w.TxtPctDec.Number());
-    ctx.t.sx = w.TxtX.Number() * ctx.sizeFactor;
-    ctx.t.sy = w.TxtY.Number() * ctx.sizeFactor;
+    ctx.t = base::MakePassTransform(rotStartRad, turnRad, w.TxtX.Number() * ctx.sizeFactor,
+                                    w.TxtY.Number() * ctx.sizeFactor);
     if (shape != Shape::Circle) d.OutlineAngle = 0;
     if (ctx.drawable) RunPass(w, ctx);
     if (w.StopRequested) break;
@@ -89,8 +87,7 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   if (w.ChkPen.Value() != 0 && savedPen) {
     w.wheels.WheelSize[3] = *savedPen;
     if (w.ChkScale.Value() != 0) FitScale(w);
-    if (window::ShownWheel(w) == 3)
-      w.ScrollOffset.SetValue(base::ToInt16(w.wheels.WheelSize[3]));
+    if (window::ShownWheel(w) == 3) w.ScrollOffset.SetValue(base::ToInt16(w.wheels.WheelSize[3]));
   }
   w.Canvas.SetMousePointer(savedPointer);
   w.Canvas.SetFocus();

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "base/line_chain.h"
+#include "base/raster.h"
 #include "engine/draw_driver.h"
 #include "window/trochela_main.h"
 
@@ -28,110 +30,167 @@ void Store(const Step& s, base::DrawingState& d) {
   d.PrevY = s.prevY;
 }
 
-// The curve loop. `pre` runs before the LblRot caption and the yield, `post`
-// after them and leaves the rotated and scaled point in the step. The step
-// lives in registers between yields; the window's fields hold it whenever a
-// handler can see them. A nested drawing run inside the yield moves
-// CurveParam and the previous point, and this loop goes on from there.
-template <class Pre, class Post>
-void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Pre pre, Post post) {
+Step Load(const base::DrawingState& d) {
+  return Step{d.CurveParam, d.PointX, d.PointY, d.ScaledX, d.ScaledY, d.PrevX, d.PrevY};
+}
+
+// What the steps between two yields read from the window. No handler runs
+// between two yields, so it is read once after each yield instead of at every
+// step: the centre, the canvas with its colour, width and mapping.
+struct Between {
+  double offX, offY;
+  base::Image* image;
+  base::LineChain lines;
+  base::Rect changed;  // shown on screen at the next yield
+
+  explicit Between(window::TrochelaMain& w) : Between(w, w.Canvas.DrawingTarget()) {}
+  Between(window::TrochelaMain& w, forms::PictureBox::LineTarget target)
+      : offX(w.TxtOff_X.Number()),
+        offY(w.TxtOff_Y.Number()),
+        image(target.image),
+        lines(w.Canvas.Mapping(), w.Canvas.ForeColor(), w.Canvas.DrawWidth(), target.log) {}
+};
+
+// The curve loop. The routine's `Pre` runs before the LblRot caption and the
+// yield, its `Post` after them and leaves the rotated and scaled point in the
+// step. The step lives in registers between yields; the window's fields hold
+// it whenever a handler can see them. A nested drawing run inside the yield
+// moves CurveParam and the previous point, and this loop goes on from there.
+template <class Routine>
+void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
   base::DrawingState& d = w.draw;
   const double end = ctx.rotations;
   const double step = d.AngleStep;
-  Step s{0, d.PointX, d.PointY, d.ScaledX, d.ScaledY, d.PrevX, d.PrevY};
+  Step s = Load(d);
+  s.t = 0;
+  routine.Load(w);
+  Between b(w);
   for (; step >= 0 ? s.t <= end : s.t >= end; s.t += step) {
-    pre(s.t);
+    routine.Pre(s.t);
     w.LblRot.SetCaptionNumber(static_cast<long long>(std::floor(s.t)) + 1);
     if (++ctx.yieldCounter == kStepsPerYield) {
+      w.Canvas.Invalidate(b.changed);
       Store(s, d);
+      routine.Store(w);
       w.form.DoEvents();  // handlers, a nested drawing included, may run here
       ctx.yieldCounter = 0;
-      s = Step{d.CurveParam, d.PointX, d.PointY, d.ScaledX, d.ScaledY, d.PrevX, d.PrevY};
+      s = Load(d);
+      routine.Load(w);
+      b = Between(w);
     }
-    post(s);
-    base::TurnOffset(ctx.t, s.scaledX, s.scaledY, w.TxtOff_X.Number(), w.TxtOff_Y.Number(), s.x,
-                     s.y);
+    routine.Post(s);
+    base::TurnOffset(ctx.t, s.scaledX, s.scaledY, b.offX, b.offY, s.x, s.y);
     if (s.t == 0) {
       s.prevX = s.x;
       s.prevY = s.y;
     }
-    w.Canvas.Line(static_cast<float>(s.prevX), static_cast<float>(s.prevY), static_cast<float>(s.x),
-                  static_cast<float>(s.y));
+    b.changed.Add(b.lines.Line(*b.image, static_cast<float>(s.prevX), static_cast<float>(s.prevY),
+                               static_cast<float>(s.x), static_cast<float>(s.y)));
     s.prevX = s.x;
     s.prevY = s.y;
     if (w.StopRequested) break;
   }
+  w.Canvas.Invalidate(b.changed);
   Store(s, d);
+  routine.Store(w);
 }
 
 const base::Outline& OutlineOf(Shape s) {
   return s == Shape::Triangle ? base::kTriangle : base::kSquare;
 }
 
-void SingleCirclePass(window::TrochelaMain& w, PassContext& ctx) {
-  CurveLoop(
-      w, ctx, [](double) {},
-      [&](Step& s) {
-        base::SingleCirclePoint(ctx.A, ctx.K, w.wheels.WheelSize[3], s.t, s.x, s.y);
-        base::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
-      });
-}
+// The routines' own parts of a step. Load takes what they read from the window
+// (after every yield), Store puts back what they keep (before every yield).
 
-void SingleOutlinePass(window::TrochelaMain& w, PassContext& ctx) {
-  base::DrawingState& d = w.draw;
-  const base::Outline& outline = OutlineOf(ctx.shape);
-  double q = 0;
-  CurveLoop(
-      w, ctx,
-      [&](double) {
-        d.OutlineFactor = base::OutlineStep(outline, d.OutlineAngle, d.AngleStep);
-        q = -w.wheels.WheelSize[3] / d.OutlineFactor;
-      },
-      [&](Step& s) {
-        s.x = ctx.A * std::cos(s.t) - std::cos(ctx.K * s.t) * q;
-        s.y = ctx.A * std::sin(s.t) - std::sin(ctx.K * s.t) * q;
-        base::RotateScaleOutline(ctx.t, s.x, s.y, d.OutlineFactor, s.scaledX, s.scaledY);
-      });
-}
-
-void MultiPass(window::TrochelaMain& w, PassContext& ctx) {
-  base::DrawingState& d = w.draw;
-  base::WheelTable& wt = w.wheels;
-  auto angles = [&](double t) {
-    base::ComputeWheelAngles(wt.WheelRatio.data(), t, wt.WheelAngle.data());
-  };
-  auto sum = [&](Step& s) {
-    base::SumWheelChain(wt.WheelSize.data(), wt.WheelAngle.data(), w.WheelCount, s.x, s.y);
-  };
-  if (ctx.shape == Shape::Circle) {
-    CurveLoop(w, ctx, angles, [&](Step& s) {
-      sum(s);
-      base::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
-    });
-    return;
+struct SingleCircle {
+  const PassContext& ctx;
+  double pen = 0;  // wheel 3
+  void Load(window::TrochelaMain& w) { pen = w.wheels.WheelSize[3]; }
+  void Store(window::TrochelaMain&) {}
+  void Pre(double) {}
+  void Post(Step& s) {
+    base::SingleCirclePoint(ctx.A, ctx.K, pen, s.t, s.x, s.y);
+    base::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
   }
-  const base::Outline& outline = OutlineOf(ctx.shape);
-  CurveLoop(
-      w, ctx,
-      [&](double t) {
-        angles(t);
-        d.OutlineFactor = base::OutlineStep(outline, d.OutlineAngle, d.AngleStep);
-      },
-      [&](Step& s) {
-        sum(s);
-        base::RotateScaleOutline(ctx.t, s.x, s.y, d.OutlineFactor, s.scaledX, s.scaledY);
-      });
-}
+};
+
+struct SingleOutline {
+  const PassContext& ctx;
+  const base::Outline& outline;
+  double angleStep;
+  double pen = 0;  // wheel 3
+  base::OutlinePosition pos;
+  double factor = 0;  // OutlineFactor
+  double q = 0;       // the pen offset, taken before the yield
+  void Load(window::TrochelaMain& w) {
+    pen = w.wheels.WheelSize[3];
+    pos = base::OutlinePosition(w.draw.OutlineAngle);
+    factor = w.draw.OutlineFactor;
+  }
+  void Store(window::TrochelaMain& w) {
+    w.draw.OutlineAngle = pos.angle;
+    w.draw.OutlineFactor = factor;
+  }
+  void Pre(double) {
+    factor = base::OutlineStep(outline, pos, angleStep);
+    q = base::OutlinePenOffset(pen, factor);
+  }
+  void Post(Step& s) {
+    base::SingleOutlinePoint(ctx.A, ctx.K, q, s.t, s.x, s.y);
+    base::RotateScaleOutline(ctx.t, s.x, s.y, factor, s.scaledX, s.scaledY);
+  }
+};
+
+// The chain, with an outline or (outline null) the circle.
+struct Multi {
+  const PassContext& ctx;
+  const base::Outline* outline;
+  double angleStep;
+  base::WheelTable& wheels;
+  int count = 0;  // WheelCount
+  base::OutlinePosition pos;
+  double factor = 0;  // OutlineFactor
+  void Load(window::TrochelaMain& w) {
+    count = w.WheelCount;
+    if (!outline) return;
+    pos = base::OutlinePosition(w.draw.OutlineAngle);
+    factor = w.draw.OutlineFactor;
+  }
+  void Store(window::TrochelaMain& w) {
+    if (!outline) return;
+    w.draw.OutlineAngle = pos.angle;
+    w.draw.OutlineFactor = factor;
+  }
+  void Pre(double t) {
+    base::ComputeWheelAngles(wheels.WheelRatio.data(), t, wheels.WheelAngle.data());
+    if (outline) factor = base::OutlineStep(*outline, pos, angleStep);
+  }
+  void Post(Step& s) {
+    base::SumWheelChain(wheels.WheelSize.data(), wheels.WheelAngle.data(), count, s.x, s.y);
+    if (outline)
+      base::RotateScaleOutline(ctx.t, s.x, s.y, factor, s.scaledX, s.scaledY);
+    else
+      base::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
+  }
+};
 
 }  // namespace
 
 void RunPass(window::TrochelaMain& w, PassContext& ctx) {
-  if (ctx.multi)
-    MultiPass(w, ctx);
-  else if (ctx.shape == Shape::Circle)
-    SingleCirclePass(w, ctx);
-  else
-    SingleOutlinePass(w, ctx);
+  const double angleStep = w.draw.AngleStep;
+  if (ctx.multi) {
+    Multi m{ctx,       ctx.shape == Shape::Circle ? nullptr : &OutlineOf(ctx.shape),
+            angleStep, w.wheels,
+            0,         {},
+            0};
+    CurveLoop(w, ctx, m);
+  } else if (ctx.shape == Shape::Circle) {
+    SingleCircle c{ctx};
+    CurveLoop(w, ctx, c);
+  } else {
+    SingleOutline o{ctx, OutlineOf(ctx.shape), angleStep, 0, {}, 0, 0};
+    CurveLoop(w, ctx, o);
+  }
 }
 
 }  // namespace engine

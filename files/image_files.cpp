@@ -11,8 +11,9 @@
 namespace files {
 namespace {
 
-const char* const kOpenFilter = "Bitmap Files (*.bmp)|*.bmp";
-// Bitmap first and chosen by default; the name's ending decides the format.
+const char* const kFilter = "Bitmap Files (*.bmp)|*.bmp";
+// Save also offers the formats a bitmap cannot be: PNG, and SVG with the
+// lines as vectors.
 const char* const kSaveFilter =
     "Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png|SVG Files (*.svg)|*.svg";
 
@@ -24,7 +25,7 @@ void Tell(window::TrochelaMain& w, const std::string& what, const std::string& p
 }  // namespace
 
 void CmdOpen_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kOpenFilter});
+  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kFilter});
   if (path && path->empty()) return;
   if (path) {
     w.ChosenFileName = *path;
@@ -40,27 +41,29 @@ void CmdOpen_Click(window::TrochelaMain& w) {
   w.Canvas.SetFocus();
 }
 
-bool SaveCanvasPicture(window::TrochelaMain& w, const std::string& path, std::string& reason,
-                       bool antialias) {
-  // The picture goes into a new file beside the old one first, which then
-  // takes the old one's place: a failed save leaves the old file whole.
-  const std::string temp = base::CreateTempBeside(path, reason);
-  if (temp.empty()) return false;
-  if (!forms::SaveCanvas(w.Canvas, temp, antialias)) {
-    base::RemoveTemp(temp);
-    reason = "the picture could not be written";
-    return false;
-  }
-  return base::ReplaceWithTemp(temp, path, reason);
-}
-
 void CmdSave_Click(window::TrochelaMain& w) {
   const auto path = w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", kSaveFilter});
   if (path && path->empty()) return;
   if (path) {
     w.ChosenFileName = *path;
     std::string reason;
-    if (!SaveCanvasPicture(w, *path, reason)) Tell(w, "Cannot save the picture to", *path, reason);
+    if (forms::FormatOfPath(*path) == forms::PictureFormat::Svg) {
+      if (!base::WriteFileReplacing(*path, forms::CanvasSvg(w.Canvas), reason))
+        Tell(w, "Cannot save the picture to", *path, reason);
+      w.Canvas.SetFocus();
+      return;
+    }
+    // The picture goes into a new file beside the old one first, which then
+    // takes the old one's place: a failed save leaves the old file whole.
+    const std::string temp = base::CreateTempBeside(*path, reason);
+    if (temp.empty()) {
+      Tell(w, "Cannot save the picture to", *path, reason);
+    } else if (!w.machine.SavePicture(w.Canvas.Raster(), temp)) {
+      base::RemoveTemp(temp);
+      Tell(w, "Cannot save the picture to", *path, "the picture could not be written");
+    } else if (!base::ReplaceWithTemp(temp, *path, reason)) {
+      Tell(w, "Cannot save the picture to", *path, reason);
+    }
   }
   w.Canvas.SetFocus();
 }

@@ -1,7 +1,5 @@
 #pragma once
 // Load Image and Save Image: the canvas picture as a bitmap file.
-#include <string>
-
 namespace window {
 struct TrochelaMain;
 }
@@ -14,15 +12,8 @@ namespace files {
 void CmdOpen_Click(window::TrochelaMain& w);
 
 // Writes the canvas at its pixel size to the chosen file as a bitmap (PNG or
-// SVG when the name ends in ".png" or ".svg"), replacing an old file only once the new one is
-// complete.
+// SVG when the name ends in ".png" or ".svg"), replacing an old file only once
+// the new one is complete.
 void CmdSave_Click(window::TrochelaMain& w);
-
-// Writes the canvas picture to `path` by its extension (".svg" as vectors over
-// the last replaced picture, ".png" as PNG, antialiased from the vectors when
-// asked, else a bitmap) through a temporary file beside it; false with the
-// reason.
-bool SaveCanvasPicture(window::TrochelaMain& w, const std::string& path, std::string& reason,
-                       bool antialias = false);
 
 }  // namespace files

@@ -116,16 +116,20 @@ void CmdLoadParms_Click(window::TrochelaMain& w) {
   const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kFilter});
   if (path && !path->empty()) {
     w.ChosenFileName = *path;
-    std::string text, reason;
-    ParmsValues values;
-    if (!base::ReadWholeFile(*path, kMaxProfileBytes, text, reason))
-      Tell(w, "Cannot load the settings from", *path, reason);
-    else if (!ReadParms(base::Profile(text), values, reason))
-      Tell(w, "Cannot load the settings from", *path, reason);
-    else
-      ApplyParms(w, values);
+    std::string reason;
+    if (!LoadParmsFile(w, *path, reason)) Tell(w, "Cannot load the settings from", *path, reason);
   }
   w.Canvas.SetFocus();
+}
+
+bool LoadParmsFile(window::TrochelaMain& w, const std::string& path, std::string& reason) {
+  std::string text;
+  ParmsValues values;
+  if (!base::ReadWholeFile(path, kMaxProfileBytes, text, reason) ||
+      !ReadParms(base::Profile(text), values, reason))
+    return false;
+  ApplyParms(w, values);
+  return true;
 }
 
 void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {

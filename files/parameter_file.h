@@ -23,6 +23,11 @@ void CmdSaveParms_Click(window::TrochelaMain& w);
 // controls (the mode switch, the wheel editor on wheel 1). Nothing is drawn.
 void CmdLoadParms_Click(window::TrochelaMain& w);
 
+// Reads, checks and applies a parameter file as Load Parms does after its
+// dialog. False with a short reason, and nothing changed, when the file
+// cannot be read or holds a value the window cannot take.
+bool LoadParmsFile(window::TrochelaMain& w, const std::string& path, std::string& reason);
+
 // Applies checked values to the window, in the order a load sets them.
 void ApplyParms(window::TrochelaMain& w, const ParmsValues& v);
 

@@ -38,6 +38,9 @@ Control::Control(Form& form, std::string name, QWidget* widget)
     widget_->setObjectName(Q(name_));
     widget_->setAutoFillBackground(true);  // controls hide the canvas under them
     widget_->installEventFilter(new InputFilter(this, widget_));
+    // A mouse button a control does not use stays with it: the canvas under
+    // the panel would take it for its own (the right button hides the panel).
+    widget_->setAttribute(Qt::WA_NoMousePropagation);
   }
   form_.Register(this);
 }

@@ -321,6 +321,14 @@ class PictureBox : public Control {
     return image_;
   }
 
+  // The pixels and the line log for a drawing that draws its lines itself and
+  // records each in the log as it draws it.
+  struct LineTarget {
+    base::Image* image;
+    base::LineLog* log;  // null for a box that is not shown
+  };
+  LineTarget DrawingTarget();
+
   // The lines drawn since the picture was last replaced, on the picture they
   // were drawn on (for vector output). Meaningful when LinesCurrent().
   const base::LineLog& Lines() const { return lines_; }

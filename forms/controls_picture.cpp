@@ -61,6 +61,9 @@ void PictureBox::SetPixelSize(int width, int height) {
   map_.height = image_.height;
   if (widget_) widget_->resize(image_.width, image_.height);
   ResetLines(false);
+  // Memory for the lines of a first picture, taken now rather than while
+  // it is drawn.
+  if (shown_) lines_.Prepare(base::PointStore::kBlockPoints - 1);
   InvalidateAll();
 }
 
@@ -117,21 +120,16 @@ void PictureBox::SetPictureFromImage(const PictureBox& source) {
   }
 }
 
-namespace {
-
-// A position as the raster draws it: far outside stays far outside, and a
-// point that is not a number lands where the raster puts it.
-float LoggedPosition(double v) {
-  if (std::isnan(v)) return static_cast<float>(INT_MIN / 2);
-  return static_cast<float>(std::clamp(v, -1e9, 1e9));
-}
-
-}  // namespace
-
 void PictureBox::RecordLine(double x1, double y1, double x2, double y2) {
   if (picturePending_) ResetLines(true);
-  lines_.Add(LoggedPosition(x1), LoggedPosition(y1), LoggedPosition(x2), LoggedPosition(y2),
-             foreColor_, drawWidth_);
+  lines_.Add(base::LineLog::Position(x1), base::LineLog::Position(y1), base::LineLog::Position(x2),
+             base::LineLog::Position(y2), foreColor_, drawWidth_);
+}
+
+PictureBox::LineTarget PictureBox::DrawingTarget() {
+  if (!shown_) return {&image_, nullptr};
+  if (picturePending_) ResetLines(true);
+  return {&image_, &lines_};
 }
 
 void PictureBox::ResetLines(bool onPicture) {

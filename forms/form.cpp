@@ -18,6 +18,7 @@
 namespace forms {
 
 constexpr int kRefreshMilliseconds = 16;
+constexpr double kSystemPollSeconds = 0.0005;
 
 struct Form::Hooks {
   std::unordered_map<const QWidget*, Control*> byWidget;
@@ -161,7 +162,22 @@ void Form::Raise(const std::function<void()>& handler) {
   --running_;
 }
 
-void Form::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void Form::DoEvents() {
+  // Qt's own queue (queued calls such as script lines, repaint requests) is
+  // served at every yield. Asking the system for its input and the timers that
+  // are due costs a system call of a few microseconds; a drawing yields every
+  // 100 steps, thousands of times a second, so that is done at most every
+  // half millisecond, still far quicker than a user can press STOP.
+  // Either way the queue is served once: what the handlers queue now waits
+  // for the next yield.
+  const double now = SteadySeconds();
+  if (now - lastSystemPoll_ < kSystemPollSeconds) {
+    QCoreApplication::sendPostedEvents();
+    return;
+  }
+  lastSystemPoll_ = now;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void Form::WaitEvents(double seconds) {
   if (!services_.RealTimeClock() || !(seconds > 0)) {
@@ -172,6 +188,7 @@ void Form::WaitEvents(double seconds) {
   // (a click, a paint, the screen refresh) wakes it sooner.
   QTimer wake;
   wake.setSingleShot(true);
+  wake.setTimerType(Qt::PreciseTimer);  // a coarse timer may wake 5% late
   wake.start(static_cast<int>(std::min(std::ceil(seconds * 1000), 86400000.0)));
   QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }

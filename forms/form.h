@@ -89,6 +89,7 @@ class Form {
   std::vector<Control*> controls_;
   std::vector<Control*> refreshQueue_;
   double lastRefreshCost_ = 0;  // seconds
+  double lastSystemPoll_ = -1;  // when DoEvents last asked the system, seconds
   Control* focused_ = nullptr;
   bool movingFocus_ = false;
   int running_ = 0;

@@ -3,10 +3,10 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPolygonF>
-#include <QSaveFile>
 #include <QString>
 #include <memory>
 
+#include "base/file_io.h"
 #include "base/svg_writer.h"
 #include "forms/controls.h"
 #include "forms/qt_views.h"
@@ -58,14 +58,13 @@ QImage Antialiased(const PictureBox& canvas) {
   return out;
 }
 
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+bool WriteWhole(const std::string& path, std::string_view bytes) {
+  std::string reason;
+  return base::WriteFileReplacing(path, bytes, reason);
+}
+
+bool WriteWhole(const std::string& path, const QByteArray& bytes) {
+  return WriteWhole(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
 }  // namespace
@@ -90,16 +89,11 @@ std::string CanvasSvg(const PictureBox& canvas) {
 }
 
 bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialias) {
-  const QString p = QString::fromStdString(path);
   switch (FormatOfPath(path)) {
-    case PictureFormat::Svg: {
-      const std::string svg = CanvasSvg(canvas);
-      return WriteWhole(p, QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
-    }
-    case PictureFormat::Png: {
-      const QImage image = antialias ? Antialiased(canvas) : View(canvas.Raster()).copy();
-      return WriteWhole(p, PngBytes(image));
-    }
+    case PictureFormat::Svg:
+      return WriteWhole(path, CanvasSvg(canvas));
+    case PictureFormat::Png:
+      return WriteWhole(path, PngBytes(antialias ? Antialiased(canvas) : View(canvas.Raster())));
     case PictureFormat::Bitmap:
       break;
   }
@@ -108,7 +102,7 @@ bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialia
   buffer.open(QIODevice::WriteOnly);
   if (!View(canvas.Raster()).convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
     return false;
-  return WriteWhole(p, bytes);
+  return WriteWhole(path, bytes);
 }
 
 }  // namespace forms

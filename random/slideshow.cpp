@@ -17,14 +17,17 @@ void CmdSlide_Click(window::TrochelaMain& w) {
   w.CmdSlide.SetPressed(true);
   while (w.SlideshowRunning) {
     CmdRandom_Click(w);
-    // The pause always runs its full length, whatever is clicked in it;
-    // handlers (Draw, Random, the fields) may run inside it.
-    const double start = w.machine.Timer();
-    for (double elapsed = 0; elapsed < kSlidePauseSeconds;
-         elapsed = base::ElapsedSeconds(start, w.machine.Timer()))
-      w.form.WaitEvents(kSlidePauseSeconds - elapsed);
+    PauseAfterPicture(w);
     w.form.DoEvents();  // handlers may run here too
   }
+}
+
+void PauseAfterPicture(window::TrochelaMain& w) {
+  // Handlers (Draw, Random, the fields, Slide itself) may run inside.
+  const double start = w.machine.Timer();
+  for (double elapsed = 0; elapsed < kSlidePauseSeconds;
+       elapsed = base::ElapsedSeconds(start, w.machine.Timer()))
+    w.form.WaitEvents(kSlidePauseSeconds - elapsed);
 }
 
 }  // namespace random_pictures

@@ -17,4 +17,9 @@ constexpr double kSlidePauseSeconds = 5;
 // when the new one has ended.
 void CmdSlide_Click(window::TrochelaMain& w);
 
+// The pause after each picture: its full length on the machine's clock,
+// whatever is clicked in it. Yields to the event queue (sleeping until the
+// next event on a real clock), so any handler may run inside.
+void PauseAfterPicture(window::TrochelaMain& w);
+
 }  // namespace random_pictures

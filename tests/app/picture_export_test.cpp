@@ -16,6 +16,7 @@
 #include "base/raster.h"
 #include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
+#include "files/image_files.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
 
@@ -139,6 +140,22 @@ TEST_F(PictureExport, PngAndBitmapReadBackPixelForPixel) {
   EXPECT_EQ(forms::FormatOfPath("a.Png"), forms::PictureFormat::Png);
   EXPECT_EQ(forms::FormatOfPath("a.dib"), forms::PictureFormat::Bitmap);
   EXPECT_FALSE(forms::SaveCanvas(w.Canvas, Path("missing/folder/p.svg")));
+}
+
+TEST_F(PictureExport, SaveImageWritesSvgByTheChosenName) {
+  w.TxtRotations.SetText("10");
+  engine::CmdDraw_Click(w);
+  forms::DialogAnswer answer;
+  answer.kind = forms::DialogAnswer::Kind::Save;
+  answer.path = Path("dialog.svg");
+  machine.Answer(answer);
+  files::CmdSave_Click(w);
+  QFile f(QString::fromStdString(Path("dialog.svg")));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray text = f.readAll();
+  EXPECT_TRUE(text.startsWith("<?xml"));
+  EXPECT_TRUE(text.contains("<polyline stroke=\"#FF0000\""));
+  EXPECT_EQ(w.ChosenFileName, Path("dialog.svg"));
 }
 
 }  // namespace

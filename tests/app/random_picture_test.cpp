@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
 #include <cmath>
 #include <functional>
 #include <numeric>
@@ -120,6 +123,20 @@ TEST_F(RandomPicture, MultiWheelRatiosAreOddUpToTheLimitPlusOne) {
   ExpectSameNextDraw();
 }
 
+TEST_F(RandomPicture, UnderlinedRatioLabelAllowsNegativeSizesInMultiWheelMode) {
+  w.ChkMulti.SetValue(1);
+  w.LblRatios.SetFontUnderline(true);
+  for (int i = 1; i <= 24; ++i) w.wheels.RandomRatioFlag[i] = 0;
+  w.ChkColor.SetValue(0);
+  w.ChkResolution.SetValue(0);
+  size = w.wheels.WheelSize;
+  ReplaySizes(true);
+  ASSERT_TRUE(size[2] < 0 || size[3] < 0);  // the seed turns a shown wheel round
+  random_pictures::CmdRandom_Click(w);
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(w.wheels.WheelSize[i], size[i]) << i;
+  ExpectSameNextDraw();
+}
+
 TEST_F(RandomPicture, NothingOpenToChanceDrawsNothingButStillClearsAndDraws) {
   w.ChkMulti.SetValue(1);
   w.TxtRotations.SetText("3");
@@ -134,12 +151,16 @@ TEST_F(RandomPicture, NothingOpenToChanceDrawsNothingButStillClearsAndDraws) {
   ExpectSameNextDraw();             // and used no draw
 }
 
-TEST_F(RandomPicture, RatioBarWidensForTheWheelShownAndClampsBeyond16Bits) {
+TEST_F(RandomPicture, WheelShownGoesThroughItsBarsWhichWidenForTheRatio) {
   w.ChkMulti.SetValue(1);
   for (int i = 1; i <= 24; ++i) w.wheels.RandomSizeFlag[i] = w.wheels.RandomRatioFlag[i] = 0;
   w.TxtRotations.SetText("0");
   w.wheels.WheelRatio[1] = 250;
+  w.wheels.WheelSize[1] = 12.7;
   random_pictures::CmdRandom_Click(w);
+  // The bars' Change handlers store their whole numbers back.
+  EXPECT_EQ(w.wheels.WheelSize[1], 13);
+  EXPECT_EQ(w.TxtFixed.Text(), "13");
   EXPECT_EQ(w.ScrollRatio.Max(), 250);
   EXPECT_EQ(w.ScrollRatio.Min(), -250);
   EXPECT_EQ(w.ScrollRatio.Value(), 250);
@@ -162,18 +183,28 @@ TEST_F(RandomPicture, SizePairWithoutClosingCountKeepsTheRotations) {
   EXPECT_EQ(w.TxtRotations.Text(), "99");
 }
 
+// The right button on the colour bar, as Qt delivers it: the bar takes it
+// (the canvas under the panel would hide the panel), the canvas gets a random
+// background and keeps its drawing colour.
 TEST_F(RandomPicture, ColourBarRightClickPaintsABackgroundAndKeepsTheDrawingColour) {
   w.Canvas.Line(-100, 0, 100, 0);
   const auto drawn = w.Canvas.Raster().pixels;
   const uint32_t fore = w.Canvas.ForeColor(), bar = w.CmdColorBar.BackColor();
   const double red = Pick(ref, 256), green = Pick(ref, 256), blue = Pick(ref, 256);
-  random_pictures::CmdColorBar_MouseDown(w, 2);
+  QWidget* button = w.CmdColorBar.Widget();
+  const QPointF at(5, 5);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent e(type, at, button->mapToGlobal(at), Qt::RightButton,
+                  type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(button, &e);
+  }
+  EXPECT_TRUE(w.CmdColorBar.Visible());
   EXPECT_EQ(w.Canvas.BackColor(), red + 256 * green + 65536 * blue);
   EXPECT_EQ(w.Canvas.Point(0, 0), w.Canvas.BackColor());
   EXPECT_EQ(w.Canvas.ForeColor(), fore);
   EXPECT_EQ(w.CmdColorBar.BackColor(), bar);
   EXPECT_EQ(w.DrawRed, 255);
-  EXPECT_EQ(w.DrawGreen, 0);
   // The middle button changes nothing and draws nothing.
   random_pictures::CmdColorBar_MouseDown(w, 4);
   ExpectSameNextDraw();

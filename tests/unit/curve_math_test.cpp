@@ -49,7 +49,7 @@ TEST(CurveMath, FirstPointsOfTheSixRoutines) {
     if (c.chain) {
       base::SumWheelChain(w.size, w.angle, 3, x, y);
     } else if (c.outline) {
-      base::SingleOutlinePoint(kA, kK, kPen, rho, 0, x, y);
+      base::SingleOutlinePoint(kA, kK, base::OutlinePenOffset(kPen, rho), 0, x, y);
     } else {
       base::SingleCirclePoint(kA, kK, kPen, 0, x, y);
     }
@@ -79,7 +79,8 @@ TEST(CurveMath, RotStartActsBeforeTheScalesTurnAfterThemAndOffsetsMoveRightAndUp
       {0, 0, 6, 6, 430, 0, 100, 2580, -100},
   };
   for (const Case& c : cases) {
-    const base::PassTransform p = base::MakePassTransform(c.rotStart, c.turn, c.sx, c.sy);
+    const base::PassTransform p = base::MakePassTransform(
+        base::DegreesToRadians(c.rotStart), base::DegreesToRadians(c.turn), c.sx, c.sy);
     double sx, sy, cx, cy;
     base::RotateScale(p, c.x, 0, sx, sy);
     base::TurnOffset(p, sx, sy, c.offX, c.offY, cx, cy);
@@ -125,6 +126,24 @@ TEST(Outline, FactorRunsFromTheSideMiddleToTheClampedCornerAndTheAngleJumpsBySid
     EXPECT_EQ(jumps, c.jumps);
     EXPECT_EQ(lo, c.o->inradius * base::kOutlineNormaliser);
     EXPECT_EQ(hi, clamped);
+  }
+}
+
+TEST(Outline, KeptCosineGivesTheSameStepsAsComputingItAgain) {
+  // A pass keeps the cosine of its angle from one step to the next; the
+  // angles and factors are those of computing it afresh at every step, bit
+  // for bit, through the jumps, for coarse and fine steps.
+  for (const base::Outline* o : {&base::kTriangle, &base::kSquare}) {
+    for (double step : {kStep, 0.3, 1.7, -kStep}) {
+      base::OutlinePosition kept;
+      double angle = 0;
+      for (int n = 0; n < 3000; ++n) {
+        const double a = base::OutlineStep(*o, kept, step);
+        const double b = base::OutlineStep(*o, angle, step);
+        ASSERT_EQ(a, b) << n;
+        ASSERT_EQ(kept.angle, angle) << n;
+      }
+    }
   }
 }
 

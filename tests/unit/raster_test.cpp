@@ -227,6 +227,47 @@ TEST(Line, FarEndsLightThePixelsOfTheRoundingRule) {
   }
 }
 
+// The pixel of index i along a line, by the rounding rule in plain integers.
+std::pair<long long, long long> RulePixel(long long x0, long long y0, long long x1, long long y1,
+                                          long long i) {
+  long long du = std::llabs(x1 - x0), dv = std::llabs(y1 - y0);
+  const bool xMajor = du >= dv;
+  if (!xMajor) std::swap(du, dv);
+  if ((xMajor && x0 > x1) || (!xMajor && y0 > y1)) std::swap(x0, x1), std::swap(y0, y1);
+  const long long sv = (xMajor ? y1 >= y0 : x1 >= x0) ? 1 : -1;
+  const long long o = du == 0 ? 0 : (2 * i * dv + du) / (2 * du);
+  return xMajor ? std::pair{x0 + i, y0 + sv * o} : std::pair{x0 + sv * o, y0 + i};
+}
+
+TEST(Line, LongLinesInsideLightExactlyTheirRulePixels) {
+  // Lines inside the image, short and long, in every direction, and lines
+  // near the longest that the image's fixed-point walk takes, with an odd
+  // length, where the rule's fractions come closest to whole numbers.
+  auto check = [](Image& img, int x0, int y0, int x1, int y1) {
+    const Rect r = DrawLine(img, x0, y0, x1, y1, kBlack, 1);
+    const long long n = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
+    for (long long i = 0; i <= n; ++i) {
+      const auto [x, y] = RulePixel(x0, y0, x1, y1, i);
+      ASSERT_EQ(img.Get(static_cast<int>(x), static_cast<int>(y)), kBlack)
+          << x0 << ',' << y0 << " - " << x1 << ',' << y1 << " index " << i;
+      img.Row(static_cast<int>(y))[x] = base::ToPixel(kWhite);
+    }
+    for (int y = r.y0; y <= r.y1; ++y)
+      for (int x = r.x0; x <= r.x1; ++x)
+        ASSERT_EQ(img.Get(x, y), kWhite) << x0 << ',' << y0 << " - " << x1 << ',' << y1;
+  };
+  Image img(500, 400, kWhite);
+  Lcg rng{5};
+  for (int n = 0; n < 3000; ++n)
+    check(img, rng.Next(0, 499), rng.Next(0, 399), rng.Next(0, 499), rng.Next(0, 399));
+  Image tall(4, 46341, kWhite);
+  for (int dx = 0; dx <= 3; ++dx) {
+    check(tall, 0, 0, dx, 46339);
+    check(tall, dx, 1, 0, 46340);
+    check(tall, 3 - dx, 46340, 3, 0);
+  }
+}
+
 // Whether a pixel centre lies within width/2 of the segment, in exact integer
 // arithmetic (ties count as inside).
 // In doubled coordinates, so that an even width's half-pixel shift stays exact.

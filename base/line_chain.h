@@ -1,0 +1,52 @@
+#pragma once
+// Consecutive lines of a drawing: each starts where the last one ended, so the
+// mapping of the shared end point is computed once; every segment can be
+// recorded as a vector as it is drawn.
+#include <cmath>
+#include <cstdint>
+
+#include "base/line_log.h"
+#include "base/raster.h"
+
+namespace base {
+
+// Lines drawn end to end in canvas units, each from where the last one ended,
+// as a drawing draws them: the shared end is mapped to pixels once. The
+// pixels are those of DrawLine between the mapped ends.
+class LineChain {
+ public:
+  // `log`, when given, records every segment as a vector as it is drawn.
+  LineChain(const Mapping& map, uint32_t bgr, int width, LineLog* log = nullptr)
+      : map_(map), bgr_(bgr), width_(width), log_(log) {}
+  Rect Line(Image& img, float x1, float y1, float x2, float y2) {
+    if (x1 != endX_ || y1 != endY_) {
+      endPosX_ = map_.PositionX(x1);
+      endPosY_ = map_.PositionY(y1);
+      endPx_ = Mapping::PixelIndex(endPosX_);
+      endPy_ = Mapping::PixelIndex(endPosY_);
+    }
+    const int px1 = endPx_, py1 = endPy_;
+    const double posX1 = endPosX_, posY1 = endPosY_;
+    endX_ = x2;
+    endY_ = y2;
+    endPosX_ = map_.PositionX(x2);
+    endPosY_ = map_.PositionY(y2);
+    endPx_ = Mapping::PixelIndex(endPosX_);
+    endPy_ = Mapping::PixelIndex(endPosY_);
+    if (log_)
+      log_->Add(LineLog::Position(posX1), LineLog::Position(posY1), LineLog::Position(endPosX_),
+                LineLog::Position(endPosY_), bgr_, width_);
+    return DrawLine(img, px1, py1, endPx_, endPy_, bgr_, width_);
+  }
+
+ private:
+  Mapping map_;
+  uint32_t bgr_;
+  int width_;
+  LineLog* log_;
+  float endX_ = NAN, endY_ = NAN;  // no end yet: NaN equals nothing
+  double endPosX_ = 0, endPosY_ = 0;
+  int endPx_ = 0, endPy_ = 0;
+};
+
+}  // namespace base
