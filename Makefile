@@ -1,13 +1,20 @@
 # Two commands do all the set-up: `make run` and `make test`.
+# `make check` runs every test again under sanitizers (CI does this as part of
+# `make test`); `make fuzz` runs each fuzz target for FUZZ_SECONDS.
 BUILD ?= build
+CHECK_BUILD ?= build-check
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev xvfb xauth
+FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test bench clean screenshot fuzz fuzz-parms
+.PHONY: deps fuzz-deps build run test check fuzz fuzz-build bench clean screenshot
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+deps fuzz-deps: WANTED = $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES),$(PACKAGES))
+deps fuzz-deps:
+	@missing=""; for p in $(WANTED); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -31,29 +38,45 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory check; fi
+
+# Every test under AddressSanitizer and UndefinedBehaviorSanitizer, in its own
+# build folder; the first finding fails the test that found it.
+check: deps
+	cmake -S . -B $(CHECK_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DTROCHELA_SANITIZE=ON
+	cmake --build $(CHECK_BUILD) -j$(JOBS)
+	cd $(CHECK_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j$(JOBS)
+
+# libFuzzer targets (fuzz/*_fuzz.cpp) built with clang. Each runs for
+# FUZZ_SECONDS on a corpus of its own in the build folder, seeded from
+# SEEDS_<target>, and prints its runs per second.
+FUZZ_TARGETS := $(basename $(notdir $(wildcard fuzz/*_fuzz.cpp)))
+SEEDS_script_fuzz := tests/scripts
+SEEDS_parms_fuzz := tests/parms_corpus
+
+fuzz: $(addprefix fuzz-run-,$(FUZZ_TARGETS))
+
+fuzz-build: fuzz-deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+fuzz-run-%: fuzz-build
+	@mkdir -p $(FUZZ_BUILD)/corpus/$*
+	@echo "fuzzing $* for $(FUZZ_SECONDS) s"
+	@./$(FUZZ_BUILD)/$* -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$* $(SEEDS_$*) \
+	  > $(FUZZ_BUILD)/$*.log 2>&1 || { tail -40 $(FUZZ_BUILD)/$*.log; exit 1; }
+	@grep -E "^#[0-9]+.*DONE|stat::number_of_executed_units|stat::average_exec_per_sec" \
+	  $(FUZZ_BUILD)/$*.log
 
 bench: build
 	./$(BUILD)/bench/trochela_draw_bench
 	./$(BUILD)/bench/trochela_export_bench
 	./$(BUILD)/bench/trochela_pause_bench
 
-# Fuzzing with libFuzzer (clang); not part of `make test`. FUZZ_SECONDS per target.
-FUZZ_SECONDS ?= 60
-FUZZ_BUILD ?= build-fuzz
-FUZZ_FLAGS := -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I.
-
-fuzz: fuzz-parms
-
-# The profile reader and the parameter-file checker, from the corpus of real
-# .tra files in tests/parms_corpus (copied, so the run adds nothing there).
-fuzz-parms:
-	@$(MAKE) --no-print-directory deps PACKAGES="clang libclang-rt-dev"
-	mkdir -p $(FUZZ_BUILD)/parms_corpus
-	cp tests/parms_corpus/*.tra $(FUZZ_BUILD)/parms_corpus/
-	clang++ $(FUZZ_FLAGS) fuzz/parms_fuzz.cpp base/profile.cpp base/numbers.cpp \
-	  files/parms_check.cpp -o $(FUZZ_BUILD)/parms_fuzz
-	$(FUZZ_BUILD)/parms_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	  $(FUZZ_BUILD)/parms_corpus
-
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(CHECK_BUILD) $(FUZZ_BUILD)

@@ -3,83 +3,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <set>
-#include <sstream>
 
 #include "base/numbers.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
 
 namespace app {
-namespace {
-
-std::vector<std::string> Words(const std::string& s) {
-  std::istringstream in(s);
-  std::vector<std::string> out;
-  for (std::string w; in >> w;) out.push_back(w);
-  return out;
-}
-
-// The text after the first word and one blank, kept exactly (it may be empty
-// or hold blanks).
-std::string AfterFirstWord(const std::string& line) {
-  const size_t start = line.find_first_not_of(" \t");
-  const size_t end = line.find_first_of(" \t", start);
-  return end == std::string::npos ? std::string() : line.substr(end + 1);
-}
-
-const std::set<std::string> kVerbs = {
-    "click",      "mousedown",  "mouseup",  "mousemove", "key",        "focus", "type",
-    "edit",       "drag",       "scrollto", "dialog",    "idle",       "print", "pixel",
-    "savecanvas", "screenshot", "expect",   "writeline", "removefile", "until"};
-
-// Minimum number of words (verb included) a line of each kind needs.
-size_t MinWords(const std::string& verb) {
-  if (verb == "idle") return 1;
-  if (verb == "click" || verb == "focus" || verb == "print" || verb == "savecanvas" ||
-      verb == "screenshot" || verb == "writeline" || verb == "removefile")
-    return 2;
-  if (verb == "type" || verb == "edit") return 2;
-  if (verb == "mousedown" || verb == "mouseup") return 4;
-  if (verb == "mousemove" || verb == "pixel") return 3;
-  if (verb == "dialog") return 2;
-  if (verb == "key" || verb == "drag" || verb == "scrollto") return 3;
-  return 3;  // expect, until
-}
-
-bool IsInt(const std::string& s) {
-  auto v = base::ParseNumber(s);
-  return v && *v == static_cast<int>(*v);
-}
-
-}  // namespace
-
-bool ParseScript(const std::string& text, std::vector<ScriptLine>& lines, std::string& error) {
-  std::istringstream in(text);
-  std::string raw;
-  for (int number = 1; std::getline(in, raw); ++number) {
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    ScriptLine line{number, Words(raw), AfterFirstWord(raw)};
-    if (line.words.empty() || line.words[0][0] == '#') continue;
-    const std::string& verb = line.words[0];
-    bool ok = kVerbs.count(verb) && line.words.size() >= MinWords(verb);
-    if (ok && verb == "dialog") {
-      const std::string& kind = line.words[1];
-      ok = (kind == "open" || kind == "save") ? line.words.size() >= 3
-           : kind == "color"                  ? line.words.size() == 5
-           : kind == "print"                  ? line.words.size() == 4
-                                              : kind == "cancel";
-    }
-    if (ok && (verb == "drag" || verb == "scrollto"))
-      for (size_t i = 2; i < line.words.size(); ++i) ok = ok && IsInt(line.words[i]);
-    if (!ok) {
-      error = "line " + std::to_string(number) + ": cannot understand: " + raw;
-      return false;
-    }
-    lines.push_back(std::move(line));
-  }
-  return true;
-}
 
 struct ScriptRunner::State {
   TrochelaMain& w;
@@ -159,13 +88,15 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
     value = w.form.Focused() ? w.form.Focused()->Name() : "";
     return true;
   }
-  if (target == "pixel" && line.words.size() >= first + 3) {
+  if (target == "pixel") {
     used = 3;
     label = "pixel " + line.words[first + 1] + " " + line.words[first + 2];
-    const auto x = base::ParseNumber(line.words[first + 1]),
-               y = base::ParseNumber(line.words[first + 2]);
-    if (!x || !y) return false;
-    value = std::to_string(w.Canvas.Point(static_cast<float>(*x), static_cast<float>(*y)));
+    const auto x = Coordinate(line.words[first + 1]), y = Coordinate(line.words[first + 2]);
+    if (!x || !y) {
+      Fail(line, "cannot read " + label + ": a coordinate is not a finite number");
+      return false;
+    }
+    value = std::to_string(w.Canvas.Point(*x, *y));
     return true;
   }
   const size_t dot = target.find('.');
@@ -182,11 +113,8 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
   const bool indexed = IsArrayField(target);
   int index = 0;
   if (indexed) {
-    if (line.words.size() <= first + 1 || !IsInt(line.words[first + 1])) {
-      Fail(line, target + " needs a wheel number");
-      return false;
-    }
-    index = std::stoi(line.words[first + 1]);
+    // The reader has checked the wheel number.
+    index = static_cast<int>(WholeNumber(line.words[first + 1], 1, kMaxWheel).value_or(0));
     used = 2;
     label = target + " " + line.words[first + 1];
   } else {
@@ -203,18 +131,23 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
 void ScriptRunner::State::Run(const ScriptLine& line) {
   const auto& words = line.words;
   const std::string& verb = words[0];
-  auto number = [&](size_t i) { return static_cast<float>(base::Val(words[i])); };
+  // The reader has checked every number of the line and its range.
+  auto whole = [&](size_t i) {
+    return static_cast<int>(WholeNumber(words[i], -65536, 65536).value_or(0));
+  };
+  auto coordinate = [&](size_t i) {
+    return words.size() > i ? Coordinate(words[i]).value_or(0) : 0.0f;
+  };
   if (verb == "click") {
     if (auto* c = Control(line, words[1])) Click(c);
   } else if (verb == "mousedown" || verb == "mouseup" || verb == "mousemove") {
     forms::Control* c = Control(line, words[1]);
     if (!c || !c->Reachable()) return;
     const bool move = verb == "mousemove";
-    const int button = move ? 0 : static_cast<int>(number(2));
-    const int shift = move ? 0 : static_cast<int>(number(3));
+    const int button = move ? 0 : whole(2);
+    const int shift = move ? 0 : whole(3);
     const size_t xAt = move ? 2 : 4;
-    const float x = words.size() > xAt ? number(xAt) : 0,
-                y = words.size() > xAt + 1 ? number(xAt + 1) : 0;
+    const float x = coordinate(xAt), y = coordinate(xAt + 1);
     if (verb == "mousedown") c->SetFocus();
     forms::MouseHandler* h = nullptr;
     if (auto* pic = dynamic_cast<forms::PictureBox*>(c))
@@ -230,7 +163,7 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     forms::Control* c = Control(line, words[1]);
     if (!c || !c->Reachable()) return;
     c->SetFocus();
-    int key = static_cast<int>(number(2));
+    int key = whole(2);
     if (c->KeyPress) w.form.Raise([&] { c->KeyPress(key); });
     // Space toggles a check box from the keyboard, without any mouse event.
     if (auto* box = dynamic_cast<forms::CheckBox*>(c); box && key == 32) box->UserClicked();
@@ -248,9 +181,9 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     if (!bar || !bar->Reachable()) return;
     bar->SetFocus();
     if (verb == "scrollto") {
-      bar->UserSet(std::stoi(words[2]));
+      bar->UserSet(whole(2));
     } else {
-      for (size_t i = 2; i < words.size(); ++i) bar->UserDragTo(std::stoi(words[i]));
+      for (size_t i = 2; i < words.size(); ++i) bar->UserDragTo(whole(i));
       bar->UserRelease();
     }
   } else if (verb == "dialog") {
@@ -261,11 +194,11 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
       a.path = AfterFirstWord(line.rest);
     } else if (kind == "color") {
       a.kind = forms::DialogAnswer::Kind::Color;
-      a.color = static_cast<uint32_t>(number(2)) | static_cast<uint32_t>(number(3)) << 8 |
-                static_cast<uint32_t>(number(4)) << 16;
+      a.color = static_cast<uint32_t>(whole(2)) | static_cast<uint32_t>(whole(3)) << 8 |
+                static_cast<uint32_t>(whole(4)) << 16;
     } else if (kind == "print") {
       a.kind = forms::DialogAnswer::Kind::Print;
-      a.print = {static_cast<int>(number(2)), static_cast<int>(number(3))};
+      a.print = {whole(2), whole(3)};
     }
     machine.Answer(a);
   } else if (verb == "print" || verb == "pixel") {

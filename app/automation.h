@@ -9,6 +9,7 @@
 namespace base {
 struct Image;
 }
+#include "app/script_reader.h"
 
 namespace forms {
 class ScriptedServices;
@@ -21,15 +22,6 @@ struct TrochelaMain;
 namespace app {
 
 using window::TrochelaMain;
-
-struct ScriptLine {
-  int number = 0;  // line number in the file, from 1
-  std::vector<std::string> words;
-  std::string rest;  // the text after the first word, as written
-};
-
-// Reads a script; a line it cannot understand is reported in `error`.
-bool ParseScript(const std::string& text, std::vector<ScriptLine>& lines, std::string& error);
 
 class ScriptRunner {
  public:
@@ -68,7 +60,5 @@ bool MachineText(forms::ScriptedServices& machine, const std::vector<std::string
 // Script lines that prepare files: "writeline PATH TEXT" adds TEXT and CR LF
 // to the file, "removefile PATH" removes it.
 bool EditFile(const std::string& verb, const std::string& path, const std::string& text);
-// Whether a field is a per-wheel table that takes a wheel number.
-bool IsArrayField(const std::string& name);
 
 }  // namespace app

@@ -89,8 +89,6 @@ const std::map<std::string, ArrayGetter>& Arrays() {
 
 }  // namespace
 
-bool IsArrayField(const std::string& name) { return Arrays().count(name) != 0; }
-
 bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed,
                std::string& out) {
   if (indexed) {

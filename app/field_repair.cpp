@@ -38,7 +38,8 @@ void ScaleLeft(TrochelaMain& w, forms::TextBox& field, forms::TextBox& partner, 
   if (w.ChkRatio.Value() == 1 && w.AspectProportion != 0) {
     const double v =
         isX ? field.Number() / w.AspectProportion : field.Number() * w.AspectProportion;
-    partner.SetNumber(v);
+    // A proportion that overflows the partner leaves it as it was.
+    if (std::isfinite(v)) partner.SetNumber(v);
   }
   RoundTo3(partner);
 }

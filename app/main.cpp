@@ -1,22 +1,25 @@
 // Trochela: doodling roulette curves.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "app/automation.h"
 #include "app/render.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "base/numbers.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
 
 namespace {
+
+constexpr int kMaxScreenSide = 16384;
 
 struct Options {
   bool headless = false;
@@ -32,18 +35,6 @@ struct Options {
   app::RenderRequest renderRequest;
 };
 
-// WxH with each side from 1 to 16384 and nothing after it.
-bool ParseSize(const char* v, int& width, int& height) {
-  if (!v) return false;
-  unsigned w = 0, h = 0;
-  int used = 0;
-  if (std::sscanf(v, "%5ux%5u%n", &w, &h, &used) != 2 || v[used] != '\0') return false;
-  if (w < 1 || h < 1 || w > 16384 || h > 16384) return false;
-  width = static_cast<int>(w);
-  height = static_cast<int>(h);
-  return true;
-}
-
 int Usage(const std::string& problem) {
   std::cerr << "trochela: " << problem << "\n"
             << "usage: trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
@@ -51,78 +42,116 @@ int Usage(const std::string& problem) {
             << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
                "png|bmp|svg])\n"
             << "                [--size WxH] [--seed N] [--antialias]\n"
-            << "                [--no-splash] [--script FILE]\n";
+            << "(docs/automation.md tells the script language)\n";
   return 2;
 }
 
+// "WxH" with each side from 1 to 16384 pixels, and nothing before or after.
+bool ParseScreen(const QString& text, int& width, int& height) {
+  static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
+  const QRegularExpressionMatch m = form.match(text);
+  if (!m.hasMatch()) return false;
+  width = m.captured(1).toInt();
+  height = m.captured(2).toInt();
+  return width >= 1 && width <= kMaxScreenSide && height >= 1 && height <= kMaxScreenSide;
+}
+
 bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
-    if (a == "--headless") {
-      o.headless = true;
-    } else if (a == "--no-splash") {
-      o.splash = false;
-    } else if (a == "--screen") {
-      const char* v = value();
-      if (!v || std::sscanf(v, "%dx%d", &o.width, &o.height) != 2 || o.width < 1 || o.height < 1) {
-        problem = "--screen takes WxH";
-        return false;
-      }
-      o.screenGiven = true;
-    } else if (a == "--depth") {
-      const char* v = value();
-      if (!v || (std::string(v) != "16" && std::string(v) != "32")) {
-        problem = "--depth takes 16 or 32";
-        return false;
-      }
-      o.depth = std::atoi(v);
-      o.depthGiven = true;
-    } else if (a == "--seed") {
-      const char* v = value();
-      if (!v) {
-        problem = "--seed takes a number";
-        return false;
-      }
-      o.seed = std::atof(v);
-      o.seedGiven = true;
-    } else if (a == "--script") {
-      const char* v = value();
-      if (!v) {
-        problem = "--script takes a file";
-        return false;
-      }
-      o.script = v;
-    } else if (a == "--render") {
-      o.render = true;
-      while (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0)
-        o.renderRequest.parms.push_back(argv[++i]);
-      if (o.renderRequest.parms.empty()) {
-        problem = "--render takes parameter files";
-        return false;
-      }
-    } else if (a == "--out" || a == "--out-dir" || a == "--format") {
-      const char* v = value();
-      if (!v) {
-        problem = a + " takes a value";
-        return false;
-      }
-      (a == "--out"       ? o.renderRequest.out
-       : a == "--out-dir" ? o.renderRequest.outDir
-                          : o.renderRequest.format) = v;
-    } else if (a == "--size") {
-      if (!ParseSize(value(), o.renderRequest.width, o.renderRequest.height)) {
-        problem = "--size takes WxH, each side from 1 to 16384";
-        return false;
-      }
-    } else if (a == "--antialias") {
-      o.renderRequest.antialias = true;
-    } else {
-      problem = "unknown option " + a;
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  QCommandLineParser parser;
+  const QCommandLineOption headless("headless", "Run without a display (needs --script).");
+  const QCommandLineOption noSplash("no-splash", "Start without the splash window.");
+  const QCommandLineOption screen("screen", "Screen size in pixels.", "WxH");
+  const QCommandLineOption depth("depth", "Colour depth of the screen.", "16|32");
+  const QCommandLineOption seed("seed", "Seed of the random numbers.", "N");
+  const QCommandLineOption script("script", "Run a script of user actions.", "FILE");
+  const QCommandLineOption render("render", "Draw the parameter files given as arguments.");
+  const QCommandLineOption out("out", "The picture of the one parameter file.", "PICTURE");
+  const QCommandLineOption outDir("out-dir", "The folder for one picture a file.", "DIR");
+  const QCommandLineOption format("format", "The pictures' format in --out-dir.", "png|bmp|svg");
+  const QCommandLineOption size("size", "Picture size in pixels (1920x1080).", "WxH");
+  const QCommandLineOption antialias("antialias", "Draw PNG pictures smoothly.");
+  parser.addOptions({headless, noSplash, screen, depth, seed, script, render, out, outDir, format,
+                     size, antialias});
+  if (!parser.parse(args)) {
+    problem = parser.errorText().toStdString();
+    return false;
+  }
+  o.render = parser.isSet(render);
+  if (!o.render && !parser.positionalArguments().isEmpty()) {
+    problem = "unexpected argument " + parser.positionalArguments().first().toStdString();
+    return false;
+  }
+  if (o.render) {
+    app::RenderRequest& r = o.renderRequest;
+    for (const QString& file : parser.positionalArguments()) r.parms.push_back(file.toStdString());
+    r.out = parser.value(out).toStdString();
+    r.outDir = parser.value(outDir).toStdString();
+    if (parser.isSet(format)) r.format = parser.value(format).toStdString();
+    r.antialias = parser.isSet(antialias);
+    if (parser.isSet(size) && !ParseScreen(parser.value(size), r.width, r.height)) {
+      problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
+      return false;
+    }
+    if (r.parms.empty()) {
+      problem = "--render takes parameter files";
       return false;
     }
   }
+  o.headless = parser.isSet(headless);
+  o.splash = !parser.isSet(noSplash);
+  if (parser.isSet(screen)) {
+    if (!ParseScreen(parser.value(screen), o.width, o.height)) {
+      problem = "--screen takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
+      return false;
+    }
+    o.screenGiven = true;
+  }
+  if (parser.isSet(depth)) {
+    const QString v = parser.value(depth);
+    if (v != "16" && v != "32") {
+      problem = "--depth takes 16 or 32";
+      return false;
+    }
+    o.depth = v.toInt();
+    o.depthGiven = true;
+  }
+  if (parser.isSet(seed)) {
+    const auto v = base::ParseNumber(parser.value(seed).toStdString());
+    if (!v) {
+      problem = "--seed takes a number";
+      return false;
+    }
+    o.seed = *v;
+    o.seedGiven = true;
+  }
+  if (parser.isSet(script)) {
+    o.script = parser.value(script).toStdString();
+    if (o.script.empty()) {
+      problem = "--script takes a file";
+      return false;
+    }
+  }
+  // A headless run has nothing to do but a script, and no way to be ended.
+  if (o.headless && o.script.empty()) {
+    problem = "--headless needs --script";
+    return false;
+  }
   return true;
+}
+
+// The whole of a script file; false when it cannot be read (a folder, a file
+// without read permission, a read error).
+bool ReadFile(const std::string& path, std::string& text) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return false;
+  char buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+  const bool ok = !std::ferror(f);
+  std::fclose(f);
+  return ok;
 }
 
 }  // namespace
@@ -146,11 +175,9 @@ int main(int argc, char** argv) {
   }
   std::vector<app::ScriptLine> lines;
   if (!o.script.empty()) {
-    std::ifstream in(o.script);
-    if (!in) return Usage("cannot read script " + o.script);
-    std::stringstream text;
-    text << in.rdbuf();
-    if (!app::ParseScript(text.str(), lines, problem)) {
+    std::string text;
+    if (!ReadFile(o.script, text)) return Usage("cannot read script " + o.script);
+    if (!app::ParseScript(text, lines, problem)) {
       std::cerr << "trochela: " << o.script << ": " << problem << "\n";
       return 2;
     }

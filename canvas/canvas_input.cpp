@@ -26,14 +26,18 @@ void FillSequence(window::TrochelaMain& w, bool mirrored) {
   w.FillTargetColor = static_cast<uint32_t>(target);
   window::SaveUndo(w);
   const int16_t x = w.MouseX, y = w.MouseY;
-  FillAtPoint(w, x, y);
-  if (mirrored) {
-    // The eight mirror images about the centre; each replaces the colour taken
-    // at the clicked point, so one already covered fills nothing.
-    const int16_t points[7][2] = {
-        {int16_t(-x), int16_t(-y)}, {x, int16_t(-y)}, {int16_t(-x), y}, {y, x},
-        {int16_t(-y), int16_t(-x)}, {y, int16_t(-x)}, {int16_t(-y), x}};
-    for (const auto& p : points) FillAtPoint(w, p[0], p[1]);
+  // A point off the picture has no colour to replace: such a fill fills
+  // nothing, though the fill itself would clamp to the picture's edge.
+  if (target >= 0) {
+    FillAtPoint(w, x, y);
+    if (mirrored) {
+      // The eight mirror images about the centre; each replaces the colour
+      // taken at the clicked point, so one already covered fills nothing.
+      const int16_t points[7][2] = {
+          {int16_t(-x), int16_t(-y)}, {x, int16_t(-y)}, {int16_t(-x), y}, {y, x},
+          {int16_t(-y), int16_t(-x)}, {y, int16_t(-x)}, {int16_t(-y), x}};
+      for (const auto& p : points) FillAtPoint(w, p[0], p[1]);
+    }
   }
   w.Canvas.SetFillStyle(kTransparent);
   w.Canvas.SetFocus();

@@ -63,14 +63,18 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   while (d.PassNumber <= loops) {
     double rotStart = w.TxtRotStart.Number();
     if (d.PassNumber >= 2) rotStart += w.TxtRotInc.Number();
-    w.TxtRotStart.SetNumber(rotStart);
+    // A step past the largest number leaves the field, and so the pass, as
+    // it was.
+    if (std::isfinite(rotStart)) w.TxtRotStart.SetNumber(rotStart);
     const double rotStartRad = base::DegreesToRadians(w.TxtRotStart.Number());
     const double turnRad = base::DegreesToRadians(w.TxtTurn.Number());
     d.RotStartRad = rotStartRad;
     d.TurnRad = turnRad;
     StepPen(w);
-    w.TxtX.SetNumber(w.TxtX.Number() * w.TxtPctDec.Number());
-    w.TxtY.SetNumber(w.TxtY.Number() * w.TxtPctDec.Number());
+    const double decX = w.TxtX.Number() * w.TxtPctDec.Number();
+    if (std::isfinite(decX)) w.TxtX.SetNumber(decX);
+    const double decY = w.TxtY.Number() * w.TxtPctDec.Number();
+    if (std::isfinite(decY)) w.TxtY.SetNumber(decY);
     ctx.t = base::MakePassTransform(rotStartRad, turnRad, w.TxtX.Number() * ctx.sizeFactor,
                                     w.TxtY.Number() * ctx.sizeFactor);
     if (shape != Shape::Circle) d.OutlineAngle = 0;

@@ -23,8 +23,11 @@ void FitScale(window::TrochelaMain& w) {
   // A picture without extent has no scale to fit; the scales stay.
   if (!(w.PictureExtent > 0) || !std::isfinite(w.PictureExtent)) return;
   const float width = w.ChkAspect.Value() != 0 ? w.ScreenPixelsY : w.ScreenPixelsX;
-  w.TxtX.SetText(base::FormatSingle(width / w.PictureExtent));
-  w.TxtY.SetText(base::FormatSingle(w.ScreenPixelsY / w.PictureExtent));
+  // So does one so small that the scales would overflow.
+  const float x = width / w.PictureExtent, y = w.ScreenPixelsY / w.PictureExtent;
+  if (!std::isfinite(x) || !std::isfinite(y)) return;
+  w.TxtX.SetText(base::FormatSingle(x));
+  w.TxtY.SetText(base::FormatSingle(y));
   w.TxtY.SetNumber(base::RoundHalfEven(w.TxtY.Number(), 3));
   w.TxtX.SetNumber(base::RoundHalfEven(w.TxtX.Number(), 3));
 }

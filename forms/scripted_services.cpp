@@ -15,7 +15,12 @@ double ScriptedServices::Timer() {
   return now;
 }
 
-std::string ScriptedServices::CurrentFolder() { return std::filesystem::current_path().string(); }
+std::string ScriptedServices::CurrentFolder() {
+  // A working folder that has been deleted has no path: it counts as none.
+  std::error_code ec;
+  const auto folder = std::filesystem::current_path(ec);
+  return ec ? std::string() : folder.string();
+}
 
 void ScriptedServices::SetCurrentFolder(const std::string& folder) {
   std::error_code ec;
@@ -39,7 +44,8 @@ std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind) {
   auto a = Take(kind);
   if (!a) return std::nullopt;
   // An accepted file dialog makes the file's folder the current folder.
-  const auto folder = std::filesystem::absolute(a->path).parent_path();
+  std::error_code ec;
+  const auto folder = std::filesystem::absolute(a->path, ec).parent_path();
   if (!folder.empty()) SetCurrentFolder(folder.string());
   return a->path;
 }

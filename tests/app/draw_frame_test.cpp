@@ -7,6 +7,7 @@
 
 #include "app/startup.h"
 #include "engine/draw_driver.h"
+#include "engine/scale_fit.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
 
@@ -75,6 +76,35 @@ TEST_F(DrawFrame, ChainNeverReadsAWheelAboveTwentyFour) {
   double sum = 0;
   for (int k = 1; k <= 24; ++k) sum += w.wheels.WheelSize[k];
   EXPECT_DOUBLE_EQ(w.draw.PointY, sum * std::stod(w.TxtY.Text()));
+}
+
+TEST_F(DrawFrame, DecPastTheLargestNumberKeepsTheScales) {
+  w.ChkScale.SetValue(0);
+  w.TxtRotations.SetText("0");
+  w.TxtLoop.SetText("2");
+  w.TxtPctDec.SetText("1e300");
+  w.TxtX.SetText("1e10");
+  w.TxtY.SetText("2");
+  engine::CmdDraw_Click(w);
+  // X: 1e310 overflows in the first pass and stays; Y grows to 2e300, and
+  // then overflows too.
+  EXPECT_EQ(w.TxtX.Text(), "10000000000");
+  EXPECT_EQ(w.TxtY.Text(), "2E+300");
+  // The last pass drew at the X shown: its first point lies 235 + 195 units
+  // right of the centre.
+  EXPECT_DOUBLE_EQ(w.draw.ScaledX, 430 * 1e10);
+}
+
+TEST_F(DrawFrame, ScaleFittingThatWouldOverflowKeepsTheScales) {
+  w.TxtX.SetText("6");
+  w.TxtY.SetText("5");
+  w.wheels.WheelSize[1] = 1e-40;  // a picture extent that a float barely holds
+  w.wheels.WheelSize[2] = 0;
+  w.wheels.WheelSize[3] = 0;
+  engine::FitScale(w);
+  EXPECT_GT(w.PictureExtent, 0);
+  EXPECT_EQ(w.TxtX.Text(), "6");
+  EXPECT_EQ(w.TxtY.Text(), "5");
 }
 
 }  // namespace
