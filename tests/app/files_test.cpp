@@ -219,6 +219,12 @@ TEST(ReadParms, HostileValuesAreRefusedWithTheirKey) {
   EXPECT_EQ(reason, "TxtRatio1 is outside -32767 to 32767: \"40000\"");
   EXPECT_FALSE(files::ReadParms(base::Profile("[Parms]\nNumberOfWheels=8.5\n"), v, reason));
   EXPECT_FALSE(files::ReadParms(base::Profile("[Parms]\nChkScale=True\n"), v, reason));
+  // The ranges of the controls a load sets.
+  for (const char* line : {"NumberOfWheels=25", "NumberOfWheels=2", "Fixed=450.6", "TxtPctScale= 0",
+                           "ChkMulti=3", "Type="}) {
+    EXPECT_FALSE(files::ReadParms(base::Profile(std::string("[Parms]\n") + line), v, reason))
+        << line;
+  }
   // Duplicates: the first counts; a file without the section is no parameter
   // file; an empty section gives every default.
   ASSERT_TRUE(files::ReadParms(base::Profile("[Parms]\nType=3\nType=x\n"), v, reason));
