@@ -37,9 +37,11 @@ bool PathExists(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0;
 }
 
-bool CheckReadableFile(const std::string& path, std::string& reason) {
-  Descriptor d{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-  struct stat st;
+// Opens a regular file for reading; on failure the descriptor is closed and
+// the reason given.
+static bool OpenRegularFile(const std::string& path, Descriptor& d, struct stat& st,
+                            std::string& reason) {
+  d.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (d.fd < 0 || ::fstat(d.fd, &st) != 0) {
     reason = Reason(errno);
     return false;
@@ -55,26 +57,17 @@ bool CheckReadableFile(const std::string& path, std::string& reason) {
   return true;
 }
 
+bool CheckReadableFile(const std::string& path, std::string& reason) {
+  Descriptor d;
+  struct stat st;
+  return OpenRegularFile(path, d, st, reason);
+}
+
 bool ReadWholeFile(const std::string& path, size_t limit, std::string& out, std::string& reason) {
   out.clear();
-  Descriptor d{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-  if (d.fd < 0) {
-    reason = Reason(errno);
-    return false;
-  }
+  Descriptor d;
   struct stat st;
-  if (::fstat(d.fd, &st) != 0) {
-    reason = Reason(errno);
-    return false;
-  }
-  if (S_ISDIR(st.st_mode)) {
-    reason = "it is a folder";
-    return false;
-  }
-  if (!S_ISREG(st.st_mode)) {
-    reason = "it is not a file";
-    return false;
-  }
+  if (!OpenRegularFile(path, d, st, reason)) return false;
   if (static_cast<unsigned long long>(st.st_size) > limit) {
     reason = "it is too large (" + std::to_string(st.st_size) + " bytes)";
     return false;

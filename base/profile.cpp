@@ -42,6 +42,8 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 Profile::Profile(std::string_view text) {
+  // Editors that write UTF-8 may start the file with a byte order mark.
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   while (!text.empty()) {
     const size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
@@ -67,6 +69,8 @@ size_t Profile::FindKey(size_t header, std::string_view key) const {
   }
   return npos;
 }
+
+bool Profile::HasSection(std::string_view section) const { return FindSection(section) != npos; }
 
 bool Profile::Has(std::string_view section, std::string_view key) const {
   const size_t header = FindSection(section);

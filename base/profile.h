@@ -7,7 +7,8 @@
 // long lines); a line that is neither a section header nor holds "=" is kept
 // but means nothing. Section and key names are matched without regard to case
 // (ASCII letters); the first matching section and, in it, the first matching
-// key count. Lines may end in CR LF or LF; writing always ends lines with CR LF.
+// key count. Lines may end in CR LF or LF, and a UTF-8 byte order mark at the
+// start is skipped; writing always ends lines with CR LF.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ class Profile {
   std::string Get(std::string_view section, std::string_view key, std::string_view fallback,
                   size_t maxChars) const;
   bool Has(std::string_view section, std::string_view key) const;
+  bool HasSection(std::string_view section) const;
 
   // Writes "key=value": in place of the key's line when the section has it,
   // else after the section's last non-blank line; a missing section is added

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/file_io.h"
+#include "files/file_messages.h"
 #include "forms/picture_export.h"
 #include "window/trochela_main.h"
 
@@ -17,11 +18,6 @@ const char* const kFilter = "Bitmap Files (*.bmp)|*.bmp";
 const char* const kSaveFilter =
     "Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png|SVG Files (*.svg)|*.svg";
 
-void Tell(window::TrochelaMain& w, const std::string& what, const std::string& path,
-          const std::string& reason) {
-  w.machine.ShowMessage(what + " \"" + path + "\": " + reason + ".");
-}
-
 }  // namespace
 
 void CmdOpen_Click(window::TrochelaMain& w) {
@@ -31,11 +27,11 @@ void CmdOpen_Click(window::TrochelaMain& w) {
     w.ChosenFileName = *path;
     std::string reason;
     if (!base::CheckReadableFile(*path, reason)) {
-      Tell(w, "Cannot load the picture", *path, reason);
+      TellFileFailure(w, "Cannot load the picture", *path, reason);
     } else if (auto image = w.machine.LoadPicture(*path)) {
       w.Canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*image))});
     } else {
-      Tell(w, "Cannot load the picture", *path, "it is not a picture file");
+      TellFileFailure(w, "Cannot load the picture", *path, "it is not a picture file");
     }
   }
   w.Canvas.SetFocus();
@@ -49,7 +45,7 @@ void CmdSave_Click(window::TrochelaMain& w) {
     std::string reason;
     if (forms::FormatOfPath(*path) == forms::PictureFormat::Svg) {
       if (!base::WriteFileReplacing(*path, forms::CanvasSvg(w.Canvas), reason))
-        Tell(w, "Cannot save the picture to", *path, reason);
+        TellFileFailure(w, "Cannot save the picture to", *path, reason);
       w.Canvas.SetFocus();
       return;
     }
@@ -57,12 +53,12 @@ void CmdSave_Click(window::TrochelaMain& w) {
     // takes the old one's place: a failed save leaves the old file whole.
     const std::string temp = base::CreateTempBeside(*path, reason);
     if (temp.empty()) {
-      Tell(w, "Cannot save the picture to", *path, reason);
+      TellFileFailure(w, "Cannot save the picture to", *path, reason);
     } else if (!w.machine.SavePicture(w.Canvas.Raster(), temp)) {
       base::RemoveTemp(temp);
-      Tell(w, "Cannot save the picture to", *path, "the picture could not be written");
+      TellFileFailure(w, "Cannot save the picture to", *path, "the picture could not be written");
     } else if (!base::ReplaceWithTemp(temp, *path, reason)) {
-      Tell(w, "Cannot save the picture to", *path, reason);
+      TellFileFailure(w, "Cannot save the picture to", *path, reason);
     }
   }
   w.Canvas.SetFocus();

@@ -10,6 +10,7 @@
 #include "base/picture_settings.h"
 #include "base/profile.h"
 #include "engine/scale_fit.h"
+#include "files/file_messages.h"
 #include "window/captions.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
@@ -83,11 +84,6 @@ bool SaveValues(window::TrochelaMain& w, Keys& keys, std::string& reason) {
   return true;
 }
 
-void Tell(window::TrochelaMain& w, const std::string& what, const std::string& path,
-          const std::string& reason) {
-  w.machine.ShowMessage(what + " \"" + path + "\": " + reason + ".");
-}
-
 }  // namespace
 
 void CmdSaveParms_Click(window::TrochelaMain& w) {
@@ -97,16 +93,16 @@ void CmdSaveParms_Click(window::TrochelaMain& w) {
     Keys keys;
     std::string reason, old;
     if (!SaveValues(w, keys, reason)) {
-      Tell(w, "Cannot save the settings to", *path, reason);
+      TellFileFailure(w, "Cannot save the settings to", *path, reason);
     } else if (base::PathExists(*path) &&
                !base::ReadWholeFile(*path, kMaxProfileBytes, old, reason)) {
-      Tell(w, "Cannot save the settings over", *path, reason);
+      TellFileFailure(w, "Cannot save the settings over", *path, reason);
     } else {
       // Keys already in the file that this save does not write stay in place.
       base::Profile file(old);
       for (const auto& [key, value] : keys) file.Set(kParmsSection, key, value);
       if (!base::WriteFileReplacing(*path, file.Text(), reason))
-        Tell(w, "Cannot save the settings to", *path, reason);
+        TellFileFailure(w, "Cannot save the settings to", *path, reason);
     }
   }
   w.Canvas.SetFocus();
@@ -117,7 +113,8 @@ void CmdLoadParms_Click(window::TrochelaMain& w) {
   if (path && !path->empty()) {
     w.ChosenFileName = *path;
     std::string reason;
-    if (!LoadParmsFile(w, *path, reason)) Tell(w, "Cannot load the settings from", *path, reason);
+    if (!LoadParmsFile(w, *path, reason))
+      TellFileFailure(w, "Cannot load the settings from", *path, reason);
   }
   w.Canvas.SetFocus();
 }

@@ -48,6 +48,11 @@ bool ReadParms(const Profile& file, ParmsValues& out, std::string& reason) {
     return file.Get(kParmsSection, key, fallback, kParmsValueChars);
   };
   out = ParmsValues{};
+  // Any other file would load as nothing but defaults.
+  if (!file.HasSection(kParmsSection)) {
+    reason = "it has no [Parms] section";
+    return false;
+  }
 
   const auto scale = BoxValue("ChkScale", get("ChkScale", "1"), reason);
   if (!scale) return false;

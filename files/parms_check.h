@@ -29,7 +29,8 @@ struct ParmsValues {
   int type = 1;  // 1 circle, 2 triangle, 3 square; another number selects none
 };
 
-// Reads and checks every value of the file. False with a short reason ("TxtRatio3
+// Reads and checks every value of the file, which must have the section
+// "Parms" (keys missing from it take their defaults). False with a short reason ("TxtRatio3
 // is not a number: 'x'") when a value cannot be used.
 bool ReadParms(const base::Profile& file, ParmsValues& out, std::string& reason);
 

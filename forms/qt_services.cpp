@@ -19,11 +19,17 @@
 namespace forms {
 namespace {
 
-// "Bitmap files (*.bmp)|*.bmp" -> "Bitmap files (*.bmp) (*.bmp)" as Qt wants it.
+// "Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png" -> "Bitmap Files (*.bmp);;PNG Files
+// (*.png)" as Qt wants it.
 QString QtFilter(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split('|');
   QStringList out;
-  for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + parts[i + 1] + ")";
+  // A description that already shows its pattern ("Bitmap Files (*.bmp)") is
+  // taken as it stands.
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    const QString pattern = "(" + parts[i + 1] + ")";
+    out << (parts[i].endsWith(pattern) ? parts[i] : parts[i] + " " + pattern);
+  }
   return out.join(";;");
 }
 

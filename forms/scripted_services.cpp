@@ -71,7 +71,9 @@ std::optional<PrintChoice> ScriptedServices::ShowPrinter() {
 }
 
 bool ScriptedServices::BeginPrint(const PrintChoice& choice) {
+  if (printerFault_ == PrinterFault::CannotStart) return false;
   document_ = choice;
+  documentStart_ = printed_.size();
   return true;
 }
 
@@ -83,7 +85,9 @@ void ScriptedServices::PrintPicture(const base::Image& image, double left, doubl
 
 bool ScriptedServices::EndPrint() {
   document_.reset();
-  return true;
+  if (printerFault_ != PrinterFault::PageLost) return true;
+  printed_.resize(documentStart_);
+  return false;
 }
 
 PageInches ScriptedServices::PrinterPage() {

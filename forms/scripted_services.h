@@ -60,6 +60,11 @@ class ScriptedServices : public Services {
 
   void Answer(DialogAnswer a) { answers_.push_back(std::move(a)); }
 
+  // A printer that fails, for tests: the document cannot start, or the page
+  // is not taken when the document ends.
+  enum class PrinterFault { None, CannotStart, PageLost };
+  void SetPrinterFault(PrinterFault f) { printerFault_ = f; }
+
  private:
   std::optional<DialogAnswer> Take(DialogAnswer::Kind kind);
   std::optional<std::string> TakeFile(DialogAnswer::Kind kind);
@@ -72,6 +77,8 @@ class ScriptedServices : public Services {
   std::optional<PrintChoice> document_;
   std::vector<PrintedPicture> printed_;
   std::vector<std::string> messages_;
+  PrinterFault printerFault_ = PrinterFault::None;
+  size_t documentStart_ = 0;
 };
 
 // The machine of a desktop session: the real clock, screen, Qt's dialogs.

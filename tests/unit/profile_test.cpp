@@ -22,6 +22,13 @@ TEST(Profile, ReadsKeysWithoutRegardToCaseTrimmedAndCut) {
   EXPECT_FALSE(p.Has("Parms", "TxtY"));
 }
 
+TEST(Profile, AByteOrderMarkBeforeTheFirstSectionIsSkipped) {
+  const Profile p("\xEF\xBB\xBF[Parms]\r\nFixed=7\r\n");
+  EXPECT_TRUE(p.HasSection("parms"));
+  EXPECT_EQ(p.Get("Parms", "Fixed", "", 21), "7");
+  EXPECT_EQ(p.Text(), "[Parms]\r\nFixed=7\r\n");
+}
+
 TEST(Profile, LfLineEndsReadTooAndTheFirstOfDuplicatesCounts) {
   const Profile p("[Parms]\nFixed=1\nFixed=2\n[Parms]\nTxtX=3\n[Other]\nTxtY=4");
   EXPECT_EQ(p.Get("Parms", "Fixed", "", 21), "1");
