@@ -93,7 +93,7 @@ class Control {
  protected:
   // The control owns its widget; the widget lies in the parent's widget (the
   // window's when there is no parent). The window declares containers before
-  // the controls inside them, so that the contents go first.
+  // the controls inside them, so that the contents are destroyed first.
   Control(Form& form, std::string name, std::unique_ptr<QWidget> widget);
   static QWidget* ParentWidget(Form& form, Control* parent);
 
