@@ -7,7 +7,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev xvfb xauth
-FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev
+FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps fuzz-deps build run test check fuzz fuzz-build bench clean screenshot

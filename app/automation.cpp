@@ -1,6 +1,5 @@
 #include "app/automation.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
 
@@ -133,7 +132,7 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
   const std::string& verb = words[0];
   // The reader has checked every number of the line and its range.
   auto whole = [&](size_t i) {
-    return static_cast<int>(WholeNumber(words[i], -65536, 65536).value_or(0));
+    return static_cast<int>(WholeNumber(words[i], kMinBarValue, kMaxKeyCode).value_or(0));
   };
   auto coordinate = [&](size_t i) {
     return words.size() > i ? Coordinate(words[i]).value_or(0) : 0.0f;
@@ -278,12 +277,28 @@ void ScriptRunner::State::Step() {
   if (line.words[0] != "idle" && line.words[0] != "until") w.form.Raise([&] { Run(line); });
 }
 
+namespace {
+
+// The current folder; none when it has been deleted (pictures of failures are
+// then written by their bare names, which fails and is reported).
+std::filesystem::path CurrentFolder() {
+  std::error_code ec;
+  const auto folder = std::filesystem::current_path(ec);
+  return ec ? std::filesystem::path() : folder;
+}
+
+std::filesystem::path ScriptFolder(const std::string& folder) {
+  if (folder.empty()) return CurrentFolder();
+  std::error_code ec;
+  const auto absolute = std::filesystem::absolute(folder, ec);
+  return ec ? std::filesystem::path(folder) : absolute;
+}
+
+}  // namespace
+
 ScriptRunner::ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine,
                            std::vector<ScriptLine> lines, const std::string& folder)
-    : s_(new State{
-          w, machine, std::move(lines),
-          folder.empty() ? std::filesystem::current_path() : std::filesystem::absolute(folder),
-          std::filesystem::current_path()}) {
+    : s_(new State{w, machine, std::move(lines), ScriptFolder(folder), CurrentFolder()}) {
   w.form.OnEnd = [this](int& code) {
     if (code == 0 && s_->failures) code = 1;
   };

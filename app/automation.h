@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "app/script_reader.h"
+
 namespace base {
 struct Image;
 }
-#include "app/script_reader.h"
 
 namespace forms {
 class ScriptedServices;

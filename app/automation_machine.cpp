@@ -13,10 +13,9 @@ namespace {
 
 // A whole number word in 1..limit, or 0.
 size_t Index(const std::vector<std::string>& words, size_t at, size_t limit) {
-  if (at >= words.size()) return 0;
-  const auto v = base::ParseNumber(words[at]);
-  if (!v || *v < 1 || *v > static_cast<double>(limit) || *v != static_cast<size_t>(*v)) return 0;
-  return static_cast<size_t>(*v);
+  if (at >= words.size() || limit < 1) return 0;
+  const auto v = WholeNumber(words[at], 1, static_cast<long long>(limit));
+  return v ? static_cast<size_t>(*v) : 0;
 }
 
 std::vector<std::string> FileLines(const std::string& path) {

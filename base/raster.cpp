@@ -11,8 +11,8 @@ namespace base {
 Image::Image(int w, int h, uint32_t bgr)
     : width(std::max(w, 0)),
       height(std::max(h, 0)),
-      pixels(static_cast<size_t>(std::max(w, 0)) * static_cast<size_t>(std::max(h, 0)),
-             ToPixel(bgr)) {}
+      stride(StrideFor(std::max(w, 0))),
+      pixels(static_cast<size_t>(stride) * static_cast<size_t>(std::max(h, 0)), ToPixel(bgr)) {}
 
 int64_t Image::Get(int x, int y) const {
   if (!Contains(x, y)) return -1;
@@ -54,10 +54,10 @@ struct Axis {
 // than kShortLine pixels, longer lines (far off the image) take 128 bits.
 constexpr i64 kShortLine = i64{1} << 30;
 
-// Lines inside the image from this length up to 46340 pixels (du * du < 2^31)
-// take their minor offsets from a fixed-point sum; shorter ones are not worth
-// its division.
-constexpr i64 kFixedMinLength = 8, kFixedMaxLength = 46340;
+// Lines that light this many pixels or more (and few enough that their
+// length times their pixels stays within kFixedLimit) take their minor
+// offsets from a fixed-point sum; shorter ones are not worth its division.
+constexpr i64 kFixedMinLength = 8, kFixedLimit = i64{1} << 31;
 
 // Smallest i with o(i) >= m, or du + 1 when none.
 template <class T>
@@ -145,27 +145,33 @@ Rect ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour) {
     uEnd = a.u0 + last;
   }
 
-  const ptrdiff_t stride = img.width;
+  const ptrdiff_t stride = img.stride;
   const ptrdiff_t uStep = xMajor ? 1 : stride;
   const ptrdiff_t vStep = xMajor ? a.sv * stride : a.sv;
   uint32_t* p = xMajor ? img.Row(static_cast<int>(v)) + u : img.Row(static_cast<int>(u)) + v;
-  if (unclipped && a.du >= kFixedMinLength && a.du <= kFixedMaxLength) {
-    // A longer line inside the image: o(i) = floor(i dv / du + 1/2) from a
-    // 32.32 fixed-point sum with the slope rounded up. The sum runs ahead of
-    // the exact value by less than du / 2^32 <= 1 / (2 du), while the exact
-    // value, a multiple of 1 / (2 du), lies at least that far below the next
-    // whole number: the floor is exact. Each pixel depends on the sum alone,
-    // not on the error term of the pixel before.
+  const i64 n = last - first;  // pixels after the first
+  if (n >= kFixedMinLength && a.du <= kFixedLimit / (n + 1)) {
+    // o(first + k) - o(first) = floor(f + k dv / du), f = rem / (2 du) the
+    // fraction where the first pixel lies, from a 32.32 fixed-point sum that
+    // starts at f and adds the slope, both rounded up. The sum runs ahead of
+    // the exact value by less than (n + 1) / 2^32 <= 1 / (2 du), while the
+    // exact value, a multiple of 1 / (2 du), lies at least that far below the
+    // next whole number: the floor is exact. Each pixel depends on the sum
+    // alone, not on the error term of the pixel before.
     const uint64_t scaled = static_cast<uint64_t>(a.dv) << 32;
     const uint64_t slope = scaled / a.du + (scaled % a.du != 0);
-    uint64_t sum = uint64_t{1} << 31;
-    for (i64 n = a.du; n >= 0; --n, p += uStep, sum += slope)
+    uint64_t sum = uint64_t{1} << 31;  // f = 1/2 for a line drawn from its start
+    if (first != 0) {
+      const uint64_t start = static_cast<uint64_t>(rem) << 32;
+      sum = start / twoDu + (start % twoDu != 0);
+    }
+    for (i64 k = n; k >= 0; --k, p += uStep, sum += slope)
       p[static_cast<ptrdiff_t>(sum >> 32) * vStep] = colour;
   } else {
     *p = colour;
     // Without a branch on the minor step: its pattern is irregular, and a
     // mispredicted branch costs more than the masks.
-    for (i64 n = last - first; n > 0; --n) {
+    for (i64 k = n; k > 0; --k) {
       rem += twoDv;
       const ptrdiff_t carry = -static_cast<ptrdiff_t>(rem >= twoDu);
       rem -= twoDu & carry;
@@ -310,7 +316,7 @@ Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill) 
   return changed;
 }
 
-double Mapping::UnitX(int px) const { return scaleLeft + px * scaleWidth / width; }
-double Mapping::UnitY(int py) const { return scaleTop + py * scaleHeight / height; }
+double Mapping::UnitX(double px) const { return scaleLeft + px * scaleWidth / width; }
+double Mapping::UnitY(double py) const { return scaleTop + py * scaleHeight / height; }
 
 }  // namespace base

@@ -40,12 +40,23 @@ struct Rect {
 struct Image {
   int width = 0;
   int height = 0;
-  std::vector<uint32_t> pixels;  // row-major, 0xFFRRGGBB
+  // Pixels from one row to the next: the width padded to an odd number of
+  // 64-byte cache lines. Rows of a power-of-two size (1024 pixels is 4 KiB)
+  // would all fall into the same cache sets, and a steep line, one pixel a
+  // row, would evict its own rows; padded, consecutive rows spread over the
+  // sets. The padding pixels keep the colour of the last Fill.
+  int stride = 0;
+  std::vector<uint32_t> pixels;  // row-major, `stride` pixels a row, 0xFFRRGGBB
 
   Image() = default;
   Image(int w, int h, uint32_t bgr);
-  uint32_t* Row(int y) { return pixels.data() + static_cast<size_t>(y) * width; }
-  const uint32_t* Row(int y) const { return pixels.data() + static_cast<size_t>(y) * width; }
+  static int StrideFor(int width) {
+    constexpr int kLine = 16;  // pixels in a cache line
+    const int lines = (width + kLine - 1) / kLine;
+    return (lines % 2 == 0 && lines > 0 ? lines + 1 : lines) * kLine;
+  }
+  uint32_t* Row(int y) { return pixels.data() + static_cast<size_t>(y) * stride; }
+  const uint32_t* Row(int y) const { return pixels.data() + static_cast<size_t>(y) * stride; }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
   // Colour 0x00BBGGRR at (x, y); -1 outside the image.
   int64_t Get(int x, int y) const;
@@ -75,8 +86,10 @@ struct Mapping {
   // The position in pixels from the image's left or top edge, unrounded.
   double PositionX(double x) const { return (x - scaleLeft) * width / scaleWidth; }
   double PositionY(double y) const { return (y - scaleTop) * height / scaleHeight; }
-  double UnitX(int px) const;  // left edge of pixel px in units
-  double UnitY(int py) const;
+  // A pixel position in units: a whole px is the left (top) edge of pixel px;
+  // the mouse gives fractional positions.
+  double UnitX(double px) const;
+  double UnitY(double py) const;
 
   // Far enough outside any image that a line to it is still drawn in the
   // right direction, small enough that pixel arithmetic on it never

@@ -30,6 +30,17 @@ void Store(const Step& s, base::DrawingState& d) {
   d.PrevY = s.prevY;
 }
 
+// The number LblRot shows, Int(CurveParam) + 1: the floor from the
+// conversion that cuts towards zero, without a library call, wherever the
+// conversion holds the value.
+long long ShownRotation(double t) {
+  if (t > -4e18 && t < 4e18) {
+    const long long n = static_cast<long long>(t);
+    return n - (static_cast<double>(n) > t) + 1;
+  }
+  return static_cast<long long>(std::floor(t)) + 1;
+}
+
 Step Load(const base::DrawingState& d) {
   return Step{d.CurveParam, d.PointX, d.PointY, d.ScaledX, d.ScaledY, d.PrevX, d.PrevY};
 }
@@ -65,9 +76,18 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
   s.t = 0;
   routine.Load(w);
   Between b(w);
+  // LblRot's number changes only where CurveParam passes a whole number:
+  // [shownLo, shownHi) is where it stays. Forgotten at every yield, where a
+  // handler (a nested drawing) may set the caption.
+  double shownLo = 1, shownHi = 0;
   for (; step >= 0 ? s.t <= end : s.t >= end; s.t += step) {
     routine.Pre(s.t);
-    w.LblRot.SetCaptionNumber(static_cast<long long>(std::floor(s.t)) + 1);
+    if (!(s.t >= shownLo && s.t < shownHi)) {
+      const long long n = ShownRotation(s.t);
+      w.LblRot.SetCaptionNumber(n);
+      shownLo = static_cast<double>(n - 1);
+      shownHi = static_cast<double>(n);
+    }
     if (++ctx.yieldCounter == kStepsPerYield) {
       w.Canvas.Invalidate(b.changed);
       Store(s, d);
@@ -77,6 +97,7 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
       s = Load(d);
       routine.Load(w);
       b = Between(w);
+      shownLo = 1, shownHi = 0;
     }
     routine.Post(s);
     base::TurnOffset(ctx.t, s.scaledX, s.scaledY, b.offX, b.offY, s.x, s.y);

@@ -109,7 +109,13 @@ void Control::SyncVisibility() {
 void Control::SetEnabled(bool e) {
   if (e == enabled_) return;
   enabled_ = e;
-  if (!refreshQueued_) QueueRefresh();
+  // Enabling shows at once when the screen has the control greyed already:
+  // Qt gives a disabled widget no clicks and no focus. Disabling waits for
+  // the refresh; the control ignores the user meanwhile.
+  if (e && widget_ && !widget_->isEnabled())
+    widget_->setEnabled(true);
+  else if (!refreshQueued_)
+    QueueRefresh();
 }
 
 void Control::RefreshView() {

@@ -9,7 +9,7 @@ namespace forms {
 
 QImage View(const base::Image& image) {
   return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                image.width * 4, QImage::Format_RGB32);
+                static_cast<qsizetype>(image.stride) * 4, QImage::Format_RGB32);
 }
 
 base::Image FromQImage(const QImage& source) {

@@ -240,14 +240,16 @@ std::pair<long long, long long> RulePixel(long long x0, long long y0, long long 
 }
 
 TEST(Line, LongLinesInsideLightExactlyTheirRulePixels) {
-  // Lines inside the image, short and long, in every direction, and lines
-  // near the longest that the image's fixed-point walk takes, with an odd
-  // length, where the rule's fractions come closest to whole numbers.
+  // Lines inside the image, short and long, in every direction, lines that
+  // run out of it, and lines near the longest that the fixed-point walk
+  // takes, with an odd length, where the rule's fractions come closest to
+  // whole numbers.
   auto check = [](Image& img, int x0, int y0, int x1, int y1) {
     const Rect r = DrawLine(img, x0, y0, x1, y1, kBlack, 1);
     const long long n = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
     for (long long i = 0; i <= n; ++i) {
       const auto [x, y] = RulePixel(x0, y0, x1, y1, i);
+      if (!img.Contains(static_cast<int>(x), static_cast<int>(y))) continue;
       ASSERT_EQ(img.Get(static_cast<int>(x), static_cast<int>(y)), kBlack)
           << x0 << ',' << y0 << " - " << x1 << ',' << y1 << " index " << i;
       img.Row(static_cast<int>(y))[x] = base::ToPixel(kWhite);
@@ -260,11 +262,35 @@ TEST(Line, LongLinesInsideLightExactlyTheirRulePixels) {
   Lcg rng{5};
   for (int n = 0; n < 3000; ++n)
     check(img, rng.Next(0, 499), rng.Next(0, 399), rng.Next(0, 499), rng.Next(0, 399));
+  // Running in from far outside, or across: only the part inside is drawn.
+  for (int n = 0; n < 3000; ++n)
+    check(img, rng.Next(-3000, 3500), rng.Next(-3000, 3400), rng.Next(-100, 600),
+          rng.Next(-100, 500));
+  // Every slope of lengths 8 to 80 entering from the left edge at every
+  // offset: the walk starts between two pixels of the whole line.
+  Image small(48, 48, kWhite);
+  for (int du = 8; du <= 80; ++du)
+    for (int dv = 0; dv <= du; dv += 1 + du / 40)
+      for (int x0 = -20; x0 < 0; ++x0) check(small, x0, 3, x0 + du, 3 + dv);
   Image tall(4, 46341, kWhite);
   for (int dx = 0; dx <= 3; ++dx) {
     check(tall, 0, 0, dx, 46339);
     check(tall, dx, 1, 0, 46340);
     check(tall, 3 - dx, 46340, 3, 0);
+  }
+}
+
+TEST(Image, RowsSpanAnOddNumberOfCacheLines) {
+  // So that consecutive rows of a power-of-two width do not share cache
+  // sets; the padding is never part of the picture.
+  for (int w : {1, 15, 16, 17, 1000, 1024, 1280, 1366, 1920, 2560, 3840}) {
+    Image img(w, 3, kWhite);
+    EXPECT_GE(img.stride, w);
+    EXPECT_EQ(img.stride % 16, 0);
+    EXPECT_EQ(img.stride / 16 % 2, 1) << w;
+    DrawLine(img, 0, 0, w - 1, 2, kBlack, 1);
+    EXPECT_EQ(img.Get(w - 1, 2), kBlack);
+    EXPECT_EQ(img.Get(w, 2), -1);
   }
 }
 
@@ -410,6 +436,9 @@ TEST(Mapping, CanvasSystemAndFarValues) {
             (std::vector<int>{0, 512, 1023, 1024, -1, 384, 767}));
   EXPECT_DOUBLE_EQ(m.UnitX(0), -537.6);
   EXPECT_DOUBLE_EQ(m.UnitY(768), 403.2);
+  // A mouse position inside a pixel maps back into that pixel.
+  EXPECT_EQ(m.PixelX(m.UnitX(511.5)), 511);
+  EXPECT_EQ(m.PixelY(m.UnitY(0.25)), 0);
   // Infinite, NaN and huge values land far outside on their side without
   // overflow, and lines to them stay harmless.
   const double inf = std::numeric_limits<double>::infinity();
