@@ -4,6 +4,7 @@ namespace base {
 namespace {
 
 constexpr size_t npos = std::string::npos;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -43,7 +44,8 @@ bool SameName(std::string_view a, std::string_view b) {
 
 Profile::Profile(std::string_view text) {
   // Editors that write UTF-8 may start the file with a byte order mark.
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  bom_ = text.substr(0, 3) == kByteOrderMark;
+  if (bom_) text.remove_prefix(3);
   while (!text.empty()) {
     const size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
@@ -117,7 +119,8 @@ std::string Profile::Text() const {
   size_t size = 0;
   for (const std::string& l : lines_) size += l.size() + 2;
   std::string out;
-  out.reserve(size);
+  out.reserve(size + 3);
+  if (bom_) out = kByteOrderMark;
   for (const std::string& l : lines_) out.append(l).append("\r\n");
   return out;
 }

@@ -8,7 +8,7 @@
 // but means nothing. Section and key names are matched without regard to case
 // (ASCII letters); the first matching section and, in it, the first matching
 // key count. Lines may end in CR LF or LF, and a UTF-8 byte order mark at the
-// start is skipped; writing always ends lines with CR LF.
+// start is skipped (and written back); writing always ends lines with CR LF.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -44,6 +44,7 @@ class Profile {
   // Index of the key's line in the section starting at header, or npos.
   size_t FindKey(size_t header, std::string_view key) const;
   std::vector<std::string> lines_;
+  bool bom_ = false;  // the text started with a UTF-8 byte order mark, kept when written
 };
 
 // Blanks (spaces and tabs) removed from both ends.

@@ -26,7 +26,12 @@ TEST(Profile, AByteOrderMarkBeforeTheFirstSectionIsSkipped) {
   const Profile p("\xEF\xBB\xBF[Parms]\r\nFixed=7\r\n");
   EXPECT_TRUE(p.HasSection("parms"));
   EXPECT_EQ(p.Get("Parms", "Fixed", "", 21), "7");
-  EXPECT_EQ(p.Text(), "[Parms]\r\nFixed=7\r\n");
+  EXPECT_EQ(p.Text(), "\xEF\xBB\xBF[Parms]\r\nFixed=7\r\n");
+  // Only one mark is skipped: what follows a second one is no section, and
+  // reading the written text again sees the same.
+  Profile twice("\xEF\xBB\xBF\xEF\xBB\xBF[Parms]\nFixed=1\n");
+  twice.Set("Parms", "Fixed", "2");
+  EXPECT_EQ(Profile(twice.Text()).Get("Parms", "Fixed", "", 21), "2");
 }
 
 TEST(Profile, LfLineEndsReadTooAndTheFirstOfDuplicatesCounts) {
