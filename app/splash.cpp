@@ -16,7 +16,7 @@ TrochelaSplash::TrochelaSplash(forms::Services& services)
       lblProductName(form, "lblProductName", nullptr),
       lblVersion(form, "lblVersion", nullptr),
       lblCredit(form, "lblCredit", nullptr) {
-  form.SetPixelSize(402, 149);  // 6030 x 2235 twips
+  form.SetPixelSize(6030 / forms::kTwipsPerPixel, 2235 / forms::kTwipsPerPixel);
 
   lblProductName.Move({2205, 300, 1800, 540});
   lblProductName.SetFont("Arial", 18, true);

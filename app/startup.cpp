@@ -46,7 +46,7 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   const int width = w.machine.ScreenWidth(), height = w.machine.ScreenHeight();
   w.form.SetPixelSize(width, height);
   w.Canvas.SetPixelSize(width, height);
-  w.Canvas.Move({0, 0, width * 15, height * 15});
+  w.Canvas.Move({0, 0, width * forms::kTwipsPerPixel, height * forms::kTwipsPerPixel});
   w.Canvas.SetScaleMode(0);
   w.ScreenPixelsX = static_cast<float>(width);
   w.ScreenPixelsY = static_cast<float>(height);

@@ -3,13 +3,16 @@
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <vector>
 
 #include "base/numbers.h"
 #include "forms/form.h"
@@ -18,40 +21,75 @@
 namespace forms {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-QWidget* ParentWidget(Form& form, Control* parent) {
-  return parent ? parent->Widget() : form.Widget();
-}
-
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 const char* TrueFalse(bool b) { return b ? "True" : "False"; }
+
+bool IsPress(const QEvent& e) {
+  return e.type() == QEvent::MouseButtonPress || e.type() == QEvent::MouseButtonDblClick;
+}
 
 }  // namespace
 
 // ---- Control -------------------------------------------------------------
 
-Control::Control(Form& form, std::string name, QWidget* widget)
-    : form_(form), name_(std::move(name)), widget_(widget) {
+Control::Control(Form& form, std::string name, std::unique_ptr<QWidget> widget)
+    : form_(form), name_(std::move(name)), widget_(std::move(widget)) {
   if (widget_) {
     widget_->setObjectName(Q(name_));
     widget_->setAutoFillBackground(true);  // controls hide the canvas under them
-    widget_->installEventFilter(new InputFilter(this, widget_));
-    // A mouse button a control does not use stays with it: the canvas under
-    // the panel would take it for its own (the right button hides the panel).
+    // A press belongs to the control under the pointer: what the control does
+    // not use goes nowhere, least of all to the canvas under the panel.
     widget_->setAttribute(Qt::WA_NoMousePropagation);
+    filter_ = std::make_unique<InputFilter>(*this);
+    widget_->installEventFilter(filter_.get());
   }
   form_.Register(this);
 }
 
-Control::~Control() {
-  // The widget outlives its control (the window deletes it later, sending it
-  // hide events on the way): its filter must not reach the control any more.
-  if (!widget_) return;
-  const QObjectList children = widget_->children();
-  for (QObject* child : children)
-    if (auto* filter = dynamic_cast<InputFilter*>(child)) delete filter;
+Control::~Control() { form_.Unregister(this); }
+
+QWidget* Control::ParentWidget(Form& form, Control* parent) {
+  return parent ? parent->Widget() : form.Widget();
+}
+
+template <class W>
+ControlOf<W>::ControlOf(Form& form, std::string name, Control* parent)
+    : Control(form, std::move(name), std::make_unique<W>(ParentWidget(form, parent))),
+      view_(static_cast<W*>(Widget())) {}
+
+template class ControlOf<QLineEdit>;
+template class ControlOf<QCheckBox>;
+template class ControlOf<QRadioButton>;
+template class ControlOf<QPushButton>;
+template class ControlOf<QLabel>;
+template class ControlOf<QGroupBox>;
+template class ControlOf<QScrollBar>;
+
+bool Control::UserInput(QEvent& event) {
+  switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+      return !enabled_;
+    case QEvent::KeyPress: {
+      if (!enabled_) return true;
+      // Only the focused control hears a key: one that a control leaves
+      // unused travels up to its containers, the canvas among them.
+      auto& ke = static_cast<QKeyEvent&>(event);
+      if (!KeyPress || ke.text().isEmpty() || !widget_->hasFocus()) return false;
+      int key = ke.text().at(0).unicode();
+      form_.Raise([&] { KeyPress(key); });
+      return key == 0;  // a handler that sets the key to 0 swallows it
+    }
+    default:
+      return false;
+  }
 }
 
 void Control::QueueRefresh() {
@@ -131,9 +169,8 @@ bool Control::Property(std::string_view prop, std::string& out) const {
 // ---- TextBox -------------------------------------------------------------
 
 TextBox::TextBox(Form& form, std::string name, Control* parent)
-    : Control(form, std::move(name), new QLineEdit(ParentWidget(form, parent))) {
-  auto* edit = static_cast<QLineEdit*>(widget_);
-  QObject::connect(edit, &QLineEdit::textEdited,
+    : ControlOf(form, std::move(name), parent) {
+  QObject::connect(&QtWidget(), &QLineEdit::textEdited,
                    [this](const QString& t) { UserEdited(t.toStdString()); });
 }
 
@@ -141,9 +178,9 @@ void TextBox::SetText(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);
   numberValid_ = false;
-  auto* edit = static_cast<QLineEdit*>(widget_);
-  QSignalBlocker block(edit);
-  edit->setText(Q(text_));
+  QSignalBlocker block(&QtWidget());
+  QtWidget().setText(Q(text_));
+  QtWidget().setCursorPosition(0);
 }
 
 void TextBox::SetNumber(double v) { SetText(base::FormatNumber(v)); }
@@ -154,12 +191,52 @@ void TextBox::UserEdited(std::string text) {
 }
 
 void TextBox::UserTyped(std::string text) {
-  auto* edit = static_cast<QLineEdit*>(widget_);
   {
-    QSignalBlocker block(edit);
-    edit->setText(QString::fromStdString(text));
+    QSignalBlocker block(&QtWidget());
+    QtWidget().setText(Q(text));
   }
   UserEdited(std::move(text));
+}
+
+bool TextBox::UserInput(QEvent& event) {
+  switch (event.type()) {
+    case QEvent::FocusIn:
+      // Qt tells the program of the move after this event: a field that the
+      // program sees focused already (its Qt focus was parked) gets no
+      // GotFocus, and its press places the caret as usual.
+      focusByPress_ = static_cast<QFocusEvent&>(event).reason() == Qt::MouseFocusReason &&
+                      form_.Focused() != this;
+      break;
+    case QEvent::FocusOut: {
+      focusByPress_ = pressHeld_ = false;
+      // Left for another control, the field shows the start of its text; a
+      // menu or another window taking the keyboard leaves the caret alone.
+      const Qt::FocusReason reason = static_cast<QFocusEvent&>(event).reason();
+      if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        QtWidget().setCursorPosition(0);
+      break;
+    }
+    case QEvent::MouseButtonPress:
+      if (focusByPress_ && enabled_) {
+        focusByPress_ = false;
+        pressHeld_ = true;
+        return true;
+      }
+      focusByPress_ = false;
+      break;
+    case QEvent::MouseMove:
+      if (pressHeld_) return true;
+      break;
+    case QEvent::MouseButtonRelease:
+      if (pressHeld_) {
+        pressHeld_ = false;
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
+  return Control::UserInput(event);
 }
 
 double TextBox::ReadNumber() const {
@@ -170,24 +247,19 @@ double TextBox::ReadNumber() const {
 }
 
 int TextBox::SelStart() const {
-  auto* edit = static_cast<QLineEdit*>(widget_);
-  return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+  return QtWidget().hasSelectedText() ? QtWidget().selectionStart() : QtWidget().cursorPosition();
 }
 
 void TextBox::SetSelStart(int s) {
-  auto* edit = static_cast<QLineEdit*>(widget_);
-  edit->setCursorPosition(std::clamp(s, 0, static_cast<int>(edit->text().size())));
+  QtWidget().setCursorPosition(std::clamp(s, 0, static_cast<int>(QtWidget().text().size())));
 }
 
-int TextBox::SelLength() const {
-  return static_cast<int>(static_cast<QLineEdit*>(widget_)->selectedText().size());
-}
+int TextBox::SelLength() const { return static_cast<int>(QtWidget().selectedText().size()); }
 
 void TextBox::SetSelLength(int n) {
-  auto* edit = static_cast<QLineEdit*>(widget_);
   const int start = SelStart();
-  const int len = std::clamp(n, 0, static_cast<int>(edit->text().size()) - start);
-  edit->setSelection(start, len);
+  const int len = std::clamp(n, 0, static_cast<int>(QtWidget().text().size()) - start);
+  QtWidget().setSelection(start, len);
 }
 
 bool TextBox::Property(std::string_view prop, std::string& out) const {
@@ -205,10 +277,10 @@ bool TextBox::Property(std::string_view prop, std::string& out) const {
 // ---- CheckBox ------------------------------------------------------------
 
 CheckBox::CheckBox(Form& form, std::string name, Control* parent)
-    : Control(form, std::move(name), new QCheckBox(ParentWidget(form, parent))) {
-  auto* box = static_cast<QCheckBox*>(widget_);
-  box->setFocusPolicy(Qt::StrongFocus);
-  QObject::connect(box, &QCheckBox::clicked, [this](bool) {
+    : ControlOf(form, std::move(name), parent) {
+  widget_->setAutoFillBackground(false);  // on the frame's own background
+  QtWidget().setFocusPolicy(Qt::StrongFocus);
+  QObject::connect(&QtWidget(), &QCheckBox::clicked, [this](bool) {
     if (enabled_)
       UserClicked();
     else
@@ -216,12 +288,25 @@ CheckBox::CheckBox(Form& form, std::string name, Control* parent)
   });
 }
 
+bool CheckBox::UserInput(QEvent& event) {
+  if (event.type() == QEvent::MouseButtonRelease && enabled_ && MouseUp) {
+    // The box toggles while Qt handles this release; MouseUp comes after,
+    // with the box showing its new state.
+    const MouseArgs m = ControlMouse(static_cast<QMouseEvent&>(event));
+    form_.Post([this, m] {
+      form_.Raise([&] {
+        if (MouseUp && enabled_) MouseUp(m.button, m.shift, m.x, m.y);
+      });
+    });
+  }
+  return Control::UserInput(event);
+}
+
 void CheckBox::SyncChecked() {
-  auto* box = static_cast<QCheckBox*>(widget_);
-  QSignalBlocker block(box);
-  box->setCheckState(value_ == 0   ? Qt::Unchecked
-                     : value_ == 1 ? Qt::Checked
-                                   : Qt::PartiallyChecked);
+  QSignalBlocker block(&QtWidget());
+  QtWidget().setCheckState(value_ == 0   ? Qt::Unchecked
+                           : value_ == 1 ? Qt::Checked
+                                         : Qt::PartiallyChecked);
 }
 
 void CheckBox::SetValue(int v) {
@@ -238,7 +323,7 @@ void CheckBox::UserClicked() {
 
 void CheckBox::SetCaption(std::string c) {
   caption_ = std::move(c);
-  static_cast<QCheckBox*>(widget_)->setText(Q(caption_));
+  QtWidget().setText(Q(caption_));
 }
 
 bool CheckBox::Property(std::string_view prop, std::string& out) const {
@@ -254,38 +339,38 @@ bool CheckBox::Property(std::string_view prop, std::string& out) const {
 // ---- OptionButton --------------------------------------------------------
 
 OptionButton::OptionButton(Form& form, std::string name, Control* parent)
-    : Control(form, std::move(name), new QRadioButton(ParentWidget(form, parent))),
-      container_(parent) {
-  auto* radio = static_cast<QRadioButton*>(widget_);
-  radio->setAutoExclusive(false);  // the group is kept here, with its notifications
-  radio->setFocusPolicy(Qt::StrongFocus);
-  QObject::connect(radio, &QRadioButton::clicked, [this](bool) {
+    : ControlOf(form, std::move(name), parent), container_(parent) {
+  widget_->setAutoFillBackground(false);  // on the frame's own background
+  QtWidget().setAutoExclusive(false);     // the group is kept here, with its notifications
+  Show(false);
+  QObject::connect(&QtWidget(), &QRadioButton::clicked, [this](bool) {
     if (enabled_)
       UserClicked();
     else
-      SetValue(value_);
+      Show(value_);
   });
 }
 
+void OptionButton::Show(bool v) {
+  QSignalBlocker block(&QtWidget());
+  QtWidget().setChecked(v);
+  // Only the selected option is a Tab stop; a click still gives any the focus.
+  QtWidget().setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 void OptionButton::SetValue(bool v) {
-  auto* radio = static_cast<QRadioButton*>(widget_);
   if (v == value_) {
-    QSignalBlocker block(radio);
-    radio->setChecked(v);
+    Show(v);
     return;
   }
   value_ = v;
-  {
-    QSignalBlocker block(radio);
-    radio->setChecked(v);
-  }
+  Show(v);
   if (!v) return;
   for (Control* c : form_.Controls()) {
     auto* other = dynamic_cast<OptionButton*>(c);
     if (other && other != this && other->container_ == container_ && other->value_) {
       other->value_ = false;
-      QSignalBlocker block(other->widget_);
-      static_cast<QRadioButton*>(other->widget_)->setChecked(false);
+      other->Show(false);
     }
   }
   form_.Raise(Click);
@@ -300,9 +385,30 @@ void OptionButton::UserClicked() {
   }
 }
 
+bool OptionButton::UserInput(QEvent& event) {
+  if (event.type() != QEvent::KeyPress || !enabled_) return Control::UserInput(event);
+  const int key = static_cast<QKeyEvent&>(event).key();
+  const int step = key == Qt::Key_Right || key == Qt::Key_Down ? 1
+                   : key == Qt::Key_Left || key == Qt::Key_Up  ? -1
+                                                               : 0;
+  if (step == 0) return Control::UserInput(event);
+  // The arrow keys select the next option of the group a user can reach.
+  std::vector<OptionButton*> group;
+  for (Control* c : form_.Controls()) {
+    auto* o = dynamic_cast<OptionButton*>(c);
+    if (o && o->container_ == container_ && (o == this || o->Reachable())) group.push_back(o);
+  }
+  const auto at = std::find(group.begin(), group.end(), this) - group.begin();
+  const auto n = static_cast<std::ptrdiff_t>(group.size());
+  OptionButton* next = group[(at + step + n) % n];
+  next->SetFocus();
+  if (next->Reachable()) next->UserClicked();
+  return true;
+}
+
 void OptionButton::SetCaption(std::string c) {
   caption_ = std::move(c);
-  static_cast<QRadioButton*>(widget_)->setText(Q(caption_));
+  QtWidget().setText(Q(caption_));
 }
 
 bool OptionButton::Property(std::string_view prop, std::string& out) const {
@@ -318,14 +424,47 @@ bool OptionButton::Property(std::string_view prop, std::string& out) const {
 // ---- CommandButton -------------------------------------------------------
 
 CommandButton::CommandButton(Form& form, std::string name, Control* parent)
-    : Control(form, std::move(name), new QPushButton(ParentWidget(form, parent))) {
-  auto* button = static_cast<QPushButton*>(widget_);
-  button->setFocusPolicy(Qt::StrongFocus);
-  button->setAutoDefault(false);
-  QObject::connect(button, &QPushButton::clicked, [this](bool) {
+    : ControlOf(form, std::move(name), parent) {
+  QtWidget().setFocusPolicy(Qt::StrongFocus);
+  QtWidget().setAutoDefault(false);
+  QObject::connect(&QtWidget(), &QPushButton::clicked, [this](bool) {
     if (enabled_) form_.Raise(Click);
     SyncPressed();  // Qt toggles a pushed-in button by itself; the program decides
   });
+}
+
+bool CommandButton::UserInput(QEvent& event) {
+  if (!enabled_) return Control::UserInput(event);
+  switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease: {
+      // Every button reaches MouseDown and MouseUp; only the left one clicks.
+      const MouseArgs m = ControlMouse(static_cast<QMouseEvent&>(event));
+      MouseHandler& h = IsPress(event) ? MouseDown : MouseUp;
+      form_.Raise([&] {
+        if (h) h(m.button, m.shift, m.x, m.y);
+      });
+      return false;
+    }
+    case QEvent::KeyPress: {
+      // Enter presses the focused button, as Space does.
+      const int key = static_cast<QKeyEvent&>(event).key();
+      if (key != Qt::Key_Return && key != Qt::Key_Enter) return Control::UserInput(event);
+      QtWidget().click();
+      return true;
+    }
+    case QEvent::Shortcut: {
+      // The access key: the focus moves here first, so that the field being
+      // edited is repaired before the click, as with the mouse.
+      if (static_cast<QShortcutEvent&>(event).isAmbiguous()) return false;
+      SetFocus();
+      if (Reachable()) QtWidget().click();
+      return true;
+    }
+    default:
+      return Control::UserInput(event);
+  }
 }
 
 void CommandButton::SetPressed(bool p) {
@@ -334,22 +473,22 @@ void CommandButton::SetPressed(bool p) {
 }
 
 void CommandButton::SyncPressed() {
-  auto* button = static_cast<QPushButton*>(widget_);
-  if (!button->isCheckable() && !pressed_) return;
-  button->setCheckable(true);
-  QSignalBlocker block(button);
-  button->setChecked(pressed_);
+  QPushButton& button = QtWidget();
+  if (!button.isCheckable() && !pressed_) return;
+  button.setCheckable(true);
+  QSignalBlocker block(&button);
+  button.setChecked(pressed_);
 }
 
 void CommandButton::SetCaption(std::string c) {
   caption_ = std::move(c);
-  static_cast<QPushButton*>(widget_)->setText(Q(caption_));
+  QtWidget().setText(Q(caption_));
 }
 
 void CommandButton::SetBackColor(uint32_t bgr) {
   backColor_ = bgr;
   const uint32_t px = base::ToPixel(bgr) & 0xFFFFFFu;
-  widget_->setStyleSheet(
+  QtWidget().setStyleSheet(
       QString("background-color: #%1; border: 1px solid #808080;").arg(px, 6, 16, QChar('0')));
 }
 
@@ -368,7 +507,19 @@ bool CommandButton::Property(std::string_view prop, std::string& out) const {
 // ---- Label ---------------------------------------------------------------
 
 Label::Label(Form& form, std::string name, Control* parent)
-    : Control(form, std::move(name), new QLabel(ParentWidget(form, parent))) {}
+    : ControlOf(form, std::move(name), parent) {
+  widget_->setAutoFillBackground(false);  // on the frame's own background
+}
+
+bool Label::UserInput(QEvent& event) {
+  // A click: the left button released over the label it was pressed on.
+  if (event.type() == QEvent::MouseButtonRelease && enabled_) {
+    auto& me = static_cast<QMouseEvent&>(event);
+    if (me.button() == Qt::LeftButton && QtWidget().rect().contains(me.position().toPoint()))
+      form_.Raise(Click);
+  }
+  return Control::UserInput(event);
+}
 
 void Label::SetCaption(std::string c) {
   showsNumber_ = false;
@@ -379,7 +530,7 @@ void Label::SetCaption(std::string c) {
 
 void Label::RefreshView() {
   Control::RefreshView();
-  static_cast<QLabel*>(widget_)->setText(Q(caption_));
+  QtWidget().setText(Q(caption_));
 }
 
 void Label::ShowNumber(long long n) {
@@ -390,16 +541,16 @@ void Label::ShowNumber(long long n) {
 
 void Label::SetFontUnderline(bool u) {
   underline_ = u;
-  QFont f = widget_->font();
+  QFont f = QtWidget().font();
   f.setUnderline(u);
-  widget_->setFont(f);
+  QtWidget().setFont(f);
 }
 
 void Label::SetForeColor(uint32_t bgr) {
   foreColor_ = bgr;
-  QPalette p = widget_->palette();
+  QPalette p = QtWidget().palette();
   p.setColor(QPalette::WindowText, QColor::fromRgb(base::ToPixel(bgr)));
-  widget_->setPalette(p);
+  QtWidget().setPalette(p);
 }
 
 bool Label::Property(std::string_view prop, std::string& out) const {
@@ -417,11 +568,11 @@ bool Label::Property(std::string_view prop, std::string& out) const {
 // ---- Frame ---------------------------------------------------------------
 
 Frame::Frame(Form& form, std::string name, Control* parent)
-    : Control(form, std::move(name), new QGroupBox(ParentWidget(form, parent))) {}
+    : ControlOf(form, std::move(name), parent) {}
 
 void Frame::SetCaption(std::string c) {
   caption_ = std::move(c);
-  static_cast<QGroupBox*>(widget_)->setTitle(Q(caption_));
+  QtWidget().setTitle(Q(caption_));
 }
 
 bool Frame::Property(std::string_view prop, std::string& out) const {
@@ -435,27 +586,39 @@ bool Frame::Property(std::string_view prop, std::string& out) const {
 // ---- ScrollBar -----------------------------------------------------------
 
 ScrollBar::ScrollBar(Form& form, std::string name, Control* parent)
-    : Control(form, std::move(name), new QScrollBar(Qt::Horizontal, ParentWidget(form, parent))) {
-  auto* bar = static_cast<QScrollBar*>(widget_);
+    : ControlOf(form, std::move(name), parent) {
+  QScrollBar& bar = QtWidget();
+  bar.setOrientation(Qt::Horizontal);
   // A click on the bar takes the focus, so that a field being edited is
   // repaired before the bar's handlers read it.
-  bar->setFocusPolicy(Qt::StrongFocus);
-  bar->setTracking(false);
-  bar->setRange(min_, max_);
-  QObject::connect(bar, &QScrollBar::sliderPressed, [this] { dragging_ = true; });
-  QObject::connect(bar, &QScrollBar::sliderMoved, [this](int v) { UserDragTo(v); });
-  QObject::connect(bar, &QScrollBar::sliderReleased, [this] { UserRelease(); });
-  QObject::connect(bar, &QScrollBar::valueChanged, [this](int v) {
+  bar.setFocusPolicy(Qt::StrongFocus);
+  // Qt's menu would set the value behind the program's back.
+  bar.setContextMenuPolicy(Qt::PreventContextMenu);
+  bar.setTracking(false);
+  bar.setRange(min_, max_);
+  QObject::connect(&bar, &QScrollBar::sliderPressed, [this] {
+    dragging_ = true;
+    dragStart_ = value_;
+    scrolled_ = false;
+  });
+  QObject::connect(&bar, &QScrollBar::sliderMoved, [this](int v) { UserDragTo(v); });
+  QObject::connect(&bar, &QScrollBar::sliderReleased, [this] { UserRelease(); });
+  QObject::connect(&bar, &QScrollBar::valueChanged, [this](int v) {
     if (!dragging_) UserSet(v);
   });
 }
 
+bool ScrollBar::UserInput(QEvent& event) {
+  // The bar answers the left button only.
+  if (IsPress(event) && static_cast<QMouseEvent&>(event).button() != Qt::LeftButton) return true;
+  return Control::UserInput(event);
+}
+
 void ScrollBar::ShowValue() {
-  auto* bar = static_cast<QScrollBar*>(widget_);
-  QSignalBlocker block(bar);
-  bar->setRange(std::min(min_, max_), std::max(min_, max_));
-  bar->setValue(value_);
-  bar->setSliderPosition(value_);
+  QSignalBlocker block(&QtWidget());
+  QtWidget().setRange(std::min(min_, max_), std::max(min_, max_));
+  QtWidget().setValue(value_);
+  QtWidget().setSliderPosition(value_);
 }
 
 void ScrollBar::SetMin(int v) {
@@ -470,7 +633,7 @@ void ScrollBar::SetMax(int v) {
 
 void ScrollBar::SetLargeChange(int v) {
   largeChange_ = v;
-  static_cast<QScrollBar*>(widget_)->setPageStep(v);
+  QtWidget().setPageStep(v);
 }
 
 void ScrollBar::SetValue(int v) {
@@ -482,7 +645,11 @@ void ScrollBar::SetValue(int v) {
 }
 
 void ScrollBar::UserDragTo(int v) {
-  dragging_ = true;
+  if (!dragging_) {
+    dragging_ = true;
+    dragStart_ = value_;
+  }
+  scrolled_ = true;
   value_ = std::clamp(v, std::min(min_, max_), std::max(min_, max_));
   form_.Raise(Scroll);
 }
@@ -491,7 +658,9 @@ void ScrollBar::UserRelease() {
   if (!dragging_) return;
   dragging_ = false;
   ShowValue();
-  form_.Raise(Change);
+  // A thumb pressed and let go where it was changes nothing.
+  if (scrolled_ || value_ != dragStart_) form_.Raise(Change);
+  scrolled_ = false;
 }
 
 void ScrollBar::UserSet(int v) { SetValue(v); }

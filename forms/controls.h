@@ -16,13 +16,24 @@
 #include "base/line_log.h"
 #include "base/raster.h"
 
+class QCheckBox;
+class QEvent;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
 class QWidget;
 
 namespace forms {
 
 class Form;
+class InputFilter;
 
-// Position and size in twips (15 twips to a pixel).
+// Positions and sizes are in twips, 15 to a pixel.
+constexpr int kTwipsPerPixel = 15;
+
 struct Twips {
   int left = 0, top = 0, width = 0, height = 0;
 };
@@ -42,6 +53,8 @@ class Control {
   // still reads Visible true.
   bool Visible() const { return visible_; }
   void SetVisible(bool v);
+  // What code set. A control disabled by code ignores the user at once, even
+  // before the screen shows it greyed.
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool e);
   const std::string& ToolTipText() const { return toolTip_; }
@@ -66,7 +79,8 @@ class Control {
   // Property by name as automation prints it; false when the control has none.
   virtual bool Property(std::string_view prop, std::string& out) const;
 
-  QWidget* Widget() const { return widget_; }
+  // Null for a picture box that is only a buffer.
+  QWidget* Widget() const { return widget_.get(); }
   Form& Owner() const { return form_; }
 
   // Brings the screen up to date with the properties; the window calls it at
@@ -77,24 +91,48 @@ class Control {
   void RefreshDone() { refreshQueued_ = false; }
 
  protected:
+  // The control owns its widget; the widget lies in the parent's widget (the
+  // window's when there is no parent). The window declares containers before
+  // the controls inside them, so that the contents go first.
+  Control(Form& form, std::string name, std::unique_ptr<QWidget> widget);
+  static QWidget* ParentWidget(Form& form, Control* parent);
+
+  // The user's input to the widget, before the widget sees it; true keeps it
+  // from the widget. Presses, releases and key presses of a control disabled
+  // by code are kept from it here.
+  virtual bool UserInput(QEvent& event);
+  friend class InputFilter;
+
   void QueueRefresh();
   bool refreshQueued_ = false;
-  Control(Form& form, std::string name, QWidget* widget);
   void SyncVisibility();
 
   Form& form_;
   std::string name_;
-  QWidget* widget_;  // owned by Qt's parent chain
+  std::unique_ptr<QWidget> widget_;
+  std::unique_ptr<InputFilter> filter_;
   bool visible_ = true;
   bool enabled_ = true;
   std::string toolTip_;
   Twips twips_;
 };
 
-class TextBox : public Control {
+// A control shown by one kind of Qt widget, which it reaches as QtWidget().
+template <class W>
+class ControlOf : public Control {
+ protected:
+  ControlOf(Form& form, std::string name, Control* parent);
+  W& QtWidget() const { return *view_; }
+
+ private:
+  W* view_;
+};
+
+class TextBox : public ControlOf<QLineEdit> {
  public:
   TextBox(Form& form, std::string name, Control* parent);
   const std::string& Text() const { return text_; }
+  // Puts the caret at the start, so that a long number shows its first digits.
   void SetText(std::string text);
   // A number written as the program writes numbers into fields.
   void SetNumber(double v);
@@ -111,14 +149,21 @@ class TextBox : public Control {
   void UserEdited(std::string text);
   void UserTyped(std::string text);
 
+ protected:
+  bool UserInput(QEvent& event) override;
+
  private:
   double ReadNumber() const;
   std::string text_;
   mutable double number_ = 0;
   mutable bool numberValid_ = false;
+  // A press that gave the field the focus keeps the selection its GotFocus
+  // made; the press, its drag and its release are kept from the widget.
+  bool focusByPress_ = false;
+  bool pressHeld_ = false;
 };
 
-class CheckBox : public Control {
+class CheckBox : public ControlOf<QCheckBox> {
  public:
   CheckBox(Form& form, std::string name, Control* parent);
   int Value() const { return value_; }  // 0 clear, 1 checked, 2 grey
@@ -132,13 +177,19 @@ class CheckBox : public Control {
   bool Property(std::string_view prop, std::string& out) const override;
   void UserClicked();  // the user toggled the box
 
+ protected:
+  bool UserInput(QEvent& event) override;
+
  private:
   void SyncChecked();
   int value_ = 0;
   std::string caption_;
 };
 
-class OptionButton : public Control {
+// The options of one container form a group: one of them is selected, and
+// the group is one stop of the Tab key (the selected option); the arrow keys
+// select the neighbours.
+class OptionButton : public ControlOf<QRadioButton> {
  public:
   OptionButton(Form& form, std::string name, Control* parent);
   bool Value() const { return value_; }
@@ -150,16 +201,22 @@ class OptionButton : public Control {
   bool Property(std::string_view prop, std::string& out) const override;
   void UserClicked();
 
+ protected:
+  bool UserInput(QEvent& event) override;
+
  private:
+  void Show(bool v);
   Control* container_;
   bool value_ = false;
   std::string caption_;
 };
 
-class CommandButton : public Control {
+class CommandButton : public ControlOf<QPushButton> {
  public:
   CommandButton(Form& form, std::string name, Control* parent);
   const std::string& Caption() const { return caption_; }
+  // An "&" marks the access key: Alt with that letter moves the focus to the
+  // button and clicks it, as the mouse does.
   void SetCaption(std::string c);
   uint32_t BackColor() const { return backColor_; }
   void SetBackColor(uint32_t bgr);
@@ -171,6 +228,9 @@ class CommandButton : public Control {
   MouseHandler MouseUp;
   bool Property(std::string_view prop, std::string& out) const override;
 
+ protected:
+  bool UserInput(QEvent& event) override;
+
  private:
   void SyncPressed();
   std::string caption_;
@@ -178,7 +238,7 @@ class CommandButton : public Control {
   bool pressed_ = false;
 };
 
-class Label : public Control {
+class Label : public ControlOf<QLabel> {
  public:
   Label(Form& form, std::string name, Control* parent);
   const std::string& Caption() const { return caption_; }
@@ -196,6 +256,9 @@ class Label : public Control {
   bool Property(std::string_view prop, std::string& out) const override;
   void RefreshView() override;
 
+ protected:
+  bool UserInput(QEvent& event) override;
+
  private:
   void ShowNumber(long long n);
   std::string caption_;
@@ -205,7 +268,7 @@ class Label : public Control {
   uint32_t foreColor_ = 0;
 };
 
-class Frame : public Control {
+class Frame : public ControlOf<QGroupBox> {
  public:
   Frame(Form& form, std::string name, Control* parent);
   const std::string& Caption() const { return caption_; }
@@ -216,7 +279,7 @@ class Frame : public Control {
   std::string caption_;
 };
 
-class ScrollBar : public Control {
+class ScrollBar : public ControlOf<QScrollBar> {
  public:
   ScrollBar(Form& form, std::string name, Control* parent);
   int Min() const { return min_; }
@@ -232,15 +295,21 @@ class ScrollBar : public Control {
   bool Property(std::string_view prop, std::string& out) const override;
 
   // The user's actions: a thumb drag through positions (Scroll at each, one
-  // Change at the release) and a click on the track that sets the value.
+  // Change at the release when the thumb moved) and a click on the track or
+  // an arrow that sets the value.
   void UserDragTo(int v);
   void UserRelease();
   void UserSet(int v);
+
+ protected:
+  bool UserInput(QEvent& event) override;
 
  private:
   void ShowValue();
   int min_ = 0, max_ = 32767, value_ = 0, largeChange_ = 1;
   bool dragging_ = false;
+  int dragStart_ = 0;
+  bool scrolled_ = false;
 };
 
 // A picture: a whole image, or empty (a picture box with an empty picture

@@ -1,9 +1,6 @@
 // The picture box: a persistent raster in user scale units, shown on screen by
 // a CanvasView that repaints only the changed area, at most about 60 times a
 // second, so that showing a drawing never costs more than the drawing itself.
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -19,38 +16,18 @@ namespace {
 
 constexpr int kHourglass = 13;
 
-QWidget* PictureWidget(PictureBox* box, Form& form, Control* parent, bool shown) {
-  QWidget* parentWidget = parent ? parent->Widget() : form.Widget();
-  if (shown) return new CanvasView(box, parentWidget);
-  auto* w = new QWidget(parentWidget);
-  w->hide();
-  return w;
+// A shown picture box is a canvas view; a buffer has no widget.
+std::unique_ptr<QWidget> PictureWidget(PictureBox& box, Form& form, Control* parent, bool shown) {
+  if (!shown) return nullptr;
+  return std::make_unique<CanvasView>(box, parent ? parent->Widget() : form.Widget());
 }
 
 }  // namespace
 
-int ButtonCode(Qt::MouseButton b) {
-  switch (b) {
-    case Qt::LeftButton:
-      return 1;
-    case Qt::RightButton:
-      return 2;
-    case Qt::MiddleButton:
-      return 4;
-    default:
-      return 0;
-  }
-}
-
-int ShiftCode(Qt::KeyboardModifiers m) {
-  return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-         (m & Qt::AltModifier ? 4 : 0);
-}
-
 // ---- PictureBox ----------------------------------------------------------
 
 PictureBox::PictureBox(Form& form, std::string name, Control* parent, bool shown)
-    : Control(form, std::move(name), PictureWidget(this, form, parent, shown)) {
+    : Control(form, std::move(name), PictureWidget(*this, form, parent, shown)) {
   shown_ = shown;
   if (!shown) visible_ = false;
 }
@@ -181,108 +158,6 @@ bool PictureBox::Property(std::string_view prop, std::string& out) const {
   else
     return Control::Property(prop, out);
   return true;
-}
-
-// ---- CanvasView ----------------------------------------------------------
-
-CanvasView::CanvasView(PictureBox* box, QWidget* parent) : QWidget(parent), box_(box) {
-  setAttribute(Qt::WA_StaticContents);
-  setAttribute(Qt::WA_OpaquePaintEvent);
-  setFocusPolicy(Qt::StrongFocus);
-  setMouseTracking(true);
-}
-
-void CanvasView::paintEvent(QPaintEvent* event) {
-  const base::Image& img = box_->Raster();
-  if (img.width == 0) return;
-  const QImage view = View(img);
-  QPainter p(this);
-  for (const QRect& r : event->region()) p.drawImage(r.topLeft(), view, r);
-}
-
-void CanvasView::Mouse(QMouseEvent* event, int kind) {
-  const base::Mapping& m = box_->Mapping();
-  const QPointF pos = event->position();
-  const float x = static_cast<float>(m.scaleLeft + pos.x() * m.scaleWidth / m.width);
-  const float y = static_cast<float>(m.scaleTop + pos.y() * m.scaleHeight / m.height);
-  const int shift = ShiftCode(event->modifiers());
-  Form& form = box_->Owner();
-  if (kind == 0) {
-    box_->SetFocus();
-    const int button = ButtonCode(event->button());
-    form.Raise([&] {
-      if (box_->MouseDown) box_->MouseDown(button, shift, x, y);
-    });
-  } else if (kind == 1) {
-    const int button = ButtonCode(event->button());
-    form.Raise([&] {
-      if (box_->MouseUp) box_->MouseUp(button, shift, x, y);
-    });
-  } else {
-    const int buttons = (event->buttons() & Qt::LeftButton ? 1 : 0) |
-                        (event->buttons() & Qt::RightButton ? 2 : 0) |
-                        (event->buttons() & Qt::MiddleButton ? 4 : 0);
-    form.Raise([&] {
-      if (box_->MouseMove) box_->MouseMove(buttons, shift, x, y);
-    });
-  }
-}
-
-void CanvasView::mousePressEvent(QMouseEvent* event) { Mouse(event, 0); }
-void CanvasView::mouseReleaseEvent(QMouseEvent* event) { Mouse(event, 1); }
-void CanvasView::mouseMoveEvent(QMouseEvent* event) { Mouse(event, 2); }
-
-void CanvasView::keyPressEvent(QKeyEvent* event) {
-  const QString text = event->text();
-  if (text.isEmpty()) return QWidget::keyPressEvent(event);
-  int key = text.at(0).unicode();
-  box_->Owner().Raise([&] {
-    if (box_->KeyPress) box_->KeyPress(key);
-  });
-}
-
-// ---- InputFilter ---------------------------------------------------------
-
-bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
-  if (dynamic_cast<CanvasView*>(watched)) return false;  // the view handles its own input
-  Form& form = control_->Owner();
-  switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease: {
-      auto* me = static_cast<QMouseEvent*>(event);
-      const int button = ButtonCode(me->button());
-      const int shift = ShiftCode(me->modifiers());
-      const float x = static_cast<float>(me->position().x() * 15);
-      const float y = static_cast<float>(me->position().y() * 15);
-      const bool press = event->type() == QEvent::MouseButtonPress;
-      if (auto* b = dynamic_cast<CommandButton*>(control_)) {
-        form.Raise([&] {
-          auto& h = press ? b->MouseDown : b->MouseUp;
-          if (h) h(button, shift, x, y);
-        });
-      } else if (auto* l = dynamic_cast<Label*>(control_); l && !press && button == 1) {
-        form.Raise(l->Click);
-      } else if (auto* box = dynamic_cast<CheckBox*>(control_); box && !press && box->MouseUp) {
-        // The box toggles while Qt handles this release; MouseUp comes after,
-        // with the box showing its new state.
-        form.Post([box, button, shift, x, y] {
-          box->Owner().Raise([&] {
-            if (box->MouseUp && box->Enabled()) box->MouseUp(button, shift, x, y);
-          });
-        });
-      }
-      return false;
-    }
-    case QEvent::KeyPress: {
-      auto* ke = static_cast<QKeyEvent*>(event);
-      if (!control_->KeyPress || ke->text().isEmpty()) return false;
-      int key = ke->text().at(0).unicode();
-      form.Raise([&] { control_->KeyPress(key); });
-      return key == 0;  // a handler that sets the key to 0 swallows it
-    }
-    default:
-      return false;
-  }
 }
 
 }  // namespace forms

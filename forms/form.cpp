@@ -20,18 +20,13 @@ namespace forms {
 constexpr int kRefreshMilliseconds = 16;
 constexpr double kSystemPollSeconds = 0.0005;
 
-struct Form::Hooks {
-  std::unordered_map<const QWidget*, Control*> byWidget;
-  QMetaObject::Connection focusConnection;
-};
-
 namespace {
 
 // Closing the window ends the program at once, as Exit does, also from inside
 // a drawing's yield.
 class CloseFilter : public QObject {
  public:
-  CloseFilter(Form& form, QObject* parent) : QObject(parent), form_(form) {}
+  explicit CloseFilter(Form& form) : form_(form) {}
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::Close) form_.EndProgram(0);
     return false;
@@ -43,20 +38,30 @@ class CloseFilter : public QObject {
 
 }  // namespace
 
+struct Form::Hooks {
+  explicit Hooks(Form& form) : closeFilter(form) {}
+  std::unordered_map<const QWidget*, Control*> byWidget;
+  CloseFilter closeFilter;
+  QMetaObject::Connection focusConnection;
+};
+
 Form::Form(std::string name, Services& services)
-    : name_(std::move(name)), services_(services), window_(new QWidget), hooks_(new Hooks) {
+    : name_(std::move(name)),
+      services_(services),
+      window_(std::make_unique<QWidget>()),
+      hooks_(std::make_unique<Hooks>(*this)) {
   window_->setObjectName(QString::fromStdString(name_));
-  window_->installEventFilter(new CloseFilter(*this, window_));
+  window_->installEventFilter(&hooks_->closeFilter);
   // The program sees the focus move only between its own controls: a dialog
   // opening or another program taking over leaves the focused control as it is.
   hooks_->focusConnection =
-      QObject::connect(qApp, &QApplication::focusChanged, window_,
+      QObject::connect(qApp, &QApplication::focusChanged, window_.get(),
                        [this](QWidget*, QWidget* now) { OnQtFocusChanged(now); });
 }
 
 Form::~Form() {
   QObject::disconnect(hooks_->focusConnection);
-  delete window_;
+  window_->removeEventFilter(&hooks_->closeFilter);
 }
 
 void Form::SetCaption(const std::string& caption) {
@@ -89,6 +94,22 @@ void Form::Register(Control* c) {
   if (c->Widget()) hooks_->byWidget[c->Widget()] = c;
 }
 
+void Form::Unregister(Control* c) {
+  // Controls leave only when the window is torn down: from then on no focus
+  // move may run a handler on what is left.
+  QObject::disconnect(hooks_->focusConnection);
+  std::erase(controls_, c);
+  std::erase(refreshQueue_, c);
+  if (c->Widget()) hooks_->byWidget.erase(c->Widget());
+  if (focused_ == c) focused_ = nullptr;
+}
+
+void Form::SetTabOrder(const std::vector<Control*>& order) {
+  for (size_t i = 1; i < order.size(); ++i)
+    if (order[i - 1]->Widget() && order[i]->Widget())
+      QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+}
+
 Control* Form::Find(std::string_view name) const {
   for (Control* c : controls_)
     if (c->Name() == name) return c;
@@ -115,12 +136,22 @@ void Form::OnQtFocusChanged(QWidget* now) {
     auto it = hooks_->byWidget.find(w);
     if (it != hooks_->byWidget.end()) {
       // A control the program has disabled, whose screen has not caught up
-      // yet, does not take the focus.
-      if (it->second != focused_ && it->second->Enabled()) MoveFocus(it->second);
+      // yet, does not take the focus: it goes back where it was.
+      if (!it->second->Enabled())
+        ReturnQtFocus();
+      else if (it->second != focused_)
+        MoveFocus(it->second);
       return;
     }
-    if (w == window_) return;
+    if (w == window_.get()) return;
   }
+}
+
+void Form::ReturnQtFocus() {
+  QWidget* back = focused_ && focused_->Enabled() ? focused_->Widget() : nullptr;
+  ParkQtFocus([back] {
+    if (back) back->setFocus(Qt::OtherFocusReason);
+  });
 }
 
 void Form::ParkQtFocus(const std::function<void()>& change) {
@@ -137,7 +168,7 @@ void Form::QueueRefresh(Control* c) {
     // Painting may cost a good deal on a large screen: the next refresh waits
     // long enough that showing a drawing takes at most about a tenth of it.
     const int wait = std::max(kRefreshMilliseconds, static_cast<int>(lastRefreshCost_ * 10000));
-    QTimer::singleShot(wait, window_, [this] { RefreshViews(); });
+    QTimer::singleShot(wait, window_.get(), [this] { RefreshViews(); });
   }
   refreshQueue_.push_back(c);
 }
@@ -194,7 +225,7 @@ void Form::WaitEvents(double seconds) {
 }
 
 void Form::Post(std::function<void()> call) {
-  QMetaObject::invokeMethod(window_, std::move(call), Qt::QueuedConnection);
+  QMetaObject::invokeMethod(window_.get(), std::move(call), Qt::QueuedConnection);
 }
 
 double SteadySeconds() {

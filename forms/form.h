@@ -25,7 +25,7 @@ class Form {
 
   const std::string& Name() const { return name_; }
   Services& Machine() const { return services_; }
-  QWidget* Widget() const { return window_; }
+  QWidget* Widget() const { return window_.get(); }
 
   void SetCaption(const std::string& caption);
   // Client size in pixels.
@@ -36,7 +36,9 @@ class Form {
   // Writes the window as it shows now (controls included) to an image file.
   bool SaveScreenshot(const std::string& path);
 
+  // Controls register themselves when made and leave when destroyed.
   void Register(Control* c);
+  void Unregister(Control* c);
   Control* Find(std::string_view name) const;
   const std::vector<Control*>& Controls() const { return controls_; }
 
@@ -46,6 +48,8 @@ class Form {
   // Raises LostFocus of the focused control and GotFocus of `to`, in that
   // order, when the focus really moves to another control.
   void MoveFocus(Control* to);
+  // The order in which Tab visits the controls (Shift+Tab the reverse).
+  void SetTabOrder(const std::vector<Control*>& order);
 
   // Runs a notification as a handler: counted while it runs.
   void Raise(const std::function<void()>& handler);
@@ -83,8 +87,9 @@ class Form {
 
   std::string name_;
   Services& services_;
-  QWidget* window_;
+  std::unique_ptr<QWidget> window_;
   void RefreshViews();
+  void ReturnQtFocus();
 
   std::vector<Control*> controls_;
   std::vector<Control*> refreshQueue_;

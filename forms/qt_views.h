@@ -1,12 +1,14 @@
 #pragma once
-// The Qt widgets behind the controls. Only the forms layer includes this.
+// The Qt side of the controls: what turns Qt's events into the program's
+// notifications, the canvas's on-screen view, and the raster seen as a QImage.
+// Only the forms layer includes this.
 #include <QImage>
 #include <QObject>
 #include <QWidget>
 
-namespace base {
-struct Image;
-}
+#include "base/raster.h"
+
+class QMouseEvent;
 
 namespace forms {
 
@@ -19,38 +21,43 @@ base::Image FromQImage(const QImage& source);
 class Control;
 class PictureBox;
 
-// Delivers mouse presses, releases and key presses of a control's widget to
-// the control's notifications.
+// Hands a control's widget events to the control (Control::UserInput) before
+// the widget sees them.
 class InputFilter : public QObject {
  public:
-  InputFilter(Control* control, QObject* parent) : QObject(parent), control_(control) {}
+  explicit InputFilter(Control& control) : control_(control) {}
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  Control* control_;
+  Control& control_;
 };
+
+// A mouse event as the program's handlers take it: button 1 left, 2 right,
+// 4 middle (for a move, the buttons held, added up); shift bits 1 Shift,
+// 2 Ctrl, 4 Alt; the position in the control's scale units.
+struct MouseArgs {
+  int button = 0, shift = 0;
+  float x = 0, y = 0;
+};
+// On a control: the position in twips from its top-left corner.
+MouseArgs ControlMouse(const QMouseEvent& event);
+// On a picture box: the position in its user scale.
+MouseArgs CanvasMouse(const QMouseEvent& event, const base::Mapping& scale);
 
 // The on-screen canvas: shows the picture box's persistent image and repaints
 // only what changed, at most about 60 times a second.
 class CanvasView : public QWidget {
  public:
-  CanvasView(PictureBox* box, QWidget* parent);
+  CanvasView(PictureBox& box, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void Mouse(QMouseEvent* event, int kind);
-  PictureBox* box_;
+  PictureBox& box_;
 };
-
-// Mouse button and shift state as the program's handlers take them:
-// buttons 1 left, 2 right, 4 middle; shift bits 1 Shift, 2 Ctrl, 4 Alt.
-int ButtonCode(Qt::MouseButton b);
-int ShiftCode(Qt::KeyboardModifiers m);
 
 }  // namespace forms

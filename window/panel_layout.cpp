@@ -5,7 +5,7 @@
 // corner, so that each row reads with one top; controls inside Frame1 are
 // moved by the frame's own position when placed. The rows' tops:
 //
-//    480  Drawing Color, Canvas Color           | Gradient (345), Col. Refresh (600)
+//    480  Drawing Color, Canvas Color           | Gradient (435), Col. Refresh (660)
 //   1020  XScale  Color  YScale                 | Scale Refresh
 //   1320  [X] [colour bar] [Y]                  | 1 To 1, Aspect (1560)
 //   1910  Wheel #n  Wheel Select  Symmetry  Wheels
@@ -185,9 +185,9 @@ struct CheckRow {
 };
 
 constexpr CheckRow kChecks[] = {
-    {&M::ChkGradient, C, 3600, 345, kCheckW, "Gradient", 0,
+    {&M::ChkGradient, C, 3600, 435, kCheckW, "Gradient", 0,
      "When loop is used, gradually changes drawing color", {48, 0, 36}},
-    {&M::ChkColor, C, 3600, 600, kCheckW, "Col. Refresh", 1,
+    {&M::ChkColor, C, 3600, 660, kCheckW, "Col. Refresh", 1,
      "When random is used, changes drawing color", {33, 0, 28}},
     {&M::ChkScale, F, 3600, 1020, kCheckW, "Scale Refresh", 1,
      "Refreshes scale when picture settings are changed", {32, 0, 27}},
@@ -316,10 +316,45 @@ class ListBuilder {
   std::vector<std::pair<int, forms::Control*>> multi_, lock_;
 };
 
+// Tab visits the panel row by row, top to bottom, each row from left to
+// right. A control more than kRowSpan below the first of the current row
+// starts the next row.
+class TabRows {
+ public:
+  void Add(forms::Control& c, int left, int top) { stops_.push_back({top, left, &c}); }
+  std::vector<forms::Control*> Order() {
+    constexpr int kRowSpan = 150;
+    std::stable_sort(stops_.begin(), stops_.end(),
+                     [](const Stop& a, const Stop& b) { return a.top < b.top; });
+    int row = 0, rowTop = 0;
+    for (size_t i = 0; i < stops_.size(); ++i) {
+      if (i == 0 || stops_[i].top - rowTop > kRowSpan) {
+        rowTop = stops_[i].top;
+        ++row;
+      }
+      stops_[i].top = row;
+    }
+    std::stable_sort(stops_.begin(), stops_.end(), [](const Stop& a, const Stop& b) {
+      return a.top != b.top ? a.top < b.top : a.left < b.left;
+    });
+    std::vector<forms::Control*> order;
+    for (const Stop& s : stops_) order.push_back(s.control);
+    return order;
+  }
+
+ private:
+  struct Stop {
+    int top, left;
+    forms::Control* control;
+  };
+  std::vector<Stop> stops_;
+};
+
 }  // namespace
 
 void BuildPanel(TrochelaMain& w) {
   ListBuilder lists;
+  TabRows tabs;
   w.form.SetCaption("Trochela!");
 
   // The drawing surface keeps its picture; it draws in red on white, one
@@ -341,6 +376,7 @@ void BuildPanel(TrochelaMain& w) {
     t.SetText(r.text);
     t.SetToolTipText(r.tip);
     lists.Add(t, r.lists);
+    tabs.Add(t, r.left, r.top);
   }
   for (const ButtonRow& r : kButtons) {
     CommandButton& b = w.*r.button;
@@ -349,6 +385,7 @@ void BuildPanel(TrochelaMain& w) {
     b.SetCaption(r.caption);
     b.SetToolTipText(r.tip);
     lists.Add(b, r.lists);
+    tabs.Add(b, r.left, r.top);
   }
   w.CmdColorBar.SetBackColor(kWhite);
   for (const CheckRow& r : kChecks) {
@@ -359,6 +396,7 @@ void BuildPanel(TrochelaMain& w) {
     c.SetValue(r.value);
     c.SetToolTipText(r.tip);
     lists.Add(c, r.lists);
+    tabs.Add(c, r.left, r.top);
   }
   for (const OptionRow& r : kOptions) {
     OptionButton& o = w.*r.option;
@@ -368,6 +406,7 @@ void BuildPanel(TrochelaMain& w) {
     o.SetValue(r.value);
     o.SetToolTipText(r.tip);
     lists.Add(o, r.lists);
+    tabs.Add(o, r.left, r.top);
   }
   for (const LabelRow& r : kLabels) {
     Label& l = w.*r.label;
@@ -385,9 +424,13 @@ void BuildPanel(TrochelaMain& w) {
     s.SetLargeChange(r.largeChange);
     s.SetValue(r.value);
     lists.Add(s, r.lists);
+    tabs.Add(s, r.left, r.top);
   }
 
   w.lists = lists.Build();
+  std::vector<forms::Control*> tabOrder = tabs.Order();
+  tabOrder.push_back(&w.Canvas);
+  w.form.SetTabOrder(tabOrder);
 
   // The program starts in single-wheel mode: the multi-wheel controls are
   // hidden.

@@ -1,0 +1,44 @@
+// Qt's input events as the program's handlers take them.
+#include <QMouseEvent>
+#include <cmath>
+
+#include "forms/controls.h"
+#include "forms/qt_views.h"
+
+namespace forms {
+namespace {
+
+int ButtonCode(Qt::MouseButtons b) {
+  return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
+         (b & Qt::MiddleButton ? 4 : 0);
+}
+
+int ShiftCode(Qt::KeyboardModifiers m) {
+  return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+         (m & Qt::AltModifier ? 4 : 0);
+}
+
+// The button of a press or release; the buttons held during a move.
+int EventButton(const QMouseEvent& e) {
+  return ButtonCode(e.type() == QEvent::MouseMove ? e.buttons() : Qt::MouseButtons(e.button()));
+}
+
+}  // namespace
+
+bool InputFilter::eventFilter(QObject*, QEvent* event) { return control_.UserInput(*event); }
+
+MouseArgs ControlMouse(const QMouseEvent& e) {
+  const QPointF p = e.position();
+  return {EventButton(e), ShiftCode(e.modifiers()), static_cast<float>(p.x() * kTwipsPerPixel),
+          static_cast<float>(p.y() * kTwipsPerPixel)};
+}
+
+MouseArgs CanvasMouse(const QMouseEvent& e, const base::Mapping& scale) {
+  // The pixel under the pointer, in the picture's user scale.
+  const QPointF p = e.position();
+  return {EventButton(e), ShiftCode(e.modifiers()),
+          static_cast<float>(scale.UnitX(static_cast<int>(std::floor(p.x())))),
+          static_cast<float>(scale.UnitY(static_cast<int>(std::floor(p.y()))))};
+}
+
+}  // namespace forms

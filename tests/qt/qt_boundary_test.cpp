@@ -1,0 +1,393 @@
+// The main window driven through Qt's own event path, as a user drives it:
+// mouse presses and clicks, access keys, Tab, context menus and window
+// activation reach the real widgets, and the program's handlers must see
+// what the user meant. Runs on Qt's offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+#include "forms/scripted_services.h"
+#include "window/panel.h"
+#include "window/trochela_main.h"
+
+namespace {
+
+constexpr int kScreenW = 800, kScreenH = 600;
+
+class QtBoundary : public ::testing::Test {
+ protected:
+  QtBoundary() : machine(kScreenW, kScreenH, 32), w(machine) {
+    app::WireHandlers(w);
+    app::Form_Load(w, true, 1);
+    w.form.Show(false);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w.form.Widget()));
+    w.Canvas.SetFocus();
+  }
+
+  static QWidget* Q(forms::Control& c) { return c.Widget(); }
+  static QPoint Middle(forms::Control& c) { return Q(c)->rect().center(); }
+
+  void Click(forms::Control& c, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {}) {
+    QTest::mouseClick(Q(c), b, m, Middle(c));
+  }
+  void TypeInto(forms::TextBox& field, const QString& text) {
+    Click(field);
+    QTest::keyClicks(Q(field), text);
+  }
+  std::string FocusName() const { return w.form.Focused() ? w.form.Focused()->Name() : ""; }
+
+  long RedPixels() const {
+    long n = 0;
+    for (uint32_t px : w.Canvas.Raster().pixels) n += (px & 0xFFFFFFu) == 0xFF0000u;
+    return n;
+  }
+
+  forms::ScriptedServices machine;
+  window::TrochelaMain w;
+};
+
+TEST_F(QtBoundary, PressesBelongToTheControlUnderThePointer) {
+  w.ChkMulti.SetValue(1);  // shows the wheel-count button
+  ASSERT_TRUE(w.CmdWheelLimit.Reachable());
+  Click(w.TxtX);
+
+  // A right click counts the wheels down and does not toggle the panel; a
+  // middle click fills nothing on the canvas.
+  Click(w.CmdWheelLimit, Qt::RightButton);
+  EXPECT_TRUE(w.CmdColorBar.Visible());
+  Click(w.CmdWheelLimit, Qt::MiddleButton);
+  EXPECT_EQ(RedPixels(), 0);
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&w.LblMulti, &w.ChkGradient,
+                                                                  &w.ChkMulti, &w.Frame1}) {
+    Click(*c, Qt::RightButton);
+    EXPECT_TRUE(w.CmdColorBar.Visible()) << c->Name();
+    Click(*c, Qt::MiddleButton);
+    EXPECT_EQ(RedPixels(), 0) << c->Name();
+  }
+
+  // A left click on a label or on the frame leaves the focus in the field.
+  Click(w.TxtX);
+  QTest::mouseClick(Q(w.Frame1), Qt::LeftButton, {}, QPoint(5, Q(w.Frame1)->height() - 5));
+  Click(w.LblXScale);
+  EXPECT_EQ(FocusName(), "TxtX");
+
+  // The canvas itself still takes the right button.
+  QTest::mouseClick(Q(w.Canvas), Qt::RightButton, {}, QPoint(600, 300));
+  EXPECT_FALSE(w.CmdColorBar.Visible());
+}
+
+TEST_F(QtBoundary, CheckBoxMouseUpSeesTheToggledBox) {
+  w.ChkMulti.SetValue(1);
+  ASSERT_EQ(w.wheels.RandomRatioFlag[1], 1);
+  Click(w.ChkR1);
+  QApplication::processEvents();
+  EXPECT_EQ(w.ChkR1.Value(), 0);
+  EXPECT_EQ(w.wheels.RandomRatioFlag[1], 0);
+  Click(w.ChkR1, Qt::RightButton);  // neither toggles nor stores
+  QApplication::processEvents();
+  EXPECT_EQ(w.wheels.RandomRatioFlag[1], 0);
+}
+
+TEST_F(QtBoundary, KeysBelongToTheFocusedControl) {
+  // Esc fills and d draws on the canvas, not on a panel control.
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&w.ScrollOffset, &w.CmdThick,
+                                                                  &w.ChkGradient, &w.TxtLoop}) {
+    c->SetFocus();
+    QTest::keyClick(Q(*c), Qt::Key_Escape);
+    QTest::keyClick(Q(*c), Qt::Key_D);
+    EXPECT_EQ(RedPixels(), 0) << c->Name();
+  }
+  w.Canvas.SetFocus();
+  QTest::keyClick(Q(w.Canvas), Qt::Key_Escape);
+  EXPECT_GT(RedPixels(), 0);
+}
+
+TEST_F(QtBoundary, AccessKeyRepairsTheFieldBeforeTheCommand) {
+  TypeInto(w.TxtLoop, "-7");
+  EXPECT_EQ(w.TxtLoop.Text(), "-7");
+  QTest::keyClick(Q(w.TxtLoop), Qt::Key_D, Qt::AltModifier);
+  EXPECT_EQ(w.TxtLoop.Text(), "1");
+  EXPECT_GT(RedPixels(), 0);  // drawn with the repaired loop count
+  EXPECT_EQ(FocusName(), "Canvas");
+}
+
+TEST_F(QtBoundary, ScrollBarsHaveNoContextMenu) {
+  bool menu = false;
+  QTimer::singleShot(0, [&] {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      menu = true;
+      popup->close();
+    }
+  });
+  const QPoint at = Middle(w.ScrollOffset);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, Q(w.ScrollOffset)->mapToGlobal(at));
+  QApplication::sendEvent(Q(w.ScrollOffset), &event);
+  QApplication::processEvents();
+  EXPECT_FALSE(menu);
+  Click(w.ScrollOffset, Qt::RightButton);
+  EXPECT_TRUE(w.CmdColorBar.Visible());
+}
+
+TEST_F(QtBoundary, FieldSelectsItsWholeTextOnAClick) {
+  Click(w.TxtPctScale);
+  EXPECT_EQ(FocusName(), "TxtPctScale");
+  EXPECT_EQ(w.TxtPctScale.SelStart(), 0);
+  EXPECT_EQ(w.TxtPctScale.SelLength(), 3);
+  QTest::keyClicks(Q(w.TxtPctScale), "250");
+  EXPECT_EQ(w.TxtPctScale.Text(), "250");
+  // A second click in the focused field places the caret as usual, also
+  // when the Qt focus was away while the program kept the field focused.
+  Click(w.TxtPctScale);
+  EXPECT_EQ(w.TxtPctScale.SelLength(), 0);
+  w.form.ParkQtFocus([] {});
+  QTest::mouseClick(Q(w.TxtPctScale), Qt::LeftButton, {}, QPoint(Q(w.TxtPctScale)->width() - 3, 5));
+  EXPECT_EQ(FocusName(), "TxtPctScale");
+  EXPECT_EQ(w.TxtPctScale.SelLength(), 0);
+  EXPECT_EQ(w.TxtPctScale.SelStart(), 3);
+}
+
+TEST_F(QtBoundary, EnterAndSpacePressTheFocusedButton) {
+  w.CmdThick.SetFocus();
+  QTest::keyClick(Q(w.CmdThick), Qt::Key_Return);
+  EXPECT_EQ(w.CmdThick.Caption(), "2");
+  QTest::keyClick(Q(w.CmdThick), Qt::Key_Space);
+  EXPECT_EQ(w.CmdThick.Caption(), "3");
+}
+
+TEST_F(QtBoundary, FieldShowsTheStartOfItsTextWithoutTheFocus) {
+  auto* edit = static_cast<QLineEdit*>(Q(w.TxtRotations));
+  TypeInto(w.TxtRotations, "1000000000000");
+  QTest::keyClick(Q(w.TxtRotations), Qt::Key_Tab);
+  EXPECT_NE(FocusName(), "TxtRotations");
+  EXPECT_EQ(edit->cursorPosition(), 0);
+  w.TxtRotations.SetText("2000000000000");
+  EXPECT_EQ(edit->cursorPosition(), 0);
+}
+
+TEST_F(QtBoundary, TabFollowsThePanelRows) {
+  const std::vector<std::string> rows = {"CmdSetForeColor",
+                                         "CmdSetBackColor",
+                                         "ChkGradient",
+                                         "ChkColor",
+                                         "ChkScale",
+                                         "TxtX",
+                                         "CmdColorBar",
+                                         "TxtY",
+                                         "ChkAspect",
+                                         "ChkRatio",
+                                         "ChkWheelAll",
+                                         "TxtFixed",
+                                         "ChkF",
+                                         "CmdLeftScrollWheel",
+                                         "CmdRightScrollWheel",
+                                         "ChkMulti",
+                                         "ScrollOffset",
+                                         "CmdDraw",
+                                         "CmdOpen",
+                                         "CmdSave",
+                                         "CmdRandom",
+                                         "CmdLoadParms",
+                                         "CmdSaveParms",
+                                         "TxtRotations",
+                                         "CmdClear",
+                                         "ChkClear",
+                                         "TxtRotStart",
+                                         "TxtTurn",
+                                         "CmdPrint",
+                                         "TxtResolution",
+                                         "ChkResolution",
+                                         "TxtPctScale",
+                                         "TxtOff_X",
+                                         "TxtOff_Y",
+                                         "ScrollSize",
+                                         "CmdSlide",
+                                         "TxtLoop",
+                                         "TxtPctDec",
+                                         "TxtRotInc",
+                                         "ChkRotStart",
+                                         "TxtHoleInc",
+                                         "ChkPen",
+                                         "ChkCircle",
+                                         "CmdStop",
+                                         "CmdSnap",
+                                         "CmdExit",
+                                         "CmdThick",
+                                         "CmdFrame"};
+  w.CmdSetForeColor.SetFocus();
+  std::vector<std::string> seen = {FocusName()};
+  for (size_t i = 1; i < rows.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    seen.push_back(FocusName());
+  }
+  EXPECT_EQ(seen, rows);
+}
+
+TEST_F(QtBoundary, ClickOnAControlDisabledByCodeDoesNothing) {
+  Click(w.TxtX);
+  window::LockControls(w);  // the screen has not caught up yet
+  Click(w.CmdDraw);
+  EXPECT_EQ(RedPixels(), 0);
+  Click(w.ChkGradient);
+  EXPECT_EQ(w.ChkGradient.Value(), 0);
+  Click(w.ChkCircle);
+  Click(w.ChkSquare);
+  EXPECT_TRUE(w.ChkCircle.Value());
+  Click(w.CmdThick);
+  EXPECT_EQ(w.CmdThick.Caption(), "1");
+  TypeInto(w.TxtLoop, "5");
+  EXPECT_EQ(w.TxtLoop.Text(), "1");
+  EXPECT_EQ(FocusName(), "TxtX");
+  window::UnlockControls(w);
+}
+
+TEST_F(QtBoundary, PanelControlsLieOnTheFramesBackground) {
+  QWidget* window = w.form.Widget();
+  const QImage shot = window->grab().toImage();
+  const QPoint frameTop = Q(w.Frame1)->mapTo(window, QPoint(0, 0));
+  const int inside = frameTop.x() + Q(w.Frame1)->width() - 8;  // right of every control
+  for (forms::Control* c : std::initializer_list<forms::Control*>{
+           &w.LblMulti, &w.LblRes, &w.ChkGradient, &w.ChkColor, &w.ChkScale, &w.ChkTriangle}) {
+    const QPoint corner = Q(*c)->mapTo(window, Q(*c)->rect().bottomRight());
+    EXPECT_EQ(shot.pixel(corner), shot.pixel(inside, corner.y())) << c->Name();
+  }
+  // The frame's top edge runs unbroken above the boxes at the right.
+  const int boxes = Q(w.ChkGradient)->mapTo(window, QPoint(0, 0)).x() + 20;
+  for (int y = frameTop.y(); y < Q(w.CmdSetForeColor)->mapTo(window, QPoint(0, 0)).y(); ++y)
+    EXPECT_EQ(shot.pixel(boxes, y), shot.pixel(inside - 150, y)) << y;
+}
+
+TEST_F(QtBoundary, OutlineOptionsAreOneTabStopWithArrowKeys) {
+  w.TxtHoleInc.SetFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(FocusName(), "ChkCircle");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+  EXPECT_EQ(FocusName(), "ChkTriangle");
+  EXPECT_TRUE(w.ChkTriangle.Value());
+  EXPECT_FALSE(w.ChkCircle.Value());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+  EXPECT_TRUE(w.ChkSquare.Value());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(FocusName(), "CmdStop");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(FocusName(), "ChkSquare");
+}
+
+// The thumb's centre, in the bar's own pixels, as the style places it.
+QPoint ThumbCentre(QScrollBar* bar) {
+  QStyleOptionSlider opt;
+  opt.initFrom(bar);
+  opt.subControls = QStyle::SC_All;
+  opt.orientation = bar->orientation();
+  if (opt.orientation == Qt::Horizontal) opt.state |= QStyle::State_Horizontal;
+  opt.minimum = bar->minimum();
+  opt.maximum = bar->maximum();
+  opt.sliderPosition = bar->sliderPosition();
+  opt.sliderValue = bar->value();
+  opt.singleStep = bar->singleStep();
+  opt.pageStep = bar->pageStep();
+  return bar->style()
+      ->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar)
+      .center();
+}
+
+TEST_F(QtBoundary, DraggingTheThumbScrollsAtEachPositionAndChangesOnRelease) {
+  std::vector<int> scrolls;
+  int changes = 0, changedTo = 0;
+  w.ScrollSize.Scroll = [&] { scrolls.push_back(w.ScrollSize.Value()); };
+  w.ScrollSize.Change = [&] {
+    ++changes;
+    changedTo = w.ScrollSize.Value();
+  };
+  auto* bar = static_cast<QScrollBar*>(Q(w.ScrollSize));
+  QPoint p = ThumbCentre(bar);
+  QTest::mousePress(bar, Qt::LeftButton, {}, p);
+  for (int i = 0; i < 4; ++i) {
+    p += QPoint(6, 0);
+    QTest::mouseMove(bar, p);
+  }
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, p);
+  ASSERT_EQ(scrolls.size(), 4u);
+  for (size_t i = 1; i < scrolls.size(); ++i) EXPECT_GT(scrolls[i], scrolls[i - 1]);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(changedTo, scrolls.back());
+  EXPECT_EQ(w.ScrollSize.Value(), scrolls.back());
+
+  // Pressing and releasing the thumb without moving it changes nothing.
+  p = ThumbCentre(bar);
+  QTest::mousePress(bar, Qt::LeftButton, {}, p);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, p);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(scrolls.size(), 4u);
+}
+
+TEST_F(QtBoundary, CanvasPressDeliversButtonShiftAndCanvasUnits) {
+  struct Press {
+    int button, shift;
+    float x, y;
+  };
+  std::vector<Press> presses;
+  w.Canvas.MouseDown = [&](int b, int s, float x, float y) { presses.push_back({b, s, x, y}); };
+  // 800 x 600 pixels are 840 x 630 units with the origin at the centre.
+  QTest::mouseClick(Q(w.Canvas), Qt::MiddleButton, Qt::ShiftModifier, QPoint(600, 300));
+  QTest::mouseClick(Q(w.Canvas), Qt::RightButton, Qt::ControlModifier | Qt::AltModifier,
+                    QPoint(400, 600 - 60));
+  QTest::mouseClick(Q(w.Canvas), Qt::LeftButton, {}, QPoint(790, 590));
+  ASSERT_EQ(presses.size(), 3u);
+  EXPECT_EQ(presses[0].button, 4);
+  EXPECT_EQ(presses[0].shift, 1);
+  EXPECT_FLOAT_EQ(presses[0].x, 210);
+  EXPECT_FLOAT_EQ(presses[0].y, 0);
+  EXPECT_EQ(presses[1].button, 2);
+  EXPECT_EQ(presses[1].shift, 6);
+  EXPECT_FLOAT_EQ(presses[1].x, 0);
+  EXPECT_FLOAT_EQ(presses[1].y, 252);
+  EXPECT_EQ(presses[2].button, 1);
+  EXPECT_FLOAT_EQ(presses[2].x, 409.5);
+  EXPECT_FLOAT_EQ(presses[2].y, 304.5);
+
+  // Moving over the canvas records the pointer for the keys; moving over the
+  // panel does not.
+  QTest::mouseMove(Q(w.Canvas), QPoint(700, 500));
+  EXPECT_EQ(w.MouseX, 315);
+  EXPECT_EQ(w.MouseY, 210);
+  QTest::mouseMove(Q(w.TxtX), Middle(w.TxtX));
+  EXPECT_EQ(w.MouseX, 315);
+}
+
+TEST_F(QtBoundary, LosingTheWindowRaisesNoFocusNotification) {
+  Click(w.TxtX);
+  int lost = 0, got = 0;
+  w.TxtX.LostFocus = [&] { ++lost; };
+  w.TxtX.GotFocus = [&] { ++got; };
+  QWidget other;
+  other.resize(100, 100);
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  QWidget* main = w.form.Widget();
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+  EXPECT_EQ(lost, 0);
+  EXPECT_EQ(got, 0);
+  EXPECT_EQ(FocusName(), "TxtX");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
