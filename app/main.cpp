@@ -42,12 +42,12 @@ int Usage(const std::string& problem) {
             << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
                "png|bmp|svg])\n"
             << "                [--size WxH] [--seed N] [--antialias]\n"
-            << "(docs/automation.md tells the options and the script language)\n";
+            << "(docs/automation.md tells the script language)\n";
   return 2;
 }
 
 // "WxH" with each side from 1 to 16384 pixels, and nothing before or after.
-bool ParseSize(const QString& text, int& width, int& height) {
+bool ParseScreen(const QString& text, int& width, int& height) {
   static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
   const QRegularExpressionMatch m = form.match(text);
   if (!m.hasMatch()) return false;
@@ -66,11 +66,11 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   const QCommandLineOption depth("depth", "Colour depth of the screen.", "16|32");
   const QCommandLineOption seed("seed", "Seed of the random numbers.", "N");
   const QCommandLineOption script("script", "Run a script of user actions.", "FILE");
-  const QCommandLineOption render("render", "Draw parameter files into pictures.");
+  const QCommandLineOption render("render", "Draw the parameter files given as arguments.");
   const QCommandLineOption out("out", "The picture of the one parameter file.", "PICTURE");
-  const QCommandLineOption outDir("out-dir", "A folder for one picture a file.", "DIR");
-  const QCommandLineOption format("format", "The pictures' kind in --out-dir.", "png|bmp|svg");
-  const QCommandLineOption size("size", "Screen size of the rendering in pixels.", "WxH");
+  const QCommandLineOption outDir("out-dir", "The folder for one picture a file.", "DIR");
+  const QCommandLineOption format("format", "The pictures' format in --out-dir.", "png|bmp|svg");
+  const QCommandLineOption size("size", "Picture size in pixels (1920x1080).", "WxH");
   const QCommandLineOption antialias("antialias", "Draw PNG pictures smoothly.");
   parser.addOptions({headless, noSplash, screen, depth, seed, script, render, out, outDir, format,
                      size, antialias});
@@ -78,32 +78,31 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     problem = parser.errorText().toStdString();
     return false;
   }
-  // Only --render takes arguments: its parameter files.
   o.render = parser.isSet(render);
-  for (const QString& file : parser.positionalArguments()) {
-    if (!o.render) {
-      problem = "unexpected argument " + file.toStdString();
+  if (!o.render && !parser.positionalArguments().isEmpty()) {
+    problem = "unexpected argument " + parser.positionalArguments().first().toStdString();
+    return false;
+  }
+  if (o.render) {
+    app::RenderRequest& r = o.renderRequest;
+    for (const QString& file : parser.positionalArguments()) r.parms.push_back(file.toStdString());
+    r.out = parser.value(out).toStdString();
+    r.outDir = parser.value(outDir).toStdString();
+    if (parser.isSet(format)) r.format = parser.value(format).toStdString();
+    r.antialias = parser.isSet(antialias);
+    if (parser.isSet(size) && !ParseScreen(parser.value(size), r.width, r.height)) {
+      problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
       return false;
     }
-    o.renderRequest.parms.push_back(file.toStdString());
+    if (r.parms.empty()) {
+      problem = "--render takes parameter files";
+      return false;
+    }
   }
-  if (o.render && o.renderRequest.parms.empty()) {
-    problem = "--render takes parameter files";
-    return false;
-  }
-  o.renderRequest.out = parser.value(out).toStdString();
-  o.renderRequest.outDir = parser.value(outDir).toStdString();
-  if (parser.isSet(format)) o.renderRequest.format = parser.value(format).toStdString();
-  if (parser.isSet(size) &&
-      !ParseSize(parser.value(size), o.renderRequest.width, o.renderRequest.height)) {
-    problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
-    return false;
-  }
-  o.renderRequest.antialias = parser.isSet(antialias);
   o.headless = parser.isSet(headless);
   o.splash = !parser.isSet(noSplash);
   if (parser.isSet(screen)) {
-    if (!ParseSize(parser.value(screen), o.width, o.height)) {
+    if (!ParseScreen(parser.value(screen), o.width, o.height)) {
       problem = "--screen takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
       return false;
     }
@@ -135,7 +134,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     }
   }
   // A headless run has nothing to do but a script, and no way to be ended.
-  if (o.headless && o.script.empty() && !o.render) {
+  if (o.headless && o.script.empty()) {
     problem = "--headless needs --script";
     return false;
   }

@@ -40,8 +40,7 @@ std::string Check(const std::string& verb, const std::vector<std::string>& args)
   std::string e;
   if (verb == "click" || verb == "focus") return count(1, 1);
   if (verb == "idle") return count(0, 0);
-  if (verb == "type" || verb == "edit" || verb == "savecanvas" || verb == "screenshot" ||
-      verb == "writeline" || verb == "removefile")
+  if (verb == "type" || verb == "edit" || verb == "savecanvas" || verb == "screenshot")
     return count(1, std::numeric_limits<size_t>::max());
   if (verb == "mousedown" || verb == "mouseup") {
     if (!(e = count(3, 5)).empty()) return e;
@@ -85,23 +84,32 @@ std::string Check(const std::string& verb, const std::vector<std::string>& args)
     }
     return "dialog takes open, save, color, print or cancel, not " + kind;
   }
+  if (verb == "writeline") return count(1, std::numeric_limits<size_t>::max());
+  if (verb == "removefile") return count(1, 1);
   if (verb == "print" || verb == "expect" || verb == "until" || verb == "pixel") {
-    // pixel X Y; print TARGET; expect (until) TARGET VALUE. A per-wheel table
-    // takes a wheel number after its name. What else a target holds (a
-    // pixel's coordinates, a file's line) is read when the line runs.
+    // pixel X Y; print TARGET; expect TARGET VALUE. A per-wheel table takes a
+    // wheel number after its name; a pixel's coordinates are read when the
+    // line runs.
     if (verb == "pixel") return count(2, 2);
     if (n == 0) return verb + " takes what to read";
     size_t used = 1;
     if (args[0] == "pixel") {
       used = 3;
-      if (n < used) return "pixel takes two coordinates";
+    } else if (args[0] == "Message" || args[0] == "lines") {
+      used = 2;  // Message K, lines PATH
+    } else if (args[0] == "line") {
+      used = 3;  // line PATH K
+    } else if (args[0] == "Printed" && verb == "print") {
+      used = n;  // Printed, or Printed K
+      if (n > 2) return "print Printed takes at most a picture number";
     } else if (IsArrayField(args[0])) {
       if (n < 2) return args[0] + " takes a wheel number";
       if (!(e = whole(1, 1, kMaxWheel, "a wheel number")).empty()) return e;
       used = 2;
     }
-    if (verb != "print" && n < 2) return verb + " takes the value it expects";
-    return {};
+    if (n < used) return args[0] + " takes two coordinates";
+    if (verb == "print") return n == used ? std::string() : "print reads one thing";
+    return n > used ? std::string() : verb + " takes the value it expects";
   }
   return "no such action: " + verb;
 }
