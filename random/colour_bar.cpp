@@ -10,16 +10,22 @@ constexpr int kLeft = 1, kRight = 2;
 constexpr int kBackspace = 8;
 }  // namespace
 
+void PickDrawingColour(window::TrochelaMain& w) {
+  const base::Rgb c = PickColour(w.rnd, w.machine.ColorDepth());
+  // The components keep a 256 that a 16-bit display's steps can give; the
+  // colour shown uses 255 for it.
+  w.DrawRed = c.red;
+  w.DrawGreen = c.green;
+  w.DrawBlue = c.blue;
+  w.CmdColorBar.SetBackColor(ShownColour(c));
+  w.Canvas.SetForeColor(w.CmdColorBar.BackColor());
+  w.Canvas.SetFocus();
+}
+
 void CmdColorBar_MouseDown(window::TrochelaMain& w, int button) {
   const int depth = w.machine.ColorDepth();
   if (button == kLeft) {
-    const base::Rgb c = PickColour(w.rnd, depth);
-    w.DrawRed = c.red;
-    w.DrawGreen = c.green;
-    w.DrawBlue = c.blue;
-    w.CmdColorBar.SetBackColor(ShownColour(c));
-    w.Canvas.SetForeColor(w.CmdColorBar.BackColor());
-    w.Canvas.SetFocus();
+    PickDrawingColour(w);
   } else if (button == kRight) {
     // The erased drawing stays in Undo. The components describe the drawing
     // colour, which a new background leaves as it is.

@@ -7,6 +7,10 @@ struct TrochelaMain;
 
 namespace random_pictures {
 
+// A random drawing colour for the canvas and the bar (Random picks one the
+// same way).
+void PickDrawingColour(window::TrochelaMain& w);
+
 void CmdColorBar_MouseDown(window::TrochelaMain& w, int button);
 void CmdColorBar_KeyPress(window::TrochelaMain& w, int keyAscii);
 

@@ -7,7 +7,7 @@
 #include "base/rnd.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
-#include "random/colour_rule.h"
+#include "random/colour_bar.h"
 #include "wheels/wheel_editor.h"
 #include "window/captions.h"
 #include "window/picture_buffers.h"
@@ -86,18 +86,6 @@ void SetRotations(window::TrochelaMain& w) {
   }
 }
 
-void RefreshColour(window::TrochelaMain& w) {
-  const base::Rgb c = PickColour(w.rnd, w.machine.ColorDepth());
-  // The components keep a 256 that a 16-bit display's steps can give; the
-  // colour shown uses 255 for it.
-  w.DrawRed = c.red;
-  w.DrawGreen = c.green;
-  w.DrawBlue = c.blue;
-  w.CmdColorBar.SetBackColor(ShownColour(c));
-  w.Canvas.SetForeColor(w.CmdColorBar.BackColor());
-  w.Canvas.SetFocus();
-}
-
 void PickResolution(window::TrochelaMain& w) {
   w.TxtResolution.SetNumber(Pick(w.rnd, 120) + 4);
   // Multi-wheel pictures need finer steps: the second draw replaces the first.
@@ -133,7 +121,7 @@ void CmdRandom_Click(window::TrochelaMain& w) {
   ShowCurrentWheel(w);
   engine::ClearUnusedWheels(w);
   SetRotations(w);
-  if (w.ChkColor.Value() != 0) RefreshColour(w);
+  if (w.ChkColor.Value() != 0) PickDrawingColour(w);
   if (w.ChkScale.Value() != 0) engine::FitScale(w);
   if (w.ChkResolution.Value() != 0) PickResolution(w);
   DrawPicture(w);
