@@ -369,62 +369,53 @@ void BuildPanel(TrochelaMain& w) {
   w.Frame1.Move(kFrame);
   lists.Add(w.Frame1, kFrameLists);
 
+  // What every row gives its control: place, font, tooltip, its places in
+  // the panel's lists and, for a control that takes the focus, a Tab stop.
+  auto common = [&](forms::Control& c, Box box, int left, int top, int width, int height,
+                    int fontPt, bool bold, const char* tip, const Lists& l, bool tabStop) {
+    Place(c, box, left, top, width, height);
+    c.SetFont(kFont, fontPt, bold);
+    c.SetToolTipText(tip);
+    lists.Add(c, l);
+    if (tabStop) tabs.Add(c, left, top);
+  };
   for (const FieldRow& r : kFields) {
     TextBox& t = w.*r.field;
-    Place(t, r.box, r.left, r.top, kFieldW, kFieldH);
-    t.SetFont(kFont, kFieldFontPt, true);
+    common(t, r.box, r.left, r.top, kFieldW, kFieldH, kFieldFontPt, true, r.tip, r.lists, true);
     t.SetText(r.text);
-    t.SetToolTipText(r.tip);
-    lists.Add(t, r.lists);
-    tabs.Add(t, r.left, r.top);
   }
   for (const ButtonRow& r : kButtons) {
     CommandButton& b = w.*r.button;
-    Place(b, r.box, r.left, r.top, r.width, r.height);
-    b.SetFont(kFont, kFontPt, false);
+    common(b, r.box, r.left, r.top, r.width, r.height, kFontPt, false, r.tip, r.lists, true);
     b.SetCaption(r.caption);
-    b.SetToolTipText(r.tip);
-    lists.Add(b, r.lists);
-    tabs.Add(b, r.left, r.top);
   }
   w.CmdColorBar.SetBackColor(kWhite);
   for (const CheckRow& r : kChecks) {
     CheckBox& c = w.*r.box;
-    Place(c, r.in, r.left, r.top, r.width, kBoxH);
-    c.SetFont(kFont, kFontPt, false);
+    common(c, r.in, r.left, r.top, r.width, kBoxH, kFontPt, false, r.tip, r.lists, true);
     c.SetCaption(r.caption);
     c.SetValue(r.value);
-    c.SetToolTipText(r.tip);
-    lists.Add(c, r.lists);
-    tabs.Add(c, r.left, r.top);
   }
   for (const OptionRow& r : kOptions) {
     OptionButton& o = w.*r.option;
-    Place(o, F, r.left, r.top, kOptionW, kBoxH);
-    o.SetFont(kFont, kFontPt, false);
+    common(o, F, r.left, r.top, kOptionW, kBoxH, kFontPt, false, r.tip, r.lists, true);
     o.SetCaption(r.caption);
     o.SetValue(r.value);
-    o.SetToolTipText(r.tip);
-    lists.Add(o, r.lists);
-    tabs.Add(o, r.left, r.top);
   }
   for (const LabelRow& r : kLabels) {
     Label& l = w.*r.label;
-    Place(l, F, r.left, r.top, r.width, kLabelH);
-    l.SetFont(kFont, kFontPt, false);
+    common(l, F, r.left, r.top, r.width, kLabelH, kFontPt, false, r.tip, r.lists, false);
     l.SetCaption(r.caption);
-    l.SetToolTipText(r.tip);
-    lists.Add(l, r.lists);
   }
   for (const ScrollRow& r : kScrollBars) {
-    ScrollBar& s = w.*r.bar;
-    Place(s, r.box, r.left, r.top, r.width, kScrollH);
-    s.SetMin(r.min);
-    s.SetMax(r.max);
-    s.SetLargeChange(r.largeChange);
-    s.SetValue(r.value);
-    lists.Add(s, r.lists);
-    tabs.Add(s, r.left, r.top);
+    ScrollBar& b = w.*r.bar;
+    Place(b, r.box, r.left, r.top, r.width, kScrollH);
+    b.SetMin(r.min);
+    b.SetMax(r.max);
+    b.SetLargeChange(r.largeChange);
+    b.SetValue(r.value);
+    lists.Add(b, r.lists);
+    tabs.Add(b, r.left, r.top);
   }
 
   w.lists = lists.Build();
