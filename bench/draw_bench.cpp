@@ -4,8 +4,9 @@
 // plain QPainter drawing of the same segments, measured in one run. Prints
 // "ratio CASE R" per case (full path over bare kernel) and
 // "ratio-vs-qpainter CASE X" (how many times faster the full path is than
-// QPainter). Arguments: the number of runs (best of them counts) and,
-// optionally, the one case to run.
+// QPainter). Arguments: the number of runs (best of them counts),
+// optionally the one case to run, and optionally "full" or "bare" to run only
+// that path, again and again, for a profiler.
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -199,6 +200,7 @@ int main(int argc, char** argv) {
   }
   const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
   const std::string only = argc > 2 ? argv[2] : "";
+  const std::string onlyPath = argc > 3 ? argv[3] : "";
   std::printf("%-16s %12s %14s %14s %10s %12s\n", "case", "steps", "bare steps/s", "full steps/s",
               "full ms", "qpainter ms");
   for (const Case& c : cases) {
@@ -211,6 +213,24 @@ int main(int argc, char** argv) {
     // Bare, full and QPainter runs alternate, so that all see the same
     // machine; the best of each counts.
     double bare = 1e9, full = 1e9, qpainter = 1e9;
+    if (onlyPath == "full" || onlyPath == "bare") {
+      // One path alone, again and again: for a profiler.
+      double best = 1e9;
+      for (int i = 0; i < runs; ++i) {
+        if (onlyPath == "bare") {
+          best = std::min(best, BestSeconds(1, [&] { BareKernel(c, img); }));
+          continue;
+        }
+        best = std::min(best, BestSeconds(1, [&] {
+                          w.TxtX.SetText("6");
+                          w.TxtY.SetText("6");
+                          engine::CmdDraw_Click(w);
+                        }));
+        w.Canvas.SetPicture({});
+      }
+      std::printf("%s %s %.3f ms\n", onlyPath.c_str(), c.name.c_str(), best * 1e3);
+      continue;
+    }
     for (int i = 0; i < runs; ++i) {
       bare = std::min(bare, BestSeconds(1, [&] { steps = BareKernel(c, img); }));
       full = std::min(full, BestSeconds(1, [&] {
@@ -218,11 +238,12 @@ int main(int argc, char** argv) {
                         w.TxtY.SetText("6");
                         engine::CmdDraw_Click(w);
                       }));
-      Settle(w);
       // Cleared between pictures, as a user clears: the canvas keeps the
       // memory of its line log, so the next drawing records into memory it
-      // already has.
+      // already has. The window then shows the cleared canvas before the
+      // next drawing starts.
       w.Canvas.SetPicture({});
+      Settle(w);
       qpainter = std::min(qpainter, BestSeconds(1, [&] { QPainterKernel(c, qimg); }));
     }
     std::printf("%-16s %12ld %14.0f %14.0f %10.2f %12.2f\n", c.name.c_str(), steps, steps / bare,

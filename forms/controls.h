@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -365,6 +366,7 @@ class PictureBox : public Control {
     // Kept as a vector before it is drawn: a picture taken for the log
     // must not hold this line already.
     if (shown_) RecordLine(a, b, c, d);
+    blank_ = false;
     Invalidate(base::DrawLine(image_, base::Mapping::PixelIndex(a), base::Mapping::PixelIndex(b),
                               base::Mapping::PixelIndex(c), base::Mapping::PixelIndex(d),
                               foreColor_, drawWidth_));
@@ -375,11 +377,16 @@ class PictureBox : public Control {
   // A copy of the shown image.
   Picture Image() const;
   // What was last assigned to Picture (the buffers keep their picture here).
-  const Picture& GetPicture() const { return picture_; }
+  const Picture& GetPicture() const {
+    if (blankOf_) MakeBlankPicture();
+    return picture_;
+  }
   // Replaces the whole image: an empty picture leaves only BackColor.
   void SetPicture(const Picture& p);
   // Picture = source.Image, reusing this box's buffer when it can (the draw
-  // command keeps the picture for undo before every drawing).
+  // command keeps the picture for undo before every drawing). A cleared
+  // source is kept as its size and colour, and its pixels are made only when
+  // the picture is asked for.
   void SetPictureFromImage(const PictureBox& source);
 
   const base::Image& Raster() const { return image_; }
@@ -387,6 +394,7 @@ class PictureBox : public Control {
   // is no longer only lines on a background.
   base::Image& EditRaster() {
     picturePending_ = true;
+    blank_ = false;
     return image_;
   }
 
@@ -423,11 +431,23 @@ class PictureBox : public Control {
   void RecordLine(double x1, double y1, double x2, double y2);
   // Starts the line log again on the background or on the canvas as it is.
   void ResetLines(bool onPicture);
+  // Fills image_ with the background: nothing drawn on it since.
+  void Clear();
+  // Makes the pixels of a picture kept as a cleared canvas.
+  void MakeBlankPicture() const;
   bool shown_ = false;
   base::Image image_;
+  bool blank_ = true;  // image_ holds only BackColor, padding included
+  // A cleared canvas kept as a picture: its size and colour, the pixels not
+  // made yet (picture_ holds them once they are).
+  struct Blank {
+    int width, height;
+    uint32_t bgr;
+  };
+  mutable std::optional<Blank> blankOf_;
   base::Mapping map_;
   base::Rect dirty_;
-  Picture picture_;
+  mutable Picture picture_;
   base::LineLog lines_;
   bool picturePending_ = false;  // lines_ needs the canvas as its picture
   int scaleMode_ = 1;

@@ -34,6 +34,7 @@ PictureBox::PictureBox(Form& form, std::string name, Control* parent, bool shown
 
 void PictureBox::SetPixelSize(int width, int height) {
   image_ = base::Image(std::max(1, width), std::max(1, height), backColor_);
+  blank_ = true;
   map_.width = image_.width;
   map_.height = image_.height;
   if (widget_) widget_->resize(image_.width, image_.height);
@@ -46,8 +47,9 @@ void PictureBox::SetPixelSize(int width, int height) {
 
 void PictureBox::SetBackColor(uint32_t bgr) {
   backColor_ = bgr & 0xFFFFFFu;
-  image_.Fill(backColor_);
+  Clear();
   picture_ = {};
+  blankOf_.reset();
   ResetLines(false);
   InvalidateAll();
 }
@@ -66,12 +68,16 @@ Picture PictureBox::Image() const { return Picture{std::make_shared<base::Image>
 void PictureBox::SetPicture(const Picture& p) {
   // A buffer keeps the picture itself; a shown box only its pixels, so that
   // the buffers' pictures are not held twice.
-  if (!shown_) picture_ = p;
+  if (!shown_) {
+    picture_ = p;
+    blankOf_.reset();
+  }
   if (p.Empty() || p.image->width == 0) {
-    image_.Fill(backColor_);
+    Clear();
     ResetLines(false);
   } else {
     picturePending_ = true;  // the lines start again on this picture
+    blank_ = false;
     // A picture of another size is shown from the top left; the rest keeps
     // the background colour.
     const base::Image& src = *p.image;
@@ -86,7 +92,27 @@ void PictureBox::SetPicture(const Picture& p) {
   InvalidateAll();
 }
 
+void PictureBox::Clear() {
+  image_.Fill(backColor_);
+  blank_ = true;
+}
+
+void PictureBox::MakeBlankPicture() const {
+  const Blank b = *blankOf_;
+  blankOf_.reset();
+  auto& held = picture_.image;
+  if (held && held.use_count() == 1 && held->width == b.width && held->height == b.height)
+    held->Fill(b.bgr);
+  else
+    held = std::make_shared<base::Image>(b.width, b.height, b.bgr);
+}
+
 void PictureBox::SetPictureFromImage(const PictureBox& source) {
+  if (source.blank_ && !shown_) {
+    blankOf_ = Blank{source.image_.width, source.image_.height, source.backColor_};
+    return;
+  }
+  blankOf_.reset();
   auto& held = picture_.image;
   if (held && held.use_count() == 1 && held->width == source.image_.width &&
       held->height == source.image_.height) {
@@ -104,6 +130,7 @@ void PictureBox::RecordLine(double x1, double y1, double x2, double y2) {
 }
 
 PictureBox::LineTarget PictureBox::DrawingTarget() {
+  blank_ = false;
   if (!shown_) return {&image_, nullptr};
   if (picturePending_) ResetLines(true);
   return {&image_, &lines_};
