@@ -18,8 +18,10 @@ class LineChain {
   // `log`, when given, records every segment as a vector as it is drawn.
   LineChain(const Mapping& map, uint32_t bgr, int width, LineLog* log = nullptr)
       : map_(map), bgr_(bgr), width_(width), log_(log) {}
-  Rect Line(Image& img, float x1, float y1, float x2, float y2) {
-    if (x1 != endX_ || y1 != endY_) {
+  // The line, its pixel rectangle added to `changed`.
+  void Line(Image& img, float x1, float y1, float x2, float y2, Rect& changed) {
+    const bool joins = x1 == endX_ && y1 == endY_;
+    if (!joins) {
       endPosX_ = map_.PositionX(x1);
       endPosY_ = map_.PositionY(y1);
       endPx_ = Mapping::PixelIndex(endPosX_);
@@ -33,10 +35,17 @@ class LineChain {
     endPosY_ = map_.PositionY(y2);
     endPx_ = Mapping::PixelIndex(endPosX_);
     endPy_ = Mapping::PixelIndex(endPosY_);
-    if (log_)
-      log_->Add(LineLog::Position(posX1), LineLog::Position(posY1), LineLog::Position(endPosX_),
-                LineLog::Position(endPosY_), bgr_, width_);
-    return DrawLine(img, px1, py1, endPx_, endPy_, bgr_, width_);
+    if (log_) {
+      const float logX = LineLog::Position(endPosX_), logY = LineLog::Position(endPosY_);
+      // A line from where this chain's last one ended goes on from the log's
+      // last point, unless someone else has added to the log since.
+      if (joins && log_->Segments() == logged_)
+        log_->Extend(logX, logY);
+      else
+        log_->Add(LineLog::Position(posX1), LineLog::Position(posY1), logX, logY, bgr_, width_);
+      logged_ = log_->Segments();
+    }
+    DrawLine(img, px1, py1, endPx_, endPy_, bgr_, width_, changed);
   }
 
  private:
@@ -47,6 +56,7 @@ class LineChain {
   float endX_ = NAN, endY_ = NAN;  // no end yet: NaN equals nothing
   double endPosX_ = 0, endPosY_ = 0;
   int endPx_ = 0, endPy_ = 0;
+  size_t logged_ = 0;  // the log's segments after this chain's last line
 };
 
 }  // namespace base

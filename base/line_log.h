@@ -82,6 +82,14 @@ class LineLog {
     if (++segments_ > maxSegments_) Overflow();
   }
 
+  // A segment from the last point added, in the colour and width of the
+  // last segment.
+  void Extend(float x1, float y1) {
+    if (overflowed_) return;
+    Push({x1, y1});
+    if (++segments_ > maxSegments_) Overflow();
+  }
+
   // A pixel position as it is kept: as far out as the raster takes it, and a
   // position that is not a number where the raster puts it.
   static float Position(double v) {

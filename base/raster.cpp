@@ -99,19 +99,21 @@ bool ClipToImage(const Axis& a, i64& first, i64& last, i64& rem, i64& vFirst, i6
   return true;
 }
 
-Rect ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour) {
+// Adds the rectangle of the pixels it lit to `changed`.
+void ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, Rect& changed) {
   const i64 adx = std::abs(static_cast<i64>(x1) - x0);
   const i64 ady = std::abs(static_cast<i64>(y1) - y0);
   if (adx == 0 && ady == 0) {
-    if (!img.Contains(x0, y0)) return Rect{};
+    if (!img.Contains(x0, y0)) return;
     img.Row(y0)[x0] = colour;
-    return Rect{x0, y0, x0, y0};
+    changed.Add(x0, y0);
+    return;
   }
   // A line wholly beyond one edge of the image lights nothing there: its
   // pixels lie between its ends on both axes.
   if ((x0 < 0 && x1 < 0) || (y0 < 0 && y1 < 0) || (x0 >= img.width && x1 >= img.width) ||
       (y0 >= img.height && y1 >= img.height))
-    return Rect{};
+    return;
   const bool xMajor = adx >= ady;
   // Always walk the major axis upwards, so that a segment gives the same
   // pixels whichever end it is drawn from.
@@ -140,7 +142,7 @@ Rect ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour) {
   } else {
     const bool clipped = a.du < kShortLine ? ClipToImage<i64>(a, first, last, rem, v, vEnd)
                                            : ClipToImage<i128>(a, first, last, rem, v, vEnd);
-    if (!clipped) return Rect{};
+    if (!clipped) return;
     u = a.u0 + first;
     uEnd = a.u0 + last;
   }
@@ -180,15 +182,13 @@ Rect ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour) {
     }
   }
 
-  Rect r;
   if (xMajor) {
-    r = Rect{static_cast<int>(u), static_cast<int>(std::min(v, vEnd)), static_cast<int>(uEnd),
-             static_cast<int>(std::max(v, vEnd))};
+    changed.Add(Rect{static_cast<int>(u), static_cast<int>(std::min(v, vEnd)),
+                     static_cast<int>(uEnd), static_cast<int>(std::max(v, vEnd))});
   } else {
-    r = Rect{static_cast<int>(std::min(v, vEnd)), static_cast<int>(u),
-             static_cast<int>(std::max(v, vEnd)), static_cast<int>(uEnd)};
+    changed.Add(Rect{static_cast<int>(std::min(v, vEnd)), static_cast<int>(u),
+                     static_cast<int>(std::max(v, vEnd)), static_cast<int>(uEnd)});
   }
-  return r;
 }
 
 // Interval [lo, hi] of x, growing a running union.
@@ -204,7 +204,8 @@ struct Span {
 // Width > 1: the capsule of radius width/2 round the segment, filled row by
 // row. The capsule is convex, so each row is one run: the union of the runs of
 // the two end discs and of the band between them.
-Rect ThickLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, int width) {
+void ThickLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, int width,
+               Rect& changed) {
   const double r = width / 2.0;
   const double r2 = r * r;
   // Exact ties (a centre at exactly width/2) count as inside; the slack only
@@ -219,7 +220,6 @@ Rect ThickLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, int 
 
   const double top = std::max(std::floor(std::min(ay, by) - r), 0.0);
   const double bottom = std::min(std::ceil(std::max(ay, by) + r), img.height - 1.0);
-  Rect changed;
   for (double y = top; y <= bottom; y += 1) {
     Span s;
     for (int e = 0; e < 2; ++e) {
@@ -264,16 +264,23 @@ Rect ThickLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, int 
     std::fill(img.Row(yi) + xa, img.Row(yi) + xb + 1, colour);
     changed.Add(Rect{xa, yi, xb, yi});
   }
-  return changed;
 }
 
 }  // namespace
 
 Rect DrawLine(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int width) {
-  if (img.width <= 0 || img.height <= 0) return Rect{};
+  Rect changed;
+  DrawLine(img, x0, y0, x1, y1, bgr, width, changed);
+  return changed;
+}
+
+void DrawLine(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int width, Rect& changed) {
+  if (img.width <= 0 || img.height <= 0) return;
   const uint32_t colour = ToPixel(bgr);
-  if (width <= 1) return ThinLine(img, x0, y0, x1, y1, colour);
-  return ThickLine(img, x0, y0, x1, y1, colour, width);
+  if (width <= 1)
+    ThinLine(img, x0, y0, x1, y1, colour, changed);
+  else
+    ThickLine(img, x0, y0, x1, y1, colour, width, changed);
 }
 
 Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill) {

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/pixel_memory.h"
+
 namespace base {
 
 // Colours at the program's interface are 0x00BBGGRR; pixels in the image are
@@ -46,7 +48,8 @@ struct Image {
   // row, would evict its own rows; padded, consecutive rows spread over the
   // sets. The padding pixels keep the colour of the last Fill.
   int stride = 0;
-  std::vector<uint32_t> pixels;  // row-major, `stride` pixels a row, 0xFFRRGGBB
+  // Row-major, `stride` pixels a row, 0xFFRRGGBB.
+  std::vector<uint32_t, PixelAllocator<uint32_t>> pixels;
 
   Image() = default;
   Image(int w, int h, uint32_t bgr);
@@ -68,6 +71,9 @@ struct Image {
 // within width/2 of the segment (a line with round caps). Clipped to the
 // image. Returns the rectangle of pixels it may have changed (clipped).
 Rect DrawLine(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int width);
+// The same line, its rectangle added to `changed`: a drawing of many lines
+// keeps one running rectangle.
+void DrawLine(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int width, Rect& changed);
 
 // Flood fill of the surface around (x, y): every 4-connected pixel of the
 // colour `target` (0x00BBGGRR) reachable from (x, y) becomes `fill`. Nothing

@@ -125,8 +125,8 @@ long BareKernel(const Case& c, base::Image& img) {
   base::LineChain lines(CanvasMapping(), 255, 1);
   base::Rect changed;
   const long steps = CurvePoints(c, [&](double x1, double y1, double x2, double y2) {
-    changed.Add(lines.Line(img, static_cast<float>(x1), static_cast<float>(y1),
-                           static_cast<float>(x2), static_cast<float>(y2)));
+    lines.Line(img, static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+               static_cast<float>(y2), changed);
   });
   return changed.Empty() ? -steps : steps;
 }

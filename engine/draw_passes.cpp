@@ -105,8 +105,8 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
       s.prevX = s.x;
       s.prevY = s.y;
     }
-    b.changed.Add(b.lines.Line(*b.image, static_cast<float>(s.prevX), static_cast<float>(s.prevY),
-                               static_cast<float>(s.x), static_cast<float>(s.y)));
+    b.lines.Line(*b.image, static_cast<float>(s.prevX), static_cast<float>(s.prevY),
+                 static_cast<float>(s.x), static_cast<float>(s.y), b.changed);
     s.prevX = s.x;
     s.prevY = s.y;
     if (w.StopRequested) break;
