@@ -24,6 +24,7 @@
 #include "base/curve_math.h"
 #include "base/line_chain.h"
 #include "base/raster.h"
+#include "base/vector_state.h"
 #include "engine/draw_driver.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
@@ -122,6 +123,7 @@ long CurvePoints(const Case& c, Line line) {
 
 // The bare kernel: one pass with the drawing's math and line, no window.
 long BareKernel(const Case& c, base::Image& img) {
+  base::ClearUpperVectorState();  // as the drawing does when it starts
   base::LineChain lines(CanvasMapping(), 255, 1);
   base::Rect changed;
   const long steps = CurvePoints(c, [&](double x1, double y1, double x2, double y2) {
@@ -135,6 +137,7 @@ long BareKernel(const Case& c, base::Image& img) {
 // with QPainter on a QImage of the same size, aliased, pen width 1.
 long QPainterKernel(const Case& c, QImage& img) {
   const base::Mapping m = CanvasMapping();
+  base::ClearUpperVectorState();  // a fair start, as the other two get
   QPainter painter(&img);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(QPen(QColor(255, 0, 0), 1));

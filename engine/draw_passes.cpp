@@ -4,6 +4,7 @@
 
 #include "base/line_chain.h"
 #include "base/raster.h"
+#include "base/vector_state.h"
 #include "engine/draw_driver.h"
 #include "window/trochela_main.h"
 
@@ -70,12 +71,18 @@ struct Between {
 template <class Routine>
 void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
   base::DrawingState& d = w.draw;
+  // The pass's constants in the loop's own variables: the lines and the
+  // yields are calls the compiler cannot see into, and would make it read
+  // them from memory again at every step.
   const double end = ctx.rotations;
   const double step = d.AngleStep;
+  const base::PassTransform t = ctx.t;
+  int counter = ctx.yieldCounter;
   Step s = Load(d);
   s.t = 0;
   routine.Load(w);
   Between b(w);
+  base::ClearUpperVectorState();
   // LblRot's number changes only where CurveParam passes a whole number:
   // [shownLo, shownHi) is where it stays. Forgotten at every yield, where a
   // handler (a nested drawing) may set the caption.
@@ -88,19 +95,20 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
       shownLo = static_cast<double>(n - 1);
       shownHi = static_cast<double>(n);
     }
-    if (++ctx.yieldCounter == kStepsPerYield) {
+    if (++counter == kStepsPerYield) {
       w.Canvas.Invalidate(b.changed);
       Store(s, d);
       routine.Store(w);
       w.form.DoEvents();  // handlers, a nested drawing included, may run here
-      ctx.yieldCounter = 0;
+      counter = 0;
       s = Load(d);
       routine.Load(w);
       b = Between(w);
+      base::ClearUpperVectorState();
       shownLo = 1, shownHi = 0;
     }
     routine.Post(s);
-    base::TurnOffset(ctx.t, s.scaledX, s.scaledY, b.offX, b.offY, s.x, s.y);
+    base::TurnOffset(t, s.scaledX, s.scaledY, b.offX, b.offY, s.x, s.y);
     if (s.t == 0) {
       s.prevX = s.x;
       s.prevY = s.y;
@@ -111,6 +119,7 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
     s.prevY = s.y;
     if (w.StopRequested) break;
   }
+  ctx.yieldCounter = static_cast<int16_t>(counter);
   w.Canvas.Invalidate(b.changed);
   Store(s, d);
   routine.Store(w);
@@ -124,19 +133,21 @@ const base::Outline& OutlineOf(Shape s) {
 // (after every yield), Store puts back what they keep (before every yield).
 
 struct SingleCircle {
-  const PassContext& ctx;
+  const double A, K;
+  const base::PassTransform t;
   double pen = 0;  // wheel 3
   void Load(window::TrochelaMain& w) { pen = w.wheels.WheelSize[3]; }
   void Store(window::TrochelaMain&) {}
   void Pre(double) {}
   void Post(Step& s) {
-    base::SingleCirclePoint(ctx.A, ctx.K, pen, s.t, s.x, s.y);
-    base::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
+    base::SingleCirclePoint(A, K, pen, s.t, s.x, s.y);
+    base::RotateScale(t, s.x, s.y, s.scaledX, s.scaledY);
   }
 };
 
 struct SingleOutline {
-  const PassContext& ctx;
+  const double A, K;
+  const base::PassTransform t;
   const base::Outline& outline;
   double angleStep;
   double pen = 0;  // wheel 3
@@ -157,14 +168,14 @@ struct SingleOutline {
     q = base::OutlinePenOffset(pen, factor);
   }
   void Post(Step& s) {
-    base::SingleOutlinePoint(ctx.A, ctx.K, q, s.t, s.x, s.y);
-    base::RotateScaleOutline(ctx.t, s.x, s.y, factor, s.scaledX, s.scaledY);
+    base::SingleOutlinePoint(A, K, q, s.t, s.x, s.y);
+    base::RotateScaleOutline(t, s.x, s.y, factor, s.scaledX, s.scaledY);
   }
 };
 
 // The chain, with an outline or (outline null) the circle.
 struct Multi {
-  const PassContext& ctx;
+  const base::PassTransform t;
   const base::Outline* outline;
   double angleStep;
   base::WheelTable& wheels;
@@ -189,9 +200,9 @@ struct Multi {
   void Post(Step& s) {
     base::SumWheelChain(wheels.WheelSize.data(), wheels.WheelAngle.data(), count, s.x, s.y);
     if (outline)
-      base::RotateScaleOutline(ctx.t, s.x, s.y, factor, s.scaledX, s.scaledY);
+      base::RotateScaleOutline(t, s.x, s.y, factor, s.scaledX, s.scaledY);
     else
-      base::RotateScale(ctx.t, s.x, s.y, s.scaledX, s.scaledY);
+      base::RotateScale(t, s.x, s.y, s.scaledX, s.scaledY);
   }
 };
 
@@ -200,16 +211,16 @@ struct Multi {
 void RunPass(window::TrochelaMain& w, PassContext& ctx) {
   const double angleStep = w.draw.AngleStep;
   if (ctx.multi) {
-    Multi m{ctx,       ctx.shape == Shape::Circle ? nullptr : &OutlineOf(ctx.shape),
+    Multi m{ctx.t,     ctx.shape == Shape::Circle ? nullptr : &OutlineOf(ctx.shape),
             angleStep, w.wheels,
             0,         {},
             0};
     CurveLoop(w, ctx, m);
   } else if (ctx.shape == Shape::Circle) {
-    SingleCircle c{ctx};
+    SingleCircle c{ctx.A, ctx.K, ctx.t};
     CurveLoop(w, ctx, c);
   } else {
-    SingleOutline o{ctx, OutlineOf(ctx.shape), angleStep, 0, {}, 0, 0};
+    SingleOutline o{ctx.A, ctx.K, ctx.t, OutlineOf(ctx.shape), angleStep, 0, {}, 0, 0};
     CurveLoop(w, ctx, o);
   }
 }
