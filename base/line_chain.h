@@ -22,28 +22,28 @@ class LineChain {
   void Line(Image& img, float x1, float y1, float x2, float y2, Rect& changed) {
     const bool joins = x1 == endX_ && y1 == endY_;
     if (!joins) {
-      endPosX_ = map_.PositionX(x1);
-      endPosY_ = map_.PositionY(y1);
-      endPx_ = Mapping::PixelIndex(endPosX_);
-      endPy_ = Mapping::PixelIndex(endPosY_);
+      endPosX_ = Mapping::Clamp(map_.PositionX(x1));
+      endPosY_ = Mapping::Clamp(map_.PositionY(y1));
+      endPx_ = Mapping::PixelOfClamped(endPosX_);
+      endPy_ = Mapping::PixelOfClamped(endPosY_);
     }
     const int px1 = endPx_, py1 = endPy_;
     const double posX1 = endPosX_, posY1 = endPosY_;
     endX_ = x2;
     endY_ = y2;
-    endPosX_ = map_.PositionX(x2);
-    endPosY_ = map_.PositionY(y2);
-    endPx_ = Mapping::PixelIndex(endPosX_);
-    endPy_ = Mapping::PixelIndex(endPosY_);
+    endPosX_ = Mapping::Clamp(map_.PositionX(x2));
+    endPosY_ = Mapping::Clamp(map_.PositionY(y2));
+    endPx_ = Mapping::PixelOfClamped(endPosX_);
+    endPy_ = Mapping::PixelOfClamped(endPosY_);
     if (log_) {
-      const float logX = LineLog::Position(endPosX_), logY = LineLog::Position(endPosY_);
+      const float logX = static_cast<float>(endPosX_), logY = static_cast<float>(endPosY_);
       // A line from where this chain's last one ended goes on from the log's
       // last point, unless someone else has added to the log since.
-      if (joins && log_->Segments() == logged_)
+      if (joins && log_->SegmentsLeft() == logLeft_)
         log_->Extend(logX, logY);
       else
-        log_->Add(LineLog::Position(posX1), LineLog::Position(posY1), logX, logY, bgr_, width_);
-      logged_ = log_->Segments();
+        log_->Add(static_cast<float>(posX1), static_cast<float>(posY1), logX, logY, bgr_, width_);
+      logLeft_ = log_->SegmentsLeft();
     }
     DrawLine(img, px1, py1, endPx_, endPy_, bgr_, width_, changed);
   }
@@ -53,10 +53,10 @@ class LineChain {
   uint32_t bgr_;
   int width_;
   LineLog* log_;
-  float endX_ = NAN, endY_ = NAN;  // no end yet: NaN equals nothing
-  double endPosX_ = 0, endPosY_ = 0;
+  float endX_ = NAN, endY_ = NAN;     // no end yet: NaN equals nothing
+  double endPosX_ = 0, endPosY_ = 0;  // clamped
   int endPx_ = 0, endPy_ = 0;
-  size_t logged_ = 0;  // the log's segments after this chain's last line
+  size_t logLeft_ = 0;  // the log's SegmentsLeft after this chain's last line
 };
 
 }  // namespace base

@@ -21,7 +21,6 @@ void PointStore::Prepare(size_t points) {
 
 void PointStore::clear() {
   used_ = 0;
-  size_ = 0;
   next_ = end_ = nullptr;
 }
 
@@ -35,7 +34,7 @@ void LineLog::Reset(uint32_t background, std::shared_ptr<const Image> picture) {
   picture_ = std::move(picture);
   runs_.clear();
   points_.clear();
-  segments_ = 0;
+  left_ = maxSegments_;
   overflowed_ = false;
 }
 
@@ -45,6 +44,7 @@ void LineLog::StartRun(float x0, float y0, uint32_t bgr, int width) {
 }
 
 void LineLog::Overflow() {
+  if (overflowed_) return;
   overflowed_ = true;
   std::vector<LineRun>().swap(runs_);
   points_.release();

@@ -37,10 +37,11 @@ class PointStore {
   void push_back(LinePoint p) {
     if (next_ == end_) NextBlock();
     *next_++ = p;
-    ++size_;
   }
-  size_t size() const { return size_; }
-  bool empty() const { return size_ == 0; }
+  size_t size() const {
+    return used_ == 0 ? 0 : (used_ - 1) * kBlockPoints + (next_ - blocks_[used_ - 1].get());
+  }
+  bool empty() const { return used_ == 0; }
   const LinePoint& operator[](size_t i) const {
     return blocks_[i / kBlockPoints][i % kBlockPoints];
   }
@@ -58,7 +59,6 @@ class PointStore {
   void NextBlock();
   std::vector<std::unique_ptr<LinePoint[]>> blocks_;
   size_t used_ = 0;  // blocks in use
-  size_t size_ = 0;
   LinePoint* next_ = nullptr;
   LinePoint* end_ = nullptr;
 };
@@ -68,7 +68,8 @@ class LineLog {
   // Beyond this many segments the log stops recording and keeps only the
   // fact that it overflowed; the picture is then kept as pixels.
   static constexpr size_t kMaxSegments = 50'000'000;
-  explicit LineLog(size_t maxSegments = kMaxSegments) : maxSegments_(maxSegments) {}
+  explicit LineLog(size_t maxSegments = kMaxSegments)
+      : maxSegments_(maxSegments), left_(maxSegments) {}
 
   // Starts again on a canvas of `background` colour, or on a picture that
   // cannot be vectors (a loaded bitmap, a fill, a restored picture).
@@ -76,26 +77,23 @@ class LineLog {
 
   // A segment in pixel coordinates, as the raster draws it.
   void Add(float x0, float y0, float x1, float y1, uint32_t bgr, int width) {
-    if (overflowed_) return;
+    if (left_ == 0) return Overflow();
     if (runs_.empty() || !Continues(x0, y0, bgr, width)) StartRun(x0, y0, bgr, width);
     Push({x1, y1});
-    if (++segments_ > maxSegments_) Overflow();
+    --left_;
   }
 
   // A segment from the last point added, in the colour and width of the
   // last segment.
   void Extend(float x1, float y1) {
-    if (overflowed_) return;
+    if (left_ == 0) return Overflow();
     Push({x1, y1});
-    if (++segments_ > maxSegments_) Overflow();
+    --left_;
   }
 
   // A pixel position as it is kept: as far out as the raster takes it, and a
   // position that is not a number where the raster puts it.
-  static float Position(double v) {
-    if (std::isnan(v)) return static_cast<float>(INT_MIN / 2);
-    return static_cast<float>(v < -1e9 ? -1e9 : v > 1e9 ? 1e9 : v);
-  }
+  static float Position(double v) { return static_cast<float>(Mapping::Clamp(v)); }
 
   // Readies memory for a drawing of this many segments ahead of time.
   void Prepare(size_t segments) { points_.Prepare(segments + 1); }
@@ -109,7 +107,9 @@ class LineLog {
   size_t RunEnd(size_t k) const {
     return k + 1 < runs_.size() ? runs_[k + 1].first : points_.size();
   }
-  size_t Segments() const { return segments_; }
+  size_t Segments() const { return overflowed_ ? maxSegments_ + 1 : maxSegments_ - left_; }
+  // The segments the log still takes: it changes with every segment added.
+  size_t SegmentsLeft() const { return left_; }
   bool Overflowed() const { return overflowed_; }
   // Memory held, in bytes.
   size_t Bytes() const { return runs_.capacity() * sizeof(LineRun) + points_.Bytes(); }
@@ -129,7 +129,7 @@ class LineLog {
   std::shared_ptr<const Image> picture_;
   std::vector<LineRun> runs_;
   PointStore points_;
-  size_t segments_ = 0;
+  size_t left_;  // segments it takes before it overflows
   bool overflowed_ = false;
 };
 

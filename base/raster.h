@@ -100,15 +100,18 @@ struct Mapping {
   // Far enough outside any image that a line to it is still drawn in the
   // right direction, small enough that pixel arithmetic on it never
   // overflows; NaN lands far outside too.
-  static int PixelIndex(double v) {
+  static double Clamp(double v) {
     constexpr double kLimit = 1e9;
     if (std::isnan(v)) return INT_MIN / 2;
-    if (v < -kLimit) return static_cast<int>(-kLimit);
-    if (v > kLimit) return static_cast<int>(kLimit);
-    // The floor, from the conversion that cuts towards zero.
-    const int i = static_cast<int>(v);
-    return i - (static_cast<double>(i) > v);
+    return v < -kLimit ? -kLimit : v > kLimit ? kLimit : v;
   }
+  // The pixel of a clamped position: the floor, from the conversion that cuts
+  // towards zero.
+  static int PixelOfClamped(double c) {
+    const int i = static_cast<int>(c);
+    return i - (static_cast<double>(i) > c);
+  }
+  static int PixelIndex(double v) { return PixelOfClamped(Clamp(v)); }
 };
 
 }  // namespace base
