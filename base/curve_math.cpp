@@ -43,14 +43,17 @@ void ComputeWheelAngles(const double* ratio, double t, double* angle) {
 
 void SumWheelChain(const double* size, const double* angle, int count, double& x, double& y) {
   const int n = std::clamp(count, 0, kWheels);
-  x = 0;
-  y = 0;
   // y before x, each as cos/sin * size + sum: the additions in this order give
-  // the program's exact points.
+  // the program's exact points. The sums and the angle stay in locals, so that
+  // the sine and cosine of one angle come from one call.
+  double sumX = 0, sumY = 0;
   for (int k = 1; k <= n; ++k) {
-    y = std::cos(angle[k]) * size[k] + y;
-    x = std::sin(angle[k]) * size[k] + x;
+    const double a = angle[k];
+    sumY = std::cos(a) * size[k] + sumY;
+    sumX = std::sin(a) * size[k] + sumX;
   }
+  x = sumX;
+  y = sumY;
 }
 
 float PictureExtent(const double* size, int count, bool multi) {

@@ -215,3 +215,33 @@ TEST(PictureExtent, SingleAndMultiWheelAsASingle) {
 }
 
 }  // namespace
+
+namespace {
+
+// The maths library's sine and cosine, each called on its own, so that the
+// compiler cannot pair them into one call.
+double (*volatile separateSin)(double) = [](double v) { return std::sin(v); };
+double (*volatile separateCos)(double) = [](double v) { return std::cos(v); };
+
+// The chain takes the sine and cosine of an angle from one call; its points
+// are those of the two called one by one, to the last bit, for angles small
+// and very large.
+TEST(WheelChain, PairedSineAndCosineGiveTheSameBitsAsSeparateCalls) {
+  double size[25], angle[25];
+  for (double scale : {1e-3, 1.0, 1e3, 1e6, 1e9, 1e15, 1e300}) {
+    for (int k = 1; k <= 24; ++k) {
+      size[k] = 60.0 / k;
+      angle[k] = (k % 2 ? 1 : -1) * (3 * k - 2) * scale * 1.000123;
+    }
+    double x, y, wantX = 0, wantY = 0;
+    base::SumWheelChain(size, angle, 24, x, y);
+    for (int k = 1; k <= 24; ++k) {
+      wantY = separateCos(angle[k]) * size[k] + wantY;
+      wantX = separateSin(angle[k]) * size[k] + wantX;
+    }
+    EXPECT_EQ(x, wantX) << scale;
+    EXPECT_EQ(y, wantY) << scale;
+  }
+}
+
+}  // namespace
