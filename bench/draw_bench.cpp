@@ -237,6 +237,8 @@ int main(int argc, char** argv) {
       continue;
     }
     for (int i = 0; i < runs; ++i) {
+      // All three draw on a cleared picture, as the window does below.
+      img.Fill(0xFFFFFF);
       bare = std::min(bare, BestSeconds(1, [&] { steps = BareKernel(c, img); }));
       w.TxtX.SetText("6");
       w.TxtY.SetText("6");
@@ -247,6 +249,7 @@ int main(int argc, char** argv) {
       // next drawing starts.
       w.Canvas.SetPicture({});
       Settle(w);
+      qimg.fill(Qt::white);
       qpainter = std::min(qpainter, BestSeconds(1, [&] { QPainterKernel(c, qimg); }));
     }
     std::printf("%-16s %12ld %14.0f %14.0f %10.2f %12.2f\n", c.name.c_str(), steps, steps / bare,
