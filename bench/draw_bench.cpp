@@ -27,6 +27,7 @@
 #include "base/vector_state.h"
 #include "engine/draw_driver.h"
 #include "forms/scripted_services.h"
+#include "window/captions.h"
 #include "window/trochela_main.h"
 
 namespace {
@@ -155,6 +156,11 @@ void PrepareWindow(window::TrochelaMain& w, const Case& c) {
     ChainSizes(w.wheels.WheelSize.data(), w.wheels.WheelRatio.data(), c.wheels);
     w.WheelCount = static_cast<int16_t>(c.wheels);
     w.CmdWheelLimit.SetCaption(std::to_string(c.wheels));
+    // The wheel's fields show the table, as they do for a user: a field
+    // repaired when it loses the focus writes what it shows back.
+    const int shown = window::ShownWheel(w);
+    w.TxtFixed.SetNumber(w.wheels.WheelSize[shown]);
+    w.TxtRatio1.SetNumber(w.wheels.WheelRatio[shown]);
   }
   w.ChkCircle.SetValue(c.shape == engine::Shape::Circle);
   w.ChkTriangle.SetValue(c.shape == engine::Shape::Triangle);
@@ -237,23 +243,26 @@ int main(int argc, char** argv) {
       continue;
     }
     for (int i = 0; i < runs; ++i) {
-      // All three draw on a cleared picture, as the window does below.
+      // All three pictures are cleared together, as a user clears between
+      // pictures, and the window shows its cleared canvas before the next
+      // drawing starts. The canvas keeps the memory of its line log, so each
+      // drawing records into memory it already has.
+      w.Canvas.SetPicture({});
       img.Fill(0xFFFFFF);
+      qimg.fill(Qt::white);
+      Settle(w);
       bare = std::min(bare, BestSeconds(1, [&] { steps = BareKernel(c, img); }));
       w.TxtX.SetText("6");
       w.TxtY.SetText("6");
       full = std::min(full, BestSeconds(1, [&] { engine::CmdDraw_Click(w); }));
-      // Cleared between pictures, as a user clears: the canvas keeps the
-      // memory of its line log, so the next drawing records into memory it
-      // already has. The window then shows the cleared canvas before the
-      // next drawing starts.
-      w.Canvas.SetPicture({});
-      Settle(w);
-      qimg.fill(Qt::white);
       qpainter = std::min(qpainter, BestSeconds(1, [&] { QPainterKernel(c, qimg); }));
     }
+    // The bare kernel is the drawing's own computation: the two pictures are
+    // the same, pixel for pixel.
+    const bool same = img.pixels == w.Canvas.Raster().pixels;
     std::printf("%-16s %12ld %14.0f %14.0f %10.2f %12.2f\n", c.name.c_str(), steps, steps / bare,
                 steps / full, full * 1000, qpainter * 1000);
+    std::printf("same-pixels %s %s\n", c.name.c_str(), same ? "yes" : "NO");
     std::printf("ratio %s %.3f\n", c.name.c_str(), bare / full);
     std::printf("ratio-vs-qpainter %s %.3f\n", c.name.c_str(), qpainter / full);
   }
