@@ -2,7 +2,8 @@
 // functions and raster line alone) against the same picture drawn through the
 // main window headless (yields, LblRot caption, locking, write-backs), and a
 // plain QPainter drawing of the same segments, measured in one run. Prints
-// "ratio CASE R" per case (full path over bare kernel) and
+// "same-pixels CASE yes" when the bare kernel drew the window's picture pixel
+// for pixel, "ratio CASE R" per case (full path over bare kernel) and
 // "ratio-vs-qpainter CASE X" (how many times faster the full path is than
 // QPainter). Arguments: the number of runs (best of them counts),
 // optionally the one case to run, and optionally "full" or "bare" to run only
