@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -14,12 +15,13 @@
 #include "app/splash.h"
 #include "app/startup.h"
 #include "base/numbers.h"
+#include "base/raster.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
 
 namespace {
 
-constexpr int kMaxScreenSide = 16384;
+using base::kMaxPictureSide;
 
 struct Options {
   bool headless = false;
@@ -53,7 +55,7 @@ bool ParseScreen(const QString& text, int& width, int& height) {
   if (!m.hasMatch()) return false;
   width = m.captured(1).toInt();
   height = m.captured(2).toInt();
-  return width >= 1 && width <= kMaxScreenSide && height >= 1 && height <= kMaxScreenSide;
+  return width >= 1 && width <= kMaxPictureSide && height >= 1 && height <= kMaxPictureSide;
 }
 
 bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
@@ -91,7 +93,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     if (parser.isSet(format)) r.format = parser.value(format).toStdString();
     r.antialias = parser.isSet(antialias);
     if (parser.isSet(size) && !ParseScreen(parser.value(size), r.width, r.height)) {
-      problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
+      problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
       return false;
     }
     if (r.parms.empty()) {
@@ -103,7 +105,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   o.splash = !parser.isSet(noSplash);
   if (parser.isSet(screen)) {
     if (!ParseScreen(parser.value(screen), o.width, o.height)) {
-      problem = "--screen takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
+      problem = "--screen takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
       return false;
     }
     o.screenGiven = true;
@@ -157,6 +159,9 @@ bool ReadFile(const std::string& path, std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A write past the file size limit (ulimit -f) fails with "File too large"
+  // and is told, instead of ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   Options o;
   std::string problem;
   if (!ParseOptions(argc, argv, o, problem)) return Usage(problem);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 
 namespace base {
 namespace {
@@ -41,7 +42,8 @@ bool PathExists(const std::string& path) {
 // the reason given.
 static bool OpenRegularFile(const std::string& path, Descriptor& d, struct stat& st,
                             std::string& reason) {
-  d.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK a FIFO would block the open until a writer came.
+  d.fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (d.fd < 0 || ::fstat(d.fd, &st) != 0) {
     reason = Reason(errno);
     return false;
@@ -90,6 +92,12 @@ bool ReadWholeFile(const std::string& path, size_t limit, std::string& out, std:
   return true;
 }
 
+// The longest name the folder takes (255 on the usual file systems).
+static size_t NameLimit(const fs::path& folder) {
+  const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+  return limit > 16 ? static_cast<size_t>(limit) : 255;
+}
+
 std::string CreateTempBeside(const std::string& target, std::string& reason) {
   static std::atomic<unsigned> counter{0};
   const fs::path t(target);
@@ -97,10 +105,15 @@ std::string CreateTempBeside(const std::string& target, std::string& reason) {
     reason = "the name is a folder";
     return {};
   }
+  const std::string own = t.filename().string();
+  const size_t limit = NameLimit(t.parent_path());
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string name(1, '.');
     name.append(std::to_string(::getpid())).append(1, '-').append(std::to_string(counter++));
-    name.append(".tmp-").append(t.filename().string());
+    name.append(".tmp-");
+    // As much of the end of the target's name as fits keeps its extension.
+    const size_t room = limit > name.size() ? limit - name.size() : 0;
+    name.append(own.size() > room ? own.substr(own.size() - room) : own);
     const fs::path temp = t.parent_path() / name;
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) {
@@ -114,6 +127,21 @@ std::string CreateTempBeside(const std::string& target, std::string& reason) {
   }
   reason = "no temporary name is free";
   return {};
+}
+
+std::string FollowLinks(const std::string& path) {
+  fs::path p(path);
+  // As many links as the system itself follows before it gives up.
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st;
+    if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    char buffer[4096];
+    const ssize_t n = ::readlink(p.c_str(), buffer, sizeof buffer);
+    if (n <= 0 || static_cast<size_t>(n) >= sizeof buffer) break;
+    const fs::path to(std::string(buffer, static_cast<size_t>(n)));
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+  return p.string();
 }
 
 void RemoveTemp(const std::string& temp) { ::unlink(temp.c_str()); }
@@ -136,12 +164,22 @@ bool ReplaceWithTemp(const std::string& temp, const std::string& target, std::st
   return true;
 }
 
-bool WriteFileReplacing(const std::string& target, std::string_view bytes, std::string& reason) {
+bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& reason) {
+  // Through a link the file it points to is replaced; the link stays.
+  const std::string target = FollowLinks(path);
+  // A file the user may not write to stays, as a plain write would leave it.
+  struct stat st;
+  if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+      ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    reason = Reason(errno);
+    return false;
+  }
   const std::string temp = CreateTempBeside(target, reason);
   if (temp.empty()) return false;
   {
     Descriptor d{::open(temp.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC)};
     bool ok = d.fd >= 0;
+    errno = 0;
     while (ok && !bytes.empty()) {
       const ssize_t n = ::write(d.fd, bytes.data(), bytes.size());
       if (n < 0 && errno == EINTR) continue;
@@ -152,7 +190,7 @@ bool WriteFileReplacing(const std::string& target, std::string_view bytes, std::
     ok = ok && ::fsync(d.fd) == 0;
     ok = ok && d.Close();
     if (!ok) {
-      reason = Reason(errno ? errno : EIO);
+      reason = Reason(errno ? errno : ENOSPC);
       RemoveTemp(temp);
       return false;
     }

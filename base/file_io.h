@@ -14,7 +14,8 @@ namespace base {
 // folder, or a file larger than `limit` bytes.
 bool ReadWholeFile(const std::string& path, size_t limit, std::string& out, std::string& reason);
 
-// Whether the path names a regular file that can be opened for reading.
+// Whether the path names a regular file that can be opened for reading. Reading
+// never waits: a FIFO, a device or a folder is refused.
 bool CheckReadableFile(const std::string& path, std::string& reason);
 
 // Whether the path names an existing file system entry.
@@ -29,11 +30,16 @@ std::string CreateTempBeside(const std::string& target, std::string& reason);
 // and leaves `target` as it was.
 bool ReplaceWithTemp(const std::string& temp, const std::string& target, std::string& reason);
 
+// The file a chain of symbolic links ends at (the path itself when it is no
+// link; a dangling link's missing target).
+std::string FollowLinks(const std::string& path);
+
 // Removes a temporary file that is no longer wanted.
 void RemoveTemp(const std::string& temp);
 
 // Writes `bytes` to a temporary file beside `target`, flushes it to the disk
-// and renames it over `target`.
+// and renames it over `target`. Through a symbolic link the file it points to
+// is replaced; a file the user may not write to is refused.
 bool WriteFileReplacing(const std::string& target, std::string_view bytes, std::string& reason);
 
 }  // namespace base

@@ -39,6 +39,9 @@ struct Rect {
   void Add(int x, int y) { Add(Rect{x, y, x, y}); }
 };
 
+// The longest side of a screen, a canvas or a loaded picture, in pixels.
+constexpr int kMaxPictureSide = 16384;
+
 struct Image {
   int width = 0;
   int height = 0;

@@ -4,7 +4,6 @@
 #include <string>
 #include <utility>
 
-#include "base/file_io.h"
 #include "files/file_messages.h"
 #include "forms/picture_export.h"
 #include "window/trochela_main.h"
@@ -26,13 +25,10 @@ void CmdOpen_Click(window::TrochelaMain& w) {
   if (path) {
     w.ChosenFileName = *path;
     std::string reason;
-    if (!base::CheckReadableFile(*path, reason)) {
-      TellFileFailure(w, "Cannot load the picture", *path, reason);
-    } else if (auto image = w.machine.LoadPicture(*path)) {
+    if (auto image = w.machine.LoadPicture(*path, reason))
       w.Canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*image))});
-    } else {
-      TellFileFailure(w, "Cannot load the picture", *path, "it is not a picture file");
-    }
+    else
+      TellFileFailure(w, "Cannot load the picture", *path, reason);
   }
   w.Canvas.SetFocus();
 }
@@ -42,24 +38,10 @@ void CmdSave_Click(window::TrochelaMain& w) {
   if (path && path->empty()) return;
   if (path) {
     w.ChosenFileName = *path;
+    // A failed save leaves the old file whole.
     std::string reason;
-    if (forms::FormatOfPath(*path) == forms::PictureFormat::Svg) {
-      if (!base::WriteFileReplacing(*path, forms::CanvasSvg(w.Canvas), reason))
-        TellFileFailure(w, "Cannot save the picture to", *path, reason);
-      w.Canvas.SetFocus();
-      return;
-    }
-    // The picture goes into a new file beside the old one first, which then
-    // takes the old one's place: a failed save leaves the old file whole.
-    const std::string temp = base::CreateTempBeside(*path, reason);
-    if (temp.empty()) {
+    if (!forms::SaveCanvas(w.Canvas, *path, false, reason))
       TellFileFailure(w, "Cannot save the picture to", *path, reason);
-    } else if (!w.machine.SavePicture(w.Canvas.Raster(), temp)) {
-      base::RemoveTemp(temp);
-      TellFileFailure(w, "Cannot save the picture to", *path, "the picture could not be written");
-    } else if (!base::ReplaceWithTemp(temp, *path, reason)) {
-      TellFileFailure(w, "Cannot save the picture to", *path, reason);
-    }
   }
   w.Canvas.SetFocus();
 }

@@ -5,7 +5,9 @@
 #include <QPolygonF>
 #include <QString>
 #include <memory>
+#include <new>
 
+#include "base/bmp_encoder.h"
 #include "base/file_io.h"
 #include "base/svg_writer.h"
 #include "forms/controls.h"
@@ -29,6 +31,25 @@ QByteArray PngBytes(const QImage& image) {
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG");
   return bytes;
+}
+
+// A PNG the encoder finished: the signature first and the end chunk last. The
+// encoder's own answer is not enough: a write into memory that ran short may
+// still report success.
+bool CompletePng(const QByteArray& bytes) {
+  static const char kSignature[] = "\x89PNG\r\n\x1a\n";
+  static const char kEnd[] = "IEND\xae\x42\x60\x82";
+  return bytes.startsWith(QByteArray(kSignature, 8)) && bytes.endsWith(QByteArray(kEnd, 8));
+}
+
+bool PngFile(const QImage& image, std::string& bytes, std::string& reason) {
+  const QByteArray png = PngBytes(image);
+  if (!CompletePng(png)) {
+    reason = "the picture could not be encoded";
+    return false;
+  }
+  bytes.assign(png.constData(), static_cast<size_t>(png.size()));
+  return true;
 }
 
 QColor ColourOf(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
@@ -58,15 +79,6 @@ QImage Antialiased(const PictureBox& canvas) {
   return out;
 }
 
-bool WriteWhole(const std::string& path, std::string_view bytes) {
-  std::string reason;
-  return base::WriteFileReplacing(path, bytes, reason);
-}
-
-bool WriteWhole(const std::string& path, const QByteArray& bytes) {
-  return WriteWhole(path, std::string_view(bytes.constData(), bytes.size()));
-}
-
 }  // namespace
 
 PictureFormat FormatOfPath(const std::string& path) {
@@ -88,21 +100,56 @@ std::string CanvasSvg(const PictureBox& canvas) {
                            canvas.Lines().Overflowed());
 }
 
-bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialias) {
-  switch (FormatOfPath(path)) {
+bool EncodePicture(const PictureBox& canvas, PictureFormat format, bool antialias,
+                   std::string& bytes, std::string& reason) {
+  switch (format) {
     case PictureFormat::Svg:
-      return WriteWhole(path, CanvasSvg(canvas));
+      bytes = CanvasSvg(canvas);
+      return true;
     case PictureFormat::Png:
-      return WriteWhole(path, PngBytes(antialias ? Antialiased(canvas) : View(canvas.Raster())));
+      return PngFile(antialias ? Antialiased(canvas) : View(canvas.Raster()), bytes, reason);
     case PictureFormat::Bitmap:
-      break;
+      base::EncodeBmp(canvas.Raster(), bytes);
+      return true;
   }
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!View(canvas.Raster()).convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+  return false;
+}
+
+namespace {
+
+// Encodes with `encode` and writes the bytes whole; memory that runs out on
+// the way is a failed save.
+template <class Encode>
+bool SaveEncoded(const std::string& path, std::string& reason, Encode encode) {
+  try {
+    std::string bytes;
+    return encode(bytes) && base::WriteFileReplacing(path, bytes, reason);
+  } catch (const std::bad_alloc&) {
+    reason = "out of memory";
     return false;
-  return WriteWhole(path, bytes);
+  }
+}
+
+}  // namespace
+
+bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialias,
+                std::string& reason) {
+  return SaveEncoded(path, reason, [&](std::string& bytes) {
+    return EncodePicture(canvas, FormatOfPath(path), antialias, bytes, reason);
+  });
+}
+
+bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialias) {
+  std::string reason;
+  return SaveCanvas(canvas, path, antialias, reason);
+}
+
+bool SaveRaster(const base::Image& image, const std::string& path, std::string& reason) {
+  return SaveEncoded(path, reason, [&](std::string& bytes) {
+    if (FormatOfPath(path) == PictureFormat::Png) return PngFile(View(image), bytes, reason);
+    base::EncodeBmp(image, bytes);
+    return true;
+  });
 }
 
 }  // namespace forms

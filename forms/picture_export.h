@@ -5,7 +5,13 @@
 // lines smoothly from the same vectors; the canvas itself stays as drawn.
 #include <string>
 
+#include "base/raster.h"
+
 namespace forms {
+
+// A raster alone as a PNG (".png") or bitmap (anything else) file, written as
+// SaveCanvas writes.
+bool SaveRaster(const base::Image& image, const std::string& path, std::string& reason);
 
 class PictureBox;
 
@@ -15,8 +21,16 @@ PictureFormat FormatOfPath(const std::string& path);
 // The canvas as an SVG document.
 std::string CanvasSvg(const PictureBox& canvas);
 
-// Writes the canvas to `path` (the whole file or nothing); false when it
-// cannot be written.
+// The file bytes of the canvas in `format`, made in memory and checked before
+// anything is written; false with a reason when they cannot be made.
+bool EncodePicture(const PictureBox& canvas, PictureFormat format, bool antialias,
+                   std::string& bytes, std::string& reason);
+
+// Writes the canvas to `path` by its ending (the whole file or nothing,
+// through base::WriteFileReplacing); false with a reason ("No space left on
+// device", "out of memory") when it cannot be written.
+bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialias,
+                std::string& reason);
 bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialias = false);
 
 }  // namespace forms

@@ -1,4 +1,5 @@
 // The desktop machine: the real clock, the screen, Qt's dialogs and image codecs.
+#include <QBuffer>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDir>
@@ -6,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -13,11 +15,19 @@
 #include <QScreen>
 #include <QTime>
 
+#include <new>
+
+#include "base/file_io.h"
+#include "forms/picture_export.h"
 #include "forms/qt_views.h"
 #include "forms/scripted_services.h"
 
 namespace forms {
 namespace {
+
+using base::kMaxPictureSide;
+// The largest picture file read: a bitmap of the largest canvas fits.
+constexpr size_t kMaxPictureFileBytes = size_t{1} << 30;
 
 // "Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png" -> "Bitmap Files (*.bmp);;PNG Files
 // (*.png)" as Qt wants it.
@@ -111,8 +121,9 @@ class DesktopServices : public Services {
   void ShowMessage(const std::string& text) override {
     QMessageBox::warning(nullptr, QStringLiteral("Trochela!"), QString::fromStdString(text));
   }
-  std::optional<base::Image> LoadPicture(const std::string& path) override {
-    return LoadPictureFile(path);
+  using Services::LoadPicture;
+  std::optional<base::Image> LoadPicture(const std::string& path, std::string& reason) override {
+    return LoadPictureFile(path, reason);
   }
   bool SavePicture(const base::Image& image, const std::string& path) override {
     return SavePictureFile(image, path);
@@ -133,17 +144,51 @@ class DesktopServices : public Services {
 
 std::unique_ptr<Services> MakeDesktopServices() { return std::make_unique<DesktopServices>(); }
 
-std::optional<base::Image> LoadPictureFile(const std::string& path) {
+std::optional<base::Image> LoadPictureFile(const std::string& path, std::string& reason) {
+  // Read whole first: a FIFO or a device never reaches the decoders.
+  std::string text;
+  if (!base::ReadWholeFile(path, kMaxPictureFileBytes, text, reason)) return std::nullopt;
+  const QByteArray bytes = QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size()));
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  reader.setAutoTransform(false);
+  const QByteArray kind = reader.format();
+  if (kind.isEmpty()) {
+    reason = "it is not a picture file";
+    return std::nullopt;
+  }
+  if (kind != "bmp" && kind != "png" && kind != "jpeg" && kind != "gif") {
+    reason = "it is a " + kind.toUpper().toStdString() +
+             " picture; pictures load from BMP, PNG, JPEG and GIF files";
+    return std::nullopt;
+  }
+  const QSize size = reader.size();
+  if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
+    reason = "it is too large (" + std::to_string(size.width()) + "x" +
+             std::to_string(size.height()) + " pixels; at most " +
+             std::to_string(kMaxPictureSide) + " a side)";
+    return std::nullopt;
+  }
+  // Qt's own limit (128 MiB) would refuse a picture of the largest canvas.
+  reader.setAllocationLimit(kMaxPictureSide / 1024 * kMaxPictureSide / 1024 * 4 + 1);
   QImage img;
-  if (!img.load(QString::fromStdString(path))) return std::nullopt;
-  return FromQImage(img);
+  try {
+    if (!reader.read(&img)) {
+      reason = "it is not a picture file";
+      return std::nullopt;
+    }
+    return FromQImage(img);
+  } catch (const std::bad_alloc&) {
+    reason = "it is too large for the memory";
+    return std::nullopt;
+  }
 }
 
 bool SavePictureFile(const base::Image& image, const std::string& path) {
-  const QImage view = View(image);
-  const QString p = QString::fromStdString(path);
-  const char* format = p.endsWith(".png", Qt::CaseInsensitive) ? "PNG" : "BMP";
-  return view.convertToFormat(QImage::Format_RGB888).save(p, format);
+  std::string reason;
+  return SaveRaster(image, path, reason);
 }
 
 }  // namespace forms

@@ -100,8 +100,9 @@ void ScriptedServices::ShowMessage(const std::string& text) {
   std::cerr << "trochela: " << text << std::endl;
 }
 
-std::optional<base::Image> ScriptedServices::LoadPicture(const std::string& path) {
-  return LoadPictureFile(path);
+std::optional<base::Image> ScriptedServices::LoadPicture(const std::string& path,
+                                                         std::string& reason) {
+  return LoadPictureFile(path, reason);
 }
 
 bool ScriptedServices::SavePicture(const base::Image& image, const std::string& path) {

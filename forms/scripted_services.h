@@ -35,7 +35,8 @@ class ScriptedServices : public Services {
   std::optional<std::string> ShowSave(const FileDialogRequest& request) override;
   std::optional<uint32_t> ShowColor(uint32_t startColor) override;
   std::optional<PrintChoice> ShowPrinter() override;
-  std::optional<base::Image> LoadPicture(const std::string& path) override;
+  using Services::LoadPicture;
+  std::optional<base::Image> LoadPicture(const std::string& path, std::string& reason) override;
   bool SavePicture(const base::Image& image, const std::string& path) override;
   void SetClipboardPicture(const base::Image& image) override { clipboard_ = image; }
   std::optional<base::Image> ClipboardPicture() override { return clipboard_; }
@@ -86,7 +87,7 @@ std::unique_ptr<Services> MakeDesktopServices();
 
 // Picture files through Qt's image codecs: bitmaps to load, bitmaps (or PNG,
 // by the file's extension) to save.
-std::optional<base::Image> LoadPictureFile(const std::string& path);
+std::optional<base::Image> LoadPictureFile(const std::string& path, std::string& reason);
 bool SavePictureFile(const base::Image& image, const std::string& path);
 
 }  // namespace forms

@@ -79,8 +79,14 @@ class Services {
   // on standard error in headless runs.
   virtual void ShowMessage(const std::string& text) = 0;
 
-  // Picture files (bitmap, or PNG by extension when saving).
-  virtual std::optional<base::Image> LoadPicture(const std::string& path) = 0;
+  // Picture files (bitmap, or PNG by extension when saving). A load takes
+  // the raster kinds only (BMP, PNG, JPEG, GIF) up to the largest canvas, and
+  // says why it took nothing.
+  virtual std::optional<base::Image> LoadPicture(const std::string& path, std::string& reason) = 0;
+  std::optional<base::Image> LoadPicture(const std::string& path) {
+    std::string reason;
+    return LoadPicture(path, reason);
+  }
   virtual bool SavePicture(const base::Image& image, const std::string& path) = 0;
 };
 
