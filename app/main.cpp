@@ -14,6 +14,7 @@
 #include "app/render.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "base/file_io.h"
 #include "base/numbers.h"
 #include "base/raster.h"
 #include "forms/scripted_services.h"
@@ -22,6 +23,7 @@
 namespace {
 
 using base::kMaxPictureSide;
+constexpr size_t kMaxScriptBytes = size_t{64} << 20;
 
 struct Options {
   bool headless = false;
@@ -85,21 +87,33 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     problem = "unexpected argument " + parser.positionalArguments().first().toStdString();
     return false;
   }
+  // Each option goes with --render or without it; none is ignored.
+  for (const QCommandLineOption* option : {&out, &outDir, &format, &size, &antialias}) {
+    if (!o.render && parser.isSet(*option)) {
+      problem = "--" + option->names().first().toStdString() + " needs --render";
+      return false;
+    }
+  }
+  for (const QCommandLineOption* option : {&headless, &script, &screen, &depth, &noSplash}) {
+    if (o.render && parser.isSet(*option)) {
+      problem = "--render runs alone: not with --" + option->names().first().toStdString();
+      return false;
+    }
+  }
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
     for (const QString& file : parser.positionalArguments()) r.parms.push_back(file.toStdString());
     r.out = parser.value(out).toStdString();
     r.outDir = parser.value(outDir).toStdString();
-    if (parser.isSet(format)) r.format = parser.value(format).toStdString();
+    r.formatGiven = parser.isSet(format);
+    if (r.formatGiven) r.format = parser.value(format).toStdString();
     r.antialias = parser.isSet(antialias);
     if (parser.isSet(size) && !ParseScreen(parser.value(size), r.width, r.height)) {
       problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
       return false;
     }
-    if (r.parms.empty()) {
-      problem = "--render takes parameter files";
-      return false;
-    }
+    problem = app::RenderRequestProblem(r);
+    if (!problem.empty()) return false;
   }
   o.headless = parser.isSet(headless);
   o.splash = !parser.isSet(noSplash);
@@ -143,19 +157,6 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   return true;
 }
 
-// The whole of a script file; false when it cannot be read (a folder, a file
-// without read permission, a read error).
-bool ReadFile(const std::string& path, std::string& text) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  char buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-  const bool ok = !std::ferror(f);
-  std::fclose(f);
-  return ok;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -169,19 +170,15 @@ int main(int argc, char** argv) {
     app::RenderRequest& r = o.renderRequest;
     r.seedGiven = o.seedGiven;
     r.seed = o.seed;
-    if (r.out.empty() == r.outDir.empty()) return Usage("--render takes --out or --out-dir");
-    if (!r.out.empty() && r.parms.size() != 1) return Usage("--out takes one parameter file");
-    if (r.format != "png" && r.format != "bmp" && r.format != "svg")
-      return Usage("--format takes png, bmp or svg");
-    if (o.headless || !o.script.empty()) return Usage("--render runs alone");
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication qapp(argc, argv);
     return app::RenderPictures(r);
   }
   std::vector<app::ScriptLine> lines;
   if (!o.script.empty()) {
-    std::string text;
-    if (!ReadFile(o.script, text)) return Usage("cannot read script " + o.script);
+    std::string text, reason;
+    if (!base::ReadWholeFile(o.script, kMaxScriptBytes, text, reason))
+      return Usage("cannot read script " + o.script + ": " + reason);
     if (!app::ParseScript(text, lines, problem)) {
       std::cerr << "trochela: " << o.script << ": " << problem << "\n";
       return 2;

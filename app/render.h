@@ -12,16 +12,28 @@ struct RenderRequest {
   std::string out;                 // the picture, for one parameter file
   std::string outDir;              // or a folder: one picture a file, named after it
   std::string format = "png";      // extension of the pictures in outDir
+  bool formatGiven = false;
   int width = 1920, height = 1080;
   bool seedGiven = false;
   double seed = 0;
   bool antialias = false;  // PNG output drawn smoothly from the lines
 };
 
+// What makes the request a usage error, before anything is drawn (a kind of
+// picture that cannot be written, an option that would be ignored); empty
+// when it can run.
+std::string RenderRequestProblem(const RenderRequest& request);
+
+// The picture each parameter file is drawn into: --out, or in --out-dir the
+// file's name with the format's ending, made distinct ("x-2.png") when two
+// inputs share a name, so that no picture of the run replaces another.
+std::vector<std::string> RenderOutputs(const RenderRequest& request);
+
 // Renders every file of the request; a line on standard error for each file
-// when there are several. Returns the exit code: 0 when every picture was
-// written, 2 (with a one-line message) when a file could not be loaded or a
-// picture not written.
+// when there are several, and on a terminal how far each picture is. Returns
+// the exit code: 0 when every picture was written, 2 (with a one-line message
+// naming the reason) when the output folder cannot be made, a file could not
+// be loaded or a picture not written; the other pictures are still made.
 int RenderPictures(const RenderRequest& request);
 
 }  // namespace app

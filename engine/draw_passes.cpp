@@ -87,7 +87,10 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
   // [shownLo, shownHi) is where it stays. Forgotten at every yield, where a
   // handler (a nested drawing) may set the caption.
   double shownLo = 1, shownHi = 0;
-  for (; step >= 0 ? s.t <= end : s.t >= end; s.t += step) {
+  // A step below 2^-52 of the end would stop moving the sum before the end
+  // (or take longer than anyone waits): such a pass ends at once.
+  const bool advances = std::fabs(end) <= std::fabs(step) * 0x1p52;
+  for (; advances && (step >= 0 ? s.t <= end : s.t >= end); s.t += step) {
     routine.Pre(s.t);
     if (!(s.t >= shownLo && s.t < shownHi)) {
       const long long n = ShownRotation(s.t);

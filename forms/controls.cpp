@@ -134,11 +134,18 @@ void Control::SetToolTipText(std::string text) {
   if (widget_) widget_->setToolTip(Q(toolTip_));
 }
 
-bool Control::CanTakeFocus() const {
-  return widget_ && widget_->focusPolicy() != Qt::NoFocus && widget_->isVisible() && enabled_;
+// Shown as the program sees it: in a window shown unseen (Form::ShowUnseen),
+// which Qt keeps hidden, a control shows when it would in a shown window.
+static bool Shown(const QWidget* w) {
+  const QWidget* top = w->window();
+  return top->testAttribute(Qt::WA_DontShowOnScreen) ? w->isVisibleTo(top) : w->isVisible();
 }
 
-bool Control::Reachable() const { return widget_ && widget_->isVisible() && enabled_; }
+bool Control::CanTakeFocus() const {
+  return widget_ && widget_->focusPolicy() != Qt::NoFocus && Shown(widget_.get()) && enabled_;
+}
+
+bool Control::Reachable() const { return widget_ && Shown(widget_.get()) && enabled_; }
 
 void Control::SetFocus() {
   if (!CanTakeFocus()) return;

@@ -83,6 +83,12 @@ void Form::Show(bool fullScreen) {
   window_->activateWindow();
 }
 
+void Form::ShowUnseen() {
+  // Qt paints only what is shown: the window stays hidden to Qt, and the
+  // program's own focus moves run as in a shown window.
+  window_->setAttribute(Qt::WA_DontShowOnScreen);
+}
+
 bool Form::SaveScreenshot(const std::string& path) {
   RefreshViews();
   QCoreApplication::processEvents();
@@ -184,6 +190,7 @@ void Form::RefreshViews() {
   // The painting itself happens when the window next handles its events.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
   lastRefreshCost_ = SteadySeconds() - start;
+  if (OnRefresh) OnRefresh();
 }
 
 void Form::Raise(const std::function<void()>& handler) {

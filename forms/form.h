@@ -33,6 +33,10 @@ class Form {
   int PixelWidth() const;
   int PixelHeight() const;
   void Show(bool fullScreen);
+  // Shows the window to the program only: it is visible and takes the focus,
+  // but is never put on a screen, so no screen memory as large as the window
+  // is made for it.
+  void ShowUnseen();
   // Writes the window as it shows now (controls included) to an image file.
   bool SaveScreenshot(const std::string& path);
 
@@ -77,6 +81,8 @@ class Form {
 
   // Asks for a control's RefreshView at the next screen refresh.
   void QueueRefresh(Control* c);
+  // Runs after each screen refresh (at most about 60 times a second).
+  std::function<void()> OnRefresh;
 
   // Queues a call behind the window events already waiting (automation
   // delivers its user actions this way).
