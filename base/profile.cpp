@@ -46,13 +46,12 @@ Profile::Profile(std::string_view text) {
   // Editors that write UTF-8 may start the file with a byte order mark.
   bom_ = text.substr(0, 3) == kByteOrderMark;
   if (bom_) text.remove_prefix(3);
+  // A line ends in CR LF, LF or CR alone (as some old editors write).
   while (!text.empty()) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines_.emplace_back(line);
+    const size_t end = text.find_first_of("\r\n");
+    lines_.emplace_back(text.substr(0, end));
     if (end == npos) break;
-    text.remove_prefix(end + 1);
+    text.remove_prefix(end + (text.substr(end, 2) == "\r\n" ? 2 : 1));
   }
 }
 

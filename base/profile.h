@@ -7,7 +7,7 @@
 // long lines); a line that is neither a section header nor holds "=" is kept
 // but means nothing. Section and key names are matched without regard to case
 // (ASCII letters); the first matching section and, in it, the first matching
-// key count. Lines may end in CR LF or LF, and a UTF-8 byte order mark at the
+// key count. Lines may end in CR LF, LF or CR, and a UTF-8 byte order mark at the
 // start is skipped (and written back); writing always ends lines with CR LF.
 #include <cstddef>
 #include <string>

@@ -10,11 +10,35 @@
 
 namespace files {
 
-forms::PageInches ReadPrinterIni(const std::string& folder) {
+namespace {
+
+// The calibration a page can have, in inches.
+constexpr double kMaxInches = 1000;
+constexpr double kMinPrintedInches = 0.01;
+
+// Why a calibration that gives both printed sizes cannot place a picture;
+// empty when it can.
+std::string PageProblem(const forms::PageInches& p) {
+  auto within = [](double v, double lo) { return v >= lo && v <= kMaxInches; };
+  if (!within(p.printedWidth, kMinPrintedInches) || !within(p.printedHeight, kMinPrintedInches))
+    return "a printed size is not from 0.01 to 1000 inches";
+  if (!within(p.paperWidth, 0) || !within(p.paperHeight, 0))
+    return "a paper size is not from 0 to 1000 inches";
+  if (!within(p.widthOffset, -kMaxInches) || !within(p.heightOffset, -kMaxInches))
+    return "an offset is not from -1000 to 1000 inches";
+  return {};
+}
+
+}  // namespace
+
+forms::PageInches ReadPrinterIni(const std::string& folder, std::string* problem) {
+  const std::string path = folder + "/printer.ini";
   std::string text, reason;
   base::Profile ini;
-  if (base::ReadWholeFile(folder + "/printer.ini", kMaxProfileBytes, text, reason))
+  if (base::ReadWholeFile(path, kMaxProfileBytes, text, reason))
     ini = base::Profile(text);
+  else if (base::PathExists(path) && problem)
+    *problem = reason;
   auto value = [&](const char* key) { return base::Val(ini.Get(kParmsSection, key, "False", 40)); };
   forms::PageInches page;
   page.paperHeight = value("Paper_Height");
@@ -23,6 +47,12 @@ forms::PageInches ReadPrinterIni(const std::string& folder) {
   page.printedWidth = value("Printed_Width");
   page.heightOffset = value("Height_Offset");
   page.widthOffset = value("Width_Offset");
+  // A file without both printed sizes leaves the page to the printer.
+  if (!(page.printedWidth > 0) || !(page.printedHeight > 0)) return page;
+  if (const std::string bad = PageProblem(page); !bad.empty()) {
+    if (problem) *problem = bad;
+    return {};
+  }
   return page;
 }
 
@@ -50,9 +80,12 @@ Placement PlacePicture(double w, double h, const forms::PageInches& page, int or
 }
 
 void CmdPrint_Click(window::TrochelaMain& w) {
-  forms::PageInches page = ReadPrinterIni(w.StartFolder);
+  std::string problem;
+  forms::PageInches page = ReadPrinterIni(w.StartFolder, &problem);
   const auto choice = w.machine.ShowPrinter();
   if (!choice) return;
+  if (!problem.empty())
+    w.machine.ShowMessage("printer.ini is not used: " + problem + "; printing on the printer's page.");
   if (!(page.printedWidth > 0) || !(page.printedHeight > 0)) page = w.machine.PrinterPage();
   if (!(page.printedWidth > 0) || !(page.printedHeight > 0)) {
     w.machine.ShowMessage("Cannot print: the printer reports no printable area.");

@@ -11,8 +11,11 @@ struct TrochelaMain;
 namespace files {
 
 // The paper and printable area that printer.ini in `folder` gives (each value
-// its leading number, 0 when the file or the key is missing).
-forms::PageInches ReadPrinterIni(const std::string& folder);
+// its leading number, 0 when the file or the key is missing). A file that is
+// there but cannot be read, or gives both printed sizes with a value no page
+// can have (not finite, a printed size under 0.01 inch, anything beyond 1000
+// inches), gives a page of zeros and says why in `problem`.
+forms::PageInches ReadPrinterIni(const std::string& folder, std::string* problem = nullptr);
 
 // Where a picture of w x h inches goes on the page: fitted into the printable
 // area without enlargement, keeping its proportions, and centred on the paper

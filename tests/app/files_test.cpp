@@ -2,13 +2,17 @@
 // write to, a clipboard prepared by another program, pictures of other sizes,
 // and the placement rules on the page.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QImage>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "app/startup.h"
@@ -165,6 +169,94 @@ TEST_F(FilesTest, AnUnreadableParameterFileChangesNothing) {
   ASSERT_EQ(machine.Messages().size(), 1u);
   EXPECT_EQ(machine.Messages()[0],
             "Cannot load the settings from \"" + parms.string() + "\": Permission denied.");
+}
+
+// Files that would freeze a command, or lose or garble what they hold: the
+// command does its whole job, or keeps the old file and tells why.
+TEST_F(FilesTest, HostileFilesAreToldAndLoseNothing) {
+  using K = forms::DialogAnswer::Kind;
+  const auto fifo = [&](const char* name) {
+    ::mkfifo((folder / name).c_str(), 0666);
+    return folder / name;
+  };
+  const auto old = [&](const char* name, int mode = 0666) {
+    std::ofstream(folder / name) << "old";
+    ::chmod((folder / name).c_str(), mode);
+    return folder / name;
+  };
+  struct Case {
+    const char* what;
+    void (*command)(window::TrochelaMain&);
+    K kind;
+    std::function<fs::path()> prepare;
+    std::string told;  // the reason, or empty when the command succeeds
+    bool asUser = false, sizeLimit = false;
+  };
+  const Case cases[] = {
+      {"load parms from a FIFO", files::CmdLoadParms_Click, K::Open, [&] { return fifo("a.tra"); },
+       "it is not a file"},
+      {"save parms over a FIFO", files::CmdSaveParms_Click, K::Save, [&] { return fifo("b.tra"); },
+       "it is not a file"},
+      {"load a picture from a FIFO", files::CmdOpen_Click, K::Open, [&] { return fifo("a.bmp"); },
+       "it is not a file"},
+      {"load an SVG picture", files::CmdOpen_Click, K::Open,
+       [&] {
+         std::ofstream(folder / "a.svg") << "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
+         return folder / "a.svg";
+       },
+       "it is a SVG picture; pictures load from BMP, PNG, JPEG and GIF files"},
+      {"load a picture wider than the widest canvas", files::CmdOpen_Click, K::Open,
+       [&] {
+         QImage(16385, 1, QImage::Format_RGB32).save(QString::fromStdString(folder / "w.png"));
+         return folder / "w.png";
+       },
+       "it is too large (16385x1 pixels; at most 16384 a side)"},
+      {"save a picture with a 249-byte name", files::CmdSave_Click, K::Save,
+       [&] { return folder / (std::string(245, 'n') + ".bmp"); }, ""},
+      {"save a picture through a link", files::CmdSave_Click, K::Save,
+       [&] {
+         fs::create_symlink("t.bmp", folder / "link.bmp");
+         old("t.bmp");
+         return folder / "link.bmp";
+       },
+       ""},
+      {"save a picture over a read-only file", files::CmdSave_Click, K::Save,
+       [&] { return old("r.bmp", 0444); }, "Permission denied", true},
+      {"save a picture past the file size limit", files::CmdSave_Click, K::Save,
+       [&] { return old("f.bmp"); }, "File too large", false, true},
+  };
+  fs::permissions(folder, fs::perms::all);
+  std::signal(SIGXFSZ, SIG_IGN);
+  for (const Case& c : cases) {
+    const fs::path path = c.prepare();
+    const auto contents = [&] { return fs::is_fifo(path) ? "" : Contents(path); };
+    const std::string before = contents();
+    const size_t told = machine.Messages().size();
+    rlimit unlimited{};
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limited{100000, unlimited.rlim_max};
+    Answer(c.kind, path);
+    if (c.sizeLimit) ::setrlimit(RLIMIT_FSIZE, &limited);
+    bool ran = true;
+    if (c.asUser)
+      ran = AsOrdinaryUser([&] { c.command(w); });
+    else
+      c.command(w);
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    if (!ran) continue;
+    const std::string now = contents();
+    if (c.told.empty()) {
+      EXPECT_EQ(machine.Messages().size(), told) << c.what;
+      EXPECT_EQ(now.substr(0, 2), "BM") << c.what;
+    } else {
+      ASSERT_EQ(machine.Messages().size(), told + 1) << c.what;
+      const std::string want = path.string() + "\": " + c.told + ".";
+      EXPECT_TRUE(machine.Messages().back().ends_with(want)) << machine.Messages().back();
+      EXPECT_EQ(now, before) << c.what;
+    }
+  }
+  EXPECT_TRUE(fs::is_symlink(folder / "link.bmp"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 10);
 }
 
 TEST(PlacePicture, FitsWithoutEnlargingAndCentresLessTheOffsets) {
