@@ -43,11 +43,14 @@ std::optional<DialogAnswer> ScriptedServices::Take(DialogAnswer::Kind kind) {
 std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind) {
   auto a = Take(kind);
   if (!a) return std::nullopt;
-  // An accepted file dialog makes the file's folder the current folder.
+  // An accepted file dialog makes the file's folder the current folder. A
+  // relative answer names a file of the folder current when the dialog
+  // opened: when the current folder moves, the answer comes back whole.
   std::error_code ec;
-  const auto folder = std::filesystem::absolute(a->path, ec).parent_path();
-  if (!folder.empty()) SetCurrentFolder(folder.string());
-  return a->path;
+  const auto path = std::filesystem::absolute(a->path, ec);
+  const std::string before = CurrentFolder();
+  if (!path.parent_path().empty()) SetCurrentFolder(path.parent_path().string());
+  return CurrentFolder() == before ? a->path : path.string();
 }
 
 std::optional<std::string> ScriptedServices::ShowOpen(const FileDialogRequest&) {
