@@ -57,6 +57,8 @@ check: deps
 FUZZ_TARGETS := $(basename $(notdir $(wildcard fuzz/*_fuzz.cpp)))
 SEEDS_script_fuzz := tests/scripts
 SEEDS_parms_fuzz := tests/parms_corpus
+SEEDS_profile_line_ends_fuzz := tests/parms_corpus
+SEEDS_apply_parms_fuzz := tests/parms_corpus
 
 fuzz: $(addprefix fuzz-run-,$(FUZZ_TARGETS))
 
