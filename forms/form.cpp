@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <new>
 #include <unordered_map>
 
 namespace forms {
@@ -196,7 +197,12 @@ void Form::RefreshViews() {
 void Form::Raise(const std::function<void()>& handler) {
   if (!handler) return;
   ++running_;
-  handler();
+  try {
+    handler();
+  } catch (const std::bad_alloc&) {
+    // Memory that runs out ends the command, not the program.
+    services_.ShowMessage("Out of memory: the command could not finish.");
+  }
   --running_;
 }
 
