@@ -169,10 +169,20 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
   const std::string target = FollowLinks(path);
   // A file the user may not write to stays, as a plain write would leave it.
   struct stat st;
-  if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-      ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-    reason = Reason(errno);
-    return false;
+  if (::stat(target.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) {
+      reason = "it is a folder";
+      return false;
+    }
+    // A FIFO or a device is no file to replace.
+    if (!S_ISREG(st.st_mode)) {
+      reason = "it is not a file";
+      return false;
+    }
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+      reason = Reason(errno);
+      return false;
+    }
   }
   const std::string temp = CreateTempBeside(target, reason);
   if (temp.empty()) return false;

@@ -16,6 +16,9 @@
 #include <new>
 #include <unordered_map>
 
+#include "forms/picture_export.h"
+#include "forms/qt_views.h"
+
 namespace forms {
 
 constexpr int kRefreshMilliseconds = 16;
@@ -93,7 +96,8 @@ void Form::ShowUnseen() {
 bool Form::SaveScreenshot(const std::string& path) {
   RefreshViews();
   QCoreApplication::processEvents();
-  return window_->grab().save(QString::fromStdString(path));
+  std::string reason;
+  return SaveRaster(FromQImage(window_->grab().toImage()), path, reason);
 }
 
 void Form::Register(Control* c) {
