@@ -76,6 +76,12 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
   engine::CmdDraw_Click(w);  // returns when the drawing has ended
   w.form.OnRefresh = nullptr;
   if (shown >= 0) std::fprintf(stderr, "\r%s: done  \n", out.c_str());
+  // A handler that failed on the way (out of memory) has said so: the
+  // picture is not the file's.
+  if (!machine.Messages().empty()) {
+    problem = "cannot render " + parms + ": " + machine.Messages().back();
+    return false;
+  }
   if (!forms::SaveCanvas(w.Canvas, out, r.antialias, reason)) {
     problem = "cannot write " + out + ": " + reason;
     return false;

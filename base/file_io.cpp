@@ -187,9 +187,9 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
   const std::string temp = CreateTempBeside(target, reason);
   if (temp.empty()) return false;
   {
+    errno = 0;  // a write that takes nothing sets none
     Descriptor d{::open(temp.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC)};
     bool ok = d.fd >= 0;
-    errno = 0;
     while (ok && !bytes.empty()) {
       const ssize_t n = ::write(d.fd, bytes.data(), bytes.size());
       if (n < 0 && errno == EINTR) continue;
