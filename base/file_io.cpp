@@ -92,12 +92,17 @@ bool ReadWholeFile(const std::string& path, size_t limit, std::string& out, std:
   return true;
 }
 
+namespace {
+
 // The longest name the folder takes (255 on the usual file systems).
-static size_t NameLimit(const fs::path& folder) {
+size_t NameLimit(const fs::path& folder) {
   const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
   return limit > 16 ? static_cast<size_t>(limit) : 255;
 }
 
+// Creates an empty file with a new name in the folder of `target`; its name
+// ends in as much of the target's own name as fits. Returns the empty string
+// and a reason when the folder takes no new file.
 std::string CreateTempBeside(const std::string& target, std::string& reason) {
   static std::atomic<unsigned> counter{0};
   const fs::path t(target);
@@ -129,6 +134,8 @@ std::string CreateTempBeside(const std::string& target, std::string& reason) {
   return {};
 }
 
+// The file a chain of symbolic links ends at (the path itself when it is no
+// link; a dangling link's missing target).
 std::string FollowLinks(const std::string& path) {
   fs::path p(path);
   // As many links as the system itself follows before it gives up.
@@ -146,6 +153,8 @@ std::string FollowLinks(const std::string& path) {
 
 void RemoveTemp(const std::string& temp) { ::unlink(temp.c_str()); }
 
+// Puts `temp` in the place of `target` in one step; on failure removes `temp`
+// and leaves `target` as it was.
 bool ReplaceWithTemp(const std::string& temp, const std::string& target, std::string& reason) {
   struct stat st;
   const bool exists = ::stat(target.c_str(), &st) == 0;
@@ -163,6 +172,8 @@ bool ReplaceWithTemp(const std::string& temp, const std::string& target, std::st
   }
   return true;
 }
+
+}  // namespace
 
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& reason) {
   // Through a link the file it points to is replaced; the link stays.
