@@ -1,0 +1,32 @@
+# Installs the build into DEST and validates the desktop entry, the metainfo
+# and the file type there; a validator that is not installed is skipped.
+file(REMOVE_RECURSE ${DEST})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${DEST}
+  ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr
+  RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "install failed: ${err}")
+endif()
+set(root ${DEST}/usr/share)
+foreach(f bin/trochela share/man/man1/trochela.1 share/icons/hicolor/scalable/apps/${ID}.svg
+    share/icons/hicolor/48x48/apps/${ID}.png share/mime/packages/${ID}.xml)
+  if(NOT EXISTS ${DEST}/usr/${f})
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+function(validate tool)
+  find_program(exe_${tool} ${tool})
+  set(exe ${exe_${tool}})
+  if(NOT exe)
+    message(STATUS "${tool} is not installed: skipped")
+    return()
+  endif()
+  execute_process(COMMAND ${exe} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${tool} ${ARGN}:\n${out}")
+  endif()
+  message(STATUS "${tool}: ${out}")
+endfunction()
+validate(desktop-file-validate ${root}/applications/${ID}.desktop)
+validate(appstreamcli validate --no-net --pedantic ${root}/metainfo/${ID}.metainfo.xml)
+validate(xmllint --noout ${root}/mime/packages/${ID}.xml)
