@@ -14,6 +14,7 @@
 #include "app/splash.h"
 #include "app/startup.h"
 #include "base/numbers.h"
+#include "files/open_file.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
 
@@ -31,18 +32,28 @@ struct Options {
   bool seedGiven = false;
   double seed = 0;
   std::string script;
+  // The usage or the version asked for, and a file to open after start-up.
+  bool help = false, version = false;
+  std::string file;
   bool render = false;
   app::RenderRequest renderRequest;
 };
 
-int Usage(const std::string& problem) {
-  std::cerr << "trochela: " << problem << "\n"
-            << "usage: trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
-            << "                [--no-splash] [--script FILE]\n"
-            << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
+void PrintUsage(std::ostream& out) {
+  out << "usage: trochela [--no-splash] [FILE]\n"
+      << "       trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
+      << "                [--no-splash] [--script SCRIPT] [FILE]\n"
+      << "       trochela --help | --version\n"
+      << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
                "png|bmp|svg])\n"
-            << "                [--size WxH] [--seed N] [--antialias]\n"
-            << "(docs/automation.md tells the script language)\n";
+      << "                [--size WxH] [--seed N] [--antialias]\n"
+      << "FILE, a parameter file (.tra) or a picture, is loaded once the window is up.\n"
+      << "(docs/automation.md and trochela(1) tell the script language)\n";
+}
+
+int Usage(const std::string& problem) {
+  std::cerr << "trochela: " << problem << "\n";
+  PrintUsage(std::cerr);
   return 2;
 }
 
@@ -72,17 +83,25 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   const QCommandLineOption format("format", "The pictures' format in --out-dir.", "png|bmp|svg");
   const QCommandLineOption size("size", "Picture size in pixels (1920x1080).", "WxH");
   const QCommandLineOption antialias("antialias", "Draw PNG pictures smoothly.");
+  const QCommandLineOption help(QStringList{"h", "help"}, "Print the usage.");
+  const QCommandLineOption version("version", "Print the version.");
+  parser.addOptions({help, version});
   parser.addOptions({headless, noSplash, screen, depth, seed, script, render, out, outDir, format,
                      size, antialias});
   if (!parser.parse(args)) {
     problem = parser.errorText().toStdString();
     return false;
   }
+  o.help = parser.isSet(help);
+  o.version = parser.isSet(version);
   o.render = parser.isSet(render);
-  if (!o.render && !parser.positionalArguments().isEmpty()) {
-    problem = "unexpected argument " + parser.positionalArguments().first().toStdString();
+  // Without --render one file may follow the options: it is opened at start.
+  if (!o.render && parser.positionalArguments().size() > 1) {
+    problem = "unexpected argument " + parser.positionalArguments().at(1).toStdString();
     return false;
   }
+  if (!o.render && !parser.positionalArguments().isEmpty())
+    o.file = parser.positionalArguments().first().toStdString();
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
     for (const QString& file : parser.positionalArguments()) r.parms.push_back(file.toStdString());
@@ -160,6 +179,14 @@ int main(int argc, char** argv) {
   Options o;
   std::string problem;
   if (!ParseOptions(argc, argv, o, problem)) return Usage(problem);
+  if (o.help) {
+    PrintUsage(std::cout);
+    return 0;
+  }
+  if (o.version) {
+    std::cout << "trochela " TROCHELA_VERSION "\n";
+    return 0;
+  }
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
     r.seedGiven = o.seedGiven;
@@ -208,6 +235,8 @@ int main(int argc, char** argv) {
   app::Form_Load(w, o.seedGiven, o.seed);
   w.form.Show(!o.headless && !scripted);
   w.Canvas.SetFocus();
+  // A file named on the command line, before the first script line.
+  if (!o.file.empty()) files::OpenGivenFile(w, o.file);
 
   std::unique_ptr<app::ScriptRunner> runner;
   if (!o.script.empty()) {

@@ -7,6 +7,7 @@
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
 #include "files/image_files.h"
+#include "files/open_file.h"
 #include "files/parameter_file.h"
 #include "files/picture_buffers.h"
 #include "files/printing.h"
@@ -107,6 +108,7 @@ void WireHandlers(TrochelaMain& w) {
   w.CmdOpen.Click = [&w] { files::CmdOpen_Click(w); };
   w.CmdSave.Click = [&w] { files::CmdSave_Click(w); };
   w.CmdLoadParms.Click = [&w] { files::CmdLoadParms_Click(w); };
+  w.form.OnDropFile = [&w](const std::string& path) { files::OpenGivenFile(w, path); };
   w.CmdSaveParms.Click = [&w] { files::CmdSaveParms_Click(w); };
   w.CmdPrint.Click = [&w] { files::CmdPrint_Click(w); };
   w.CmdFrame.Click = [&w] { files::CmdFrame_Click(w); };

@@ -23,18 +23,20 @@ const char* const kSaveFilter =
 void CmdOpen_Click(window::TrochelaMain& w) {
   const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kFilter});
   if (path && path->empty()) return;
-  if (path) {
-    w.ChosenFileName = *path;
-    std::string reason;
-    if (!base::CheckReadableFile(*path, reason)) {
-      TellFileFailure(w, "Cannot load the picture", *path, reason);
-    } else if (auto image = w.machine.LoadPicture(*path)) {
-      w.Canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*image))});
-    } else {
-      TellFileFailure(w, "Cannot load the picture", *path, "it is not a picture file");
-    }
-  }
+  if (path) LoadImageChosen(w, *path);
   w.Canvas.SetFocus();
+}
+
+void LoadImageChosen(window::TrochelaMain& w, const std::string& path) {
+  w.ChosenFileName = path;
+  std::string reason;
+  if (!base::CheckReadableFile(path, reason)) {
+    TellFileFailure(w, "Cannot load the picture", path, reason);
+  } else if (auto image = w.machine.LoadPicture(path)) {
+    w.Canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*image))});
+  } else {
+    TellFileFailure(w, "Cannot load the picture", path, "it is not a picture file");
+  }
 }
 
 void CmdSave_Click(window::TrochelaMain& w) {

@@ -71,6 +71,10 @@ class Form {
   [[noreturn]] void EndProgram(int code);
   std::function<void(int&)> OnEnd;
 
+  // A local file dropped on the window, handed over once the drop is done.
+  // Without it nothing can be dropped.
+  std::function<void(const std::string& path)> OnDropFile;
+
   // Runs `change` (which takes the Qt focus away from a control) with the Qt
   // focus parked on the window, unseen by the program.
   void ParkQtFocus(const std::function<void()>& change);

@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -365,6 +368,29 @@ TEST_F(QtBoundary, LosingTheWindowRaisesNoFocusNotification) {
   EXPECT_EQ(lost, 0);
   EXPECT_EQ(got, 0);
   EXPECT_EQ(FocusName(), "TxtX");
+}
+
+// A file dropped on the window loads as its button would load it; a drop of
+// no local file is refused.
+TEST_F(QtBoundary, DroppedFileLoadsAsItsButtonWould) {
+  const auto drop = [&](const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    if (path.isEmpty()) data.setText("text");
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(w.form.Widget(), &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(w.form.Widget(), &dropped);
+    QApplication::processEvents();
+    return true;
+  };
+  EXPECT_FALSE(drop(""));
+  ASSERT_TRUE(drop(TESTS_DIR "/parms/chain_square.tra"));
+  EXPECT_EQ(w.ChkMulti.Value(), 1);
+  ASSERT_TRUE(drop(TESTS_DIR "/reference/depth16_gradient.png"));
+  EXPECT_EQ(w.Canvas.Raster().pixels[0] & 0xFFFFFFu, 0xF8F8F0u);
+  EXPECT_TRUE(machine.Messages().empty());
 }
 
 }  // namespace
