@@ -17,9 +17,14 @@ void CmdOpen_Click(window::TrochelaMain& w);
 // tells why it cannot.
 void LoadImageChosen(window::TrochelaMain& w, const std::string& path);
 
-// Writes the canvas at its pixel size to the chosen file as a bitmap (PNG or
-// SVG when the name ends in ".png" or ".svg"), replacing an old file only once
-// the new one is complete.
+// Writes the canvas at its pixel size to the chosen file, replacing an old file
+// only once the new one is complete. The kind is the name's ending when it is
+// ".bmp", ".png" or ".svg" (any case); otherwise the type chosen in the dialog:
+// PNG and SVG add their ending, a bitmap keeps the name as typed.
 void CmdSave_Click(window::TrochelaMain& w);
+
+// The name Save Image writes for the name typed and the dialog's type (from 1:
+// bitmap, PNG, SVG).
+std::string SaveImageName(const std::string& typed, int type);
 
 }  // namespace files

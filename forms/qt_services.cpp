@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -54,9 +55,13 @@ class DesktopServices : public Services {
   std::optional<std::string> ShowSave(const FileDialogRequest& r) override {
     // Qt's save dialog asks before overwriting unless told not to.
     const auto options = (r.flags & 2) ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return Accepted(QFileDialog::getSaveFileName(nullptr, QString::fromStdString(r.title),
-                                                 QString::fromStdString(r.initDir),
-                                                 QtFilter(r.filter), nullptr, options));
+    const QString filters = QtFilter(r.filter);
+    QString chosen;
+    auto path = Accepted(QFileDialog::getSaveFileName(nullptr, QString::fromStdString(r.title),
+                                                      QString::fromStdString(r.initDir), filters,
+                                                      &chosen, options));
+    if (r.chosenType) *r.chosenType = static_cast<int>(filters.split(";;").indexOf(chosen)) + 1;
+    return path;
   }
   std::optional<uint32_t> ShowColor(uint32_t start) override {
     const QColor c = QColorDialog::getColor(QColor::fromRgb(base::ToPixel(start)));
@@ -137,6 +142,13 @@ std::optional<base::Image> LoadPictureFile(const std::string& path) {
   QImage img;
   if (!img.load(QString::fromStdString(path))) return std::nullopt;
   return FromQImage(img);
+}
+
+std::vector<std::string> ReadablePictureEndings() {
+  std::vector<std::string> endings;
+  for (const QByteArray& format : QImageReader::supportedImageFormats())
+    endings.push_back(format.toLower().toStdString());
+  return endings;
 }
 
 bool SavePictureFile(const base::Image& image, const std::string& path) {

@@ -40,9 +40,10 @@ std::optional<DialogAnswer> ScriptedServices::Take(DialogAnswer::Kind kind) {
   return std::nullopt;
 }
 
-std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind) {
+std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind, int* type) {
   auto a = Take(kind);
   if (!a) return std::nullopt;
+  if (type) *type = a->fileType;
   // An accepted file dialog makes the file's folder the current folder.
   std::error_code ec;
   const auto folder = std::filesystem::absolute(a->path, ec).parent_path();
@@ -54,8 +55,8 @@ std::optional<std::string> ScriptedServices::ShowOpen(const FileDialogRequest&) 
   return TakeFile(DialogAnswer::Kind::Open);
 }
 
-std::optional<std::string> ScriptedServices::ShowSave(const FileDialogRequest&) {
-  return TakeFile(DialogAnswer::Kind::Save);
+std::optional<std::string> ScriptedServices::ShowSave(const FileDialogRequest& request) {
+  return TakeFile(DialogAnswer::Kind::Save, request.chosenType);
 }
 
 std::optional<uint32_t> ScriptedServices::ShowColor(uint32_t) {

@@ -16,6 +16,7 @@ namespace forms {
 struct DialogAnswer {
   enum class Kind { Open, Save, Color, Print, Cancel } kind = Kind::Cancel;
   std::string path;
+  int fileType = 1;  // the save dialog's file type, from 1
   uint32_t color = 0;
   PrintChoice print;
 };
@@ -67,7 +68,7 @@ class ScriptedServices : public Services {
 
  private:
   std::optional<DialogAnswer> Take(DialogAnswer::Kind kind);
-  std::optional<std::string> TakeFile(DialogAnswer::Kind kind);
+  std::optional<std::string> TakeFile(DialogAnswer::Kind kind, int* type = nullptr);
 
   int width_, height_, depth_;
   double clock_ = 43200;  // noon
@@ -88,5 +89,7 @@ std::unique_ptr<Services> MakeDesktopServices();
 // by the file's extension) to save.
 std::optional<base::Image> LoadPictureFile(const std::string& path);
 bool SavePictureFile(const base::Image& image, const std::string& path);
+// The endings (lower case, no dot) of the picture files LoadPictureFile reads.
+std::vector<std::string> ReadablePictureEndings();
 
 }  // namespace forms

@@ -16,6 +16,9 @@ struct FileDialogRequest {
   std::string initDir;  // folder the dialog starts in
   std::string title;    // "Open" or "Save"
   std::string filter;   // description and pattern joined by "|"
+  // Where a save dialog writes the number (from 1) of the file type chosen,
+  // when the caller asks.
+  int* chosenType = nullptr;
 };
 
 struct PrintChoice {
