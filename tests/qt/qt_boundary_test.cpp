@@ -13,11 +13,13 @@
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QToolTip>
 #include <QTimer>
 #include <string>
 #include <vector>
 
 #include "app/startup.h"
+#include "base/raster.h"
 #include "forms/scripted_services.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
@@ -391,6 +393,38 @@ TEST_F(QtBoundary, DroppedFileLoadsAsItsButtonWould) {
   ASSERT_TRUE(drop(TESTS_DIR "/reference/depth16_gradient.png"));
   EXPECT_EQ(w.Canvas.Raster().pixels[0] & 0xFFFFFFu, 0xF8F8F0u);
   EXPECT_TRUE(machine.Messages().empty());
+}
+
+// The colour bar's face is the drawing colour exactly, with the focus or
+// without; its tooltip looks like another control's.
+TEST_F(QtBoundary, ColourBarShowsTheColourExactlyAndAPlainTooltip) {
+  const auto grab = [&] {
+    QApplication::processEvents();
+    return Q(w.CmdColorBar)->grab().toImage();
+  };
+  const auto tipBackground = [](forms::Control& c) {
+    QToolTip::showText(c.Widget()->mapToGlobal(QPoint(2, 2)), "tip", c.Widget());
+    QApplication::processEvents();
+    QWidget* tip = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->inherits("QTipLabel") && top->isVisible()) tip = top;
+    const QRgb px = tip ? tip->grab().toImage().pixel(tip->width() / 2, 1) : 0;
+    QToolTip::hideText();
+    return px;
+  };
+  for (const uint32_t bgr : {0x81CCE0u, 0x0000FFu}) {
+    w.CmdColorBar.SetBackColor(bgr);
+    std::vector<QRgb> frame;
+    for (forms::Control* focus : std::initializer_list<forms::Control*>{&w.Canvas, &w.CmdColorBar}) {
+      focus->SetFocus();
+      const QImage img = grab();
+      EXPECT_EQ(img.pixel(img.rect().center()) & 0xFFFFFFu, base::ToPixel(bgr) & 0xFFFFFFu)
+          << std::hex << bgr << focus->Name();
+      frame.push_back(img.pixel(1, 1));
+    }
+    EXPECT_NE(frame[0], frame[1]) << "the focus shows as a frame";
+    EXPECT_EQ(tipBackground(w.CmdColorBar), tipBackground(w.CmdDraw)) << std::hex << bgr;
+  }
 }
 
 }  // namespace
