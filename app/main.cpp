@@ -21,6 +21,7 @@
 namespace {
 
 constexpr int kMaxScreenSide = 16384;
+constexpr int kMaxPixelRatio = 8;
 
 struct Options {
   bool headless = false;
@@ -29,6 +30,9 @@ struct Options {
   bool screenGiven = false;
   int depth = 32;
   bool depthGiven = false;
+  // Device pixels to a logical pixel of the screen given with --screen.
+  double pixelRatio = 1;
+  bool ratioGiven = false;
   bool seedGiven = false;
   double seed = 0;
   std::string script;
@@ -41,7 +45,7 @@ struct Options {
 
 void PrintUsage(std::ostream& out) {
   out << "usage: trochela [--no-splash] [FILE]\n"
-      << "       trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
+      << "       trochela [--headless] [--screen WxH] [--pixel-ratio R] [--depth 16|32] [--seed N]\n"
       << "                [--no-splash] [--script SCRIPT] [FILE]\n"
       << "       trochela --help | --version\n"
       << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
@@ -86,6 +90,8 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   const QCommandLineOption help(QStringList{"h", "help"}, "Print the usage.");
   const QCommandLineOption version("version", "Print the version.");
   parser.addOptions({help, version});
+  const QCommandLineOption ratio("pixel-ratio", "Device pixels to a logical pixel.", "R");
+  parser.addOption(ratio);
   parser.addOptions({headless, noSplash, screen, depth, seed, script, render, out, outDir, format,
                      size, antialias});
   if (!parser.parse(args)) {
@@ -126,6 +132,15 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
       return false;
     }
     o.screenGiven = true;
+  }
+  if (parser.isSet(ratio)) {
+    const auto v = base::ParseNumber(parser.value(ratio).toStdString());
+    if (!v || !(*v >= 1 && *v <= kMaxPixelRatio)) {
+      problem = "--pixel-ratio takes a number from 1 to " + std::to_string(kMaxPixelRatio);
+      return false;
+    }
+    o.pixelRatio = *v;
+    o.ratioGiven = true;
   }
   if (parser.isSet(depth)) {
     const QString v = parser.value(depth);
@@ -210,14 +225,17 @@ int main(int argc, char** argv) {
     }
   }
   if (o.headless) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // The toolkit lays out the panel at the ratio given, as on such a screen.
+  if (o.ratioGiven)
+    setenv("QT_SCALE_FACTOR", QByteArray::number(o.pixelRatio).constData(), 1);
   QApplication qapp(argc, argv);
 
   // Headless runs and scripts get a scripted machine; a desktop session the
   // real one, unless the screen or depth is given.
   std::unique_ptr<forms::Services> machine;
   forms::ScriptedServices* scripted = nullptr;
-  if (o.headless || !o.script.empty() || o.screenGiven || o.depthGiven) {
-    auto s = std::make_unique<forms::ScriptedServices>(o.width, o.height, o.depth);
+  if (o.headless || !o.script.empty() || o.screenGiven || o.depthGiven || o.ratioGiven) {
+    auto s = std::make_unique<forms::ScriptedServices>(o.width, o.height, o.depth, o.pixelRatio);
     scripted = s.get();
     machine = std::move(s);
   } else {

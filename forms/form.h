@@ -25,10 +25,12 @@ class Form {
 
   const std::string& Name() const { return name_; }
   Services& Machine() const { return services_; }
+  // Device pixels to a logical pixel of the window's layout.
+  double PixelRatio() const { return services_.PixelRatio(); }
   QWidget* Widget() const { return window_.get(); }
 
   void SetCaption(const std::string& caption);
-  // Client size in pixels.
+  // Client size in logical pixels.
   void SetPixelSize(int width, int height);
   int PixelWidth() const;
   int PixelHeight() const;

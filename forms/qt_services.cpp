@@ -38,10 +38,11 @@ class DesktopServices : public Services {
  public:
   double Timer() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
   bool RealTimeClock() override { return true; }
-  int ScreenWidth() override { return Screen()->geometry().width(); }
-  int ScreenHeight() override { return Screen()->geometry().height(); }
+  int ScreenWidth() override { return DevicePixels(Screen()->geometry().width()); }
+  int ScreenHeight() override { return DevicePixels(Screen()->geometry().height()); }
   int ColorDepth() override { return Screen()->depth(); }
-  double PixelsPerInch() override { return Screen()->logicalDotsPerInchX(); }
+  double PixelRatio() override { return Screen()->devicePixelRatio(); }
+  double PixelsPerInch() override { return Screen()->logicalDotsPerInchX() * PixelRatio(); }
   std::string CurrentFolder() override { return QDir::currentPath().toStdString(); }
   void SetCurrentFolder(const std::string& folder) override {
     QDir::setCurrent(QString::fromStdString(folder));
@@ -125,6 +126,7 @@ class DesktopServices : public Services {
 
  private:
   static QScreen* Screen() { return QGuiApplication::primaryScreen(); }
+  int DevicePixels(int logical) { return static_cast<int>(std::lround(logical * PixelRatio())); }
   QPrinter printer_;
   std::unique_ptr<QPainter> painter_;
   std::optional<std::string> Accepted(const QString& path) {

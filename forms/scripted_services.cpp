@@ -5,8 +5,9 @@
 
 namespace forms {
 
-ScriptedServices::ScriptedServices(int screenWidth, int screenHeight, int colorDepth)
-    : width_(screenWidth), height_(screenHeight), depth_(colorDepth) {}
+ScriptedServices::ScriptedServices(int screenWidth, int screenHeight, int colorDepth,
+                                   double pixelRatio)
+    : width_(screenWidth), height_(screenHeight), depth_(colorDepth), ratio_(pixelRatio) {}
 
 double ScriptedServices::Timer() {
   const double now = clock_;

@@ -23,13 +23,14 @@ struct DialogAnswer {
 
 class ScriptedServices : public Services {
  public:
-  ScriptedServices(int screenWidth, int screenHeight, int colorDepth);
+  ScriptedServices(int screenWidth, int screenHeight, int colorDepth, double pixelRatio = 1);
 
   double Timer() override;
   int ScreenWidth() override { return width_; }
   int ScreenHeight() override { return height_; }
   int ColorDepth() override { return depth_; }
-  double PixelsPerInch() override { return 96; }
+  double PixelRatio() override { return ratio_; }
+  double PixelsPerInch() override { return 96 * ratio_; }
   std::string CurrentFolder() override;
   void SetCurrentFolder(const std::string& folder) override;
   std::optional<std::string> ShowOpen(const FileDialogRequest& request) override;
@@ -71,6 +72,7 @@ class ScriptedServices : public Services {
   std::optional<std::string> TakeFile(DialogAnswer::Kind kind, int* type = nullptr);
 
   int width_, height_, depth_;
+  double ratio_;
   double clock_ = 43200;  // noon
   double clockStep_ = 0.01;
   std::deque<DialogAnswer> answers_;

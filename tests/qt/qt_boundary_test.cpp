@@ -427,6 +427,28 @@ TEST_F(QtBoundary, ColourBarShowsTheColourExactlyAndAPlainTooltip) {
   }
 }
 
+// On a screen of two device pixels to the logical pixel the canvas holds the
+// device pixels, and a middle click fills at the device pixel under the
+// pointer.
+TEST(HighDensity, MiddleClickFillsAtTheDevicePixelUnderThePointer) {
+  forms::ScriptedServices machine(1600, 1200, 32, 2);
+  window::TrochelaMain w(machine);
+  app::WireHandlers(w);
+  app::Form_Load(w, true, 1);
+  w.form.Show(false);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.Widget()));
+  ASSERT_EQ(w.Canvas.Raster().width, 1600);
+  EXPECT_EQ(w.Canvas.Widget()->width(), 800);
+  // A black column at device x 900 parts the canvas; the pointer is at
+  // logical (600, 300), device (1200, 600), right of it.
+  base::Image& img = w.Canvas.EditRaster();
+  for (int y = 0; y < img.height; ++y) img.Row(y)[900] = 0xFF000000u;
+  QTest::mouseMove(w.Canvas.Widget(), QPoint(600, 300));
+  QTest::mouseClick(w.Canvas.Widget(), Qt::MiddleButton, {}, QPoint(600, 300));
+  EXPECT_NE(w.Canvas.Raster().Get(1500, 1100), 0xFFFFFF);
+  EXPECT_EQ(w.Canvas.Raster().Get(850, 1100), 0xFFFFFF);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
