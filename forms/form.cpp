@@ -39,16 +39,19 @@ class CloseFilter : public QObject {
   Form& form_;
 };
 
-// A local file dragged over the window is taken when the program has a use for
-// it; the drop is handled after Qt has finished the drag, so that a message
-// about the file does not hold up the program it came from.
+// A local file dragged anywhere over the window, a text field included, is
+// taken when the program has a use for it; the drop is handled after Qt has
+// finished the drag, so that a message about the file does not hold up the
+// program it came from.
 class DropFilter : public QObject {
  public:
   explicit DropFilter(Form& form) : form_(form) {}
-  bool eventFilter(QObject*, QEvent* event) override {
+  bool eventFilter(QObject* watched, QEvent* event) override {
     const auto type = event->type();
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
       return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != form_.Widget()) return false;
     auto* drop = static_cast<QDropEvent*>(event);
     const std::string path = FirstLocalFile(drop->mimeData());
     if (path.empty() || !form_.OnDropFile) {
@@ -88,7 +91,7 @@ Form::Form(std::string name, Services& services)
       hooks_(std::make_unique<Hooks>(*this)) {
   window_->setObjectName(QString::fromStdString(name_));
   window_->installEventFilter(&hooks_->closeFilter);
-  window_->installEventFilter(&hooks_->dropFilter);
+  qApp->installEventFilter(&hooks_->dropFilter);
   window_->setAcceptDrops(true);
   // The program sees the focus move only between its own controls: a dialog
   // opening or another program taking over leaves the focused control as it is.
@@ -100,7 +103,7 @@ Form::Form(std::string name, Services& services)
 Form::~Form() {
   QObject::disconnect(hooks_->focusConnection);
   window_->removeEventFilter(&hooks_->closeFilter);
-  window_->removeEventFilter(&hooks_->dropFilter);
+  qApp->removeEventFilter(&hooks_->dropFilter);
 }
 
 void Form::SetCaption(const std::string& caption) {

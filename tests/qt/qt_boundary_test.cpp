@@ -372,25 +372,25 @@ TEST_F(QtBoundary, LosingTheWindowRaisesNoFocusNotification) {
   EXPECT_EQ(FocusName(), "TxtX");
 }
 
-// A file dropped on the window loads as its button would load it; a drop of
-// no local file is refused.
+// A file dropped on the window, a field included, loads as its button would
+// load it; a drop of no local file is refused.
 TEST_F(QtBoundary, DroppedFileLoadsAsItsButtonWould) {
-  const auto drop = [&](const QString& path) {
+  const auto drop = [&](const QString& path, QWidget* on) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
     if (path.isEmpty()) data.setText("text");
     QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(w.form.Widget(), &enter);
+    QApplication::sendEvent(on, &enter);
     if (!enter.isAccepted()) return false;
     QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(w.form.Widget(), &dropped);
+    QApplication::sendEvent(on, &dropped);
     QApplication::processEvents();
     return true;
   };
-  EXPECT_FALSE(drop(""));
-  ASSERT_TRUE(drop(TESTS_DIR "/parms/chain_square.tra"));
+  EXPECT_FALSE(drop("", w.form.Widget()));
+  ASSERT_TRUE(drop(TESTS_DIR "/parms/chain_square.tra", w.form.Widget()));
   EXPECT_EQ(w.ChkMulti.Value(), 1);
-  ASSERT_TRUE(drop(TESTS_DIR "/reference/depth16_gradient.png"));
+  ASSERT_TRUE(drop(TESTS_DIR "/reference/depth16_gradient.png", Q(w.TxtX)));
   EXPECT_EQ(w.Canvas.Raster().pixels[0] & 0xFFFFFFu, 0xF8F8F0u);
   EXPECT_TRUE(machine.Messages().empty());
 }
