@@ -6,11 +6,12 @@ CHECK_BUILD ?= build-check
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
-PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev xvfb xauth
+PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev xvfb xauth \
+  dpkg-dev desktop-file-utils appstream
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps fuzz-deps build run test check fuzz fuzz-build bench clean screenshot
+.PHONY: deps fuzz-deps build run test check fuzz fuzz-build bench clean screenshot install package
 
 deps fuzz-deps: WANTED = $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES),$(PACKAGES))
 deps fuzz-deps:
@@ -74,6 +75,21 @@ fuzz-run-%: fuzz-build
 	  > $(FUZZ_BUILD)/$*.log 2>&1 || { tail -40 $(FUZZ_BUILD)/$*.log; exit 1; }
 	@grep -E "^#[0-9]+.*DONE|stat::number_of_executed_units|stat::average_exec_per_sec" \
 	  $(FUZZ_BUILD)/$*.log
+
+# `make install` puts the program, its desktop entry, icons, metainfo, file
+# type and manual page under PREFIX (inside DESTDIR when given); `make package`
+# builds a Debian package of the same tree into the build folder.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	@if [ -z "$(DESTDIR)" ] && command -v update-mime-database >/dev/null; then \
+	  update-mime-database "$(PREFIX)/share/mime"; \
+	  update-desktop-database -q "$(PREFIX)/share/applications" 2>/dev/null || true; \
+	  gtk-update-icon-cache -q -t "$(PREFIX)/share/icons/hicolor" 2>/dev/null || true; fi
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/*.deb
 
 bench: build
 	./$(BUILD)/bench/trochela_draw_bench

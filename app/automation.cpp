@@ -191,6 +191,10 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     if (kind == "open" || kind == "save") {
       a.kind = kind == "open" ? forms::DialogAnswer::Kind::Open : forms::DialogAnswer::Kind::Save;
       a.path = AfterFirstWord(line.rest);
+    } else if (kind == "savetype") {
+      a.kind = forms::DialogAnswer::Kind::Save;
+      a.fileType = whole(2);
+      a.path = AfterFirstWord(AfterFirstWord(line.rest));
     } else if (kind == "color") {
       a.kind = forms::DialogAnswer::Kind::Color;
       a.color = static_cast<uint32_t>(whole(2)) | static_cast<uint32_t>(whole(3)) << 8 |

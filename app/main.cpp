@@ -17,6 +17,7 @@
 #include "base/file_io.h"
 #include "base/numbers.h"
 #include "base/raster.h"
+#include "files/open_file.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
 
@@ -24,6 +25,7 @@ namespace {
 
 using base::kMaxPictureSide;
 constexpr size_t kMaxScriptBytes = size_t{64} << 20;
+constexpr int kMaxPixelRatio = 8;
 
 struct Options {
   bool headless = false;
@@ -32,21 +34,34 @@ struct Options {
   bool screenGiven = false;
   int depth = 32;
   bool depthGiven = false;
+  // Device pixels to a logical pixel of the screen given with --screen.
+  double pixelRatio = 1;
+  bool ratioGiven = false;
   bool seedGiven = false;
   double seed = 0;
   std::string script;
+  // The usage or the version asked for, and a file to open after start-up.
+  bool help = false, version = false;
+  std::string file;
   bool render = false;
   app::RenderRequest renderRequest;
 };
 
-int Usage(const std::string& problem) {
-  std::cerr << "trochela: " << problem << "\n"
-            << "usage: trochela [--headless] [--screen WxH] [--depth 16|32] [--seed N]\n"
-            << "                [--no-splash] [--script FILE]\n"
-            << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
+void PrintUsage(std::ostream& out) {
+  out << "usage: trochela [--no-splash] [FILE]\n"
+      << "       trochela [--headless] [--screen WxH] [--pixel-ratio R] [--depth 16|32] [--seed N]\n"
+      << "                [--no-splash] [--script SCRIPT] [FILE]\n"
+      << "       trochela --help | --version\n"
+      << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
                "png|bmp|svg])\n"
-            << "                [--size WxH] [--seed N] [--antialias]\n"
-            << "(docs/automation.md tells the script language)\n";
+      << "                [--size WxH] [--seed N] [--antialias]\n"
+      << "FILE, a parameter file (.tra) or a picture, is loaded once the window is up.\n"
+      << "(docs/automation.md and trochela(1) tell the script language)\n";
+}
+
+int Usage(const std::string& problem) {
+  std::cerr << "trochela: " << problem << "\n";
+  PrintUsage(std::cerr);
   return 2;
 }
 
@@ -76,15 +91,23 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   const QCommandLineOption format("format", "The pictures' format in --out-dir.", "png|bmp|svg");
   const QCommandLineOption size("size", "Picture size in pixels (1920x1080).", "WxH");
   const QCommandLineOption antialias("antialias", "Draw PNG pictures smoothly.");
+  const QCommandLineOption help(QStringList{"h", "help"}, "Print the usage.");
+  const QCommandLineOption version("version", "Print the version.");
+  parser.addOptions({help, version});
+  const QCommandLineOption ratio("pixel-ratio", "Device pixels to a logical pixel.", "R");
+  parser.addOption(ratio);
   parser.addOptions({headless, noSplash, screen, depth, seed, script, render, out, outDir, format,
                      size, antialias});
   if (!parser.parse(args)) {
     problem = parser.errorText().toStdString();
     return false;
   }
+  o.help = parser.isSet(help);
+  o.version = parser.isSet(version);
   o.render = parser.isSet(render);
-  if (!o.render && !parser.positionalArguments().isEmpty()) {
-    problem = "unexpected argument " + parser.positionalArguments().first().toStdString();
+  // Without --render one file may follow the options: it is opened at start.
+  if (!o.render && parser.positionalArguments().size() > 1) {
+    problem = "unexpected argument " + parser.positionalArguments().at(1).toStdString();
     return false;
   }
   // Each option goes with --render or without it; none is ignored.
@@ -94,12 +117,14 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
       return false;
     }
   }
-  for (const QCommandLineOption* option : {&headless, &script, &screen, &depth, &noSplash}) {
+  for (const QCommandLineOption* option : {&headless, &script, &screen, &depth, &noSplash, &ratio}) {
     if (o.render && parser.isSet(*option)) {
       problem = "--render runs alone: not with --" + option->names().first().toStdString();
       return false;
     }
   }
+  if (!o.render && !parser.positionalArguments().isEmpty())
+    o.file = parser.positionalArguments().first().toStdString();
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
     for (const QString& file : parser.positionalArguments()) r.parms.push_back(file.toStdString());
@@ -123,6 +148,15 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
       return false;
     }
     o.screenGiven = true;
+  }
+  if (parser.isSet(ratio)) {
+    const auto v = base::ParseNumber(parser.value(ratio).toStdString());
+    if (!v || !(*v >= 1 && *v <= kMaxPixelRatio)) {
+      problem = "--pixel-ratio takes a number from 1 to " + std::to_string(kMaxPixelRatio);
+      return false;
+    }
+    o.pixelRatio = *v;
+    o.ratioGiven = true;
   }
   if (parser.isSet(depth)) {
     const QString v = parser.value(depth);
@@ -166,6 +200,14 @@ int main(int argc, char** argv) {
   Options o;
   std::string problem;
   if (!ParseOptions(argc, argv, o, problem)) return Usage(problem);
+  if (o.help) {
+    PrintUsage(std::cout);
+    return 0;
+  }
+  if (o.version) {
+    std::cout << "trochela " TROCHELA_VERSION "\n";
+    return 0;
+  }
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
     r.seedGiven = o.seedGiven;
@@ -185,14 +227,17 @@ int main(int argc, char** argv) {
     }
   }
   if (o.headless) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // The toolkit lays out the panel at the ratio given, as on such a screen.
+  if (o.ratioGiven)
+    setenv("QT_SCALE_FACTOR", QByteArray::number(o.pixelRatio).constData(), 1);
   QApplication qapp(argc, argv);
 
   // Headless runs and scripts get a scripted machine; a desktop session the
   // real one, unless the screen or depth is given.
   std::unique_ptr<forms::Services> machine;
   forms::ScriptedServices* scripted = nullptr;
-  if (o.headless || !o.script.empty() || o.screenGiven || o.depthGiven) {
-    auto s = std::make_unique<forms::ScriptedServices>(o.width, o.height, o.depth);
+  if (o.headless || !o.script.empty() || o.screenGiven || o.depthGiven || o.ratioGiven) {
+    auto s = std::make_unique<forms::ScriptedServices>(o.width, o.height, o.depth, o.pixelRatio);
     scripted = s.get();
     machine = std::move(s);
   } else {
@@ -210,6 +255,8 @@ int main(int argc, char** argv) {
   app::Form_Load(w, o.seedGiven, o.seed);
   w.form.Show(!o.headless && !scripted);
   w.Canvas.SetFocus();
+  // A file named on the command line, before the first script line.
+  if (!o.file.empty()) files::OpenGivenFile(w, o.file);
 
   std::unique_ptr<app::ScriptRunner> runner;
   if (!o.script.empty()) {

@@ -66,10 +66,14 @@ std::string Check(const std::string& verb, const std::vector<std::string>& args)
     return e;
   }
   if (verb == "dialog") {
-    if (n == 0) return "dialog takes open, save, color, print or cancel";
+    if (n == 0) return "dialog takes open, save, savetype, color, print or cancel";
     const std::string& kind = args[0];
     if (kind == "open" || kind == "save")
       return n >= 2 ? std::string() : "dialog " + kind + " takes a path";
+    if (kind == "savetype") {
+      if (n < 3) return "dialog savetype takes a file type and a path";
+      return whole(1, 1, 3, "a file type (1 bitmap, 2 PNG, 3 SVG)");
+    }
     if (kind == "cancel") return count(1, 1);
     if (kind == "color") {
       if (!(e = count(4, 4)).empty()) return e;
@@ -82,7 +86,7 @@ std::string Check(const std::string& verb, const std::vector<std::string>& args)
       if (!(e = whole(1, 1, kMaxCopies, "the number of copies")).empty()) return e;
       return whole(2, 1, 2, "the orientation (1 portrait, 2 landscape)");
     }
-    return "dialog takes open, save, color, print or cancel, not " + kind;
+    return "dialog takes open, save, savetype, color, print or cancel, not " + kind;
   }
   if (verb == "writeline") return count(1, std::numeric_limits<size_t>::max());
   if (verb == "removefile") return count(1, 1);

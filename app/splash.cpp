@@ -26,7 +26,7 @@ TrochelaSplash::TrochelaSplash(forms::Services& services)
   lblVersion.Move({2310, 930, 1620, 375});
   lblVersion.SetFont("Arial", 12, true);
   lblVersion.SetForeColor(kGreen);
-  lblVersion.SetCaption("Version 1.81");
+  lblVersion.SetCaption("Version " TROCHELA_VERSION);
 
   lblCredit.Move({1980, 1590, 2250, 270});
   lblCredit.SetFont("Arial", 8, false);

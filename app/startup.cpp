@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include <cmath>
+
 #include "app/colours_pen.h"
 #include "app/field_repair.h"
 #include "base/numbers.h"
@@ -7,6 +9,7 @@
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
 #include "files/image_files.h"
+#include "files/open_file.h"
 #include "files/parameter_file.h"
 #include "files/picture_buffers.h"
 #include "files/printing.h"
@@ -42,11 +45,15 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   w.draw.GradientDirRed = w.draw.GradientDirGreen = w.draw.GradientDirBlue = 1;
   w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
   w.Canvas.SetBackColor(0xFFFFFF);
-  // The window and the canvas cover the screen.
+  // The window and the canvas cover the screen: the window in the layout's
+  // logical pixels, the canvas's picture in the screen's device pixels.
   const int width = w.machine.ScreenWidth(), height = w.machine.ScreenHeight();
-  w.form.SetPixelSize(width, height);
+  const int logicalWidth = static_cast<int>(std::lround(width / w.machine.PixelRatio()));
+  const int logicalHeight = static_cast<int>(std::lround(height / w.machine.PixelRatio()));
+  w.form.SetPixelSize(logicalWidth, logicalHeight);
   w.Canvas.SetPixelSize(width, height);
-  w.Canvas.Move({0, 0, width * forms::kTwipsPerPixel, height * forms::kTwipsPerPixel});
+  w.Canvas.Move(
+      {0, 0, logicalWidth * forms::kTwipsPerPixel, logicalHeight * forms::kTwipsPerPixel});
   w.Canvas.SetScaleMode(0);
   w.ScreenPixelsX = static_cast<float>(width);
   w.ScreenPixelsY = static_cast<float>(height);
@@ -107,6 +114,7 @@ void WireHandlers(TrochelaMain& w) {
   w.CmdOpen.Click = [&w] { files::CmdOpen_Click(w); };
   w.CmdSave.Click = [&w] { files::CmdSave_Click(w); };
   w.CmdLoadParms.Click = [&w] { files::CmdLoadParms_Click(w); };
+  w.form.OnDropFile = [&w](const std::string& path) { files::OpenGivenFile(w, path); };
   w.CmdSaveParms.Click = [&w] { files::CmdSaveParms_Click(w); };
   w.CmdPrint.Click = [&w] { files::CmdPrint_Click(w); };
   w.CmdFrame.Click = [&w] { files::CmdFrame_Click(w); };

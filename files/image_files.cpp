@@ -1,42 +1,90 @@
 #include "files/image_files.h"
 
+#include <cctype>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "files/file_messages.h"
 #include "forms/picture_export.h"
+#include "forms/scripted_services.h"
 #include "window/trochela_main.h"
 
 namespace files {
 namespace {
 
-const char* const kFilter = "Bitmap Files (*.bmp)|*.bmp";
-// Save also offers the formats a bitmap cannot be: PNG, and SVG with the
-// lines as vectors.
-const char* const kSaveFilter =
-    "Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png|SVG Files (*.svg)|*.svg";
+const char* const kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp";
+
+// The kinds Save Image offers, in the dialog's order: a bitmap first (the
+// default), then the formats a bitmap cannot be: PNG, and SVG with the lines as
+// vectors.
+struct SaveType {
+  const char* description;
+  const char* ending;
+};
+constexpr SaveType kSaveTypes[] = {
+    {"Bitmap Files", ".bmp"}, {"PNG Files", ".png"}, {"SVG Files", ".svg"}};
+
+std::string SaveFilter() {
+  std::string filter;
+  for (const SaveType& t : kSaveTypes) {
+    if (!filter.empty()) filter += '|';
+    filter += std::string(t.description) + " (*" + t.ending + ")|*" + t.ending;
+  }
+  return filter;
+}
+
+// Every picture the program can read, BMP and PNG first, then a bitmap alone.
+std::string OpenFilter() {
+  std::string patterns = "*.bmp *.png";
+  for (const std::string& e : forms::ReadablePictureEndings())
+    if (e != "bmp" && e != "png") patterns += " *." + e;
+  return "Pictures (" + patterns + ")|" + patterns + "|" + kBitmapFilter;
+}
+
+bool EndsWithNoCase(const std::string& text, const std::string& ending) {
+  if (text.size() < ending.size()) return false;
+  for (size_t i = 0; i < ending.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(text[text.size() - ending.size() + i])) !=
+        ending[i])
+      return false;
+  return true;
+}
 
 }  // namespace
 
+std::string SaveImageName(const std::string& typed, int type) {
+  for (const SaveType& t : kSaveTypes)
+    if (EndsWithNoCase(typed, t.ending)) return typed;
+  if (type <= 1 || type > static_cast<int>(std::size(kSaveTypes))) return typed;
+  return typed + kSaveTypes[type - 1].ending;
+}
+
 void CmdOpen_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kFilter});
+  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", OpenFilter()});
   if (path && path->empty()) return;
-  if (path) {
-    w.ChosenFileName = *path;
-    std::string reason;
-    if (auto image = w.machine.LoadPicture(*path, reason))
-      w.Canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*image))});
-    else
-      TellFileFailure(w, "Cannot load the picture", *path, reason);
-  }
+  if (path) LoadImageChosen(w, *path);
   w.Canvas.SetFocus();
 }
 
+void LoadImageChosen(window::TrochelaMain& w, const std::string& path) {
+  w.ChosenFileName = path;
+  std::string reason;
+  if (auto image = w.machine.LoadPicture(path, reason))
+    w.Canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*image))});
+  else
+    TellFileFailure(w, "Cannot load the picture", path, reason);
+}
+
 void CmdSave_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", kSaveFilter});
-  if (path && path->empty()) return;
-  if (path) {
+  int type = 1;
+  const auto typed =
+      w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", SaveFilter(), &type});
+  if (typed && typed->empty()) return;
+  if (typed) {
+    const auto path = std::optional<std::string>(SaveImageName(*typed, type));
     w.ChosenFileName = *path;
     // A failed save leaves the old file whole.
     std::string reason;

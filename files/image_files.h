@@ -1,5 +1,7 @@
 #pragma once
 // Load Image and Save Image: the canvas picture as a bitmap file.
+#include <string>
+
 namespace window {
 struct TrochelaMain;
 }
@@ -11,9 +13,18 @@ namespace files {
 // A file that is not a picture is reported and leaves the canvas as it was.
 void CmdOpen_Click(window::TrochelaMain& w);
 
-// Writes the canvas at its pixel size to the chosen file as a bitmap (PNG or
-// SVG when the name ends in ".png" or ".svg"), replacing an old file only once
-// the new one is complete.
+// What Load Image does with the file its dialog chose: shows the picture, or
+// tells why it cannot.
+void LoadImageChosen(window::TrochelaMain& w, const std::string& path);
+
+// Writes the canvas at its pixel size to the chosen file, replacing an old file
+// only once the new one is complete. The kind is the name's ending when it is
+// ".bmp", ".png" or ".svg" (any case); otherwise the type chosen in the dialog:
+// PNG and SVG add their ending, a bitmap keeps the name as typed.
 void CmdSave_Click(window::TrochelaMain& w);
+
+// The name Save Image writes for the name typed and the dialog's type (from 1:
+// bitmap, PNG, SVG).
+std::string SaveImageName(const std::string& typed, int type);
 
 }  // namespace files

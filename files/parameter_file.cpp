@@ -110,13 +110,15 @@ void CmdSaveParms_Click(window::TrochelaMain& w) {
 
 void CmdLoadParms_Click(window::TrochelaMain& w) {
   const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kFilter});
-  if (path && !path->empty()) {
-    w.ChosenFileName = *path;
-    std::string reason;
-    if (!LoadParmsFile(w, *path, reason))
-      TellFileFailure(w, "Cannot load the settings from", *path, reason);
-  }
+  if (path && !path->empty()) LoadParmsChosen(w, *path);
   w.Canvas.SetFocus();
+}
+
+void LoadParmsChosen(window::TrochelaMain& w, const std::string& path) {
+  w.ChosenFileName = path;
+  std::string reason;
+  if (!LoadParmsFile(w, path, reason))
+    TellFileFailure(w, "Cannot load the settings from", path, reason);
 }
 
 bool LoadParmsFile(window::TrochelaMain& w, const std::string& path, std::string& reason) {

@@ -23,6 +23,10 @@ void CmdSaveParms_Click(window::TrochelaMain& w);
 // controls (the mode switch, the wheel editor on wheel 1). Nothing is drawn.
 void CmdLoadParms_Click(window::TrochelaMain& w);
 
+// What Load Parms does with the file its dialog chose: loads it, or tells why
+// it cannot.
+void LoadParmsChosen(window::TrochelaMain& w, const std::string& path);
+
 // Reads, checks and applies a parameter file as Load Parms does after its
 // dialog. False with a short reason, and nothing changed, when the file
 // cannot be read or holds a value the window cannot take.

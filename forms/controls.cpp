@@ -501,8 +501,11 @@ void CommandButton::SetCaption(std::string c) {
 void CommandButton::SetBackColor(uint32_t bgr) {
   backColor_ = bgr;
   const uint32_t px = base::ToPixel(bgr) & 0xFFFFFFu;
-  QtWidget().setStyleSheet(
-      QString("background-color: #%1; border: 1px solid #808080;").arg(px, 6, 16, QChar('0')));
+  // The rules name the button, so that its tooltip keeps the tooltips' own
+  // look; the focus shows as a frame, and the face keeps the colour exactly.
+  QtWidget().setStyleSheet(QString("QPushButton { background-color: #%1; border: 1px solid #808080; }"
+                                   " QPushButton:focus { border: 2px solid palette(highlight); }")
+                               .arg(px, 6, 16, QChar('0')));
 }
 
 bool CommandButton::Property(std::string_view prop, std::string& out) const {

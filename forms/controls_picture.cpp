@@ -22,6 +22,15 @@ std::unique_ptr<QWidget> PictureWidget(PictureBox& box, Form& form, Control* par
   return std::make_unique<CanvasView>(box, parent ? parent->Widget() : form.Widget());
 }
 
+// The logical pixels that show the device pixels of `r` (corners included).
+QRect LogicalRect(const base::Rect& r, double ratio) {
+  const int x0 = static_cast<int>(std::floor(r.x0 / ratio));
+  const int y0 = static_cast<int>(std::floor(r.y0 / ratio));
+  const int x1 = static_cast<int>(std::ceil((r.x1 + 1) / ratio));
+  const int y1 = static_cast<int>(std::ceil((r.y1 + 1) / ratio));
+  return QRect(x0, y0, x1 - x0, y1 - y0);
+}
+
 }  // namespace
 
 // ---- PictureBox ----------------------------------------------------------
@@ -37,7 +46,9 @@ void PictureBox::SetPixelSize(int width, int height) {
   blank_ = true;
   map_.width = image_.width;
   map_.height = image_.height;
-  if (widget_) widget_->resize(image_.width, image_.height);
+  if (widget_)
+    widget_->resize(
+        LogicalRect(base::Rect{0, 0, image_.width - 1, image_.height - 1}, form_.PixelRatio()).size());
   ResetLines(false);
   // Memory for the lines of a first picture, taken now rather than while
   // it is drawn.
@@ -153,7 +164,7 @@ void PictureBox::RefreshView() {
   if (r.Empty() || !widget_) return;
   // The controls lying over the canvas are opaque: what they cover needs no
   // repaint, and leaving them out spares repainting the whole panel with it.
-  QRegion region(QRect(r.x0, r.y0, r.x1 - r.x0 + 1, r.y1 - r.y0 + 1));
+  QRegion region(LogicalRect(r, form_.PixelRatio()));
   for (QObject* child : widget_->children()) {
     auto* cw = qobject_cast<QWidget*>(child);
     if (cw && cw->isVisible()) region -= cw->geometry();

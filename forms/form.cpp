@@ -1,6 +1,9 @@
 #include "forms/form.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <QPixmap>
@@ -40,12 +43,48 @@ class CloseFilter : public QObject {
   Form& form_;
 };
 
+// A local file dragged anywhere over the window, a text field included, is
+// taken when the program has a use for it; the drop is handled after Qt has
+// finished the drag, so that a message about the file does not hold up the
+// program it came from.
+class DropFilter : public QObject {
+ public:
+  explicit DropFilter(Form& form) : form_(form) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const auto type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+      return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != form_.Widget()) return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const std::string path = FirstLocalFile(drop->mimeData());
+    if (path.empty() || !form_.OnDropFile) {
+      drop->ignore();
+      return true;
+    }
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop)
+      form_.Post([this, path] { form_.Raise([this, &path] { form_.OnDropFile(path); }); });
+    return true;
+  }
+
+ private:
+  static std::string FirstLocalFile(const QMimeData* data) {
+    if (!data) return {};
+    for (const QUrl& url : data->urls())
+      if (url.isLocalFile()) return url.toLocalFile().toStdString();
+    return {};
+  }
+  Form& form_;
+};
+
 }  // namespace
 
 struct Form::Hooks {
-  explicit Hooks(Form& form) : closeFilter(form) {}
+  explicit Hooks(Form& form) : closeFilter(form), dropFilter(form) {}
   std::unordered_map<const QWidget*, Control*> byWidget;
   CloseFilter closeFilter;
+  DropFilter dropFilter;
   QMetaObject::Connection focusConnection;
 };
 
@@ -56,6 +95,8 @@ Form::Form(std::string name, Services& services)
       hooks_(std::make_unique<Hooks>(*this)) {
   window_->setObjectName(QString::fromStdString(name_));
   window_->installEventFilter(&hooks_->closeFilter);
+  qApp->installEventFilter(&hooks_->dropFilter);
+  window_->setAcceptDrops(true);
   // The program sees the focus move only between its own controls: a dialog
   // opening or another program taking over leaves the focused control as it is.
   hooks_->focusConnection =
@@ -66,6 +107,7 @@ Form::Form(std::string name, Services& services)
 Form::~Form() {
   QObject::disconnect(hooks_->focusConnection);
   window_->removeEventFilter(&hooks_->closeFilter);
+  qApp->removeEventFilter(&hooks_->dropFilter);
 }
 
 void Form::SetCaption(const std::string& caption) {

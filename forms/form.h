@@ -25,10 +25,12 @@ class Form {
 
   const std::string& Name() const { return name_; }
   Services& Machine() const { return services_; }
+  // Device pixels to a logical pixel of the window's layout.
+  double PixelRatio() const { return services_.PixelRatio(); }
   QWidget* Widget() const { return window_.get(); }
 
   void SetCaption(const std::string& caption);
-  // Client size in pixels.
+  // Client size in logical pixels.
   void SetPixelSize(int width, int height);
   int PixelWidth() const;
   int PixelHeight() const;
@@ -74,6 +76,10 @@ class Form {
   // no window is unloaded and nothing is saved. OnEnd may change the exit code.
   [[noreturn]] void EndProgram(int code);
   std::function<void(int&)> OnEnd;
+
+  // A local file dropped on the window, handed over once the drop is done.
+  // Without it nothing can be dropped.
+  std::function<void(const std::string& path)> OnDropFile;
 
   // Runs `change` (which takes the Qt focus away from a control) with the Qt
   // focus parked on the window, unseen by the program.

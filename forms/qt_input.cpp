@@ -33,9 +33,9 @@ MouseArgs ControlMouse(const QMouseEvent& e) {
           static_cast<float>(p.y() * kTwipsPerPixel)};
 }
 
-MouseArgs CanvasMouse(const QMouseEvent& e, const base::Mapping& scale) {
-  // The pixel under the pointer, in the picture's user scale.
-  const QPointF p = e.position();
+MouseArgs CanvasMouse(const QMouseEvent& e, const base::Mapping& scale, double pixelRatio) {
+  // The device pixel under the pointer, in the picture's user scale.
+  const QPointF p = e.position() * pixelRatio;
   return {EventButton(e), ShiftCode(e.modifiers()),
           static_cast<float>(scale.UnitX(static_cast<int>(std::floor(p.x())))),
           static_cast<float>(scale.UnitY(static_cast<int>(std::floor(p.y()))))};

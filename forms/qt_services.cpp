@@ -47,10 +47,11 @@ class DesktopServices : public Services {
  public:
   double Timer() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
   bool RealTimeClock() override { return true; }
-  int ScreenWidth() override { return Screen()->geometry().width(); }
-  int ScreenHeight() override { return Screen()->geometry().height(); }
+  int ScreenWidth() override { return DevicePixels(Screen()->geometry().width()); }
+  int ScreenHeight() override { return DevicePixels(Screen()->geometry().height()); }
   int ColorDepth() override { return Screen()->depth(); }
-  double PixelsPerInch() override { return Screen()->logicalDotsPerInchX(); }
+  double PixelRatio() override { return Screen()->devicePixelRatio(); }
+  double PixelsPerInch() override { return Screen()->logicalDotsPerInchX() * PixelRatio(); }
   std::string CurrentFolder() override { return QDir::currentPath().toStdString(); }
   void SetCurrentFolder(const std::string& folder) override {
     QDir::setCurrent(QString::fromStdString(folder));
@@ -64,9 +65,13 @@ class DesktopServices : public Services {
   std::optional<std::string> ShowSave(const FileDialogRequest& r) override {
     // Qt's save dialog asks before overwriting unless told not to.
     const auto options = (r.flags & 2) ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return Accepted(QFileDialog::getSaveFileName(nullptr, QString::fromStdString(r.title),
-                                                 QString::fromStdString(r.initDir),
-                                                 QtFilter(r.filter), nullptr, options));
+    const QString filters = QtFilter(r.filter);
+    QString chosen;
+    auto path = Accepted(QFileDialog::getSaveFileName(nullptr, QString::fromStdString(r.title),
+                                                      QString::fromStdString(r.initDir), filters,
+                                                      &chosen, options));
+    if (r.chosenType) *r.chosenType = static_cast<int>(filters.split(";;").indexOf(chosen)) + 1;
+    return path;
   }
   std::optional<uint32_t> ShowColor(uint32_t start) override {
     const QColor c = QColorDialog::getColor(QColor::fromRgb(base::ToPixel(start)));
@@ -131,6 +136,7 @@ class DesktopServices : public Services {
 
  private:
   static QScreen* Screen() { return QGuiApplication::primaryScreen(); }
+  int DevicePixels(int logical) { return static_cast<int>(std::lround(logical * PixelRatio())); }
   QPrinter printer_;
   std::unique_ptr<QPainter> painter_;
   std::optional<std::string> Accepted(const QString& path) {
@@ -184,6 +190,13 @@ std::optional<base::Image> LoadPictureFile(const std::string& path, std::string&
     reason = "it is too large for the memory";
     return std::nullopt;
   }
+}
+
+std::vector<std::string> ReadablePictureEndings() {
+  std::vector<std::string> endings;
+  for (const QByteArray& format : QImageReader::supportedImageFormats())
+    endings.push_back(format.toLower().toStdString());
+  return endings;
 }
 
 bool SavePictureFile(const base::Image& image, const std::string& path) {

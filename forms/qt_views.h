@@ -42,7 +42,7 @@ struct MouseArgs {
 // On a control: the position in twips from its top-left corner.
 MouseArgs ControlMouse(const QMouseEvent& event);
 // On a picture box: the position in its user scale.
-MouseArgs CanvasMouse(const QMouseEvent& event, const base::Mapping& scale);
+MouseArgs CanvasMouse(const QMouseEvent& event, const base::Mapping& scale, double pixelRatio);
 
 // The on-screen canvas: shows the picture box's persistent image and repaints
 // only what changed, at most about 60 times a second.

@@ -5,8 +5,9 @@
 
 namespace forms {
 
-ScriptedServices::ScriptedServices(int screenWidth, int screenHeight, int colorDepth)
-    : width_(screenWidth), height_(screenHeight), depth_(colorDepth) {}
+ScriptedServices::ScriptedServices(int screenWidth, int screenHeight, int colorDepth,
+                                   double pixelRatio)
+    : width_(screenWidth), height_(screenHeight), depth_(colorDepth), ratio_(pixelRatio) {}
 
 double ScriptedServices::Timer() {
   const double now = clock_;
@@ -40,9 +41,10 @@ std::optional<DialogAnswer> ScriptedServices::Take(DialogAnswer::Kind kind) {
   return std::nullopt;
 }
 
-std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind) {
+std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind, int* type) {
   auto a = Take(kind);
   if (!a) return std::nullopt;
+  if (type) *type = a->fileType;
   // An accepted file dialog makes the file's folder the current folder. A
   // relative answer names a file of the folder current when the dialog
   // opened: when the current folder moves, the answer comes back whole.
@@ -57,8 +59,8 @@ std::optional<std::string> ScriptedServices::ShowOpen(const FileDialogRequest&) 
   return TakeFile(DialogAnswer::Kind::Open);
 }
 
-std::optional<std::string> ScriptedServices::ShowSave(const FileDialogRequest&) {
-  return TakeFile(DialogAnswer::Kind::Save);
+std::optional<std::string> ScriptedServices::ShowSave(const FileDialogRequest& request) {
+  return TakeFile(DialogAnswer::Kind::Save, request.chosenType);
 }
 
 std::optional<uint32_t> ScriptedServices::ShowColor(uint32_t) {

@@ -16,19 +16,21 @@ namespace forms {
 struct DialogAnswer {
   enum class Kind { Open, Save, Color, Print, Cancel } kind = Kind::Cancel;
   std::string path;
+  int fileType = 1;  // the save dialog's file type, from 1
   uint32_t color = 0;
   PrintChoice print;
 };
 
 class ScriptedServices : public Services {
  public:
-  ScriptedServices(int screenWidth, int screenHeight, int colorDepth);
+  ScriptedServices(int screenWidth, int screenHeight, int colorDepth, double pixelRatio = 1);
 
   double Timer() override;
   int ScreenWidth() override { return width_; }
   int ScreenHeight() override { return height_; }
   int ColorDepth() override { return depth_; }
-  double PixelsPerInch() override { return 96; }
+  double PixelRatio() override { return ratio_; }
+  double PixelsPerInch() override { return 96 * ratio_; }
   std::string CurrentFolder() override;
   void SetCurrentFolder(const std::string& folder) override;
   std::optional<std::string> ShowOpen(const FileDialogRequest& request) override;
@@ -68,9 +70,10 @@ class ScriptedServices : public Services {
 
  private:
   std::optional<DialogAnswer> Take(DialogAnswer::Kind kind);
-  std::optional<std::string> TakeFile(DialogAnswer::Kind kind);
+  std::optional<std::string> TakeFile(DialogAnswer::Kind kind, int* type = nullptr);
 
   int width_, height_, depth_;
+  double ratio_;
   double clock_ = 43200;  // noon
   double clockStep_ = 0.01;
   std::deque<DialogAnswer> answers_;
@@ -89,5 +92,7 @@ std::unique_ptr<Services> MakeDesktopServices();
 // by the file's extension) to save.
 std::optional<base::Image> LoadPictureFile(const std::string& path, std::string& reason);
 bool SavePictureFile(const base::Image& image, const std::string& path);
+// The endings (lower case, no dot) of the picture files LoadPictureFile reads.
+std::vector<std::string> ReadablePictureEndings();
 
 }  // namespace forms

@@ -16,6 +16,9 @@ struct FileDialogRequest {
   std::string initDir;  // folder the dialog starts in
   std::string title;    // "Open" or "Save"
   std::string filter;   // description and pattern joined by "|"
+  // Where a save dialog writes the number (from 1) of the file type chosen,
+  // when the caller asks.
+  int* chosenType = nullptr;
 };
 
 struct PrintChoice {
@@ -43,11 +46,15 @@ class Services {
   // moves only when it is read, so a pause there keeps reading it.
   virtual bool RealTimeClock() { return false; }
 
-  // Screen size in pixels and colour depth in bits per pixel (planes x bits).
+  // Screen size in the screen's own (device) pixels and colour depth in bits
+  // per pixel (planes x bits).
   virtual int ScreenWidth() = 0;
   virtual int ScreenHeight() = 0;
   virtual int ColorDepth() = 0;
-  // Pixels per inch of the screen, for the size of a picture in inches.
+  // Device pixels to one of the toolkit's logical pixels, in which the panel
+  // and the windows are laid out (2 on a high-density screen).
+  virtual double PixelRatio() { return 1; }
+  // Device pixels per inch of the screen, for the size of a picture in inches.
   virtual double PixelsPerInch() = 0;
 
   virtual std::string CurrentFolder() = 0;

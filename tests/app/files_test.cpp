@@ -301,6 +301,32 @@ TEST_F(FilesTest, ALoadedPictureSitsTopLeftAtItsOwnSize) {
   EXPECT_EQ(w.Canvas.Raster().Get(319, 199), 0x00FF00);
 }
 
+// Save Image: an ending .bmp, .png or .svg decides the kind; otherwise the
+// dialog's type does, PNG and SVG adding their ending.
+TEST_F(FilesTest, SaveImageTakesTheKindFromTheEndingElseFromTheType) {
+  const struct {
+    const char* typed;
+    int type;
+    const char* written;
+    const char* starts;
+  } cases[] = {
+      {"a3", 1, "a3", "BM"},           {"a3", 2, "a3.png", "\x89PNG"},
+      {"b", 3, "b.svg", "<?xml"},      {"c.BMP", 2, "c.BMP", "BM"},
+      {"d.png", 3, "d.png", "\x89PNG"}, {"e.Svg", 1, "e.Svg", "<?xml"},
+      {"f.jpg", 2, "f.jpg.png", "\x89PNG"},
+  };
+  for (const auto& c : cases) {
+    forms::DialogAnswer a;
+    a.kind = forms::DialogAnswer::Kind::Save;
+    a.path = (folder / c.typed).string();
+    a.fileType = c.type;
+    machine.Answer(a);
+    files::CmdSave_Click(w);
+    EXPECT_EQ(Contents(folder / c.written).rfind(c.starts, 0), 0u) << c.typed << " " << c.type;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 7);
+}
+
 TEST(ReadParms, HostileValuesAreRefusedWithTheirKey) {
   files::ParmsValues v;
   std::string reason;

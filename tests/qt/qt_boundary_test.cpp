@@ -6,10 +6,14 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QToolTip>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -365,6 +369,75 @@ TEST_F(QtBoundary, LosingTheWindowRaisesNoFocusNotification) {
   EXPECT_EQ(lost, 0);
   EXPECT_EQ(got, 0);
   EXPECT_EQ(FocusName(), "TxtX");
+}
+
+// A file dropped on the window, a field included, loads as its button would
+// load it; a drop of no local file is refused.
+TEST_F(QtBoundary, DroppedFileLoadsAsItsButtonWould) {
+  const auto drop = [&](const QString& path, QWidget* on) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    if (path.isEmpty()) data.setText("text");
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(on, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(on, &dropped);
+    QApplication::processEvents();
+    return true;
+  };
+  EXPECT_FALSE(drop("", w.form.Widget()));
+  ASSERT_TRUE(drop(TESTS_DIR "/parms/chain_square.tra", w.form.Widget()));
+  EXPECT_EQ(w.ChkMulti.Value(), 1);
+  ASSERT_TRUE(drop(TESTS_DIR "/reference/depth16_gradient.png", Q(w.TxtX)));
+  EXPECT_EQ(w.Canvas.Raster().pixels[0] & 0xFFFFFFu, 0xF8F8F0u);
+  EXPECT_TRUE(machine.Messages().empty());
+}
+
+// The colour bar's face is the drawing colour exactly, with the focus or
+// without; its tooltip looks like another control's.
+TEST_F(QtBoundary, ColourBarShowsTheColourExactlyAndAPlainTooltip) {
+  const auto tipBackground = [](forms::Control& c) {
+    QToolTip::showText(c.Widget()->mapToGlobal(QPoint(2, 2)), "tip", c.Widget());
+    QApplication::processEvents();
+    QRgb px = 0;
+    for (QWidget* tip : QApplication::topLevelWidgets())
+      if (tip->inherits("QTipLabel") && tip->isVisible()) px = tip->grab().toImage().pixel(5, 1);
+    QToolTip::hideText();
+    return px;
+  };
+  w.CmdColorBar.SetBackColor(0x81CCE0);
+  std::vector<QImage> faces;  // without the focus, then with it
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&w.Canvas, &w.CmdColorBar}) {
+    c->SetFocus();
+    QApplication::processEvents();
+    faces.push_back(Q(w.CmdColorBar)->grab().toImage());
+    EXPECT_EQ(faces.back().pixel(faces.back().rect().center()), 0xFFE0CC81u) << c->Name();
+  }
+  EXPECT_NE(faces[0].pixel(1, 1), faces[1].pixel(1, 1)) << "the focus shows as a frame";
+  EXPECT_EQ(tipBackground(w.CmdColorBar), tipBackground(w.CmdDraw));
+}
+
+// On a screen of two device pixels to the logical pixel the canvas holds the
+// device pixels, and a middle click fills at the device pixel under the
+// pointer.
+TEST(HighDensity, MiddleClickFillsAtTheDevicePixelUnderThePointer) {
+  forms::ScriptedServices machine(1600, 1200, 32, 2);
+  window::TrochelaMain w(machine);
+  app::WireHandlers(w);
+  app::Form_Load(w, true, 1);
+  w.form.Show(false);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.Widget()));
+  ASSERT_EQ(w.Canvas.Raster().width, 1600);
+  EXPECT_EQ(w.Canvas.Widget()->width(), 800);
+  // A black column at device x 900 parts the canvas; the pointer is at
+  // logical (600, 300), device (1200, 600), right of it.
+  base::Image& img = w.Canvas.EditRaster();
+  for (int y = 0; y < img.height; ++y) img.Row(y)[900] = 0xFF000000u;
+  QTest::mouseMove(w.Canvas.Widget(), QPoint(600, 300));
+  QTest::mouseClick(w.Canvas.Widget(), Qt::MiddleButton, {}, QPoint(600, 300));
+  EXPECT_NE(w.Canvas.Raster().Get(1500, 1100), 0xFFFFFF);
+  EXPECT_EQ(w.Canvas.Raster().Get(850, 1100), 0xFFFFFF);
 }
 
 }  // namespace

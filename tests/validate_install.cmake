@@ -1,0 +1,24 @@
+# Installs the build into DEST and validates the desktop entry and the
+# metainfo there; a validator that is not installed is skipped.
+file(REMOVE_RECURSE ${DEST})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${DEST}
+  ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "install failed: ${err}")
+endif()
+set(share ${DEST}/usr/share)
+foreach(check "desktop-file-validate;${share}/applications/${ID}.desktop"
+    "appstreamcli;validate;--no-net;--pedantic;${share}/metainfo/${ID}.metainfo.xml")
+  list(GET check 0 tool)
+  find_program(exe_${tool} ${tool})
+  if(NOT exe_${tool})
+    message(STATUS "${tool} is not installed: skipped")
+    continue()
+  endif()
+  list(REMOVE_AT check 0)
+  execute_process(COMMAND ${exe_${tool}} ${check} RESULT_VARIABLE rc OUTPUT_VARIABLE out
+    ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${tool}:\n${out}")
+  endif()
+endforeach()
