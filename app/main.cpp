@@ -200,7 +200,7 @@ int main(int argc, char** argv) {
   if (o.splash && !o.headless) {
     app::TrochelaSplash splash(*machine);
     splash.form.Show(false);
-    app::PauseSeconds(splash.form, 3);
+    splash.form.Pause(3);
   }
 
   window::TrochelaMain w(*machine);

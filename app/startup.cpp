@@ -2,6 +2,7 @@
 
 #include "app/colours_pen.h"
 #include "app/field_repair.h"
+#include "base/look.h"
 #include "base/numbers.h"
 #include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
@@ -17,6 +18,7 @@
 #include "wheels/random_flags.h"
 #include "wheels/wheel_editor.h"
 #include "wheels/wheel_mode.h"
+#include "window/drawing_colour.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
 
@@ -36,11 +38,8 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   w.SavedWheelCount = std::string("3");
   w.WheelCount = 3;
   w.StartFolder = w.machine.CurrentFolder();
-  w.DrawRed = 255;
-  w.DrawGreen = 0;
-  w.DrawBlue = 0;
+  window::SetDrawingColour(w, {255, 0, 0}, base::kRed);
   w.draw.GradientDirRed = w.draw.GradientDirGreen = w.draw.GradientDirBlue = 1;
-  w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
   w.Canvas.SetBackColor(0xFFFFFF);
   // The window and the canvas cover the screen.
   const int width = w.machine.ScreenWidth(), height = w.machine.ScreenHeight();

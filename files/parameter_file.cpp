@@ -7,10 +7,12 @@
 
 #include "base/file_io.h"
 #include "base/numbers.h"
-#include "base/picture_settings.h"
 #include "base/profile.h"
+#include "base/wheel_table.h"
 #include "engine/scale_fit.h"
 #include "files/file_messages.h"
+#include "wheels/show_wheel.h"
+#include "wheels/wheel_editor.h"
 #include "window/captions.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
@@ -160,22 +162,10 @@ void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {
 
   // Wheel 1 in the editor; the bars' Change handlers see the values as set by
   // code. The ratio bar widens first to show the largest ratio.
-  w.LblScrollWheel.SetCaption("Wheel #1");
-  w.ScrollSetByCode = -1;
-  w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[1]));
-  w.ScrollSetByCode = -1;
-  for (int n = 1; n <= count; ++n) {
-    if (std::fabs(t.WheelRatio[n]) > w.ScrollRatio.Max()) {
-      w.ScrollRatio.SetMax(base::ToInt16(std::fabs(t.WheelRatio[n])));
-      w.ScrollRatio.SetMin(-base::ToInt16(std::fabs(t.WheelRatio[n])));
-    }
-  }
-  w.ScrollRatio.SetValue(base::ToInt16(t.WheelRatio[1]));
-  w.TxtFixed.SetNumber(t.WheelSize[1]);
-  w.TxtRatio1.SetNumber(t.WheelRatio[1]);
+  for (int n = 1; n <= count; ++n) wheels::WidenRatioBar(w, t.WheelRatio[n]);
+  wheels::ShowWheel(w, 1, wheels::kShowOnLoad);
   w.ScrollSize.SetValue(v.pctScaleValue);
-  w.ChkF.SetValue(t.RandomSizeFlag[1]);
-  w.ChkR1.SetValue(t.RandomRatioFlag[1]);
+  wheels::ShowWheel(w, 1, wheels::kShowFlagsOnLoad);
   engine::ClearUnusedWheels(w);
   // Moving the focus may run the wheel field's leave handler (when the mode
   // switch gave it the focus), which refits the scale when ChkScale is set.

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "base/numbers.h"
-#include "base/picture_settings.h"
+#include "base/wheel_table.h"
 
 namespace files {
 namespace {

@@ -15,6 +15,8 @@
 #include <iostream>
 #include <unordered_map>
 
+#include "base/clock.h"
+
 namespace forms {
 
 constexpr int kRefreshMilliseconds = 16;
@@ -222,6 +224,13 @@ void Form::WaitEvents(double seconds) {
   wake.setTimerType(Qt::PreciseTimer);  // a coarse timer may wake 5% late
   wake.start(static_cast<int>(std::min(std::ceil(seconds * 1000), 86400000.0)));
   QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void Form::Pause(double seconds) {
+  const double start = services_.Timer();
+  for (double elapsed = 0; elapsed < seconds;
+       elapsed = base::ElapsedSeconds(start, services_.Timer()))
+    WaitEvents(seconds - elapsed);
 }
 
 void Form::Post(std::function<void()> call) {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/numbers.h"
-#include "base/picture_settings.h"
+#include "base/wheel_table.h"
 #include "wheels/random_flags.h"
 #include "wheels/wheel_editor.h"
 #include "window/captions.h"

@@ -7,6 +7,7 @@
 #include "base/numbers.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
+#include "wheels/show_wheel.h"
 #include "window/captions.h"
 #include "window/trochela_main.h"
 
@@ -24,18 +25,8 @@ int TakeCurrentWheel(window::TrochelaMain& w) {
 bool IsWheel(int n) { return n >= 1 && n <= base::kWheels; }
 
 void ShowWheelFromButtons(window::TrochelaMain& w, int n) {
-  w.LblScrollWheel.SetCaption("Wheel #" + std::to_string(n));
-  if (!IsWheel(n)) return;
-  auto& t = w.wheels;
-  w.TxtFixed.SetNumber(t.WheelSize[n]);
-  w.TxtRatio1.SetNumber(t.WheelRatio[n]);
-  w.ChkF.SetValue(t.RandomSizeFlag[n]);
-  w.ChkR1.SetValue(t.RandomRatioFlag[n]);
-  w.ScrollSetByCode = -1;
-  w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[n]));
-  w.ScrollSetByCode = -1;
-  w.ScrollRatio.SetValue(base::ToInt16(t.WheelRatio[n]));
-  w.TxtFixed.SetFocus();
+  ShowWheel(w, n, kShowFromWheelButtons);
+  if (IsWheel(n)) w.TxtFixed.SetFocus();
 }
 
 // In multi-wheel mode a click on a wheel bar makes sure at least a little

@@ -31,6 +31,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/look.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
 
@@ -55,12 +56,10 @@ constexpr int kLabelH = 240;                    // one line of the 8 pt font
 constexpr int kScrollW = 5175, kScrollH = 255;
 constexpr int kSizeScrollW = 1695;
 
-constexpr const char* kFont = "Arial";
 constexpr int kFontPt = 8;        // labels, buttons, check boxes, frame
 constexpr int kFieldFontPt = 12;  // text fields, bold
 
 constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kRed = 0x0000FF;
 
 // Where a control stands in the lists that change the panel as a whole: its
 // place, from 1, in the order the panel is hidden (HideControlPanel; showing
@@ -359,13 +358,13 @@ void BuildPanel(TrochelaMain& w) {
 
   // The drawing surface keeps its picture; it draws in red on white, one
   // pixel wide. The two buffers are never shown.
-  w.Canvas.SetForeColor(kRed);
+  w.Canvas.SetForeColor(base::kRed);
   w.Canvas.SetDrawWidth(1);
   w.Undo.SetVisible(false);
   w.SnapPic.SetVisible(false);
 
   w.Frame1.SetCaption("Trochela! Options");
-  w.Frame1.SetFont(kFont, kFontPt, false);
+  w.Frame1.SetFont(base::kFontName, kFontPt, false);
   w.Frame1.Move(kFrame);
   lists.Add(w.Frame1, kFrameLists);
 
@@ -374,7 +373,7 @@ void BuildPanel(TrochelaMain& w) {
   auto common = [&](forms::Control& c, Box box, int left, int top, int width, int height,
                     int fontPt, bool bold, const char* tip, const Lists& l, bool tabStop) {
     Place(c, box, left, top, width, height);
-    c.SetFont(kFont, fontPt, bold);
+    c.SetFont(base::kFontName, fontPt, bold);
     c.SetToolTipText(tip);
     lists.Add(c, l);
     if (tabStop) tabs.Add(c, left, top);

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "base/picture_settings.h"
+#include "base/drawing_state.h"
 #include "base/rnd.h"
+#include "base/wheel_table.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 

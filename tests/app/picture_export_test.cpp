@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/startup.h"
+#include "base/input_codes.h"
 #include "base/raster.h"
 #include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
@@ -115,7 +116,7 @@ TEST_F(PictureExport, AnUndoneCanvasIsWrittenAsItsPixels) {
   engine::CmdDraw_Click(w);
   w.Canvas.SetForeColor(0x00FF00);
   engine::CmdDraw_Click(w);
-  canvas::Canvas_KeyPress(w, canvas::kBackspace);  // back to the red picture
+  canvas::Canvas_KeyPress(w, base::kKeyBackspace);  // back to the red picture
   ASSERT_TRUE(forms::SaveCanvas(w.Canvas, Path("u.svg")));
   const QImage svg = Rendered(Path("u.svg"));
   const base::Image& c = w.Canvas.Raster();
