@@ -25,18 +25,6 @@ using forms::PictureBox;
 using forms::ScrollBar;
 using forms::TextBox;
 
-// The controls of the lists that change the panel as a whole, in the order
-// they are visited (built with the panel from its tables).
-struct PanelLists {
-  struct Member {
-    forms::Control* control;
-    bool multiOnly;  // shown only in multi-wheel mode
-  };
-  std::vector<Member> panel;           // what hiding the panel hides
-  std::vector<forms::Control*> multi;  // the multi-wheel controls
-  std::vector<forms::Control*> lock;   // what a drawing disables
-};
-
 struct TrochelaMain {
   explicit TrochelaMain(forms::Services& services);
   TrochelaMain(const TrochelaMain&) = delete;
@@ -94,7 +82,6 @@ struct TrochelaMain {
   int16_t SlideshowRunning = 0;
   float PictureExtent = 0;
 
-  PanelLists lists;
   base::WheelTable wheels;
   base::DrawingState draw;
 };
