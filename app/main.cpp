@@ -13,6 +13,7 @@
 #include "app/render.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "base/file_io.h"
 #include "base/numbers.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
@@ -141,18 +142,8 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   return true;
 }
 
-// The whole of a script file; false when it cannot be read (a folder, a file
-// without read permission, a read error).
-bool ReadFile(const std::string& path, std::string& text) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  char buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-  const bool ok = !std::ferror(f);
-  std::fclose(f);
-  return ok;
-}
+// A script longer than this is not a script a person wrote.
+constexpr size_t kMaxScriptBytes = size_t{64} << 20;
 
 }  // namespace
 
@@ -175,8 +166,9 @@ int main(int argc, char** argv) {
   }
   std::vector<app::ScriptLine> lines;
   if (!o.script.empty()) {
-    std::string text;
-    if (!ReadFile(o.script, text)) return Usage("cannot read script " + o.script);
+    std::string text, reason;
+    if (!base::ReadWholeFile(o.script, kMaxScriptBytes, text, reason))
+      return Usage("cannot read script " + o.script + ": " + reason);
     if (!app::ParseScript(text, lines, problem)) {
       std::cerr << "trochela: " << o.script << ": " << problem << "\n";
       return 2;
@@ -203,11 +195,9 @@ int main(int argc, char** argv) {
     splash.form.Pause(3);
   }
 
-  window::TrochelaMain w(*machine);
-  app::WireHandlers(w);
-  app::Form_Load(w, o.seedGiven, o.seed);
-  w.form.Show(!o.headless && !scripted);
-  w.Canvas.SetFocus();
+  const auto started = app::StartWindow(
+      *machine, o.seedGiven ? std::optional(o.seed) : std::nullopt, !o.headless && !scripted);
+  window::TrochelaMain& w = *started;
 
   std::unique_ptr<app::ScriptRunner> runner;
   if (!o.script.empty()) {

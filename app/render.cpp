@@ -17,13 +17,10 @@ namespace {
 // file and draws it.
 bool RenderOne(const RenderRequest& r, const std::string& parms, const std::string& out) {
   forms::ScriptedServices machine(r.width, r.height, 32);
-  window::TrochelaMain w(machine);
-  WireHandlers(w);
-  Form_Load(w, r.seedGiven, r.seed);
   // Shown with the canvas focused, as a window starts: the load's focus
   // moves then run the same handlers.
-  w.form.Show(false);
-  w.Canvas.SetFocus();
+  const auto started = StartWindow(machine, r.seedGiven ? std::optional(r.seed) : std::nullopt);
+  window::TrochelaMain& w = *started;
   std::string reason;
   if (!files::LoadParmsFile(w, parms, reason)) {
     std::cerr << "trochela: cannot load " << parms << ": " << reason << "\n";

@@ -59,6 +59,16 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[1]));
 }
 
+std::unique_ptr<TrochelaMain> StartWindow(forms::Services& services, std::optional<double> seed,
+                                          bool onScreen) {
+  auto w = std::make_unique<TrochelaMain>(services);
+  WireHandlers(*w);
+  Form_Load(*w, seed.has_value(), seed.value_or(0));
+  w->form.Show(onScreen);
+  w->Canvas.SetFocus();
+  return w;
+}
+
 void CmdExit_Click(TrochelaMain& w) { w.form.EndProgram(0); }
 
 void CmdStop_Click(TrochelaMain& w) { w.StopRequested = -1; }

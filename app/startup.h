@@ -1,5 +1,11 @@
 #pragma once
 // The main window's load step and the two buttons that end work.
+#include <memory>
+#include <optional>
+
+namespace forms {
+class Services;
+}
 namespace window {
 struct TrochelaMain;
 }
@@ -7,6 +13,13 @@ struct TrochelaMain;
 namespace app {
 
 using window::TrochelaMain;
+
+// Starts the main window as the program starts it: builds it, wires its
+// handlers, runs its load step (seeded from the clock when no seed is given),
+// shows it (on the screen only when `onScreen`) and gives the canvas the
+// focus. The program, the renderer, the tests and the benches start here.
+std::unique_ptr<TrochelaMain> StartWindow(forms::Services& services, std::optional<double> seed,
+                                          bool onScreen = false);
 
 // Seeds the random numbers, sets the wheel tables, sizes the window and the
 // canvas to the screen and sets the canvas's scale (origin at the centre,

@@ -11,13 +11,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/startup.h"
 #include "base/profile.h"
 #include "files/image_files.h"
 #include "files/parameter_file.h"
 #include "files/parms_check.h"
 #include "files/printing.h"
 #include "forms/scripted_services.h"
+#include "tests/window_fixture.h"
 #include "window/trochela_main.h"
 
 namespace {
@@ -31,11 +31,9 @@ std::string Contents(const fs::path& p) {
   return s.str();
 }
 
-class FilesTest : public ::testing::Test {
+class FilesTest : public WindowTest {
  protected:
-  FilesTest() : start(fs::current_path()), machine(320, 200, 32), w(machine) {
-    app::WireHandlers(w);
-    app::Form_Load(w, true, 1);
+  FilesTest() : WindowTest(320, 200), start(fs::current_path()) {
     folder = fs::temp_directory_path() / ("trochela-files-" + std::to_string(::getpid()));
     fs::create_directories(folder);
   }
@@ -52,8 +50,6 @@ class FilesTest : public ::testing::Test {
     machine.Answer(a);
   }
   fs::path start;
-  forms::ScriptedServices machine;
-  window::TrochelaMain w;
   fs::path folder;
 };
 

@@ -12,24 +12,20 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "app/startup.h"
 #include "base/input_codes.h"
 #include "base/raster.h"
 #include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
 #include "files/image_files.h"
 #include "forms/scripted_services.h"
+#include "tests/window_fixture.h"
 #include "window/trochela_main.h"
 
 namespace {
 
-class PictureExport : public ::testing::Test {
+class PictureExport : public WindowTest {
  protected:
-  PictureExport() : machine(320, 240, 32), w(machine) {
-    app::WireHandlers(w);
-    app::Form_Load(w, true, 1);
-    w.form.Show(false);
-  }
+  PictureExport() : WindowTest(320, 240) {}
   std::string Path(const char* name) { return QDir(dir.path()).filePath(name).toStdString(); }
 
   // The SVG rendered at the canvas's size over black, so that a missing
@@ -76,8 +72,6 @@ class PictureExport : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  forms::ScriptedServices machine;
-  window::TrochelaMain w;
 };
 
 TEST_F(PictureExport, SvgOfADrawingShowsTheCanvas) {

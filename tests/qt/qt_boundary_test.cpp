@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/startup.h"
 #include "forms/scripted_services.h"
+#include "tests/window_fixture.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
 
@@ -23,12 +23,9 @@ namespace {
 
 constexpr int kScreenW = 800, kScreenH = 600;
 
-class QtBoundary : public ::testing::Test {
+class QtBoundary : public WindowTest {
  protected:
-  QtBoundary() : machine(kScreenW, kScreenH, 32), w(machine) {
-    app::WireHandlers(w);
-    app::Form_Load(w, true, 1);
-    w.form.Show(false);
+  QtBoundary() : WindowTest(kScreenW, kScreenH) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(w.form.Widget()));
     w.Canvas.SetFocus();
   }
@@ -50,9 +47,6 @@ class QtBoundary : public ::testing::Test {
     for (uint32_t px : w.Canvas.Raster().pixels) n += (px & 0xFFFFFFu) == 0xFF0000u;
     return n;
   }
-
-  forms::ScriptedServices machine;
-  window::TrochelaMain w;
 };
 
 TEST_F(QtBoundary, PressesBelongToTheControlUnderThePointer) {
