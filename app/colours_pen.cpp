@@ -48,10 +48,11 @@ void CmdThick_Click(TrochelaMain& w) {
     }
 }
 
-void WireFocusReturningBoxes(TrochelaMain& w) {
-  for (forms::CheckBox* box :
-       {&w.ChkAspect, &w.ChkClear, &w.ChkRotStart, &w.ChkColor, &w.ChkResolution, &w.ChkScale})
-    box->Click = [&w] { w.Canvas.SetFocus(); };
-}
+void ChkAspect_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
+void ChkClear_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
+void ChkRotStart_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
+void ChkColor_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
+void ChkResolution_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
+void ChkScale_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
 
 }  // namespace app

@@ -32,7 +32,4 @@ void CmdExit_Click(TrochelaMain& w);
 // Asks the running drawing to stop at its next step.
 void CmdStop_Click(TrochelaMain& w);
 
-// Assigns every notification of the window to its handler.
-void WireHandlers(TrochelaMain& w);
-
 }  // namespace app

@@ -91,7 +91,8 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   if (w.ChkPen.Value() != 0 && savedPen) {
     w.wheels.WheelSize[3] = *savedPen;
     if (w.ChkScale.Value() != 0) FitScale(w);
-    if (window::ShownWheel(w) == 3) w.ScrollOffset.SetValue(base::ToInt16(w.wheels.WheelSize[3]));
+    if (window::ShownWheel(w) == 3)
+      w.ScrollOffset.SetValue(base::ToInt16(w.wheels.WheelSize[3]));  // raises ScrollOffset_Change
   }
   w.Canvas.SetMousePointer(savedPointer);
   w.Canvas.SetFocus();
@@ -139,7 +140,7 @@ void StepPen(window::TrochelaMain& w) {
     w.ScrollSetByCode = -1;
     w.TxtFixed.SetNumber(w.wheels.WheelSize[3]);
     // A pen between 450.5 and 451 rounds outside the bar: it shows the end.
-    w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));
+    w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));  // raises ScrollOffset_Change
   }
   if (w.ChkScale.Value() != 0 && holeInc != 0) FitScale(w);
 }

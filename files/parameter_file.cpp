@@ -164,7 +164,7 @@ void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {
   // code. The ratio bar widens first to show the largest ratio.
   for (int n = 1; n <= count; ++n) wheels::WidenRatioBar(w, t.WheelRatio[n]);
   wheels::ShowWheel(w, 1, wheels::kShowOnLoad);
-  w.ScrollSize.SetValue(v.pctScaleValue);
+  w.ScrollSize.SetValue(v.pctScaleValue);  // raises ScrollSize_Change
   wheels::ShowWheel(w, 1, wheels::kShowFlagsOnLoad);
   engine::ClearUnusedWheels(w);
   // Moving the focus may run the wheel field's leave handler (when the mode

@@ -75,7 +75,8 @@ void TxtFixed_LostFocus(window::TrochelaMain& w) {
   if (w.TxtFixed.Number() == 0) w.TxtFixed.SetText("1");
   const int n = TakeCurrentWheel(w);
   if (IsWheel(n)) w.wheels.WheelSize[n] = w.TxtFixed.Number();
-  if (!w.DrawFromScroll) w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));
+  if (!w.DrawFromScroll)
+    w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));  // raises ScrollOffset_Change
   if (SingleWheelMode(w)) WriteClosingRotations(w);
   if (w.ChkScale.Value() != 0) engine::FitScale(w);
 }
@@ -94,7 +95,7 @@ void TxtRatio1_LostFocus(window::TrochelaMain& w) {
   const double ratio = w.TxtRatio1.Number();
   if (IsWheel(n)) w.wheels.WheelRatio[n] = ratio;
   WidenRatioBar(w, ratio);
-  if (!w.DrawFromScroll) w.ScrollRatio.SetValue(base::ToInt16(ratio));
+  if (!w.DrawFromScroll) w.ScrollRatio.SetValue(base::ToInt16(ratio));  // raises ScrollRatio_Change
 }
 
 void ScrollOffset_Change(window::TrochelaMain& w) {
