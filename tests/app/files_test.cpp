@@ -221,6 +221,22 @@ TEST(ReadParms, HostileValuesAreRefusedWithTheirKey) {
     EXPECT_FALSE(files::ReadParms(base::Profile(std::string("[Parms]\n") + line), v, reason))
         << line;
   }
+  // Field texts hold numbers a user could have typed: not these.
+  for (const char* line :
+       {"TxtLoop=nan", "TxtResolution=inf", "TxtX=0x10", "TxtY=1,5", "HoleInc=", "TxtTurn=1e309",
+        "TxtRotations=x", "TxtRotStart=1 2", "TxtRotInc=--1", "TxtPctDec=.", "TxtPctScale=abc"}) {
+    EXPECT_FALSE(files::ReadParms(base::Profile(std::string("[Parms]\n") + line), v, reason));
+    EXPECT_EQ(reason.substr(0, reason.find(' ')),
+              std::string(line).substr(0, std::string(line).find('=')));
+  }
+  ASSERT_TRUE(
+      files::ReadParms(base::Profile("[Parms]\nTxtRotations= 1E+308\nTxtX=-2.5e-3"), v, reason));
+  EXPECT_EQ(v.rotations, "1E+308");
+  // A save meets a field without a number only when code put it there.
+  v.loop = "abc";
+  std::vector<std::pair<std::string, std::string>> keys;
+  EXPECT_FALSE(files::ParmsFileTexts(v, keys, reason));
+  EXPECT_EQ(reason, "Loops does not hold a number: \"abc\"");
   // Duplicates: the first counts; a file without the section is no parameter
   // file; an empty section gives every default.
   ASSERT_TRUE(files::ReadParms(base::Profile("[Parms]\nType=3\nType=x\n"), v, reason));
