@@ -9,6 +9,9 @@ namespace base {
 
 // The most wheels a picture has; the only place this number is written.
 inline constexpr int kWheels = 24;
+// The fewest wheels a multi-wheel picture has, and the wheels of a
+// single-wheel one.
+inline constexpr int kFewestWheels = 3;
 
 // Indexed by wheel number 1..24; index 0 is never used.
 struct WheelTable {

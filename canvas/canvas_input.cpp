@@ -63,9 +63,8 @@ void Canvas_MouseDown(window::TrochelaMain& w, int button, int shift) {
 }
 
 void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii) {
-  if (keyAscii == base::kKeyBackspace) {
-    window::RestoreUndoOnBackspace(w, keyAscii);
-  } else if (keyAscii == base::kKeyEscape && !w.DrawingInProgress) {
+  window::RestoreUndoOnBackspace(w, keyAscii);
+  if (keyAscii == base::kKeyEscape && !w.DrawingInProgress) {
     FillSequence(w, false);
   } else if (keyAscii == base::kKeySpace && !w.DrawingInProgress) {
     const int64_t colour = w.Canvas.Point(w.MouseX, w.MouseY);

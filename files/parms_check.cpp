@@ -66,8 +66,10 @@ bool ReadParms(const Profile& file, ParmsValues& out, std::string& reason) {
         // The caption of the wheel-count button: a whole number of wheels the
         // program can draw.
         const auto count = base::ParseNumber(text);
-        if (!count || *count != std::floor(*count) || *count < 3 || *count > base::kWheels) {
-          reason = k.key + " is not a whole number from 3 to 24: " + Quoted(text);
+        if (!count || *count != std::floor(*count) || *count < base::kFewestWheels ||
+            *count > base::kWheels) {
+          reason = k.key + " is not a whole number from " + std::to_string(base::kFewestWheels) +
+                   " to " + std::to_string(base::kWheels) + ": " + Quoted(text);
           return false;
         }
         out.wheelCountText = text;

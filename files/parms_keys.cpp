@@ -90,7 +90,7 @@ std::vector<ParmsKey> ParmsKeys(int wheelCount) {
 bool ParmsFileTexts(const ParmsValues& v, std::vector<std::pair<std::string, std::string>>& keys,
                     std::string& reason) {
   if (v.wheelCount > base::kWheels) {
-    reason = "the wheel count " + v.wheelCountText + " is above 24";
+    reason = "the wheel count " + v.wheelCountText + " is above " + std::to_string(base::kWheels);
     return false;
   }
   keys.clear();

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "base/input_codes.h"
 #include "base/numbers.h"
 #include "engine/scale_fit.h"
 #include "wheels/show_wheel.h"
@@ -40,11 +41,12 @@ void CmdWheelLimit_MouseDown(window::TrochelaMain& w, int button) {
     w.CmdWheelLimit.SetCaption(std::to_string(k));
     w.WheelCount = static_cast<int16_t>(k);
   };
-  if (button == 1 && count >= 3 && count <= 24) {
-    setCount(count == 24 ? 3 : count + 1);
+  const bool counted = count >= base::kFewestWheels && count <= base::kWheels;
+  if (button == base::kLeftButton && counted) {
+    setCount(count == base::kWheels ? base::kFewestWheels : count + 1);
     if (window::WheelLimit(w) < window::ShownWheel(w)) ShowWheel(w, 1, kShowOnCountReset);
-  } else if (button == 2 && count >= 3 && count <= 24) {
-    setCount(count == 3 ? 24 : count - 1);
+  } else if (button == base::kRightButton && counted) {
+    setCount(count == base::kFewestWheels ? base::kWheels : count - 1);
     const int n = window::WheelLimit(w);
     if (n < window::ShownWheel(w)) ShowWheel(w, n, kShowOnCountLowered);
   }
