@@ -24,8 +24,6 @@ void ChkMulti_Click(window::TrochelaMain& w) {
     w.CurrentWheel = static_cast<int16_t>(n);
     ShowWheel(w, n, kShowOnMultiOn);
   } else {
-    // The caption is written before the wheel count is saved.
-    w.LblScrollWheel.SetCaption("Wheel #1");
     w.SavedWheelCount = w.CmdWheelLimit.Caption();
     w.CmdWheelLimit.SetCaption("3");
     ShowWheel(w, 1, kShowOnMultiOff);
