@@ -48,8 +48,8 @@ inline constexpr WheelWrite kShowOnCountReset[] = {
 inline constexpr WheelWrite kShowOnCountLowered[] = {
     WheelWrite::Caption,  WheelWrite::ChkF,        WheelWrite::ChkR1,       WheelWrite::TxtRatio1,
     WheelWrite::TxtFixed, WheelWrite::ScrollRatio, WheelWrite::ScrollOffset};
-// A parameter file's wheel 1, bars first (the loader widens the ratio bar for
-// all its wheels in between); the flags follow once the size bar is set.
+// A parameter file's wheel 1, bars first (the loader has widened the ratio
+// bar for all its wheels); the flags follow once the size bar is set.
 inline constexpr WheelWrite kShowOnLoad[] = {WheelWrite::Caption,      WheelWrite::SilenceBars,
                                              WheelWrite::ScrollOffset, WheelWrite::SilenceBars,
                                              WheelWrite::ScrollRatio,  WheelWrite::TxtFixed,
