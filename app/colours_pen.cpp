@@ -2,8 +2,9 @@
 
 #include "base/colours.h"
 #include "base/numbers.h"
-#include "window/picture_buffers.h"
+#include "window/drawing_colour.h"
 #include "window/trochela_main.h"
+#include "window/undo.h"
 
 namespace app {
 
@@ -12,11 +13,7 @@ void CmdSetForeColor_Click(TrochelaMain& w) {
   if (auto chosen = w.machine.ShowColor(w.Canvas.ForeColor())) {
     base::Rgb c = base::Components(*chosen);
     if (depth == 16) c = base::Reduce16(c);
-    w.DrawRed = c.red;
-    w.DrawGreen = c.green;
-    w.DrawBlue = c.blue;
-    w.Canvas.SetForeColor(depth == 16 ? base::RgbColor(c) : (*chosen & 0xFFFFFFu));
-    w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
+    window::SetDrawingColour(w, c, base::RgbColor(c));
   }
   w.Canvas.SetFocus();
 }
@@ -51,10 +48,11 @@ void CmdThick_Click(TrochelaMain& w) {
     }
 }
 
-void WireFocusReturningBoxes(TrochelaMain& w) {
-  for (forms::CheckBox* box :
-       {&w.ChkAspect, &w.ChkClear, &w.ChkRotStart, &w.ChkColor, &w.ChkResolution, &w.ChkScale})
-    box->Click = [&w] { w.Canvas.SetFocus(); };
-}
+void ChkAspect_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
+void ChkClear_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
+void ChkRotStart_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
+void ChkColor_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
+void ChkResolution_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
+void ChkScale_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
 
 }  // namespace app

@@ -15,6 +15,7 @@
 #include "app/splash.h"
 #include "app/startup.h"
 #include "base/file_io.h"
+#include "base/look.h"
 #include "base/numbers.h"
 #include "base/raster.h"
 #include "files/open_file.h"
@@ -49,11 +50,12 @@ struct Options {
 
 void PrintUsage(std::ostream& out) {
   out << "usage: trochela [--no-splash] [FILE]\n"
-      << "       trochela [--headless] [--screen WxH] [--pixel-ratio R] [--depth 16|32] [--seed N]\n"
+      << "       trochela [--headless] [--screen WxH] [--pixel-ratio R] [--depth 16|32] [--seed "
+         "N]\n"
       << "                [--no-splash] [--script SCRIPT] [FILE]\n"
       << "       trochela --help | --version\n"
       << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
-               "png|bmp|svg])\n"
+         "png|bmp|svg])\n"
       << "                [--size WxH] [--seed N] [--antialias]\n"
       << "FILE, a parameter file (.tra) or a picture, is loaded once the window is up.\n"
       << "(docs/automation.md and trochela(1) tell the script language)\n";
@@ -117,7 +119,8 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
       return false;
     }
   }
-  for (const QCommandLineOption* option : {&headless, &script, &screen, &depth, &noSplash, &ratio}) {
+  for (const QCommandLineOption* option :
+       {&headless, &script, &screen, &depth, &noSplash, &ratio}) {
     if (o.render && parser.isSet(*option)) {
       problem = "--render runs alone: not with --" + option->names().first().toStdString();
       return false;
@@ -205,7 +208,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (o.version) {
-    std::cout << "trochela " TROCHELA_VERSION "\n";
+    std::cout << "trochela " << base::kVersion << "\n";
     return 0;
   }
   if (o.render) {
@@ -228,8 +231,7 @@ int main(int argc, char** argv) {
   }
   if (o.headless) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // The toolkit lays out the panel at the ratio given, as on such a screen.
-  if (o.ratioGiven)
-    setenv("QT_SCALE_FACTOR", QByteArray::number(o.pixelRatio).constData(), 1);
+  if (o.ratioGiven) setenv("QT_SCALE_FACTOR", QByteArray::number(o.pixelRatio).constData(), 1);
   QApplication qapp(argc, argv);
 
   // Headless runs and scripts get a scripted machine; a desktop session the
@@ -247,14 +249,13 @@ int main(int argc, char** argv) {
   if (o.splash && !o.headless) {
     app::TrochelaSplash splash(*machine);
     splash.form.Show(false);
-    app::PauseSeconds(splash.form, 3);
+    splash.form.Pause(3);
   }
 
-  window::TrochelaMain w(*machine);
-  app::WireHandlers(w);
-  app::Form_Load(w, o.seedGiven, o.seed);
-  w.form.Show(!o.headless && !scripted);
-  w.Canvas.SetFocus();
+  const auto started = app::StartWindow(
+      *machine, o.seedGiven ? std::optional(o.seed) : std::nullopt,
+      !o.headless && !scripted ? app::WindowShown::FullScreen : app::WindowShown::Window);
+  window::TrochelaMain& w = *started;
   // A file named on the command line, before the first script line.
   if (!o.file.empty()) files::OpenGivenFile(w, o.file);
 

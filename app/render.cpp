@@ -51,14 +51,12 @@ double DrawnPart(window::TrochelaMain& w) {
 bool RenderOne(const RenderRequest& r, const std::string& parms, const std::string& out,
                bool showProgress, std::string& problem) {
   forms::ScriptedServices machine(r.width, r.height, 32);
-  window::TrochelaMain w(machine);
-  WireHandlers(w);
-  Form_Load(w, r.seedGiven, r.seed);
   // Shown with the canvas focused, as a window starts: the load's focus
   // moves then run the same handlers. Nobody sees the window, so it takes no
   // screen memory.
-  w.form.ShowUnseen();
-  w.Canvas.SetFocus();
+  const auto started =
+      StartWindow(machine, r.seedGiven ? std::optional(r.seed) : std::nullopt, WindowShown::Unseen);
+  window::TrochelaMain& w = *started;
   std::string reason;
   if (!files::LoadParmsFile(w, parms, reason)) {
     problem = "cannot load " + parms + ": " + reason;
@@ -134,8 +132,8 @@ int RenderPictures(const RenderRequest& r) {
   int code = 0;
   for (size_t i = 0; i < r.parms.size(); ++i) {
     if (r.parms.size() > 1)
-      std::cerr << "[" << i + 1 << "/" << r.parms.size() << "] " << r.parms[i] << " -> "
-                << outs[i] << "\n";
+      std::cerr << "[" << i + 1 << "/" << r.parms.size() << "] " << r.parms[i] << " -> " << outs[i]
+                << "\n";
     std::string problem;
     bool done = false;
     try {

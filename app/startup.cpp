@@ -2,24 +2,12 @@
 
 #include <cmath>
 
-#include "app/colours_pen.h"
-#include "app/field_repair.h"
+#include "app/wire_handlers.h"
+#include "base/look.h"
 #include "base/numbers.h"
-#include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
-#include "files/image_files.h"
-#include "files/open_file.h"
-#include "files/parameter_file.h"
-#include "files/picture_buffers.h"
-#include "files/printing.h"
-#include "random/colour_bar.h"
-#include "random/random_picture.h"
-#include "random/slideshow.h"
-#include "random/symmetry.h"
-#include "wheels/random_flags.h"
-#include "wheels/wheel_editor.h"
-#include "wheels/wheel_mode.h"
+#include "window/drawing_colour.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
 
@@ -39,11 +27,8 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   w.SavedWheelCount = std::string("3");
   w.WheelCount = 3;
   w.StartFolder = w.machine.CurrentFolder();
-  w.DrawRed = 255;
-  w.DrawGreen = 0;
-  w.DrawBlue = 0;
+  window::SetDrawingColour(w, {255, 0, 0}, base::kRed);
   w.draw.GradientDirRed = w.draw.GradientDirGreen = w.draw.GradientDirBlue = 1;
-  w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
   w.Canvas.SetBackColor(0xFFFFFF);
   // The window and the canvas cover the screen: the window in the layout's
   // logical pixels, the canvas's picture in the screen's device pixels.
@@ -64,65 +49,24 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   w.Canvas.SetDrawWidth(1);
   // The size bar starts elsewhere, so its Change runs: the size field, the
   // closing rotation count and the fitted scale follow wheel 1.
-  w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[1]));
+  w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[1]));  // raises ScrollOffset_Change
+}
+
+std::unique_ptr<TrochelaMain> StartWindow(forms::Services& services, std::optional<double> seed,
+                                          WindowShown shown) {
+  auto w = std::make_unique<TrochelaMain>(services);
+  WireHandlers(*w);
+  Form_Load(*w, seed.has_value(), seed.value_or(0));
+  if (shown == WindowShown::Unseen)
+    w->form.ShowUnseen();
+  else
+    w->form.Show(shown == WindowShown::FullScreen);
+  w->Canvas.SetFocus();
+  return w;
 }
 
 void CmdExit_Click(TrochelaMain& w) { w.form.EndProgram(0); }
 
 void CmdStop_Click(TrochelaMain& w) { w.StopRequested = -1; }
-
-void WireHandlers(TrochelaMain& w) {
-  WireFieldRepairs(w);
-  WireFocusReturningBoxes(w);
-  w.CmdDraw.Click = [&w] { engine::CmdDraw_Click(w); };
-  w.CmdStop.Click = [&w] { CmdStop_Click(w); };
-  w.CmdExit.Click = [&w] { CmdExit_Click(w); };
-  w.CmdSetForeColor.Click = [&w] { CmdSetForeColor_Click(w); };
-  w.CmdSetBackColor.Click = [&w] { CmdSetBackColor_Click(w); };
-  w.CmdThick.Click = [&w] { CmdThick_Click(w); };
-  w.CmdRightScrollWheel.Click = [&w] { wheels::CmdRightScrollWheel_Click(w); };
-  w.CmdLeftScrollWheel.Click = [&w] { wheels::CmdLeftScrollWheel_Click(w); };
-  w.ScrollOffset.Change = [&w] { wheels::ScrollOffset_Change(w); };
-  w.ScrollRatio.Change = [&w] { wheels::ScrollRatio_Change(w); };
-  w.ScrollSize.Change = [&w] { wheels::ScrollSize_Change(w); };
-  w.ScrollOffset.Scroll = [&w] { wheels::ScrollOffset_Scroll(w); };
-  w.ScrollRatio.Scroll = [&w] { wheels::ScrollRatio_Scroll(w); };
-  w.ScrollSize.Scroll = [&w] { wheels::ScrollSize_Scroll(w); };
-  w.ChkMulti.Click = [&w] { wheels::ChkMulti_Click(w); };
-  w.CmdRandom.Click = [&w] { random_pictures::CmdRandom_Click(w); };
-  w.CmdSlide.Click = [&w] { random_pictures::CmdSlide_Click(w); };
-  w.CmdSymmetry.Click = [&w] { random_pictures::CmdSymmetry_Click(w); };
-  w.CmdColorBar.MouseDown = [&w](int button, int, float, float) {
-    random_pictures::CmdColorBar_MouseDown(w, button);
-  };
-  w.CmdColorBar.KeyPress = [&w](int& key) { random_pictures::CmdColorBar_KeyPress(w, key); };
-  w.ChkF.Click = [&w] { wheels::ChkF_Click(w); };
-  w.ChkR1.MouseUp = [&w](int button, int, float, float) { wheels::ChkR1_MouseUp(w, button); };
-  w.ChkWheelAll.Click = [&w] { wheels::ChkWheelAll_Click(w); };
-  w.ChkRatioAll.Click = [&w] { wheels::ChkRatioAll_Click(w); };
-  w.LblRatios.Click = [&w] { wheels::LblRatios_Click(w); };
-  w.CmdWheelLimit.MouseDown = [&w](int button, int, float, float) {
-    wheels::CmdWheelLimit_MouseDown(w, button);
-  };
-  w.Canvas.MouseDown = [&w](int button, int shift, float, float) {
-    canvas::Canvas_MouseDown(w, button, shift);
-  };
-  w.Canvas.MouseMove = [&w](int, int, float x, float y) { canvas::Canvas_MouseMove(w, x, y); };
-  w.Canvas.KeyPress = [&w](int& key) { canvas::Canvas_KeyPress(w, key); };
-  // Files, printing and the picture buffers; Backspace on the buttons that
-  // change the picture undoes the change.
-  w.CmdOpen.Click = [&w] { files::CmdOpen_Click(w); };
-  w.CmdSave.Click = [&w] { files::CmdSave_Click(w); };
-  w.CmdLoadParms.Click = [&w] { files::CmdLoadParms_Click(w); };
-  w.form.OnDropFile = [&w](const std::string& path) { files::OpenGivenFile(w, path); };
-  w.CmdSaveParms.Click = [&w] { files::CmdSaveParms_Click(w); };
-  w.CmdPrint.Click = [&w] { files::CmdPrint_Click(w); };
-  w.CmdFrame.Click = [&w] { files::CmdFrame_Click(w); };
-  w.CmdSnap.Click = [&w] { files::CmdSnap_Click(w); };
-  w.CmdClear.Click = [&w] { files::CmdClear_Click(w); };
-  w.CmdClear.KeyPress = [&w](int& key) { files::CmdClear_KeyPress(w, key); };
-  w.CmdDraw.KeyPress = [&w](int& key) { files::CmdDraw_KeyPress(w, key); };
-  w.CmdSetBackColor.KeyPress = [&w](int& key) { files::CmdSetBackColor_KeyPress(w, key); };
-}
 
 }  // namespace app

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "base/wheel_table.h"
+
 namespace base {
 
 namespace {
-constexpr int kWheels = 24;
 // More jumps than any outline has sides: rounding at a sector edge must not
 // keep the angle jumping for ever.
 constexpr int kMaxSideJumps = 64;

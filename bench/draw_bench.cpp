@@ -178,10 +178,8 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication qapp(argc, argv);
   forms::ScriptedServices machine(kWidth, kHeight, 32);
-  window::TrochelaMain w(machine);
-  app::WireHandlers(w);
-  app::Form_Load(w, true, 1);
-  w.form.Show(false);
+  const auto started = app::StartWindow(machine, 1);
+  window::TrochelaMain& w = *started;
   QApplication::processEvents();
 
   const Case cases[] = {

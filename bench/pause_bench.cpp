@@ -34,10 +34,8 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication qapp(argc, argv);
   auto machine = forms::MakeDesktopServices();
-  window::TrochelaMain w(*machine);
-  app::WireHandlers(w);
-  app::Form_Load(w, true, 1);
-  w.form.Show(false);
+  const auto started = app::StartWindow(*machine, 1);
+  window::TrochelaMain& w = *started;
   for (int i = 0; i < 100; ++i) w.form.DoEvents();
 
   const double cpu0 = ProcessorSeconds(), wall0 = WallSeconds();

@@ -3,19 +3,18 @@
 #include <cmath>
 
 #include "base/colours.h"
+#include "base/input_codes.h"
 #include "base/numbers.h"
 #include "base/raster.h"
 #include "random/random_picture.h"
+#include "window/drawing_colour.h"
 #include "window/panel.h"
-#include "window/picture_buffers.h"
 #include "window/trochela_main.h"
+#include "window/undo.h"
 
 namespace canvas {
 namespace {
 
-constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
-constexpr int kShiftOnly = 1;
-constexpr int kEsc = 27, kSpace = 32;
 constexpr int kRandomKey = 100;  // d, lower case only
 constexpr int kSolid = 0, kTransparent = 1;
 
@@ -51,32 +50,27 @@ void Canvas_MouseMove(window::TrochelaMain& w, float x, float y) {
 }
 
 void Canvas_MouseDown(window::TrochelaMain& w, int button, int shift) {
-  if (button == kRight) {
+  if (button == base::kRightButton) {
     if (w.CmdColorBar.Visible())
       window::HideControlPanel(w);
     else
       window::ShowControlPanel(w);
-  } else if (button == kMiddle) {
-    FillSequence(w, shift == kShiftOnly);
-  } else if (button == kLeft) {
+  } else if (button == base::kMiddleButton) {
+    FillSequence(w, shift == base::kShiftKey);
+  } else if (button == base::kLeftButton) {
     // The left button only moves the focus to the canvas.
   }
 }
 
 void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii) {
-  if (keyAscii == kBackspace) {
-    window::RestoreUndo(w);
-  } else if (keyAscii == kEsc && !w.DrawingInProgress) {
+  window::RestoreUndoOnBackspace(w, keyAscii);
+  if (keyAscii == base::kKeyEscape && !w.DrawingInProgress) {
     FillSequence(w, false);
-  } else if (keyAscii == kSpace && !w.DrawingInProgress) {
+  } else if (keyAscii == base::kKeySpace && !w.DrawingInProgress) {
     const int64_t colour = w.Canvas.Point(w.MouseX, w.MouseY);
     if (colour < 0) return;  // a point off the picture has no colour to pick up
-    w.Canvas.SetForeColor(static_cast<uint32_t>(colour));
-    w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
-    const base::Rgb c = base::Components(static_cast<uint32_t>(colour));
-    w.DrawRed = c.red;
-    w.DrawGreen = c.green;
-    w.DrawBlue = c.blue;
+    const auto picked = static_cast<uint32_t>(colour);
+    window::SetDrawingColour(w, base::Components(picked), picked);
   } else if (keyAscii == kRandomKey && !w.DrawingInProgress) {
     // Random keeps the same picture for undo again as its first step.
     window::SaveUndo(w);

@@ -10,8 +10,6 @@ struct TrochelaMain;
 
 namespace canvas {
 
-constexpr int kBackspace = 8;
-
 void Canvas_MouseMove(window::TrochelaMain& w, float x, float y);
 void Canvas_MouseDown(window::TrochelaMain& w, int button, int shift);
 void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii);

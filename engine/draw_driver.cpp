@@ -6,18 +6,18 @@
 
 #include "base/colours.h"
 #include "base/curve_math.h"
+#include "base/input_codes.h"
 #include "base/numbers.h"
 #include "engine/draw_passes.h"
 #include "engine/scale_fit.h"
 #include "window/captions.h"
+#include "window/drawing_colour.h"
 #include "window/panel.h"
-#include "window/picture_buffers.h"
 #include "window/trochela_main.h"
+#include "window/undo.h"
 
 namespace engine {
 namespace {
-
-constexpr int kHourglass = 13;
 
 bool IsMulti(const window::TrochelaMain& w) { return w.ChkMulti.Value() != 0; }
 
@@ -30,7 +30,7 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   ctx.multi = multi;
   ctx.shape = shape;
   ctx.sizeFactor = w.TxtPctScale.Number() / 100;
-  w.Canvas.SetMousePointer(kHourglass);
+  w.Canvas.SetMousePointer(base::kHourglassPointer);
   std::optional<double> savedPen;
   std::optional<std::string> savedRotStart;
   if (w.ChkPen.Value() != 0) savedPen = w.wheels.WheelSize[3];
@@ -91,7 +91,8 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   if (w.ChkPen.Value() != 0 && savedPen) {
     w.wheels.WheelSize[3] = *savedPen;
     if (w.ChkScale.Value() != 0) FitScale(w);
-    if (window::ShownWheel(w) == 3) w.ScrollOffset.SetValue(base::ToInt16(w.wheels.WheelSize[3]));
+    if (window::ShownWheel(w) == 3)
+      w.ScrollOffset.SetValue(base::ToInt16(w.wheels.WheelSize[3]));  // raises ScrollOffset_Change
   }
   w.Canvas.SetMousePointer(savedPointer);
   w.Canvas.SetFocus();
@@ -103,11 +104,13 @@ void CmdDraw_Click(window::TrochelaMain& w) {
   window::SaveUndo(w);
   if (w.DrawFromScroll) {
     w.DrawFromScroll = 0;
-    if (w.ChkClear.Value() != 0)
-      w.Canvas.SetPicture({});
-    else if (w.ScrollSetByCode)
-      w.Canvas.SetPicture(w.SnapPic.GetPicture());
+    const bool blank = w.ChkClear.Value() != 0;
+    if (blank || w.ScrollSetByCode) window::StartFromSnapOrBlank(w, blank);
   }
+  DrawChosenRoutine(w);
+}
+
+void DrawChosenRoutine(window::TrochelaMain& w) {
   // The options are read again after each routine; they are locked while one
   // runs, so exactly one runs.
   if (IsMulti(w)) {
@@ -137,7 +140,7 @@ void StepPen(window::TrochelaMain& w) {
     w.ScrollSetByCode = -1;
     w.TxtFixed.SetNumber(w.wheels.WheelSize[3]);
     // A pen between 450.5 and 451 rounds outside the bar: it shows the end.
-    w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));
+    w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));  // raises ScrollOffset_Change
   }
   if (w.ChkScale.Value() != 0 && holeInc != 0) FitScale(w);
 }
@@ -170,8 +173,7 @@ void StepGradientColor(window::TrochelaMain& w) {
   // components stay exact.
   base::Rgb c{w.DrawRed, w.DrawGreen, w.DrawBlue};
   if (depth == 16) c = base::Reduce16(c);
-  w.Canvas.SetForeColor(base::RgbColor(c));
-  w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
+  window::SetDrawingColour(w, {w.DrawRed, w.DrawGreen, w.DrawBlue}, base::RgbColor(c));
 }
 
 }  // namespace engine

@@ -14,6 +14,10 @@ enum class Shape { Circle, Triangle, Square };
 // bar, and runs the routine for the mode and the outline.
 void CmdDraw_Click(window::TrochelaMain& w);
 
+// Runs the routine for the mode (ChkMulti) and the outline (ChkSquare,
+// ChkTriangle, else the circle): the draw command and Random.
+void DrawChosenRoutine(window::TrochelaMain& w);
+
 // The six drawing routines. Each yields to the event queue every 100 steps,
 // so any handler of the window, a nested drawing included, may run inside.
 void DrawSingleCircle(window::TrochelaMain& w);

@@ -1,16 +1,18 @@
 #include "files/parameter_file.h"
 
-#include <cmath>
-#include <optional>
+#include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "base/file_io.h"
 #include "base/numbers.h"
-#include "base/picture_settings.h"
 #include "base/profile.h"
+#include "base/wheel_table.h"
 #include "engine/scale_fit.h"
 #include "files/file_messages.h"
+#include "wheels/show_wheel.h"
+#include "wheels/wheel_editor.h"
 #include "window/captions.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
@@ -20,68 +22,45 @@ namespace {
 
 const char* const kFilter = "Trochela! Files (*.tra)|*.tra";
 
-// A number as the file holds it: a blank before numbers that are not negative.
-std::string FileNumber(double v) {
-  const std::string text = base::FormatNumber(v);
-  return text[0] == '-' ? text : " " + text;
-}
+using M = window::TrochelaMain;
 
-using Keys = std::vector<std::pair<std::string, std::string>>;
+// The field each text of a parameter file belongs to, in the order a load
+// sets them.
+struct TextField {
+  std::string ParmsValues::*text;
+  forms::TextBox M::*field;
+};
+constexpr TextField kTextFields[] = {
+    {&ParmsValues::holeInc, &M::TxtHoleInc},
+    {&ParmsValues::loop, &M::TxtLoop},
+    {&ParmsValues::pctDec, &M::TxtPctDec},
+    {&ParmsValues::pctScale, &M::TxtPctScale},
+    {&ParmsValues::resolution, &M::TxtResolution},
+    {&ParmsValues::rotations, &M::TxtRotations},
+    {&ParmsValues::rotStart, &M::TxtRotStart},
+    {&ParmsValues::rotInc, &M::TxtRotInc},
+    {&ParmsValues::turn, &M::TxtTurn},
+    {&ParmsValues::x, &M::TxtX},
+    {&ParmsValues::y, &M::TxtY},
+};
 
-// Every value a save writes, in the file's order; false with the reason when
-// a field does not hold a number.
-bool SaveValues(window::TrochelaMain& w, Keys& keys, std::string& reason) {
-  const auto& t = w.wheels;
-  const std::string caption = w.CmdWheelLimit.Caption();
-  std::optional<std::string> failed;
-  auto field = [&](forms::TextBox& box, const char* name) {
-    const auto v = base::ParseNumber(box.Text());
-    if (!v && !failed)
-      failed = std::string(name) + " does not hold a number: \"" + box.Text() + "\"";
-    return v ? FileNumber(*v) : std::string();
-  };
-  const std::string holeInc = field(w.TxtHoleInc, "Pen+"), loop = field(w.TxtLoop, "Loops"),
-                    pctDec = field(w.TxtPctDec, "Dec"), pctScale = field(w.TxtPctScale, "Size %");
-  if (failed) return reason = *failed, false;
-  const int count = window::WheelLimit(w);
-  if (count > base::kWheels) {
-    reason = "the wheel count " + caption + " is above 24";
-    return false;
+// What the window holds, as a save writes it.
+ParmsValues WindowValues(window::TrochelaMain& w) {
+  ParmsValues v;
+  v.chkScale = w.ChkScale.Value();
+  v.chkMulti = w.ChkMulti.Value();
+  v.wheelCountText = w.CmdWheelLimit.Caption();
+  v.wheelCount = window::WheelLimit(w);
+  for (const TextField& f : kTextFields) v.*f.text = (w.*f.field).Text();
+  for (int n = 1; n <= std::min(v.wheelCount, base::kWheels); ++n) {
+    v.size[n] = w.wheels.WheelSize[n];
+    v.ratio[n] = w.wheels.WheelRatio[n];
   }
-  const std::string resolution = field(w.TxtResolution, "Res."),
-                    rotations = field(w.TxtRotations, "Rotations"),
-                    rotInc = field(w.TxtRotInc, "Rot+"), turn = field(w.TxtTurn, "Rot."),
-                    rotStart = field(w.TxtRotStart, "Rot Start"), x = field(w.TxtX, "XScale"),
-                    y = field(w.TxtY, "YScale");
-  if (failed) return reason = *failed, false;
-  std::string type;
-  if (w.ChkCircle.Value()) type = "1";
-  if (w.ChkTriangle.Value()) type = "2";
-  if (w.ChkSquare.Value()) type = "3";
-
-  keys = {{"ChkScale", std::to_string(w.ChkScale.Value())},
-          {"ChkMulti", std::to_string(w.ChkMulti.Value())},
-          {"NumberOfWheels", caption},
-          {"HoleInc", holeInc},
-          {"TxtLoop", loop},
-          {"TxtPctDec", pctDec},
-          {"TxtPctScale", pctScale},
-          {"Fixed", FileNumber(t.WheelSize[1])},
-          {"TxtWheel", FileNumber(t.WheelSize[2])},
-          {"TxtOffset", FileNumber(t.WheelSize[3])}};
-  for (int n = 4; n <= count; ++n)
-    keys.emplace_back("TxtWheel" + std::to_string(n), FileNumber(t.WheelSize[n]));
-  for (int n = 1; n <= count; ++n)
-    keys.emplace_back("TxtRatio" + std::to_string(n), FileNumber(t.WheelRatio[n]));
-  keys.insert(keys.end(), {{"TxtResolution", resolution},
-                           {"TxtRotations", rotations},
-                           {"TxtRotStart", rotStart},
-                           {"TxtRotInc", rotInc},
-                           {"TxtTurn", turn},
-                           {"TxtX", x},
-                           {"TxtY", y},
-                           {"Type", type}});
-  return true;
+  v.type = 0;
+  if (w.ChkCircle.Value()) v.type = 1;
+  if (w.ChkTriangle.Value()) v.type = 2;
+  if (w.ChkSquare.Value()) v.type = 3;
+  return v;
 }
 
 }  // namespace
@@ -90,9 +69,9 @@ void CmdSaveParms_Click(window::TrochelaMain& w) {
   const auto path = w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", kFilter});
   if (path && !path->empty()) {
     w.ChosenFileName = *path;
-    Keys keys;
+    std::vector<std::pair<std::string, std::string>> keys;
     std::string reason, old;
-    if (!SaveValues(w, keys, reason)) {
+    if (!ParmsFileTexts(WindowValues(w), keys, reason)) {
       TellFileFailure(w, "Cannot save the settings to", *path, reason);
     } else if (base::PathExists(*path) &&
                !base::ReadWholeFile(*path, kMaxProfileBytes, old, reason)) {
@@ -140,20 +119,10 @@ void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {
   w.ChkScale.SetValue(v.chkScale);
   w.ChkMulti.SetValue(v.chkMulti);
   w.CmdWheelLimit.SetCaption(v.wheelCountText);
-  w.TxtHoleInc.SetText(v.holeInc);
-  w.TxtLoop.SetText(v.loop);
+  for (const TextField& f : kTextFields) (w.*f.field).SetText(v.*f.text);
   const int count = window::WheelLimit(w);
   for (int n = 1; n <= count; ++n) t.WheelSize[n] = v.size[n];
   for (int n = 1; n <= count; ++n) t.WheelRatio[n] = v.ratio[n];
-  w.TxtPctDec.SetText(v.pctDec);
-  w.TxtPctScale.SetText(v.pctScale);
-  w.TxtResolution.SetText(v.resolution);
-  w.TxtRotations.SetText(v.rotations);
-  w.TxtRotStart.SetText(v.rotStart);
-  w.TxtRotInc.SetText(v.rotInc);
-  w.TxtTurn.SetText(v.turn);
-  w.TxtX.SetText(v.x);
-  w.TxtY.SetText(v.y);
   if (v.type == 1) w.ChkCircle.SetValue(true);
   if (v.type == 2) w.ChkTriangle.SetValue(true);
   if (v.type == 3) w.ChkSquare.SetValue(true);
@@ -162,22 +131,10 @@ void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {
 
   // Wheel 1 in the editor; the bars' Change handlers see the values as set by
   // code. The ratio bar widens first to show the largest ratio.
-  w.LblScrollWheel.SetCaption("Wheel #1");
-  w.ScrollSetByCode = -1;
-  w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[1]));
-  w.ScrollSetByCode = -1;
-  for (int n = 1; n <= count; ++n) {
-    if (std::fabs(t.WheelRatio[n]) > w.ScrollRatio.Max()) {
-      w.ScrollRatio.SetMax(base::ToInt16(std::fabs(t.WheelRatio[n])));
-      w.ScrollRatio.SetMin(-base::ToInt16(std::fabs(t.WheelRatio[n])));
-    }
-  }
-  w.ScrollRatio.SetValue(base::ToInt16(t.WheelRatio[1]));
-  w.TxtFixed.SetNumber(t.WheelSize[1]);
-  w.TxtRatio1.SetNumber(t.WheelRatio[1]);
-  w.ScrollSize.SetValue(v.pctScaleValue);
-  w.ChkF.SetValue(t.RandomSizeFlag[1]);
-  w.ChkR1.SetValue(t.RandomRatioFlag[1]);
+  for (int n = 1; n <= count; ++n) wheels::WidenRatioBar(w, t.WheelRatio[n]);
+  wheels::ShowWheel(w, 1, wheels::kShowOnLoad);
+  w.ScrollSize.SetValue(v.pctScaleValue);  // raises ScrollSize_Change
+  wheels::ShowWheel(w, 1, wheels::kShowFlagsOnLoad);
   engine::ClearUnusedWheels(w);
   // Moving the focus may run the wheel field's leave handler (when the mode
   // switch gave it the focus), which refits the scale when ChkScale is set.

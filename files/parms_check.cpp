@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "base/numbers.h"
-#include "base/picture_settings.h"
+#include "base/wheel_table.h"
 
 namespace files {
 namespace {
@@ -44,75 +44,74 @@ std::optional<int> BoxValue(const std::string& key, const std::string& text, std
 }  // namespace
 
 bool ReadParms(const Profile& file, ParmsValues& out, std::string& reason) {
-  auto get = [&](const std::string& key, const char* fallback) {
-    return file.Get(kParmsSection, key, fallback, kParmsValueChars);
-  };
   out = ParmsValues{};
   // Any other file would load as nothing but defaults.
   if (!file.HasSection(kParmsSection)) {
     reason = "it has no [Parms] section";
     return false;
   }
-
-  const auto scale = BoxValue("ChkScale", get("ChkScale", "1"), reason);
-  if (!scale) return false;
-  out.chkScale = *scale;
-  const auto multi = BoxValue("ChkMulti", get("ChkMulti", "False"), reason);
-  if (!multi) return false;
-  out.chkMulti = *multi;
-
-  // The wheel count is the caption of the wheel-count button: a whole number
-  // of wheels the program can draw.
-  out.wheelCountText = get("NumberOfWheels", "8");
-  const auto count = base::ParseNumber(out.wheelCountText);
-  if (!count || *count != std::floor(*count) || *count < 3 || *count > base::kWheels) {
-    reason = "NumberOfWheels is not a whole number from 3 to 24: " + Quoted(out.wheelCountText);
-    return false;
+  // The wheel keys beyond the file's wheel count are not read; the count
+  // comes before them.
+  for (const ParmsKey& k : ParmsKeys(base::kWheels)) {
+    if (k.wheel > out.wheelCount) continue;
+    const std::string text = file.Get(kParmsSection, k.key, k.fallback, kParmsValueChars);
+    switch (k.check) {
+      case ParmsCheck::Box: {
+        const auto box = BoxValue(k.key, text, reason);
+        if (!box) return false;
+        out.*k.box = *box;
+        break;
+      }
+      case ParmsCheck::WheelCount: {
+        // The caption of the wheel-count button: a whole number of wheels the
+        // program can draw.
+        const auto count = base::ParseNumber(text);
+        if (!count || *count != std::floor(*count) || *count < base::kFewestWheels ||
+            *count > base::kWheels) {
+          reason = k.key + " is not a whole number from " + std::to_string(base::kFewestWheels) +
+                   " to " + std::to_string(base::kWheels) + ": " + Quoted(text);
+          return false;
+        }
+        out.wheelCountText = text;
+        out.wheelCount = static_cast<int>(*count);
+        break;
+      }
+      case ParmsCheck::Field:
+        if (!Number(k.key, text, reason)) return false;
+        out.*k.text = text;
+        break;
+      case ParmsCheck::SizeField: {
+        // The size bar shows it, within its range.
+        const auto pct = Whole(k.key, text, 1, 500, reason);
+        if (!pct) return false;
+        out.*k.text = text;
+        out.pctScaleValue = *pct;
+        break;
+      }
+      case ParmsCheck::WheelSize: {
+        const auto size = Number(k.key, text, reason);
+        if (!size) return false;
+        // Wheel 1's size is shown on the wheel bar at once.
+        if (k.wheel == 1 && !Whole(k.key, text, -450, 450, reason)) return false;
+        out.size[k.wheel] = *size;
+        break;
+      }
+      case ParmsCheck::WheelRatio: {
+        // The ratio bar widens to the largest ratio, which must fit its 16 bits.
+        const auto ratio = Number(k.key, text, reason);
+        if (!ratio || !Whole(k.key, text, -32767, 32767, reason)) return false;
+        out.ratio[k.wheel] = *ratio;
+        break;
+      }
+      case ParmsCheck::Type: {
+        const auto t = Number(k.key, text, reason);
+        if (!t) return false;
+        const double rounded = base::RoundHalfEven(*t);
+        out.type = rounded >= 1 && rounded <= 3 ? static_cast<int>(rounded) : 0;
+        break;
+      }
+    }
   }
-  out.wheelCount = static_cast<int>(*count);
-
-  out.holeInc = get("HoleInc", "111");
-  out.loop = get("TxtLoop", "111");
-  out.pctDec = get("TxtPctDec", "111");
-  out.pctScale = get("TxtPctScale", "111");
-  out.resolution = get("TxtResolution", "111");
-  out.rotations = get("TxtRotations", "111");
-  out.rotStart = get("TxtRotStart", "111");
-  out.rotInc = get("TxtRotInc", "111");
-  out.turn = get("TxtTurn", "0");
-  out.x = get("TxtX", "111");
-  out.y = get("TxtY", "111");
-
-  // The size bar shows TxtPctScale and wheel 1's size, within their ranges.
-  const auto pct = Whole("TxtPctScale", out.pctScale, 1, 500, reason);
-  if (!pct) return false;
-  out.pctScaleValue = *pct;
-
-  for (int n = 1; n <= out.wheelCount; ++n) {
-    const std::string key = n == 1   ? "Fixed"
-                            : n == 2 ? "TxtWheel"
-                            : n == 3 ? "TxtOffset"
-                                     : "TxtWheel" + std::to_string(n);
-    const auto size = Number(key, get(key, n <= 3 ? "111" : "0"), reason);
-    if (!size) return false;
-    out.size[n] = *size;
-  }
-  if (!Whole("Fixed", get("Fixed", "111"), -450, 450, reason)) return false;
-
-  // The ratio bar widens to the largest ratio, which must fit its 16 bits.
-  for (int n = 1; n <= out.wheelCount; ++n) {
-    const std::string key = "TxtRatio" + std::to_string(n);
-    const auto ratio = Number(key, get(key, "0"), reason);
-    if (!ratio) return false;
-    if (!Whole(key, get(key, "0"), -32767, 32767, reason)) return false;
-    out.ratio[n] = *ratio;
-  }
-
-  const std::string type = get("Type", "1");
-  const auto t = Number("Type", type, reason);
-  if (!t) return false;
-  const double rounded = base::RoundHalfEven(*t);
-  out.type = rounded >= 1 && rounded <= 3 ? static_cast<int>(rounded) : 0;
   return true;
 }
 

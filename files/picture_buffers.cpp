@@ -1,8 +1,8 @@
 #include "files/picture_buffers.h"
 
 #include "engine/scale_fit.h"
-#include "window/picture_buffers.h"
 #include "window/trochela_main.h"
+#include "window/undo.h"
 
 namespace files {
 
@@ -11,23 +11,21 @@ void CmdSnap_Click(window::TrochelaMain& w) { w.SnapPic.SetPictureFromImage(w.Ca
 void CmdClear_Click(window::TrochelaMain& w) {
   window::SaveUndo(w);
   if (w.ChkScale.Value() == 1) engine::FitScale(w);
-  if (w.ChkClear.Value() == 1)
-    w.Canvas.SetPicture({});
-  else
-    w.Canvas.SetPicture(w.SnapPic.GetPicture());
+  // Only a plain tick blanks the canvas here.
+  window::StartFromSnapOrBlank(w, w.ChkClear.Value() == 1);
   w.Canvas.SetFocus();
 }
 
 void CmdClear_KeyPress(window::TrochelaMain& w, int keyAscii) {
-  if (keyAscii == kBackspace) window::RestoreUndo(w);
+  window::RestoreUndoOnBackspace(w, keyAscii);
 }
 
 void CmdDraw_KeyPress(window::TrochelaMain& w, int keyAscii) {
-  if (keyAscii == kBackspace) window::RestoreUndo(w);
+  window::RestoreUndoOnBackspace(w, keyAscii);
 }
 
 void CmdSetBackColor_KeyPress(window::TrochelaMain& w, int keyAscii) {
-  if (keyAscii == kBackspace) window::RestoreUndo(w);
+  window::RestoreUndoOnBackspace(w, keyAscii);
 }
 
 }  // namespace files

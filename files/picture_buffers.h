@@ -1,13 +1,11 @@
 #pragma once
 // Snap and Clear, and Backspace on the buttons that change the picture. The
-// one level of undo itself is window/picture_buffers.h.
+// one level of undo itself is window/undo.h.
 namespace window {
 struct TrochelaMain;
 }
 
 namespace files {
-
-inline constexpr int kBackspace = 8;
 
 // Keeps the canvas picture in SnapPic; Clear and the drawings with ChkClear
 // off start from it. The focus stays on the button.

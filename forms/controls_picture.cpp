@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "base/input_codes.h"
 #include "base/numbers.h"
 #include "forms/controls.h"
 #include "forms/form.h"
@@ -13,8 +14,6 @@
 
 namespace forms {
 namespace {
-
-constexpr int kHourglass = 13;
 
 // A shown picture box is a canvas view; a buffer has no widget.
 std::unique_ptr<QWidget> PictureWidget(PictureBox& box, Form& form, Control* parent, bool shown) {
@@ -67,7 +66,7 @@ void PictureBox::SetBackColor(uint32_t bgr) {
 
 void PictureBox::SetMousePointer(int p) {
   mousePointer_ = p;
-  if (widget_) widget_->setCursor(p == kHourglass ? Qt::BusyCursor : Qt::ArrowCursor);
+  if (widget_) widget_->setCursor(p == base::kHourglassPointer ? Qt::BusyCursor : Qt::ArrowCursor);
 }
 
 int64_t PictureBox::Point(float x, float y) const {

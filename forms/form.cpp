@@ -21,6 +21,7 @@
 
 #include "forms/picture_export.h"
 #include "forms/qt_views.h"
+#include "base/clock.h"
 
 namespace forms {
 
@@ -281,6 +282,13 @@ void Form::WaitEvents(double seconds) {
   wake.setTimerType(Qt::PreciseTimer);  // a coarse timer may wake 5% late
   wake.start(static_cast<int>(std::min(std::ceil(seconds * 1000), 86400000.0)));
   QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void Form::Pause(double seconds) {
+  const double start = services_.Timer();
+  for (double elapsed = 0; elapsed < seconds;
+       elapsed = base::ElapsedSeconds(start, services_.Timer()))
+    WaitEvents(seconds - elapsed);
 }
 
 void Form::Post(std::function<void()> call) {

@@ -72,6 +72,11 @@ class Form {
   // the window may run inside.
   void WaitEvents(double seconds);
 
+  // Returns once `seconds` have elapsed on the services' clock, yielding
+  // between readings (WaitEvents). The splash and the slideshow pause here.
+  // This may re-enter any handler of the window, a nested drawing included.
+  void Pause(double seconds);
+
   // Ends the program at once, whatever is running (also from inside a yield):
   // no window is unloaded and nothing is saved. OnEnd may change the exit code.
   [[noreturn]] void EndProgram(int code);

@@ -2,6 +2,7 @@
 #include <QMouseEvent>
 #include <cmath>
 
+#include "base/input_codes.h"
 #include "forms/controls.h"
 #include "forms/qt_views.h"
 
@@ -9,13 +10,14 @@ namespace forms {
 namespace {
 
 int ButtonCode(Qt::MouseButtons b) {
-  return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
-         (b & Qt::MiddleButton ? 4 : 0);
+  return (b & Qt::LeftButton ? base::kLeftButton : 0) |
+         (b & Qt::RightButton ? base::kRightButton : 0) |
+         (b & Qt::MiddleButton ? base::kMiddleButton : 0);
 }
 
 int ShiftCode(Qt::KeyboardModifiers m) {
-  return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-         (m & Qt::AltModifier ? 4 : 0);
+  return (m & Qt::ShiftModifier ? base::kShiftKey : 0) |
+         (m & Qt::ControlModifier ? base::kCtrlKey : 0) | (m & Qt::AltModifier ? base::kAltKey : 0);
 }
 
 // The button of a press or release; the buttons held during a move.

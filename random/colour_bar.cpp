@@ -1,32 +1,25 @@
 #include "random/colour_bar.h"
 
+#include "base/input_codes.h"
 #include "random/colour_rule.h"
-#include "window/picture_buffers.h"
+#include "window/drawing_colour.h"
 #include "window/trochela_main.h"
+#include "window/undo.h"
 
 namespace random_pictures {
-namespace {
-constexpr int kLeft = 1, kRight = 2;
-constexpr int kBackspace = 8;
-}  // namespace
-
 void PickDrawingColour(window::TrochelaMain& w) {
   const base::Rgb c = PickColour(w.rnd, w.machine.ColorDepth());
   // The components keep a 256 that a 16-bit display's steps can give; the
   // colour shown uses 255 for it.
-  w.DrawRed = c.red;
-  w.DrawGreen = c.green;
-  w.DrawBlue = c.blue;
-  w.CmdColorBar.SetBackColor(ShownColour(c));
-  w.Canvas.SetForeColor(w.CmdColorBar.BackColor());
+  window::SetDrawingColour(w, c, ShownColour(c));
   w.Canvas.SetFocus();
 }
 
 void CmdColorBar_MouseDown(window::TrochelaMain& w, int button) {
   const int depth = w.machine.ColorDepth();
-  if (button == kLeft) {
+  if (button == base::kLeftButton) {
     PickDrawingColour(w);
-  } else if (button == kRight) {
+  } else if (button == base::kRightButton) {
     // The erased drawing stays in Undo. The components describe the drawing
     // colour, which a new background leaves as it is.
     window::SaveUndo(w);
@@ -36,7 +29,7 @@ void CmdColorBar_MouseDown(window::TrochelaMain& w, int button) {
 }
 
 void CmdColorBar_KeyPress(window::TrochelaMain& w, int keyAscii) {
-  if (keyAscii == kBackspace) window::RestoreUndo(w);
+  window::RestoreUndoOnBackspace(w, keyAscii);
 }
 
 }  // namespace random_pictures

@@ -3,15 +3,16 @@
 #include <cmath>
 
 #include "base/numbers.h"
-#include "base/picture_settings.h"
 #include "base/rnd.h"
+#include "base/wheel_table.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
 #include "random/colour_bar.h"
+#include "wheels/show_wheel.h"
 #include "wheels/wheel_editor.h"
 #include "window/captions.h"
-#include "window/picture_buffers.h"
 #include "window/trochela_main.h"
+#include "window/undo.h"
 
 namespace random_pictures {
 namespace {
@@ -64,16 +65,10 @@ void PickRatios(window::TrochelaMain& w) {
 void ShowCurrentWheel(window::TrochelaMain& w) {
   const int c = window::ShownWheel(w);
   w.CurrentWheel = static_cast<int16_t>(c);
-  if (c < 1 || c > base::kWheels) return;
-  const double size = w.wheels.WheelSize[c], ratio = w.wheels.WheelRatio[c];
-  w.TxtFixed.SetNumber(size);
-  w.TxtRatio1.SetNumber(ratio);
   // The ratio bar grows symmetrically to hold the ratio and never shrinks; a
   // ratio beyond a bar's 16-bit range is shown at the end of the bar, while
   // the field and the table keep it.
-  wheels::WidenRatioBar(w, ratio);
-  w.ScrollOffset.SetValue(base::ToInt16(w.wheels.WheelSize[c]));
-  w.ScrollRatio.SetValue(base::ToInt16(w.wheels.WheelRatio[c]));
+  wheels::ShowWheel(w, c, wheels::kShowRandomPicture);
 }
 
 void SetRotations(window::TrochelaMain& w) {
@@ -93,29 +88,13 @@ void PickResolution(window::TrochelaMain& w) {
     w.TxtResolution.SetNumber(Pick(w.rnd, 899) + 100);
 }
 
-// The routine Draw would run for the mode and the outline.
-void DrawPicture(window::TrochelaMain& w) {
-  if (w.ChkMulti.Value() != 0) {
-    if (!w.ChkTriangle.Value() && !w.ChkSquare.Value()) engine::DrawMultiCircle(w);
-    if (w.ChkSquare.Value()) engine::DrawMultiSquare(w);
-    if (w.ChkTriangle.Value()) engine::DrawMultiTriangle(w);
-  } else {
-    if (!w.ChkTriangle.Value() && !w.ChkSquare.Value()) engine::DrawSingleCircle(w);
-    if (w.ChkSquare.Value()) engine::DrawSingleSquare(w);
-    if (w.ChkTriangle.Value()) engine::DrawSingleTriangle(w);
-  }
-}
-
 }  // namespace
 
 void CmdRandom_Click(window::TrochelaMain& w) {
   window::SaveUndo(w);
   // The last snapped picture is the background of the new one unless the
   // canvas is to be cleared.
-  if (w.ChkClear.Value() != 0)
-    w.Canvas.SetPicture({});
-  else
-    w.Canvas.SetPicture(w.SnapPic.GetPicture());
+  window::StartFromSnapOrBlank(w, w.ChkClear.Value() != 0);
   PickSizes(w);
   PickRatios(w);
   ShowCurrentWheel(w);
@@ -124,7 +103,7 @@ void CmdRandom_Click(window::TrochelaMain& w) {
   if (w.ChkColor.Value() != 0) PickDrawingColour(w);
   if (w.ChkScale.Value() != 0) engine::FitScale(w);
   if (w.ChkResolution.Value() != 0) PickResolution(w);
-  DrawPicture(w);
+  engine::DrawChosenRoutine(w);
 }
 
 }  // namespace random_pictures

@@ -1,6 +1,5 @@
 #include "random/slideshow.h"
 
-#include "base/clock.h"
 #include "random/random_picture.h"
 #include "window/trochela_main.h"
 
@@ -24,10 +23,7 @@ void CmdSlide_Click(window::TrochelaMain& w) {
 
 void PauseAfterPicture(window::TrochelaMain& w) {
   // Handlers (Draw, Random, the fields, Slide itself) may run inside.
-  const double start = w.machine.Timer();
-  for (double elapsed = 0; elapsed < kSlidePauseSeconds;
-       elapsed = base::ElapsedSeconds(start, w.machine.Timer()))
-    w.form.WaitEvents(kSlidePauseSeconds - elapsed);
+  w.form.Pause(kSlidePauseSeconds);
 }
 
 }  // namespace random_pictures

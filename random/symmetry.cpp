@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/numbers.h"
-#include "base/picture_settings.h"
+#include "base/wheel_table.h"
 #include "wheels/random_flags.h"
 #include "wheels/wheel_editor.h"
 #include "window/captions.h"
@@ -29,9 +29,9 @@ void ShowCurrentWheel(window::TrochelaMain& w) {
   w.TxtFixed.SetNumber(t.WheelSize[c]);
   wheels::WidenRatioBar(w, t.WheelRatio[c]);
   w.ScrollSetByCode = -1;
-  w.ScrollRatio.SetValue(base::ToInt16(t.WheelRatio[c]));
+  w.ScrollRatio.SetValue(base::ToInt16(t.WheelRatio[c]));  // raises ScrollRatio_Change
   w.ScrollSetByCode = -1;
-  w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[c]));
+  w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[c]));  // raises ScrollOffset_Change
 }
 
 }  // namespace

@@ -3,15 +3,14 @@
 #include <array>
 #include <cmath>
 
+#include "base/input_codes.h"
 #include "base/numbers.h"
-#include "base/picture_settings.h"
+#include "base/wheel_table.h"
 #include "window/captions.h"
 #include "window/trochela_main.h"
 
 namespace wheels {
 namespace {
-
-constexpr int kLeft = 1;
 
 // Takes the wheel shown from the caption; the flags are never written outside
 // wheels 1..24.
@@ -39,7 +38,7 @@ void ChkF_Click(window::TrochelaMain& w) {
 }
 
 void ChkR1_MouseUp(window::TrochelaMain& w, int button) {
-  if (button != kLeft) return;
+  if (button != base::kLeftButton) return;
   // A ratio beyond the 16-bit range gives the largest limit there is.
   if (w.ChkR1.Value() != 0) w.RatioLimit = base::ToInt16(std::fabs(w.TxtRatio1.Number()));
   if (const int c = TakeShownWheel(w))

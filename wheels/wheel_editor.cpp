@@ -7,6 +7,7 @@
 #include "base/numbers.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
+#include "wheels/show_wheel.h"
 #include "window/captions.h"
 #include "window/trochela_main.h"
 
@@ -24,18 +25,8 @@ int TakeCurrentWheel(window::TrochelaMain& w) {
 bool IsWheel(int n) { return n >= 1 && n <= base::kWheels; }
 
 void ShowWheelFromButtons(window::TrochelaMain& w, int n) {
-  w.LblScrollWheel.SetCaption("Wheel #" + std::to_string(n));
-  if (!IsWheel(n)) return;
-  auto& t = w.wheels;
-  w.TxtFixed.SetNumber(t.WheelSize[n]);
-  w.TxtRatio1.SetNumber(t.WheelRatio[n]);
-  w.ChkF.SetValue(t.RandomSizeFlag[n]);
-  w.ChkR1.SetValue(t.RandomRatioFlag[n]);
-  w.ScrollSetByCode = -1;
-  w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[n]));
-  w.ScrollSetByCode = -1;
-  w.ScrollRatio.SetValue(base::ToInt16(t.WheelRatio[n]));
-  w.TxtFixed.SetFocus();
+  ShowWheel(w, n, kShowFromWheelButtons);
+  if (IsWheel(n)) w.TxtFixed.SetFocus();
 }
 
 // In multi-wheel mode a click on a wheel bar makes sure at least a little
@@ -84,7 +75,8 @@ void TxtFixed_LostFocus(window::TrochelaMain& w) {
   if (w.TxtFixed.Number() == 0) w.TxtFixed.SetText("1");
   const int n = TakeCurrentWheel(w);
   if (IsWheel(n)) w.wheels.WheelSize[n] = w.TxtFixed.Number();
-  if (!w.DrawFromScroll) w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));
+  if (!w.DrawFromScroll)
+    w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));  // raises ScrollOffset_Change
   if (SingleWheelMode(w)) WriteClosingRotations(w);
   if (w.ChkScale.Value() != 0) engine::FitScale(w);
 }
@@ -103,7 +95,7 @@ void TxtRatio1_LostFocus(window::TrochelaMain& w) {
   const double ratio = w.TxtRatio1.Number();
   if (IsWheel(n)) w.wheels.WheelRatio[n] = ratio;
   WidenRatioBar(w, ratio);
-  if (!w.DrawFromScroll) w.ScrollRatio.SetValue(base::ToInt16(ratio));
+  if (!w.DrawFromScroll) w.ScrollRatio.SetValue(base::ToInt16(ratio));  // raises ScrollRatio_Change
 }
 
 void ScrollOffset_Change(window::TrochelaMain& w) {

@@ -31,6 +31,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/look.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
 
@@ -55,21 +56,10 @@ constexpr int kLabelH = 240;                    // one line of the 8 pt font
 constexpr int kScrollW = 5175, kScrollH = 255;
 constexpr int kSizeScrollW = 1695;
 
-constexpr const char* kFont = "Arial";
 constexpr int kFontPt = 8;        // labels, buttons, check boxes, frame
 constexpr int kFieldFontPt = 12;  // text fields, bold
 
 constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kRed = 0x0000FF;
-
-// Where a control stands in the lists that change the panel as a whole: its
-// place, from 1, in the order the panel is hidden (HideControlPanel; showing
-// skips the multi-wheel controls), in the order the mode switch shows the
-// multi-wheel controls, and in a drawing's lock list; 0 where it is no member.
-struct Lists {
-  int panel, multi, lock;
-};
-constexpr Lists kFrameLists = {23, 0, 0};
 
 // Places a control given its window position.
 void Place(forms::Control& c, Box box, int left, int top, int width, int height) {
@@ -86,41 +76,40 @@ struct FieldRow {
   int left, top;
   const char* text;
   const char* tip;
-  Lists lists;
 };
 
 // The catalogues are tables, one row a control: kept as written.
 // clang-format off
 constexpr FieldRow kFields[] = {
-    {&M::TxtX, C, 120, 1320, "6", "Sets width of picture", {21, 0, 19}},
-    {&M::TxtY, C, 2640, 1320, "6", "Sets height of picture", {22, 0, 20}},
+    {&M::TxtX, C, 120, 1320, "6", "Sets width of picture"},
+    {&M::TxtY, C, 2640, 1320, "6", "Sets height of picture"},
     {&M::TxtFixed, C, 435, 2160, "240",
-     "Size of wheel (Wheel 3 is the Pen Value when multi is unchecked).", {18, 0, 18}},
+     "Size of wheel (Wheel 3 is the Pen Value when multi is unchecked)."},
     {&M::TxtNFactor, C, 2595, 2160, "5",
-     "Number of intended \"spokes\" for symmetrical pictures", {3, 3, 0}},
+     "Number of intended \"spokes\" for symmetrical pictures"},
     {&M::TxtRatio1, C, 435, 2520, "19",
-     "Changes rate at which wheel spins in relation to the others.", {54, 11, 15}},
-    {&M::TxtNStart, C, 2595, 2520, "-2", "Starting Ratio for symmetrical pictures", {4, 4, 0}},
+     "Changes rate at which wheel spins in relation to the others."},
+    {&M::TxtNStart, C, 2595, 2520, "-2", "Starting Ratio for symmetrical pictures"},
     {&M::TxtRotations, C, 3060, 4770, "231",
-     "Number of rotations to draw picture.  Random will set automatically.", {27, 0, 23}},
-    {&M::TxtRotStart, C, 3060, 5280, "0", "Rotation angle on wheel the picture is started from", {50, 0, 37}},
-    {&M::TxtTurn, C, 4140, 5280, "0", "Overall rotation of picture", {10, 0, 6}},
+     "Number of rotations to draw picture.  Random will set automatically."},
+    {&M::TxtRotStart, C, 3060, 5280, "0", "Rotation angle on wheel the picture is started from"},
+    {&M::TxtTurn, C, 4140, 5280, "0", "Overall rotation of picture"},
     {&M::TxtResolution, C, 3060, 5700, "1440",
      "Resolution, controls how smooth curves look in the picture.  The higher the value, the "
-     "smoother the curves.", {31, 0, 26}},
-    {&M::TxtPctScale, C, 1080, 6195, "100", "Sets overall size of picture", {60, 0, 44}},
-    {&M::TxtOff_X, F, 2985, 6195, "0", "Center of picture, left to right", {66, 0, 47}},
-    {&M::TxtOff_Y, F, 4080, 6195, "0", "Center of picture, top to bottom", {67, 0, 48}},
+     "smoother the curves."},
+    {&M::TxtPctScale, C, 1080, 6195, "100", "Sets overall size of picture"},
+    {&M::TxtOff_X, F, 2985, 6195, "0", "Center of picture, left to right"},
+    {&M::TxtOff_Y, F, 4080, 6195, "0", "Center of picture, top to bottom"},
     {&M::TxtLoop, C, 1770, 6960, "1",
      "When greater than one, \"Draw\", \"Random\" and \"Slide\" will repeat the picture using "
-     "the values in Dec, Rot+ and Pen+.", {40, 0, 34}},
+     "the values in Dec, Rot+ and Pen+."},
     {&M::TxtPctDec, C, 2580, 6960, "1",
      "Reduces (when less than one) or increases (when greater than one) size of picture after "
-     "each loop.", {39, 0, 33}},
-    {&M::TxtRotInc, C, 3390, 6960, "0", "Rotates start of picture after each loop.", {38, 0, 32}},
+     "each loop."},
+    {&M::TxtRotInc, C, 3390, 6960, "0", "Rotates start of picture after each loop."},
     {&M::TxtHoleInc, C, 4485, 6960, "0",
      "Increases or decreases (when minus is used in front of number) pen value after each "
-     "loop.", {52, 0, 38}},
+     "loop."},
 };
 
 struct ButtonRow {
@@ -129,48 +118,47 @@ struct ButtonRow {
   int left, top, width, height;
   const char* caption;
   const char* tip;
-  Lists lists;
 };
 
 constexpr ButtonRow kButtons[] = {
     {&M::CmdSetForeColor, C, 120, 480, kButtonW, kButtonH, "Drawing Color",
-     "Sets color picture will be drawn in", {13, 0, 9}},
+     "Sets color picture will be drawn in"},
     {&M::CmdSetBackColor, C, 1800, 480, kButtonW, kButtonH, "Canvas Color",
-     "Sets color of background", {14, 0, 10}},
+     "Sets color of background"},
     {&M::CmdColorBar, C, 960, 1320, kButtonW, kFieldH, "",
      "When \"left\" clicked, picks random drawing color.  When \"right\" clicked, picks random "
-     "background color.", {12, 0, 8}},
-    {&M::CmdLeftScrollWheel, F, 1605, 2160, kSmallW, kFieldH, "<", "Sets Wheel Selection", {0, 0, 3}},
-    {&M::CmdRightScrollWheel, F, 2040, 2160, kSmallW, kFieldH, ">", "Sets Wheel Selection", {0, 0, 4}},
+     "background color."},
+    {&M::CmdLeftScrollWheel, F, 1605, 2160, kSmallW, kFieldH, "<", "Sets Wheel Selection"},
+    {&M::CmdRightScrollWheel, F, 2040, 2160, kSmallW, kFieldH, ">", "Sets Wheel Selection"},
     {&M::CmdSymmetry, F, 3390, 2160, kSmallW, kFieldH, "&x",
      "Sets Ratio Values for Mult-Wheel drawings so they appear symmetrical based on values "
-     "entered in Symmetry fields", {2, 2, 0}},
+     "entered in Symmetry fields"},
     {&M::CmdWheelLimit, F, 3945, 2160, kSmallW, kFieldH, "3",
-     "Chooses number of active wheels for multi wheel pictures", {0, 10, 2}},
+     "Chooses number of active wheels for multi wheel pictures"},
     {&M::CmdDraw, F, 120, 4080, kButtonW, kButtonH, "&Draw",
-     "Draws picture.  Will draw on top of existing picture unless \"Clear\" is clicked first.", {26, 0, 22}},
+     "Draws picture.  Will draw on top of existing picture unless \"Clear\" is clicked first."},
     {&M::CmdOpen, C, 2100, 4080, kButtonW, kFileH, "Load Image",
-     "Loads a picture in bitmap format", {16, 0, 16}},
-    {&M::CmdSave, C, 3780, 4080, kButtonW, kFileH, "Save Image", "Saves picture in bitmap format", {17, 0, 17}},
-    {&M::CmdRandom, C, 120, 4560, kButtonW, kButtonH, "&Random", "Draws random picture", {30, 0, 25}},
+     "Loads a picture in bitmap format"},
+    {&M::CmdSave, C, 3780, 4080, kButtonW, kFileH, "Save Image", "Saves picture in bitmap format"},
+    {&M::CmdRandom, C, 120, 4560, kButtonW, kButtonH, "&Random", "Draws random picture"},
     {&M::CmdLoadParms, C, 2100, 4425, kButtonW, kFileH, "Load Parms",
-     "Loads settings for generating a picture", {61, 0, 45}},
+     "Loads settings for generating a picture"},
     {&M::CmdSaveParms, C, 3780, 4425, kButtonW, kFileH, "Save Parms",
-     "Saves settings for generating a picture", {62, 0, 46}},
-    {&M::CmdClear, F, 120, 5040, kButtonW, kButtonH, "&Clear", "Clears picture", {29, 0, 24}},
+     "Saves settings for generating a picture"},
+    {&M::CmdClear, F, 120, 5040, kButtonW, kButtonH, "&Clear", "Clears picture"},
     {&M::CmdPrint, F, 120, 5640, kButtonW, kButtonH, "&Print",
-     "Prints picture (note printer.ini included in Trochela!.zip must be in Trochela! folder).", {0, 0, 11}},
+     "Prints picture (note printer.ini included in Trochela!.zip must be in Trochela! folder)."},
     {&M::CmdSlide, F, 120, 6960, kButtonW, kButtonH, "S&lide",
      "Launches \"slideshow\" of random pictures when clicked.  Turns off slideshow if clicked "
-     "again.", {0, 0, 0}},
-    {&M::CmdStop, F, 120, 7870, kButtonW, kButtonH, "&STOP!", "Stops current drawing of picture", {47, 0, 0}},
+     "again."},
+    {&M::CmdStop, F, 120, 7870, kButtonW, kButtonH, "&STOP!", "Stops current drawing of picture"},
     {&M::CmdSnap, C, 1815, 7870, kShortW, kButtonH, "S&nap!",
-     "Saves current picture into buffer, used with Random and Scroll when clear is unchecked", {5, 0, 0}},
-    {&M::CmdExit, F, 3150, 7870, kShortW, kButtonH, "&Exit ", "Exits Trochela!", {24, 0, 21}},
+     "Saves current picture into buffer, used with Random and Scroll when clear is unchecked"},
+    {&M::CmdExit, F, 3150, 7870, kShortW, kButtonH, "&Exit ", "Exits Trochela!"},
     {&M::CmdThick, C, 4485, 7870, kSmallW, kButtonH, "1",
-     "Sets pen thickness (there are four possible settings).", {11, 0, 7}},
+     "Sets pen thickness (there are four possible settings)."},
     {&M::CmdFrame, F, 4980, 7870, kSmallW, kButtonH, "F",
-     "Draws frame around picture using current drawing color, useful when printing.", {0, 0, 1}},
+     "Draws frame around picture using current drawing color, useful when printing."},
 };
 
 // Check boxes; width kBoxW when they have no caption (a label names them).
@@ -181,41 +169,40 @@ struct CheckRow {
   const char* caption;
   int value;
   const char* tip;
-  Lists lists;
 };
 
 constexpr CheckRow kChecks[] = {
     {&M::ChkGradient, C, 3600, 435, kCheckW, "Gradient", 0,
-     "When loop is used, gradually changes drawing color", {48, 0, 36}},
+     "When loop is used, gradually changes drawing color"},
     {&M::ChkColor, C, 3600, 660, kCheckW, "Col. Refresh", 1,
-     "When random is used, changes drawing color", {33, 0, 28}},
+     "When random is used, changes drawing color"},
     {&M::ChkScale, F, 3600, 1020, kCheckW, "Scale Refresh", 1,
-     "Refreshes scale when picture settings are changed", {32, 0, 27}},
+     "Refreshes scale when picture settings are changed"},
     {&M::ChkAspect, C, 3600, 1305, kCheckW, "1 To 1", 1,
      "Keeps width and height the same when picture settings change.  Otherwise, the scale will "
-     "set so the picture fills the screen.", {35, 0, 30}},
+     "set so the picture fills the screen."},
     {&M::ChkRatio, C, 3600, 1560, kCheckW, "Aspect", 1,
-     "Keeps scales in \"sync\" when one or the other is changed", {37, 0, 31}},
+     "Keeps scales in \"sync\" when one or the other is changed"},
     {&M::ChkWheelAll, F, 120, 2160, kBoxW, "", 1,
-     "When unchecked, clears all random checkboxes for wheels", {0, 0, 0}},
-    {&M::ChkF, C, 1230, 2205, kBoxW, "", 1, "If checked, random will refresh wheel value.", {55, 0, 39}},
-    {&M::ChkMulti, F, 4500, 2205, kBoxW, "", 0, "Uses three to 24 wheels when checked.", {45, 0, 35}},
+     "When unchecked, clears all random checkboxes for wheels"},
+    {&M::ChkF, C, 1230, 2205, kBoxW, "", 1, "If checked, random will refresh wheel value."},
+    {&M::ChkMulti, F, 4500, 2205, kBoxW, "", 0, "Uses three to 24 wheels when checked."},
     {&M::ChkRatioAll, F, 120, 2520, kBoxW, "", 1,
-     "When unchecked, clears all random checkboxes for ratios", {0, 5, 0}},
-    {&M::ChkR1, F, 1230, 2565, kBoxW, "", 1, "If checked, random will refresh ratio value.", {56, 12, 40}},
+     "When unchecked, clears all random checkboxes for ratios"},
+    {&M::ChkR1, F, 1230, 2565, kBoxW, "", 1, "If checked, random will refresh ratio value."},
     {&M::ChkEven, C, 3450, 2565, kBoxW, "", 0,
-     "Forces random to pick ratios that keep multi wheel images symmetrical.", {57, 13, 41}},
+     "Forces random to pick ratios that keep multi wheel images symmetrical."},
     {&M::ChkClear, C, 1785, 5100, kBoxW, "", 1,
      "When checked, clear will set the picture to the background color.  Otherwise clear will "
-     "restore the last \"snapped\" picture.", {58, 0, 42}},
+     "restore the last \"snapped\" picture."},
     {&M::ChkResolution, C, 3870, 5745, kBoxW, "", 1,
-     "When checked, Random will refresh the resolution with a random value.", {34, 0, 29}},
+     "When checked, Random will refresh the resolution with a random value."},
     {&M::ChkRotStart, C, 4170, 7005, kBoxW, "", 1,
      "When checked, the \"Rot Start\" value will reset to its initial setting when Rot+ is used "
-     "with the \"Loops\" feature.", {59, 0, 43}},
+     "with the \"Loops\" feature."},
     {&M::ChkPen, C, 5265, 7005, kBoxW, "", 1,
      "When checked, the \"Wheel 3/Pen\" value will reset to its initial setting when Pen+ is "
-     "used with the \"Loops\" feature.", {9, 0, 5}},
+     "used with the \"Loops\" feature."},
 };
 
 // The outline options, one group inside the frame.
@@ -225,13 +212,12 @@ struct OptionRow {
   const char* caption;
   bool value;
   const char* tip;
-  Lists lists;
 };
 
 constexpr OptionRow kOptions[] = {
-    {&M::ChkCircle, 240, 7450, "Circle", true, "Picture will follow outline of circle.", {0, 0, 12}},
-    {&M::ChkTriangle, 1920, 7450, "Triangle", false, "Picture will follow outline of triangle.", {0, 0, 13}},
-    {&M::ChkSquare, 3600, 7450, "Square", false, "Picture will follow outline of square.", {15, 0, 14}},
+    {&M::ChkCircle, 240, 7450, "Circle", true, "Picture will follow outline of circle."},
+    {&M::ChkTriangle, 1920, 7450, "Triangle", false, "Picture will follow outline of triangle."},
+    {&M::ChkSquare, 3600, 7450, "Square", false, "Picture will follow outline of square."},
 };
 
 // Labels, all inside the frame, each a little wider than its caption.
@@ -240,35 +226,34 @@ struct LabelRow {
   int left, top, width;
   const char* caption;
   const char* tip;
-  Lists lists;
 };
 
 constexpr LabelRow kLabels[] = {
-    {&M::LblXScale, 120, 1020, 735, "XScale", "", {19, 0, 0}},
-    {&M::LblColor, 1545, 1020, 480, "Color", "", {25, 0, 0}},
-    {&M::Lblyscale, 2640, 1020, 735, "YScale", "", {20, 0, 0}},
-    {&M::LblScrollWheel, 435, 1910, 1050, "Wheel #1", "", {0, 0, 0}},
-    {&M::LblWheelSelect, 1545, 1910, 1035, "Wheel Select", "", {0, 0, 0}},
-    {&M::LblSymmetry, 2595, 1910, 795, "Symmetry", "", {1, 1, 0}},
-    {&M::LblWheels, 3855, 1910, 600, "Wheels", "", {0, 6, 0}},
-    {&M::LblMulti, 4815, 2205, 480, "Multi", "", {53, 0, 0}},
+    {&M::LblXScale, 120, 1020, 735, "XScale", ""},
+    {&M::LblColor, 1545, 1020, 480, "Color", ""},
+    {&M::Lblyscale, 2640, 1020, 735, "YScale", ""},
+    {&M::LblScrollWheel, 435, 1910, 1050, "Wheel #1", ""},
+    {&M::LblWheelSelect, 1545, 1910, 1035, "Wheel Select", ""},
+    {&M::LblSymmetry, 2595, 1910, 795, "Symmetry", ""},
+    {&M::LblWheels, 3855, 1910, 600, "Wheels", ""},
+    {&M::LblMulti, 4815, 2205, 480, "Multi", ""},
     {&M::LblRatios, 3900, 2565, 480, "Ratio",
      "Click on Ratio Label to enable/disable random negative wheel values on multi wheel "
-     "drawings.  Pictures will be smaller, but more interesting", {7, 9, 0}},
-    {&M::LblWheelScroll, 255, 2880, 1350, "Wheel Scroll Bar", "", {0, 0, 0}},
-    {&M::LblRatioScroll, 255, 3480, 1275, "Ratio Scroll Bar", "", {0, 8, 0}},
-    {&M::LblRotations, 2100, 4820, 900, "Rotations", "", {28, 0, 0}},
-    {&M::LblRot, 4140, 4970, 480, "Rot.", "", {46, 0, 0}},
-    {&M::LblTurn, 2100, 5325, 900, "Rot Start", "", {49, 0, 0}},
-    {&M::LblRes, 2100, 5745, 600, "Res.", "", {44, 0, 0}},
-    {&M::LblSize, 120, 6240, 780, "Size %", "", {68, 0, 0}},
-    {&M::LblOff, 1995, 6240, 570, "Center:", "", {63, 0, 0}},
-    {&M::LblOff_X, 2565, 6240, 360, "   X", "", {64, 0, 0}},
-    {&M::LblOff_Y, 3840, 6240, 180, "Y", "", {65, 0, 0}},
-    {&M::LblLoop, 1860, 6690, 600, "Loops", "", {41, 0, 0}},
-    {&M::LblDec, 2700, 6690, 450, "Dec", "", {42, 0, 0}},
-    {&M::LblInc, 3510, 6690, 480, "Rot+", "", {43, 0, 0}},
-    {&M::LblHoleInc, 4605, 6690, 480, "Pen+", "", {51, 0, 0}},
+     "drawings.  Pictures will be smaller, but more interesting"},
+    {&M::LblWheelScroll, 255, 2880, 1350, "Wheel Scroll Bar", ""},
+    {&M::LblRatioScroll, 255, 3480, 1275, "Ratio Scroll Bar", ""},
+    {&M::LblRotations, 2100, 4820, 900, "Rotations", ""},
+    {&M::LblRot, 4140, 4970, 480, "Rot.", ""},
+    {&M::LblTurn, 2100, 5325, 900, "Rot Start", ""},
+    {&M::LblRes, 2100, 5745, 600, "Res.", ""},
+    {&M::LblSize, 120, 6240, 780, "Size %", ""},
+    {&M::LblOff, 1995, 6240, 570, "Center:", ""},
+    {&M::LblOff_X, 2565, 6240, 360, "   X", ""},
+    {&M::LblOff_Y, 3840, 6240, 180, "Y", ""},
+    {&M::LblLoop, 1860, 6690, 600, "Loops", ""},
+    {&M::LblDec, 2700, 6690, 450, "Dec", ""},
+    {&M::LblInc, 3510, 6690, 480, "Rot+", ""},
+    {&M::LblHoleInc, 4605, 6690, 480, "Pen+", ""},
 };
 
 struct ScrollRow {
@@ -276,45 +261,18 @@ struct ScrollRow {
   Box box;
   int left, top, width;
   int min, max, largeChange, value;
-  Lists lists;
 };
 
 constexpr ScrollRow kScrollBars[] = {
-    {&M::ScrollOffset, F, 255, 3120, kScrollW, -450, 450, 10, 1, {36, 0, 0}},
-    {&M::ScrollRatio, C, 255, 3720, kScrollW, -200, 200, 10, 1, {8, 7, 0}},
-    {&M::ScrollSize, C, 120, 6640, kSizeScrollW, 1, 500, 10, 100, {6, 0, 0}},
+    {&M::ScrollOffset, F, 255, 3120, kScrollW, -450, 450, 10, 1},
+    {&M::ScrollRatio, C, 255, 3720, kScrollW, -200, 200, 10, 1},
+    {&M::ScrollSize, C, 120, 6640, kSizeScrollW, 1, 500, 10, 100},
 };
 // clang-format on
 
 // Every control of the window is in one of the catalogues.
 static_assert(std::size(kFields) == 17 && std::size(kButtons) == 21 && std::size(kChecks) == 15 &&
               std::size(kOptions) == 3 && std::size(kLabels) == 23 && std::size(kScrollBars) == 3);
-
-// Collects the controls of each list in the order of their places.
-class ListBuilder {
- public:
-  void Add(forms::Control& c, const Lists& l) {
-    if (l.panel) panel_.push_back({l.panel, {&c, l.multi != 0}});
-    if (l.multi) multi_.push_back({l.multi, &c});
-    if (l.lock) lock_.push_back({l.lock, &c});
-  }
-  PanelLists Build() {
-    PanelLists out;
-    for (const auto& [place, member] : Sorted(panel_)) out.panel.push_back(member);
-    for (const auto& [place, c] : Sorted(multi_)) out.multi.push_back(c);
-    for (const auto& [place, c] : Sorted(lock_)) out.lock.push_back(c);
-    return out;
-  }
-
- private:
-  template <class T>
-  static std::vector<std::pair<int, T>>& Sorted(std::vector<std::pair<int, T>>& v) {
-    std::sort(v.begin(), v.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    return v;
-  }
-  std::vector<std::pair<int, PanelLists::Member>> panel_;
-  std::vector<std::pair<int, forms::Control*>> multi_, lock_;
-};
 
 // Tab visits the panel row by row, top to bottom, each row from left to
 // right. A control more than kRowSpan below the first of the current row
@@ -353,58 +311,55 @@ class TabRows {
 }  // namespace
 
 void BuildPanel(TrochelaMain& w) {
-  ListBuilder lists;
   TabRows tabs;
   w.form.SetCaption("Trochela!");
 
   // The drawing surface keeps its picture; it draws in red on white, one
   // pixel wide. The two buffers are never shown.
-  w.Canvas.SetForeColor(kRed);
+  w.Canvas.SetForeColor(base::kRed);
   w.Canvas.SetDrawWidth(1);
   w.Undo.SetVisible(false);
   w.SnapPic.SetVisible(false);
 
   w.Frame1.SetCaption("Trochela! Options");
-  w.Frame1.SetFont(kFont, kFontPt, false);
+  w.Frame1.SetFont(base::kFontName, kFontPt, false);
   w.Frame1.Move(kFrame);
-  lists.Add(w.Frame1, kFrameLists);
 
-  // What every row gives its control: place, font, tooltip, its places in
-  // the panel's lists and, for a control that takes the focus, a Tab stop.
+  // What every row gives its control: place, font, tooltip and, for a
+  // control that takes the focus, a Tab stop.
   auto common = [&](forms::Control& c, Box box, int left, int top, int width, int height,
-                    int fontPt, bool bold, const char* tip, const Lists& l, bool tabStop) {
+                    int fontPt, bool bold, const char* tip, bool tabStop) {
     Place(c, box, left, top, width, height);
-    c.SetFont(kFont, fontPt, bold);
+    c.SetFont(base::kFontName, fontPt, bold);
     c.SetToolTipText(tip);
-    lists.Add(c, l);
     if (tabStop) tabs.Add(c, left, top);
   };
   for (const FieldRow& r : kFields) {
     TextBox& t = w.*r.field;
-    common(t, r.box, r.left, r.top, kFieldW, kFieldH, kFieldFontPt, true, r.tip, r.lists, true);
+    common(t, r.box, r.left, r.top, kFieldW, kFieldH, kFieldFontPt, true, r.tip, true);
     t.SetText(r.text);
   }
   for (const ButtonRow& r : kButtons) {
     CommandButton& b = w.*r.button;
-    common(b, r.box, r.left, r.top, r.width, r.height, kFontPt, false, r.tip, r.lists, true);
+    common(b, r.box, r.left, r.top, r.width, r.height, kFontPt, false, r.tip, true);
     b.SetCaption(r.caption);
   }
   w.CmdColorBar.SetBackColor(kWhite);
   for (const CheckRow& r : kChecks) {
     CheckBox& c = w.*r.box;
-    common(c, r.in, r.left, r.top, r.width, kBoxH, kFontPt, false, r.tip, r.lists, true);
+    common(c, r.in, r.left, r.top, r.width, kBoxH, kFontPt, false, r.tip, true);
     c.SetCaption(r.caption);
     c.SetValue(r.value);
   }
   for (const OptionRow& r : kOptions) {
     OptionButton& o = w.*r.option;
-    common(o, F, r.left, r.top, kOptionW, kBoxH, kFontPt, false, r.tip, r.lists, true);
+    common(o, F, r.left, r.top, kOptionW, kBoxH, kFontPt, false, r.tip, true);
     o.SetCaption(r.caption);
     o.SetValue(r.value);
   }
   for (const LabelRow& r : kLabels) {
     Label& l = w.*r.label;
-    common(l, F, r.left, r.top, r.width, kLabelH, kFontPt, false, r.tip, r.lists, false);
+    common(l, F, r.left, r.top, r.width, kLabelH, kFontPt, false, r.tip, false);
     l.SetCaption(r.caption);
   }
   for (const ScrollRow& r : kScrollBars) {
@@ -414,11 +369,9 @@ void BuildPanel(TrochelaMain& w) {
     b.SetMax(r.max);
     b.SetLargeChange(r.largeChange);
     b.SetValue(r.value);
-    lists.Add(b, r.lists);
     tabs.Add(b, r.left, r.top);
   }
 
-  w.lists = lists.Build();
   std::vector<forms::Control*> tabOrder = tabs.Order();
   tabOrder.push_back(&w.Canvas);
   w.form.SetTabOrder(tabOrder);

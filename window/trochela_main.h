@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "base/picture_settings.h"
+#include "base/drawing_state.h"
 #include "base/rnd.h"
+#include "base/wheel_table.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 
@@ -23,18 +24,6 @@ using forms::OptionButton;
 using forms::PictureBox;
 using forms::ScrollBar;
 using forms::TextBox;
-
-// The controls of the lists that change the panel as a whole, in the order
-// they are visited (built with the panel from its tables).
-struct PanelLists {
-  struct Member {
-    forms::Control* control;
-    bool multiOnly;  // shown only in multi-wheel mode
-  };
-  std::vector<Member> panel;           // what hiding the panel hides
-  std::vector<forms::Control*> multi;  // the multi-wheel controls
-  std::vector<forms::Control*> lock;   // what a drawing disables
-};
 
 struct TrochelaMain {
   explicit TrochelaMain(forms::Services& services);
@@ -93,7 +82,6 @@ struct TrochelaMain {
   int16_t SlideshowRunning = 0;
   float PictureExtent = 0;
 
-  PanelLists lists;
   base::WheelTable wheels;
   base::DrawingState draw;
 };

@@ -5,28 +5,21 @@
 
 #include <cmath>
 
-#include "app/startup.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
 #include "forms/scripted_services.h"
+#include "tests/window_fixture.h"
 #include "window/trochela_main.h"
 
 namespace {
 
-class DrawFrame : public ::testing::Test {
+class DrawFrame : public WindowTest {
  protected:
-  DrawFrame() : machine(1024, 768, 32), w(machine) {
-    app::WireHandlers(w);
-    app::Form_Load(w, true, 1);
-    w.form.Show(false);
-  }
   bool CanvasIsWhite() {
     for (uint32_t px : w.Canvas.Raster().pixels)
       if (px != 0xFFFFFFFFu) return false;
     return true;
   }
-  forms::ScriptedServices machine;
-  window::TrochelaMain w;
 };
 
 TEST_F(DrawFrame, NoPassStillRoundsTheScalesAndUnlocks) {

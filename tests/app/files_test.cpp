@@ -15,13 +15,13 @@
 #include <functional>
 #include <sstream>
 
-#include "app/startup.h"
 #include "base/profile.h"
 #include "files/image_files.h"
 #include "files/parameter_file.h"
 #include "files/parms_check.h"
 #include "files/printing.h"
 #include "forms/scripted_services.h"
+#include "tests/window_fixture.h"
 #include "window/trochela_main.h"
 
 namespace {
@@ -35,11 +35,9 @@ std::string Contents(const fs::path& p) {
   return s.str();
 }
 
-class FilesTest : public ::testing::Test {
+class FilesTest : public WindowTest {
  protected:
-  FilesTest() : start(fs::current_path()), machine(320, 200, 32), w(machine) {
-    app::WireHandlers(w);
-    app::Form_Load(w, true, 1);
+  FilesTest() : WindowTest(320, 200), start(fs::current_path()) {
     folder = fs::temp_directory_path() / ("trochela-files-" + std::to_string(::getpid()));
     fs::create_directories(folder);
   }
@@ -56,8 +54,6 @@ class FilesTest : public ::testing::Test {
     machine.Answer(a);
   }
   fs::path start;
-  forms::ScriptedServices machine;
-  window::TrochelaMain w;
   fs::path folder;
 };
 
@@ -343,6 +339,22 @@ TEST(ReadParms, HostileValuesAreRefusedWithTheirKey) {
     EXPECT_FALSE(files::ReadParms(base::Profile(std::string("[Parms]\n") + line), v, reason))
         << line;
   }
+  // Field texts hold numbers a user could have typed: not these.
+  for (const char* line :
+       {"TxtLoop=nan", "TxtResolution=inf", "TxtX=0x10", "TxtY=1,5", "HoleInc=", "TxtTurn=1e309",
+        "TxtRotations=x", "TxtRotStart=1 2", "TxtRotInc=--1", "TxtPctDec=.", "TxtPctScale=abc"}) {
+    EXPECT_FALSE(files::ReadParms(base::Profile(std::string("[Parms]\n") + line), v, reason));
+    EXPECT_EQ(reason.substr(0, reason.find(' ')),
+              std::string(line).substr(0, std::string(line).find('=')));
+  }
+  ASSERT_TRUE(
+      files::ReadParms(base::Profile("[Parms]\nTxtRotations= 1E+308\nTxtX=-2.5e-3"), v, reason));
+  EXPECT_EQ(v.rotations, "1E+308");
+  // A save meets a field without a number only when code put it there.
+  v.loop = "abc";
+  std::vector<std::pair<std::string, std::string>> keys;
+  EXPECT_FALSE(files::ParmsFileTexts(v, keys, reason));
+  EXPECT_EQ(reason, "Loops does not hold a number: \"abc\"");
   // Duplicates: the first counts; a file without the section is no parameter
   // file; an empty section gives every default.
   ASSERT_TRUE(files::ReadParms(base::Profile("[Parms]\nType=3\nType=x\n"), v, reason));

@@ -12,23 +12,20 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "app/startup.h"
+#include "base/input_codes.h"
 #include "base/raster.h"
 #include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
 #include "files/image_files.h"
 #include "forms/scripted_services.h"
+#include "tests/window_fixture.h"
 #include "window/trochela_main.h"
 
 namespace {
 
-class PictureExport : public ::testing::Test {
+class PictureExport : public WindowTest {
  protected:
-  PictureExport() : machine(320, 240, 32), w(machine) {
-    app::WireHandlers(w);
-    app::Form_Load(w, true, 1);
-    w.form.Show(false);
-  }
+  PictureExport() : WindowTest(320, 240) {}
   std::string Path(const char* name) { return QDir(dir.path()).filePath(name).toStdString(); }
 
   // The SVG rendered at the canvas's size over black, so that a missing
@@ -75,8 +72,6 @@ class PictureExport : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  forms::ScriptedServices machine;
-  window::TrochelaMain w;
 };
 
 TEST_F(PictureExport, SvgOfADrawingShowsTheCanvas) {
@@ -115,7 +110,7 @@ TEST_F(PictureExport, AnUndoneCanvasIsWrittenAsItsPixels) {
   engine::CmdDraw_Click(w);
   w.Canvas.SetForeColor(0x00FF00);
   engine::CmdDraw_Click(w);
-  canvas::Canvas_KeyPress(w, canvas::kBackspace);  // back to the red picture
+  canvas::Canvas_KeyPress(w, base::kKeyBackspace);  // back to the red picture
   ASSERT_TRUE(forms::SaveCanvas(w.Canvas, Path("u.svg")));
   const QImage svg = Rendered(Path("u.svg"));
   const base::Image& c = w.Canvas.Raster();

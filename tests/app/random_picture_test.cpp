@@ -12,11 +12,11 @@
 #include <functional>
 #include <numeric>
 
-#include "app/startup.h"
 #include "base/rnd.h"
 #include "forms/scripted_services.h"
 #include "random/colour_bar.h"
 #include "random/slideshow.h"
+#include "tests/window_fixture.h"
 #include "window/trochela_main.h"
 
 namespace {
@@ -28,12 +28,9 @@ double Pick(base::Rnd& r, double range) {
   return std::floor(static_cast<double>(r.Next()) * range);
 }
 
-class RandomPicture : public ::testing::Test {
+class RandomPicture : public WindowTest {
  protected:
-  explicit RandomPicture(int depth = 32) : machine(1024, 768, depth), w(machine) {
-    app::WireHandlers(w);
-    app::Form_Load(w, true, kSeed);
-    w.form.Show(false);
+  explicit RandomPicture(int depth = 32) : WindowTest(1024, 768, depth, kSeed) {
     ref.Randomize(kSeed);
   }
   // The sizes Random picks for the flagged wheels, negatives allowed or not.
@@ -54,8 +51,6 @@ class RandomPicture : public ::testing::Test {
   // After the replay, the window's generator must stand where the test's does.
   void ExpectSameNextDraw() { EXPECT_EQ(w.rnd.Next(), ref.Next()); }
 
-  forms::ScriptedServices machine;
-  window::TrochelaMain w;
   base::Rnd ref;
   std::array<double, 25> size{};
 };

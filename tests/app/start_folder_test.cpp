@@ -21,10 +21,8 @@ TEST(StartFolder, DeletedWorkingFolderCountsAsNone) {
   std::filesystem::remove(gone);
 
   forms::ScriptedServices machine(640, 480, 32);
-  window::TrochelaMain w(machine);
-  app::WireHandlers(w);
-  app::Form_Load(w, true, 1);
-  EXPECT_EQ(w.StartFolder, "");
+  const auto w = app::StartWindow(machine, 1);
+  EXPECT_EQ(w->StartFolder, "");
   // A file dialog's answer still makes its folder the current one.
   forms::DialogAnswer answer;
   answer.kind = forms::DialogAnswer::Kind::Open;

@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "app/startup.h"
 #include "forms/scripted_services.h"
+#include "tests/window_fixture.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
 
@@ -27,12 +27,9 @@ namespace {
 
 constexpr int kScreenW = 800, kScreenH = 600;
 
-class QtBoundary : public ::testing::Test {
+class QtBoundary : public WindowTest {
  protected:
-  QtBoundary() : machine(kScreenW, kScreenH, 32), w(machine) {
-    app::WireHandlers(w);
-    app::Form_Load(w, true, 1);
-    w.form.Show(false);
+  QtBoundary() : WindowTest(kScreenW, kScreenH) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(w.form.Widget()));
     w.Canvas.SetFocus();
   }
@@ -54,9 +51,6 @@ class QtBoundary : public ::testing::Test {
     for (uint32_t px : w.Canvas.Raster().pixels) n += (px & 0xFFFFFFu) == 0xFF0000u;
     return n;
   }
-
-  forms::ScriptedServices machine;
-  window::TrochelaMain w;
 };
 
 TEST_F(QtBoundary, PressesBelongToTheControlUnderThePointer) {
@@ -423,10 +417,8 @@ TEST_F(QtBoundary, ColourBarShowsTheColourExactlyAndAPlainTooltip) {
 // pointer.
 TEST(HighDensity, MiddleClickFillsAtTheDevicePixelUnderThePointer) {
   forms::ScriptedServices machine(1600, 1200, 32, 2);
-  window::TrochelaMain w(machine);
-  app::WireHandlers(w);
-  app::Form_Load(w, true, 1);
-  w.form.Show(false);
+  const auto started = app::StartWindow(machine, 1);
+  window::TrochelaMain& w = *started;
   ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.Widget()));
   ASSERT_EQ(w.Canvas.Raster().width, 1600);
   EXPECT_EQ(w.Canvas.Widget()->width(), 800);

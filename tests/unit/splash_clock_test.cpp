@@ -1,7 +1,7 @@
 // The splash pause's clock: seconds since midnight, which wraps to 0.
 #include <gtest/gtest.h>
 
-#include "app/splash.h"
+#include "base/clock.h"
 
 namespace {
 

@@ -1,0 +1,121 @@
+#include "app/wire_handlers.h"
+
+#include "app/colours_pen.h"
+#include "app/field_repair.h"
+#include "app/startup.h"
+#include "canvas/canvas_input.h"
+#include "engine/draw_driver.h"
+#include "files/image_files.h"
+#include "files/open_file.h"
+#include "files/parameter_file.h"
+#include "files/picture_buffers.h"
+#include "files/printing.h"
+#include "random/colour_bar.h"
+#include "random/random_picture.h"
+#include "random/slideshow.h"
+#include "random/symmetry.h"
+#include "wheels/random_flags.h"
+#include "wheels/wheel_editor.h"
+#include "wheels/wheel_mode.h"
+#include "window/trochela_main.h"
+
+namespace app {
+
+// A control raises its notification whenever its value changes, by the user
+// or by code, before the write returns: a write such as
+// `w.ScrollOffset.SetValue(v)` anywhere in the program runs the handler that
+// its line below names (ScrollOffset_Change), and `w.ChkMulti.SetValue(v)`
+// runs ChkMulti_Click. Those writes say so where they stand.
+void WireHandlers(window::TrochelaMain& w) {
+  using namespace canvas;
+  using namespace engine;
+  using namespace files;
+  using namespace random_pictures;
+  using namespace wheels;
+  // clang-format off
+  // Control and event                Handler
+  w.CmdDraw.Click                   = [&w] { CmdDraw_Click(w); };
+  w.CmdDraw.KeyPress                = [&w](int& key) { CmdDraw_KeyPress(w, key); };
+  w.CmdStop.Click                   = [&w] { CmdStop_Click(w); };
+  w.CmdExit.Click                   = [&w] { CmdExit_Click(w); };
+  w.CmdRandom.Click                 = [&w] { CmdRandom_Click(w); };
+  w.CmdSlide.Click                  = [&w] { CmdSlide_Click(w); };
+  w.CmdSymmetry.Click               = [&w] { CmdSymmetry_Click(w); };
+  w.CmdClear.Click                  = [&w] { CmdClear_Click(w); };
+  w.CmdClear.KeyPress               = [&w](int& key) { CmdClear_KeyPress(w, key); };
+  w.CmdSnap.Click                   = [&w] { CmdSnap_Click(w); };
+  w.CmdOpen.Click                   = [&w] { CmdOpen_Click(w); };
+  w.CmdSave.Click                   = [&w] { CmdSave_Click(w); };
+  w.CmdLoadParms.Click              = [&w] { CmdLoadParms_Click(w); };
+  w.form.OnDropFile                 = [&w](const std::string& path) { OpenGivenFile(w, path); };
+  w.CmdSaveParms.Click              = [&w] { CmdSaveParms_Click(w); };
+  w.CmdPrint.Click                  = [&w] { CmdPrint_Click(w); };
+  w.CmdFrame.Click                  = [&w] { CmdFrame_Click(w); };
+  w.CmdSetForeColor.Click           = [&w] { CmdSetForeColor_Click(w); };
+  w.CmdSetBackColor.Click           = [&w] { CmdSetBackColor_Click(w); };
+  w.CmdSetBackColor.KeyPress        = [&w](int& key) { CmdSetBackColor_KeyPress(w, key); };
+  w.CmdThick.Click                  = [&w] { CmdThick_Click(w); };
+  w.CmdColorBar.MouseDown           = [&w](int button, int, float, float) { CmdColorBar_MouseDown(w, button); };
+  w.CmdColorBar.KeyPress            = [&w](int& key) { CmdColorBar_KeyPress(w, key); };
+  w.CmdRightScrollWheel.Click       = [&w] { CmdRightScrollWheel_Click(w); };
+  w.CmdLeftScrollWheel.Click        = [&w] { CmdLeftScrollWheel_Click(w); };
+  w.CmdWheelLimit.MouseDown         = [&w](int button, int, float, float) { CmdWheelLimit_MouseDown(w, button); };
+  w.ScrollOffset.Change             = [&w] { ScrollOffset_Change(w); };
+  w.ScrollOffset.Scroll             = [&w] { ScrollOffset_Scroll(w); };
+  w.ScrollRatio.Change              = [&w] { ScrollRatio_Change(w); };
+  w.ScrollRatio.Scroll              = [&w] { ScrollRatio_Scroll(w); };
+  w.ScrollSize.Change               = [&w] { ScrollSize_Change(w); };
+  w.ScrollSize.Scroll               = [&w] { ScrollSize_Scroll(w); };
+  w.ChkMulti.Click                  = [&w] { ChkMulti_Click(w); };
+  w.ChkF.Click                      = [&w] { ChkF_Click(w); };
+  w.ChkR1.MouseUp                   = [&w](int button, int, float, float) { ChkR1_MouseUp(w, button); };
+  w.ChkWheelAll.Click               = [&w] { ChkWheelAll_Click(w); };
+  w.ChkRatioAll.Click               = [&w] { ChkRatioAll_Click(w); };
+  w.ChkAspect.Click                 = [&w] { ChkAspect_Click(w); };
+  w.ChkClear.Click                  = [&w] { ChkClear_Click(w); };
+  w.ChkRotStart.Click               = [&w] { ChkRotStart_Click(w); };
+  w.ChkColor.Click                  = [&w] { ChkColor_Click(w); };
+  w.ChkResolution.Click             = [&w] { ChkResolution_Click(w); };
+  w.ChkScale.Click                  = [&w] { ChkScale_Click(w); };
+  w.LblRatios.Click                 = [&w] { LblRatios_Click(w); };
+  w.Canvas.MouseDown                = [&w](int button, int shift, float, float) { Canvas_MouseDown(w, button, shift); };
+  w.Canvas.MouseMove                = [&w](int, int, float x, float y) { Canvas_MouseMove(w, x, y); };
+  w.Canvas.KeyPress                 = [&w](int& key) { Canvas_KeyPress(w, key); };
+  w.TxtFixed.GotFocus               = [&w] { TxtFixed_GotFocus(w); };
+  w.TxtFixed.LostFocus              = [&w] { TxtFixed_LostFocus(w); };
+  w.TxtRatio1.GotFocus              = [&w] { TxtRatio1_GotFocus(w); };
+  w.TxtRatio1.LostFocus             = [&w] { TxtRatio1_LostFocus(w); };
+  w.TxtX.GotFocus                   = [&w] { TxtX_GotFocus(w); };
+  w.TxtX.LostFocus                  = [&w] { TxtX_LostFocus(w); };
+  w.TxtY.GotFocus                   = [&w] { TxtY_GotFocus(w); };
+  w.TxtY.LostFocus                  = [&w] { TxtY_LostFocus(w); };
+  w.TxtRotations.GotFocus           = [&w] { TextField_GotFocus(w.TxtRotations); };
+  w.TxtRotations.LostFocus          = [&w] { TxtRotations_LostFocus(w); };
+  w.TxtResolution.GotFocus          = [&w] { TextField_GotFocus(w.TxtResolution); };
+  w.TxtResolution.LostFocus         = [&w] { TxtResolution_LostFocus(w); };
+  w.TxtPctScale.GotFocus            = [&w] { TextField_GotFocus(w.TxtPctScale); };
+  w.TxtPctScale.LostFocus           = [&w] { TxtPctScale_LostFocus(w); };
+  w.TxtOff_X.GotFocus               = [&w] { TextField_GotFocus(w.TxtOff_X); };
+  w.TxtOff_X.LostFocus              = [&w] { TxtOff_X_LostFocus(w); };
+  w.TxtOff_Y.GotFocus               = [&w] { TextField_GotFocus(w.TxtOff_Y); };
+  w.TxtOff_Y.LostFocus              = [&w] { TxtOff_Y_LostFocus(w); };
+  w.TxtTurn.GotFocus                = [&w] { TextField_GotFocus(w.TxtTurn); };
+  w.TxtTurn.LostFocus               = [&w] { TxtTurn_LostFocus(w); };
+  w.TxtRotStart.GotFocus            = [&w] { TextField_GotFocus(w.TxtRotStart); };
+  w.TxtRotStart.LostFocus           = [&w] { TxtRotStart_LostFocus(w); };
+  w.TxtLoop.GotFocus                = [&w] { TextField_GotFocus(w.TxtLoop); };
+  w.TxtLoop.LostFocus               = [&w] { TxtLoop_LostFocus(w); };
+  w.TxtPctDec.GotFocus              = [&w] { TextField_GotFocus(w.TxtPctDec); };
+  w.TxtPctDec.LostFocus             = [&w] { TxtPctDec_LostFocus(w); };
+  w.TxtRotInc.GotFocus              = [&w] { TextField_GotFocus(w.TxtRotInc); };
+  w.TxtRotInc.LostFocus             = [&w] { TxtRotInc_LostFocus(w); };
+  w.TxtHoleInc.GotFocus             = [&w] { TextField_GotFocus(w.TxtHoleInc); };
+  w.TxtHoleInc.LostFocus            = [&w] { TxtHoleInc_LostFocus(w); };
+  w.TxtNStart.GotFocus              = [&w] { TextField_GotFocus(w.TxtNStart); };
+  w.TxtNStart.LostFocus             = [&w] { TxtNStart_LostFocus(w); };
+  w.TxtNFactor.GotFocus             = [&w] { TextField_GotFocus(w.TxtNFactor); };
+  w.TxtNFactor.LostFocus            = [&w] { TxtNFactor_LostFocus(w); };
+  // clang-format on
+}
+
+}  // namespace app
