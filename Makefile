@@ -77,6 +77,7 @@ bench: build
 	./$(BUILD)/bench/trochela_draw_bench
 	./$(BUILD)/bench/trochela_export_bench
 	./$(BUILD)/bench/trochela_pause_bench
+	./$(BUILD)/bench/trochela_smooth_bench examples
 
 clean:
 	rm -rf $(BUILD) $(CHECK_BUILD) $(FUZZ_BUILD)

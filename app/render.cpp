@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/startup.h"
+#include "base/settings_in_pictures.h"
 #include "engine/draw_driver.h"
 #include "files/parameter_file.h"
 #include "forms/picture_export.h"
@@ -24,13 +25,16 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
   // moves then run the same handlers.
   w.form.Show(false);
   w.Canvas.SetFocus();
-  std::string reason;
-  if (!files::LoadParmsFile(w, parms, reason)) {
+  // The settings' text, from a parameter file or a picture that carries it,
+  // goes into the picture as it stands.
+  std::string settings, reason;
+  if (!base::ReadSettingsText(parms, files::kMaxProfileBytes, settings, reason) ||
+      !files::LoadParmsText(w, settings, reason)) {
     std::cerr << "trochela: cannot load " << parms << ": " << reason << "\n";
     return false;
   }
   engine::CmdDraw_Click(w);  // returns when the drawing has ended
-  if (!forms::SaveCanvas(w.Canvas, out, r.antialias)) {
+  if (!forms::SaveCanvas(w.Canvas, out, r.antialias, settings)) {
     std::cerr << "trochela: cannot write " << out << "\n";
     return false;
   }

@@ -6,6 +6,7 @@
 
 #include "base/file_io.h"
 #include "files/file_messages.h"
+#include "files/parameter_file.h"
 #include "forms/picture_export.h"
 #include "window/trochela_main.h"
 
@@ -43,8 +44,15 @@ void CmdSave_Click(window::TrochelaMain& w) {
   if (path) {
     w.ChosenFileName = *path;
     std::string reason;
-    if (forms::FormatOfPath(*path) == forms::PictureFormat::Svg) {
-      if (!base::WriteFileReplacing(*path, forms::CanvasSvg(w.Canvas), reason))
+    const forms::PictureFormat format = forms::FormatOfPath(*path);
+    if (format != forms::PictureFormat::Bitmap) {
+      // PNG and SVG carry the settings that draw the picture again.
+      std::string settings, unused;
+      ParmsText(w, settings, unused);
+      const std::string bytes = format == forms::PictureFormat::Svg
+                                    ? forms::CanvasSvg(w.Canvas, settings)
+                                    : forms::CanvasPng(w.Canvas, false, settings);
+      if (!base::WriteFileReplacing(*path, bytes, reason))
         TellFileFailure(w, "Cannot save the picture to", *path, reason);
       w.Canvas.SetFocus();
       return;

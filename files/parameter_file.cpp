@@ -9,6 +9,7 @@
 #include "base/numbers.h"
 #include "base/picture_settings.h"
 #include "base/profile.h"
+#include "base/settings_in_pictures.h"
 #include "engine/scale_fit.h"
 #include "files/file_messages.h"
 #include "window/captions.h"
@@ -19,6 +20,9 @@ namespace files {
 namespace {
 
 const char* const kFilter = "Trochela! Files (*.tra)|*.tra";
+// Load also takes the pictures the program wrote: they carry their settings.
+const char* const kLoadFilter =
+    "Trochela! Files (*.tra)|*.tra|Pictures with settings (*.png *.svg)|*.png *.svg";
 
 // A number as the file holds it: a blank before numbers that are not negative.
 std::string FileNumber(double v) {
@@ -109,7 +113,7 @@ void CmdSaveParms_Click(window::TrochelaMain& w) {
 }
 
 void CmdLoadParms_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kFilter});
+  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kLoadFilter});
   if (path && !path->empty()) {
     w.ChosenFileName = *path;
     std::string reason;
@@ -121,11 +125,23 @@ void CmdLoadParms_Click(window::TrochelaMain& w) {
 
 bool LoadParmsFile(window::TrochelaMain& w, const std::string& path, std::string& reason) {
   std::string text;
+  return base::ReadSettingsText(path, kMaxProfileBytes, text, reason) &&
+         LoadParmsText(w, text, reason);
+}
+
+bool LoadParmsText(window::TrochelaMain& w, const std::string& text, std::string& reason) {
   ParmsValues values;
-  if (!base::ReadWholeFile(path, kMaxProfileBytes, text, reason) ||
-      !ReadParms(base::Profile(text), values, reason))
-    return false;
+  if (!ReadParms(base::Profile(text), values, reason)) return false;
   ApplyParms(w, values);
+  return true;
+}
+
+bool ParmsText(window::TrochelaMain& w, std::string& text, std::string& reason) {
+  Keys keys;
+  if (!SaveValues(w, keys, reason)) return false;
+  base::Profile file;
+  for (const auto& [key, value] : keys) file.Set(kParmsSection, key, value);
+  text = file.Text();
   return true;
 }
 

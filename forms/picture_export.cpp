@@ -1,12 +1,12 @@
 #include "forms/picture_export.h"
 
 #include <QBuffer>
-#include <QPainter>
-#include <QPolygonF>
 #include <QString>
 #include <memory>
 
 #include "base/file_io.h"
+#include "base/settings_in_pictures.h"
+#include "base/smooth_lines.h"
 #include "base/svg_writer.h"
 #include "forms/controls.h"
 #include "forms/qt_views.h"
@@ -31,32 +31,19 @@ QByteArray PngBytes(const QImage& image) {
   return bytes;
 }
 
-QColor ColourOf(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+}  // namespace
 
-// The lines redrawn with antialiasing over their picture.
-QImage Antialiased(const PictureBox& canvas) {
+base::Image SmoothPicture(const PictureBox& canvas) {
   base::LineLog settled;
   const base::LineLog& log = LinesOf(canvas, settled);
-  QImage out(canvas.PixelWidth(), canvas.PixelHeight(), QImage::Format_RGB32);
-  out.fill(ColourOf(log.Background()));
-  QPainter p(&out);
-  if (log.Picture()) p.drawImage(0, 0, View(*log.Picture()));
-  p.setRenderHint(QPainter::Antialiasing);
-  const auto& points = log.Points();
-  for (size_t k = 0; k < log.Runs().size(); ++k) {
-    const base::LineRun& run = log.Runs()[k];
-    QPen pen(ColourOf(run.bgr), run.width < 1 ? 1 : run.width, Qt::SolidLine, Qt::RoundCap,
-             Qt::RoundJoin);
-    p.setPen(pen);
-    QPolygonF line;
-    for (size_t i = run.first; i < log.RunEnd(k); ++i) line << QPointF(points[i].x, points[i].y);
-    if (line.size() == 2 && line[0] == line[1])
-      p.drawPoint(line[0]);
-    else
-      p.drawPolyline(line);
-  }
+  base::Image out = log.Picture() ? *log.Picture()
+                                  : base::Image(canvas.PixelWidth(), canvas.PixelHeight(),
+                                                log.Background());
+  base::DrawSmooth(log, out);
   return out;
 }
+
+namespace {
 
 bool WriteWhole(const std::string& path, std::string_view bytes) {
   std::string reason;
@@ -76,7 +63,7 @@ PictureFormat FormatOfPath(const std::string& path) {
   return PictureFormat::Bitmap;
 }
 
-std::string CanvasSvg(const PictureBox& canvas) {
+std::string CanvasSvg(const PictureBox& canvas, std::string_view settings) {
   base::LineLog settled;
   const base::LineLog& log = LinesOf(canvas, settled);
   std::string png;
@@ -85,15 +72,23 @@ std::string CanvasSvg(const PictureBox& canvas) {
     png = base::Base64(std::string_view(bytes.constData(), bytes.size()));
   }
   return base::SvgDocument(log, canvas.PixelWidth(), canvas.PixelHeight(), png,
-                           canvas.Lines().Overflowed());
+                           canvas.Lines().Overflowed(), settings);
 }
 
-bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialias) {
+std::string CanvasPng(const PictureBox& canvas, bool antialias, std::string_view settings) {
+  const QByteArray png =
+      PngBytes(antialias ? View(SmoothPicture(canvas)) : View(canvas.Raster()));
+  const std::string_view bytes(png.constData(), png.size());
+  return settings.empty() ? std::string(bytes) : base::PngWithSettings(bytes, settings);
+}
+
+bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialias,
+                std::string_view settings) {
   switch (FormatOfPath(path)) {
     case PictureFormat::Svg:
-      return WriteWhole(path, CanvasSvg(canvas));
+      return WriteWhole(path, CanvasSvg(canvas, settings));
     case PictureFormat::Png:
-      return WriteWhole(path, PngBytes(antialias ? Antialiased(canvas) : View(canvas.Raster())));
+      return WriteWhole(path, CanvasPng(canvas, antialias, settings));
     case PictureFormat::Bitmap:
       break;
   }

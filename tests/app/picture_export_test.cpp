@@ -14,9 +14,11 @@
 
 #include "app/startup.h"
 #include "base/raster.h"
+#include "base/smooth_lines.h"
 #include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
 #include "files/image_files.h"
+#include "files/parameter_file.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
 
@@ -140,6 +142,32 @@ TEST_F(PictureExport, PngAndBitmapReadBackPixelForPixel) {
   EXPECT_EQ(forms::FormatOfPath("a.Png"), forms::PictureFormat::Png);
   EXPECT_EQ(forms::FormatOfPath("a.dib"), forms::PictureFormat::Bitmap);
   EXPECT_FALSE(forms::SaveCanvas(w.Canvas, Path("missing/folder/p.svg")));
+}
+
+// A smooth picture carries about the ink of the plain one, a path drawn over
+// itself (the start picture: 37 times) and a wide pen included, and most of
+// its inked pixels are partly inked.
+TEST(SmoothPicture, HoldsThePlainPicturesInkWithSoftEdges) {
+  struct Case {
+    const char* parms;
+    int width, height;
+    const char* pen;
+  };
+  for (const Case& c : {Case{"start", 800, 600, "1"}, Case{"start", 1920, 1080, "1"},
+                        Case{"triangle_loops", 800, 600, "1"}, Case{"start", 800, 600, "4"}}) {
+    forms::ScriptedServices machine(c.width, c.height, 32);
+    window::TrochelaMain w(machine);
+    app::WireHandlers(w);
+    app::Form_Load(w, true, 1);
+    std::string reason;
+    ASSERT_TRUE(files::LoadParmsFile(w, std::string(TEST_PARMS "/") + c.parms + ".tra", reason));
+    w.CmdThick.SetCaption(c.pen);
+    engine::CmdDraw_Click(w);
+    const base::Ink plain = base::MeasureInk(w.Canvas.Raster());
+    const base::Ink smooth = base::MeasureInk(forms::SmoothPicture(w.Canvas));
+    EXPECT_NEAR(smooth.sum / plain.sum, 1.0, 0.1) << c.parms << " " << c.width << " pen " << c.pen;
+    EXPECT_GT(smooth.partial * 3, smooth.inked) << c.parms << " " << c.width << " pen " << c.pen;
+  }
 }
 
 TEST_F(PictureExport, SaveImageWritesSvgByTheChosenName) {
