@@ -170,6 +170,38 @@ TEST(SmoothPicture, HoldsThePlainPicturesInkWithSoftEdges) {
   }
 }
 
+// Save Image's PNG and SVG carry the settings: loaded into a fresh window they
+// give the same parameter file and the same picture; a picture without them
+// is refused and changes nothing.
+TEST_F(PictureExport, PicturesCarryTheSettingsThatDrawThemAgain) {
+  std::string reason, saved, loaded;
+  ASSERT_TRUE(files::LoadParmsFile(w, TEST_PARMS "/chain_square.tra", reason)) << reason;
+  engine::CmdDraw_Click(w);
+  ASSERT_TRUE(files::ParmsText(w, saved, reason));
+  for (const char* name : {"s.png", "s.svg"}) {
+    forms::DialogAnswer answer;
+    answer.kind = forms::DialogAnswer::Kind::Save;
+    answer.path = Path(name);
+    machine.Answer(answer);
+    files::CmdSave_Click(w);
+    forms::ScriptedServices again(320, 240, 32);
+    window::TrochelaMain fresh(again);
+    app::WireHandlers(fresh);
+    app::Form_Load(fresh, true, 1);
+    fresh.form.Show(false);
+    ASSERT_TRUE(files::LoadParmsFile(fresh, Path(name), reason)) << name << ": " << reason;
+    engine::CmdDraw_Click(fresh);
+    ASSERT_TRUE(files::ParmsText(fresh, loaded, reason));
+    EXPECT_EQ(loaded, saved) << name;
+    EXPECT_EQ(fresh.Canvas.Raster().pixels, w.Canvas.Raster().pixels) << name;
+  }
+  ASSERT_TRUE(forms::SaveCanvas(w.Canvas, Path("bare.png")));
+  w.TxtLoop.SetText("7");
+  EXPECT_FALSE(files::LoadParmsFile(w, Path("bare.png"), reason));
+  EXPECT_EQ(reason, "the picture carries no settings");
+  EXPECT_EQ(w.TxtLoop.Text(), "7");
+}
+
 TEST_F(PictureExport, SaveImageWritesSvgByTheChosenName) {
   w.TxtRotations.SetText("10");
   engine::CmdDraw_Click(w);
