@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/automation.h"
+#include "app/gallery.h"
 #include "app/render.h"
 #include "app/splash.h"
 #include "app/startup.h"
@@ -33,6 +34,10 @@ struct Options {
   std::string script;
   bool render = false;
   app::RenderRequest renderRequest;
+  // --random and -j
+  bool gallery = false;
+  app::GalleryRequest galleryRequest;
+  int jobs = 0;
 };
 
 int Usage(const std::string& problem) {
@@ -41,7 +46,9 @@ int Usage(const std::string& problem) {
             << "                [--no-splash] [--script FILE]\n"
             << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
                "png|bmp|svg])\n"
-            << "                [--size WxH] [--seed N] [--antialias]\n"
+            << "                [--size WxH] [--seed N] [--antialias] [-j N]\n"
+            << "       trochela --random N [FILE.tra] --out-dir DIR [--seed S] [--size WxH]\n"
+            << "                [--format png|svg|bmp] [--antialias] [-j N]\n"
             << "(docs/automation.md tells the script language)\n";
   return 2;
 }
@@ -72,14 +79,57 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   const QCommandLineOption format("format", "The pictures' format in --out-dir.", "png|bmp|svg");
   const QCommandLineOption size("size", "Picture size in pixels (1920x1080).", "WxH");
   const QCommandLineOption antialias("antialias", "Draw PNG pictures smoothly.");
+  const QCommandLineOption random("random", "Draw a gallery of N random pictures.", "N");
+  const QCommandLineOption jobs(QStringList{"j", "jobs"}, "Worker processes (one a core).", "N");
   parser.addOptions({headless, noSplash, screen, depth, seed, script, render, out, outDir, format,
-                     size, antialias});
+                     size, antialias, random, jobs});
   if (!parser.parse(args)) {
     problem = parser.errorText().toStdString();
     return false;
   }
   o.render = parser.isSet(render);
-  if (!o.render && !parser.positionalArguments().isEmpty()) {
+  // --random and -j: a gallery and the workers of a batch.
+  o.gallery = parser.isSet(random);
+  if (parser.isSet(jobs)) {
+    bool number = false;
+    o.jobs = parser.value(jobs).toInt(&number);
+    if (!number || o.jobs < 1 || o.jobs > 1024) {
+      problem = "-j takes a number of workers from 1 to 1024";
+      return false;
+    }
+  }
+  if (o.gallery) {
+    app::GalleryRequest& g = o.galleryRequest;
+    bool number = false;
+    g.count = parser.value(random).toInt(&number);
+    if (!number || g.count < 1 || g.count > 100000) {
+      problem = "--random takes a number of pictures from 1 to 100000";
+      return false;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1 || o.render || parser.isSet(out)) {
+      problem = "--random takes at most one parameter file, and --out-dir";
+      return false;
+    }
+    if (!files.isEmpty()) g.parms = files.first().toStdString();
+    g.outDir = parser.value(outDir).toStdString();
+    if (g.outDir.empty()) {
+      problem = "--random takes --out-dir";
+      return false;
+    }
+    if (parser.isSet(format)) g.format = parser.value(format).toStdString();
+    if (g.format != "png" && g.format != "bmp" && g.format != "svg") {
+      problem = "--format takes png, bmp or svg";
+      return false;
+    }
+    g.antialias = parser.isSet(antialias);
+    if (parser.isSet(size) && !ParseScreen(parser.value(size), g.width, g.height)) {
+      problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
+      return false;
+    }
+    g.jobs = o.jobs;
+  }
+  if (!o.render && !o.gallery && !parser.positionalArguments().isEmpty()) {
     problem = "unexpected argument " + parser.positionalArguments().first().toStdString();
     return false;
   }
@@ -90,6 +140,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     r.outDir = parser.value(outDir).toStdString();
     if (parser.isSet(format)) r.format = parser.value(format).toStdString();
     r.antialias = parser.isSet(antialias);
+    r.jobs = o.jobs;
     if (parser.isSet(size) && !ParseScreen(parser.value(size), r.width, r.height)) {
       problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxScreenSide);
       return false;
@@ -169,9 +220,26 @@ int main(int argc, char** argv) {
     if (r.format != "png" && r.format != "bmp" && r.format != "svg")
       return Usage("--format takes png, bmp or svg");
     if (o.headless || !o.script.empty()) return Usage("--render runs alone");
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication qapp(argc, argv);
+    // Each process that draws (every worker of a batch) starts its own
+    // toolkit: workers are forked before there is one.
+    std::unique_ptr<QApplication> qapp;
+    r.startToolkit = [&] {
+      setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      qapp = std::make_unique<QApplication>(argc, argv);
+    };
     return app::RenderPictures(r);
+  }
+  if (o.gallery) {
+    app::GalleryRequest& g = o.galleryRequest;
+    g.seedGiven = o.seedGiven;
+    g.seed = o.seed;
+    if (o.headless || !o.script.empty()) return Usage("--random runs alone");
+    std::unique_ptr<QApplication> qapp;
+    g.startToolkit = [&] {
+      setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      qapp = std::make_unique<QApplication>(argc, argv);
+    };
+    return app::MakeGallery(g);
   }
   std::vector<app::ScriptLine> lines;
   if (!o.script.empty()) {

@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 
+#include "app/batch.h"
 #include "app/startup.h"
 #include "base/settings_in_pictures.h"
 #include "engine/draw_driver.h"
@@ -44,17 +46,26 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
 }  // namespace
 
 int RenderPictures(const RenderRequest& r) {
-  if (r.outDir.empty()) return RenderOne(r, r.parms.front(), r.out) ? 0 : 2;
-  int code = 0;
-  for (size_t i = 0; i < r.parms.size(); ++i) {
+  if (r.outDir.empty()) {
+    r.startToolkit();
+    return RenderOne(r, r.parms.front(), r.out) ? 0 : 2;
+  }
+  const auto job = [&r](int i, std::string& said) {
     const std::filesystem::path name =
         std::filesystem::path(r.parms[i]).stem().string() + "." + r.format;
     const std::string out = (std::filesystem::path(r.outDir) / name).string();
-    std::cerr << "[" << i + 1 << "/" << r.parms.size() << "] " << r.parms[i] << " -> " << out
-              << "\n";
-    if (!RenderOne(r, r.parms[i], out)) code = 2;
-  }
-  return code;
+    said = "[" + std::to_string(i + 1) + "/" + std::to_string(r.parms.size()) + "] " +
+           r.parms[i] + " -> " + out + "\n";
+    // The file's own messages follow its progress line.
+    std::ostringstream messages;
+    std::streambuf* const old = std::cerr.rdbuf(messages.rdbuf());
+    const bool ok = RenderOne(r, r.parms[i], out);
+    std::cerr.rdbuf(old);
+    said += messages.str();
+    return ok;
+  };
+  const int jobs = r.jobs > 0 ? r.jobs : DefaultJobs();
+  return RunJobs(static_cast<int>(r.parms.size()), jobs, r.startToolkit, job) ? 0 : 2;
 }
 
 }  // namespace app

@@ -1,5 +1,7 @@
 #include "base/settings_in_pictures.h"
 
+#include <zlib.h>
+
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -14,18 +16,8 @@ constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1a\n";
 constexpr size_t kChunkHead = 8, kChunkTail = 4;  // length and type; the CRC
 
 uint32_t Crc32(std::string_view bytes) {
-  static const std::array<uint32_t, 256> table = [] {
-    std::array<uint32_t, 256> t{};
-    for (uint32_t n = 0; n < 256; ++n) {
-      uint32_t c = n;
-      for (int k = 0; k < 8; ++k) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      t[n] = c;
-    }
-    return t;
-  }();
-  uint32_t c = 0xFFFFFFFFu;
-  for (const char b : bytes) c = table[(c ^ static_cast<uint8_t>(b)) & 0xFF] ^ (c >> 8);
-  return c ^ 0xFFFFFFFFu;
+  return static_cast<uint32_t>(
+      crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
 }
 
 void AppendBigEndian(std::string& out, uint32_t v) {

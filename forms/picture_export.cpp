@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "base/file_io.h"
+#include "base/png_encoder.h"
 #include "base/settings_in_pictures.h"
 #include "base/smooth_lines.h"
 #include "base/svg_writer.h"
@@ -21,14 +22,6 @@ const base::LineLog& LinesOf(const PictureBox& canvas, base::LineLog& settled) {
   if (canvas.LinesCurrent() && !canvas.Lines().Overflowed()) return canvas.Lines();
   settled.Reset(canvas.BackColor(), std::make_shared<const base::Image>(canvas.Raster()));
   return settled;
-}
-
-QByteArray PngBytes(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes;
 }
 
 }  // namespace
@@ -67,19 +60,13 @@ std::string CanvasSvg(const PictureBox& canvas, std::string_view settings) {
   base::LineLog settled;
   const base::LineLog& log = LinesOf(canvas, settled);
   std::string png;
-  if (log.Picture()) {
-    const QByteArray bytes = PngBytes(View(*log.Picture()));
-    png = base::Base64(std::string_view(bytes.constData(), bytes.size()));
-  }
+  if (log.Picture()) png = base::Base64(base::EncodePng(*log.Picture()));
   return base::SvgDocument(log, canvas.PixelWidth(), canvas.PixelHeight(), png,
                            canvas.Lines().Overflowed(), settings);
 }
 
 std::string CanvasPng(const PictureBox& canvas, bool antialias, std::string_view settings) {
-  const QByteArray png =
-      PngBytes(antialias ? View(SmoothPicture(canvas)) : View(canvas.Raster()));
-  const std::string_view bytes(png.constData(), png.size());
-  return settings.empty() ? std::string(bytes) : base::PngWithSettings(bytes, settings);
+  return base::EncodePng(antialias ? SmoothPicture(canvas) : canvas.Raster(), settings);
 }
 
 bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialias,

@@ -116,6 +116,11 @@ void CmdRandom_Click(window::TrochelaMain& w) {
     w.Canvas.SetPicture({});
   else
     w.Canvas.SetPicture(w.SnapPic.GetPicture());
+  PickRandomSettings(w);
+  DrawPicture(w);
+}
+
+void PickRandomSettings(window::TrochelaMain& w) {
   PickSizes(w);
   PickRatios(w);
   ShowCurrentWheel(w);
@@ -124,7 +129,6 @@ void CmdRandom_Click(window::TrochelaMain& w) {
   if (w.ChkColor.Value() != 0) PickDrawingColour(w);
   if (w.ChkScale.Value() != 0) engine::FitScale(w);
   if (w.ChkResolution.Value() != 0) PickResolution(w);
-  DrawPicture(w);
 }
 
 }  // namespace random_pictures

@@ -12,7 +12,11 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "app/gallery.h"
+#include "app/render.h"
 #include "app/startup.h"
+#include "base/file_io.h"
+#include "base/settings_in_pictures.h"
 #include "base/raster.h"
 #include "base/smooth_lines.h"
 #include "canvas/canvas_input.h"
@@ -200,6 +204,44 @@ TEST_F(PictureExport, PicturesCarryTheSettingsThatDrawThemAgain) {
   EXPECT_FALSE(files::LoadParmsFile(w, Path("bare.png"), reason));
   EXPECT_EQ(reason, "the picture carries no settings");
   EXPECT_EQ(w.TxtLoop.Text(), "7");
+}
+
+// The parameter file of each gallery picture draws the same lines (the pen
+// colour is the picture's own), and the picture carries the file's text.
+TEST_F(PictureExport, AGalleryPicturesFileDrawsItAgain) {
+  app::GalleryRequest g;
+  g.count = 2;
+  g.outDir = Path("gallery");
+  g.width = 320;
+  g.height = 240;
+  g.seedGiven = true;
+  g.seed = 3;
+  g.jobs = 1;
+  ASSERT_EQ(app::MakeGallery(g), 0);
+  for (const char* name : {"random-001", "random-002"}) {
+    const std::string stem = Path("gallery/") + name;
+    app::RenderRequest r;
+    r.parms = {stem + ".tra"};
+    r.out = Path("again.png");
+    r.width = 320;
+    r.height = 240;
+    ASSERT_EQ(app::RenderPictures(r), 0);
+    const QImage gallery(QString::fromStdString(stem + ".png")), again(Path("again.png").c_str());
+    ASSERT_EQ(gallery.size(), again.size());
+    int inked = 0;
+    for (int y = 0; y < gallery.height(); ++y)
+      for (int x = 0; x < gallery.width(); ++x) {
+        const bool line = gallery.pixel(x, y) != 0xFFFFFFFFu;
+        ASSERT_EQ(line, again.pixel(x, y) != 0xFFFFFFFFu) << name << " " << x << "," << y;
+        inked += line;
+      }
+    EXPECT_GT(inked, 500) << name;
+    std::string png, tra, settings, reason;
+    ASSERT_TRUE(base::ReadWholeFile(stem + ".png", 1 << 24, png, reason));
+    ASSERT_TRUE(base::ReadWholeFile(stem + ".tra", 1 << 16, tra, reason));
+    ASSERT_TRUE(base::SettingsInPng(png, settings));
+    EXPECT_EQ(settings, tra);
+  }
 }
 
 TEST_F(PictureExport, SaveImageWritesSvgByTheChosenName) {
