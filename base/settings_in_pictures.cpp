@@ -87,7 +87,7 @@ bool SettingsInPng(std::string_view png, std::string& settings) {
     const std::string_view type = png.substr(at + 4, 4);
     if (length > png.size() - at - kChunkHead) return false;  // cut short
     const std::string_view data = png.substr(at + kChunkHead, length);
-    if (type == "IDAT" || type == "IEND") return false;
+    if (type == "IEND") return false;
     const bool text = type == "tEXt", international = type == "iTXt";
     if ((text || international) && data.substr(0, kSettingsKeyword.size()) == kSettingsKeyword &&
         data.size() > kSettingsKeyword.size() && data[kSettingsKeyword.size()] == '\0') {

@@ -20,7 +20,10 @@ std::string PngWithSettings(std::string_view png, std::string_view settings);
 // The SVG element that carries `settings`.
 std::string SvgSettingsElement(std::string_view settings);
 
-// The settings a PNG's or SVG's bytes carry; false when they carry none.
+// The settings a PNG's or SVG's bytes carry; false when they carry none. The
+// bytes may be the start of the file only: a PNG's chunks are read as far as
+// they go (the program writes the text before the pixels, other programs may
+// move it after them).
 bool SettingsInPng(std::string_view png, std::string& settings);
 bool SettingsInSvg(std::string_view svg, std::string& settings);
 
