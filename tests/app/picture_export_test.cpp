@@ -174,6 +174,29 @@ TEST(SmoothPicture, HoldsThePlainPicturesInkWithSoftEdges) {
   }
 }
 
+// Where a later colour crossed an earlier one on the canvas, the smooth
+// picture shows the later one on top too.
+TEST_F(PictureExport, SmoothCrossingsKeepTheLaterColourOnTop) {
+  w.TxtRotations.SetText("20");
+  engine::CmdDraw_Click(w);
+  const base::Image red = w.Canvas.Raster();
+  w.Canvas.SetForeColor(0x00FF00);
+  w.TxtTurn.SetText("45");
+  engine::CmdDraw_Click(w);
+  const base::Image& plain = w.Canvas.Raster();
+  const base::Image smooth = forms::SmoothPicture(w.Canvas);
+  int crossings = 0, greener = 0;
+  for (int y = 0; y < plain.height; ++y)
+    for (int x = 0; x < plain.width; ++x)
+      if (red.Row(y)[x] == base::ToPixel(0x0000FF) && plain.Row(y)[x] == base::ToPixel(0x00FF00)) {
+        const uint32_t p = smooth.Row(y)[x];
+        ++crossings;
+        greener += ((p >> 8) & 0xFF) > ((p >> 16) & 0xFF);
+      }
+  ASSERT_GT(crossings, 100);
+  EXPECT_GT(greener * 10, crossings * 8) << greener << " of " << crossings;
+}
+
 // Save Image's PNG and SVG carry the settings: loaded into a fresh window they
 // give the same parameter file and the same picture; a picture without them
 // is refused and changes nothing.
