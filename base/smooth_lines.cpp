@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace base {
@@ -19,16 +19,22 @@ static_assert(kS == 4, "a pixel's sub-pixels are the 16 bits of its mask");
 // all the lines again).
 constexpr int64_t kBandPixels = int64_t(1) << 22;
 
-// The sub-pixels of one colour's lines over a band of canvas rows: a 4x4
-// mask a pixel, bit 4*row + column, and the pixels whose mask is not empty.
 int64_t FloorDiv(int64_t v) { return v >= 0 ? v / kS : -((-v + kS - 1) / kS); }
 
+// The sub-pixels of one colour's lines over a band of canvas rows: a 4x4
+// mask a pixel, bit 4*row + column, and the pixels whose mask is not empty.
+// Rows and fine rows are the canvas's own; the band keeps those it holds.
 class Coverage {
  public:
   Coverage(int width, int rows) : width_(width), rows_(rows), mask_(size_t(width) * rows) {}
-  // The band starts at canvas row `top`.
 
+  // The band starts at canvas row `top`.
   void Start(int top) { top_ = top; }
+  // Narrows fine rows top..bottom to those of the band.
+  void KeepFineRows(int64_t& top, int64_t& bottom) const {
+    top = std::max<int64_t>(top, int64_t(top_) * kS);
+    bottom = std::min<int64_t>(bottom, (int64_t(top_) + rows_) * kS - 1);
+  }
 
   // Fine columns xa..xb of fine row y.
   void Span(int64_t xa, int64_t xb, int64_t y) {
@@ -36,7 +42,13 @@ class Coverage {
     const int shift = static_cast<int>(y - row * kS) * kS;
     xa = std::max<int64_t>(xa, 0);
     xb = std::min<int64_t>(xb, int64_t(width_) * kS - 1);
-    for (int64_t x = xa; x <= xb; ++x) Set(row, FloorDiv(x), 1u << (shift + x % kS));
+    // A pixel at a time: its columns from xa or its first to xb or its last.
+    for (int64_t x = xa; x <= xb;) {
+      const int64_t pixel = x / kS, end = std::min(xb, pixel * kS + kS - 1);
+      const uint32_t columns = (0xFu << (x % kS)) & (0xFu >> (kS - 1 - end % kS));
+      Set(row - top_, pixel, columns << shift);
+      x = end + 1;
+    }
   }
 
   // Sets the bits of four pixels in a row (across) or a column (down), 16
@@ -195,7 +207,7 @@ void ThinFine(Coverage& cov, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int
       const int64_t m =
           static_cast<int64_t>((start + Wide(at - major0) * slope) >> 32) - kS / 2;  // m..m+3
       if (base == INT64_MIN) base = FloorDiv(m) - 1;
-      const int64_t o = m - base * kS;  // 1..13 within the four pixels across
+      const int64_t o = m - base * kS;  // 2..9 within the four pixels across
       // The sample's fine columns (rows) of the pixel, j0..j1.
       const int j0 = static_cast<int>(first - pixel * kS), j1 = static_cast<int>(last - pixel * kS);
       const uint64_t run = kRun >> (kSampleWidth - (j1 - j0 + 1));
@@ -240,29 +252,36 @@ void ThinFine(Coverage& cov, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int
 // A pen wider than a pixel: the capsule of its width round the segment, row
 // by row on the fine grid.
 void WideFine(Coverage& cov, double ax, double ay, double bx, double by, double r) {
-  const double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
-  const int64_t top = static_cast<int64_t>(std::floor(std::min(ay, by) - r));
-  const int64_t bottom = static_cast<int64_t>(std::ceil(std::max(ay, by) + r));
+  const double dx = bx - ax, dy = by - ay, len = std::hypot(dx, dy), r2 = r * r;
+  int64_t top = static_cast<int64_t>(std::floor(std::min(ay, by) - r));
+  int64_t bottom = static_cast<int64_t>(std::ceil(std::max(ay, by) + r));
+  cov.KeepFineRows(top, bottom);
+  // The band between the perpendiculars through both ends, within r of the
+  // line, row by row: its centre moves by dx / dy a row.
+  const double perY = dy != 0 ? dx / dy : 0, perX = dx != 0 ? dy / dx : 0;
+  const double half = dy != 0 ? r * len / std::fabs(dy) : 0;
   for (int64_t yi = top; yi <= bottom; ++yi) {
     const double y = yi + 0.5;
     double lo = INFINITY, hi = -INFINITY;
     for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
-      const double h = r * r - (y - py) * (y - py);
-      if (h >= 0) lo = std::min(lo, px - std::sqrt(h)), hi = std::max(hi, px + std::sqrt(h));
+      const double t = y - py;
+      if (t * t <= r2) {
+        const double w = std::sqrt(r2 - t * t);
+        lo = std::min(lo, px - w);
+        hi = std::max(hi, px + w);
+      }
     }
-    if (len2 > 0 && dy != 0) {
-      // Between the perpendiculars through both ends, within r of the line.
-      const double len = std::sqrt(len2);
-      const double xc = ax + dx * ((y - ay) / dy), half = r * len / std::fabs(dy);
+    if (len > 0 && dy != 0) {
+      const double xc = ax + perY * (y - ay);
       double blo = xc - half, bhi = xc + half;
       if (dx != 0) {
-        double e0 = ax - dy * ((y - ay) / dx), e1 = bx - dy * ((y - by) / dx);
+        double e0 = ax - perX * (y - ay), e1 = bx - perX * (y - by);
         if (e0 > e1) std::swap(e0, e1);
         blo = std::max(blo, e0);
         bhi = std::min(bhi, e1);
       }
       if (blo <= bhi) lo = std::min(lo, blo), hi = std::max(hi, bhi);
-    } else if (len2 > 0 && std::fabs(y - ay) <= r) {
+    } else if (len > 0 && std::fabs(y - ay) <= r) {
       lo = std::min(lo, std::min(ax, bx));
       hi = std::max(hi, std::max(ax, bx));
     }

@@ -154,18 +154,18 @@ TEST_F(PictureExport, PngAndBitmapReadBackPixelForPixel) {
 TEST(SmoothPicture, HoldsThePlainPicturesInkWithSoftEdges) {
   struct Case {
     const char* parms;
-    int width, height;
-    const char* pen;
+    int width, height, pen;
   };
-  for (const Case& c : {Case{"start", 800, 600, "1"}, Case{"start", 1920, 1080, "1"},
-                        Case{"triangle_loops", 800, 600, "1"}, Case{"start", 800, 600, "4"}}) {
+  // (3000x2000 is drawn in two bands.)
+  for (const Case& c : {Case{"start", 800, 600, 1}, Case{"start", 1920, 1080, 1},
+                        Case{"triangle_loops", 800, 600, 1}, Case{"start", 3000, 2000, 4}}) {
     forms::ScriptedServices machine(c.width, c.height, 32);
     window::TrochelaMain w(machine);
     app::WireHandlers(w);
     app::Form_Load(w, true, 1);
     std::string reason;
     ASSERT_TRUE(files::LoadParmsFile(w, std::string(TEST_PARMS "/") + c.parms + ".tra", reason));
-    w.CmdThick.SetCaption(c.pen);
+    w.Canvas.SetDrawWidth(c.pen);
     engine::CmdDraw_Click(w);
     const base::Ink plain = base::MeasureInk(w.Canvas.Raster());
     const base::Ink smooth = base::MeasureInk(forms::SmoothPicture(w.Canvas));
