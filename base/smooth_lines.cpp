@@ -36,18 +36,23 @@ class Coverage {
     bottom = std::min<int64_t>(bottom, (int64_t(top_) + rows_) * kS - 1);
   }
 
-  // Fine columns xa..xb of fine row y.
-  void Span(int64_t xa, int64_t xb, int64_t y) {
-    const int64_t row = FloorDiv(y);
-    const int shift = static_cast<int>(y - row * kS) * kS;
-    xa = std::max<int64_t>(xa, 0);
-    xb = std::min<int64_t>(xb, int64_t(width_) * kS - 1);
-    // A pixel at a time: its columns from xa or its first to xb or its last.
-    for (int64_t x = xa; x <= xb;) {
-      const int64_t pixel = x / kS, end = std::min(xb, pixel * kS + kS - 1);
-      const uint32_t columns = (0xFu << (x % kS)) & (0xFu >> (kS - 1 - end % kS));
-      Set(row - top_, pixel, columns << shift);
-      x = end + 1;
+  // Fine columns xa[r]..xb[r] of the fine rows r = 0..3 of canvas row
+  // `row` (none where xa[r] > xb[r]), set a pixel at a time.
+  void Spans(int64_t row, const int64_t (&xa)[kS], const int64_t (&xb)[kS]) {
+    int64_t lo = INT64_MAX, hi = INT64_MIN;
+    for (int r = 0; r < kS; ++r)
+      if (xa[r] <= xb[r]) lo = std::min(lo, xa[r]), hi = std::max(hi, xb[r]);
+    if (lo > hi) return;
+    lo = std::max<int64_t>(lo, 0);
+    hi = std::min<int64_t>(hi, int64_t(width_) * kS - 1);
+    for (int64_t pixel = FloorDiv(lo); pixel <= FloorDiv(hi); ++pixel) {
+      uint32_t bits = 0;
+      for (int r = 0; r < kS; ++r) {
+        const int64_t from = std::max(xa[r], pixel * kS), to = std::min(xb[r], pixel * kS + kS - 1);
+        if (from <= to)
+          bits |= ((0xFu << (from - pixel * kS)) & (0xFu >> (kS - 1 - (to - pixel * kS)))) << (4 * r);
+      }
+      if (bits) Set(row - top_, pixel, bits);
     }
   }
 
@@ -260,34 +265,42 @@ void WideFine(Coverage& cov, double ax, double ay, double bx, double by, double 
   // line, row by row: its centre moves by dx / dy a row.
   const double perY = dy != 0 ? dx / dy : 0, perX = dx != 0 ? dy / dx : 0;
   const double half = dy != 0 ? r * len / std::fabs(dy) : 0;
-  for (int64_t yi = top; yi <= bottom; ++yi) {
-    const double y = yi + 0.5;
-    double lo = INFINITY, hi = -INFINITY;
-    for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
-      const double t = y - py;
-      if (t * t <= r2) {
-        const double w = std::sqrt(r2 - t * t);
-        lo = std::min(lo, px - w);
-        hi = std::max(hi, px + w);
+  for (int64_t row = FloorDiv(top); row <= FloorDiv(bottom); ++row) {
+    int64_t xa[kS], xb[kS];
+    for (int f = 0; f < kS; ++f) {
+      const int64_t yi = row * kS + f;
+      xa[f] = 1, xb[f] = 0;
+      if (yi < top || yi > bottom) continue;
+      const double y = yi + 0.5;
+      double lo = INFINITY, hi = -INFINITY;
+      for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
+        const double t = y - py;
+        if (t * t <= r2) {
+          const double w = std::sqrt(r2 - t * t);
+          lo = std::min(lo, px - w);
+          hi = std::max(hi, px + w);
+        }
       }
-    }
-    if (len > 0 && dy != 0) {
-      const double xc = ax + perY * (y - ay);
-      double blo = xc - half, bhi = xc + half;
-      if (dx != 0) {
-        double e0 = ax - perX * (y - ay), e1 = bx - perX * (y - by);
-        if (e0 > e1) std::swap(e0, e1);
-        blo = std::max(blo, e0);
-        bhi = std::min(bhi, e1);
+      if (len > 0 && dy != 0) {
+        const double xc = ax + perY * (y - ay);
+        double blo = xc - half, bhi = xc + half;
+        if (dx != 0) {
+          double e0 = ax - perX * (y - ay), e1 = bx - perX * (y - by);
+          if (e0 > e1) std::swap(e0, e1);
+          blo = std::max(blo, e0);
+          bhi = std::min(bhi, e1);
+        }
+        if (blo <= bhi) lo = std::min(lo, blo), hi = std::max(hi, bhi);
+      } else if (len > 0 && std::fabs(y - ay) <= r) {
+        lo = std::min(lo, std::min(ax, bx));
+        hi = std::max(hi, std::max(ax, bx));
       }
-      if (blo <= bhi) lo = std::min(lo, blo), hi = std::max(hi, bhi);
-    } else if (len > 0 && std::fabs(y - ay) <= r) {
-      lo = std::min(lo, std::min(ax, bx));
-      hi = std::max(hi, std::max(ax, bx));
+      if (lo > hi) continue;
+      // Sub-pixel centres within the span.
+      xa[f] = static_cast<int64_t>(std::ceil(lo - 0.5));
+      xb[f] = static_cast<int64_t>(std::floor(hi - 0.5));
     }
-    if (lo > hi) continue;
-    cov.Span(static_cast<int64_t>(std::ceil(lo - 0.5)), static_cast<int64_t>(std::floor(hi - 0.5)),
-             yi);
+    cov.Spans(row, xa, xb);
   }
 }
 
