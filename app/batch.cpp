@@ -153,6 +153,10 @@ bool RunJobs(int count, int workers, const std::function<void()>& startWorker,
       }
     }
   }
+  // Pipes still open after a failed wait: a worker writing into one ends
+  // instead of waiting for a reader that is gone.
+  for (const pollfd& p : pipes)
+    if (p.fd >= 0) ::close(p.fd);
   bool workersOk = pids.size() == static_cast<size_t>(workers);
   for (const pid_t pid : pids) {
     int status = 0;
