@@ -7,7 +7,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev xvfb xauth \
-  dpkg-dev desktop-file-utils appstream
+  zlib1g-dev dpkg-dev desktop-file-utils appstream
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -96,6 +96,8 @@ bench: build
 	./$(BUILD)/bench/trochela_export_bench
 	./$(BUILD)/bench/trochela_pause_bench
 	./$(BUILD)/bench/trochela_render_memory_bench
+	./$(BUILD)/bench/trochela_smooth_bench examples
+	./$(BUILD)/bench/trochela_batch_bench ./$(BUILD)/trochela
 
 clean:
 	rm -rf $(BUILD) $(CHECK_BUILD) $(FUZZ_BUILD)

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/automation.h"
+#include "app/gallery.h"
 #include "app/render.h"
 #include "app/splash.h"
 #include "app/startup.h"
@@ -46,6 +47,10 @@ struct Options {
   std::string file;
   bool render = false;
   app::RenderRequest renderRequest;
+  // --random and -j
+  bool gallery = false;
+  app::GalleryRequest galleryRequest;
+  int jobs = 0;
 };
 
 void PrintUsage(std::ostream& out) {
@@ -56,7 +61,9 @@ void PrintUsage(std::ostream& out) {
       << "       trochela --help | --version\n"
       << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
          "png|bmp|svg])\n"
-      << "                [--size WxH] [--seed N] [--antialias]\n"
+      << "                [--size WxH] [--seed N] [--antialias] [-j N]\n"
+      << "       trochela --random N [FILE.tra] --out-dir DIR [--format png|bmp|svg]\n"
+      << "                [--size WxH] [--seed N] [--antialias] [-j N]\n"
       << "FILE, a parameter file (.tra) or a picture, is loaded once the window is up.\n"
       << "(docs/automation.md and trochela(1) tell the script language)\n";
 }
@@ -98,8 +105,10 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   parser.addOptions({help, version});
   const QCommandLineOption ratio("pixel-ratio", "Device pixels to a logical pixel.", "R");
   parser.addOption(ratio);
+  const QCommandLineOption random("random", "Draw a gallery of N random pictures.", "N");
+  const QCommandLineOption jobs(QStringList{"j", "jobs"}, "Worker processes (one a core).", "N");
   parser.addOptions({headless, noSplash, screen, depth, seed, script, render, out, outDir, format,
-                     size, antialias});
+                     size, antialias, random, jobs});
   if (!parser.parse(args)) {
     problem = parser.errorText().toStdString();
     return false;
@@ -107,41 +116,87 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   o.help = parser.isSet(help);
   o.version = parser.isSet(version);
   o.render = parser.isSet(render);
-  // Without --render one file may follow the options: it is opened at start.
-  if (!o.render && parser.positionalArguments().size() > 1) {
-    problem = "unexpected argument " + parser.positionalArguments().at(1).toStdString();
+  o.gallery = parser.isSet(random);
+  if (o.render && o.gallery) {
+    problem = "--render and --random do not go together";
     return false;
   }
-  // Each option goes with --render or without it; none is ignored.
-  for (const QCommandLineOption* option : {&out, &outDir, &format, &size, &antialias}) {
-    if (!o.render && parser.isSet(*option)) {
-      problem = "--" + option->names().first().toStdString() + " needs --render";
+  const bool batch = o.render || o.gallery;
+  const std::string batchName = o.gallery ? "--random" : "--render";
+  // Each option goes with a batch or without it; none is ignored.
+  for (const QCommandLineOption* option : {&out, &outDir, &format, &size, &antialias, &jobs}) {
+    if (!batch && parser.isSet(*option)) {
+      problem = "--" + option->names().last().toStdString() + " needs --render or --random";
       return false;
     }
   }
   for (const QCommandLineOption* option :
        {&headless, &script, &screen, &depth, &noSplash, &ratio}) {
-    if (o.render && parser.isSet(*option)) {
-      problem = "--render runs alone: not with --" + option->names().first().toStdString();
+    if (batch && parser.isSet(*option)) {
+      problem = batchName + " runs alone: not with --" + option->names().first().toStdString();
       return false;
     }
   }
-  if (!o.render && !parser.positionalArguments().isEmpty())
-    o.file = parser.positionalArguments().first().toStdString();
+  const QStringList files = parser.positionalArguments();
+  // Without a batch one file may follow the options: it is opened at start.
+  if (!o.render && files.size() > 1) {
+    problem = "unexpected argument " + files.at(1).toStdString();
+    return false;
+  }
+  if (parser.isSet(jobs)) {
+    bool number = false;
+    o.jobs = parser.value(jobs).toInt(&number);
+    if (!number || o.jobs < 1 || o.jobs > 1024) {
+      problem = "-j takes a number of workers from 1 to 1024";
+      return false;
+    }
+  }
+  if (!batch && !files.isEmpty()) o.file = files.first().toStdString();
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
-    for (const QString& file : parser.positionalArguments()) r.parms.push_back(file.toStdString());
+    for (const QString& file : files) r.parms.push_back(file.toStdString());
     r.out = parser.value(out).toStdString();
     r.outDir = parser.value(outDir).toStdString();
     r.formatGiven = parser.isSet(format);
     if (r.formatGiven) r.format = parser.value(format).toStdString();
     r.antialias = parser.isSet(antialias);
+    r.jobs = o.jobs;
     if (parser.isSet(size) && !ParseScreen(parser.value(size), r.width, r.height)) {
       problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
       return false;
     }
     problem = app::RenderRequestProblem(r);
     if (!problem.empty()) return false;
+  }
+  if (o.gallery) {
+    app::GalleryRequest& g = o.galleryRequest;
+    bool number = false;
+    g.count = parser.value(random).toInt(&number);
+    if (!number || g.count < 1 || g.count > 100000) {
+      problem = "--random takes a number of pictures from 1 to 100000";
+      return false;
+    }
+    if (!files.isEmpty()) g.parms = files.first().toStdString();
+    g.outDir = parser.value(outDir).toStdString();
+    if (g.outDir.empty() || parser.isSet(out)) {
+      problem = "--random takes --out-dir, not --out";
+      return false;
+    }
+    if (parser.isSet(format)) g.format = parser.value(format).toStdString();
+    if (g.format != "png" && g.format != "bmp" && g.format != "svg") {
+      problem = "--format takes png, bmp or svg";
+      return false;
+    }
+    g.antialias = parser.isSet(antialias);
+    if (g.antialias && g.format != "png") {
+      problem = "--antialias draws PNG pictures only";
+      return false;
+    }
+    if (parser.isSet(size) && !ParseScreen(parser.value(size), g.width, g.height)) {
+      problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
+      return false;
+    }
+    g.jobs = o.jobs;
   }
   o.headless = parser.isSet(headless);
   o.splash = !parser.isSet(noSplash);
@@ -215,9 +270,25 @@ int main(int argc, char** argv) {
     app::RenderRequest& r = o.renderRequest;
     r.seedGiven = o.seedGiven;
     r.seed = o.seed;
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication qapp(argc, argv);
+    // Each process that draws (every worker of a batch) starts its own
+    // toolkit: workers are forked before there is one.
+    std::unique_ptr<QApplication> qapp;
+    r.startToolkit = [&] {
+      setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      qapp = std::make_unique<QApplication>(argc, argv);
+    };
     return app::RenderPictures(r);
+  }
+  if (o.gallery) {
+    app::GalleryRequest& g = o.galleryRequest;
+    g.seedGiven = o.seedGiven;
+    g.seed = o.seed;
+    std::unique_ptr<QApplication> qapp;
+    g.startToolkit = [&] {
+      setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      qapp = std::make_unique<QApplication>(argc, argv);
+    };
+    return app::MakeGallery(g);
   }
   std::vector<app::ScriptLine> lines;
   if (!o.script.empty()) {

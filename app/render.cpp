@@ -10,8 +10,10 @@
 #include <new>
 #include <set>
 
+#include "app/batch.h"
 #include "app/startup.h"
 #include "base/numbers.h"
+#include "base/settings_in_pictures.h"
 #include "engine/draw_driver.h"
 #include "files/parameter_file.h"
 #include "forms/picture_export.h"
@@ -57,8 +59,11 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
   const auto started =
       StartWindow(machine, r.seedGiven ? std::optional(r.seed) : std::nullopt, WindowShown::Unseen);
   window::TrochelaMain& w = *started;
-  std::string reason;
-  if (!files::LoadParmsFile(w, parms, reason)) {
+  // The settings' text, from a parameter file or a picture that carries it,
+  // goes into the picture as it stands.
+  std::string settings, reason;
+  if (!base::ReadSettingsText(parms, files::kMaxProfileBytes, settings, reason) ||
+      !files::LoadParmsText(w, settings, reason)) {
     problem = "cannot load " + parms + ": " + reason;
     return false;
   }
@@ -80,7 +85,7 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
     problem = "cannot render " + parms + ": " + machine.Messages().back();
     return false;
   }
-  if (!forms::SaveCanvas(w.Canvas, out, r.antialias, reason)) {
+  if (!forms::SaveCanvas(w.Canvas, out, r.antialias, settings, reason)) {
     problem = "cannot write " + out + ": " + reason;
     return false;
   }
@@ -127,13 +132,17 @@ int RenderPictures(const RenderRequest& r) {
       return 2;
     }
   }
+  // Every picture of the run, each a fresh window in a worker process: what
+  // a picture has to say (its line, its failure) comes in the files' order.
   const std::vector<std::string> outs = RenderOutputs(r);
-  const bool showProgress = ::isatty(STDERR_FILENO) == 1;
-  int code = 0;
-  for (size_t i = 0; i < r.parms.size(); ++i) {
-    if (r.parms.size() > 1)
-      std::cerr << "[" << i + 1 << "/" << r.parms.size() << "] " << r.parms[i] << " -> " << outs[i]
-                << "\n";
+  const int files = static_cast<int>(r.parms.size());
+  const int jobs = std::min(r.outDir.empty() ? 1 : r.jobs > 0 ? r.jobs : DefaultJobs(), files);
+  // Progress on a terminal, where one picture draws at a time.
+  const bool showProgress = jobs == 1 && ::isatty(STDERR_FILENO) == 1;
+  const auto job = [&](int i, std::string& said) {
+    if (files > 1)
+      said = "[" + std::to_string(i + 1) + "/" + std::to_string(files) + "] " + r.parms[i] +
+             " -> " + outs[i] + "\n";
     std::string problem;
     bool done = false;
     try {
@@ -141,12 +150,10 @@ int RenderPictures(const RenderRequest& r) {
     } catch (const std::bad_alloc&) {
       problem = "cannot render " + r.parms[i] + ": out of memory";
     }
-    if (!done) {
-      std::cerr << "trochela: " << problem << "\n";
-      code = 2;
-    }
-  }
-  return code;
+    if (!done) said += "trochela: " + problem + "\n";
+    return done;
+  };
+  return RunJobs(files, jobs, r.startToolkit, job) ? 0 : 2;
 }
 
 }  // namespace app

@@ -2,6 +2,7 @@
 // Pictures without a window: each parameter file is loaded into a window of
 // its own on a screen of the given size, drawn once with Draw, and the
 // picture written by the output's extension (.bmp, .png, .svg).
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct RenderRequest {
   bool seedGiven = false;
   double seed = 0;
   bool antialias = false;  // PNG output drawn smoothly from the lines
+  int jobs = 0;            // worker processes; 0: one a core (app/batch.h)
+  // Readies the toolkit in each process that draws.
+  std::function<void()> startToolkit = [] {};
 };
 
 // What makes the request a usage error, before anything is drawn (a kind of
@@ -29,8 +33,10 @@ std::string RenderRequestProblem(const RenderRequest& request);
 // inputs share a name, so that no picture of the run replaces another.
 std::vector<std::string> RenderOutputs(const RenderRequest& request);
 
-// Renders every file of the request; a line on standard error for each file
-// when there are several, and on a terminal how far each picture is. Returns
+// Renders every file of the request, over several worker processes with
+// --out-dir (app/batch.h); a line on standard error for each file when there
+// are several, in the files' order, and, on a terminal with one worker, how
+// far each picture is. Returns
 // the exit code: 0 when every picture was written, 2 (with a one-line message
 // naming the reason) when the output folder cannot be made, a file could not
 // be loaded or a picture not written; the other pictures are still made.

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/settings_in_pictures.h"
+
 namespace base {
 namespace {
 
@@ -56,7 +58,7 @@ std::string Base64(std::string_view bytes) {
 }
 
 std::string SvgDocument(const LineLog& log, int width, int height, std::string_view pngBase64,
-                        bool overflowed) {
+                        bool overflowed, std::string_view settings) {
   const std::string w = std::to_string(width), h = std::to_string(height);
   std::string out;
   out.reserve(512 + pngBase64.size() + log.Points().size() * 16);
@@ -65,6 +67,7 @@ std::string SvgDocument(const LineLog& log, int width, int height, std::string_v
       "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
       "version=\"1.1\" width=\"" +
       w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\">\n";
+  if (!settings.empty()) out += SvgSettingsElement(settings);
   if (overflowed)
     out += "<!-- More lines than are kept as vectors: the picture is embedded as pixels. -->\n";
   out += "<rect x=\"0\" y=\"0\" width=\"" + w + "\" height=\"" + h + "\" fill=\"" +

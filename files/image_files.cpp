@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "files/file_messages.h"
+#include "files/parameter_file.h"
 #include "forms/picture_export.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
@@ -88,7 +89,10 @@ void CmdSave_Click(window::TrochelaMain& w) {
     w.ChosenFileName = *path;
     // A failed save leaves the old file whole.
     std::string reason;
-    if (!forms::SaveCanvas(w.Canvas, *path, false, reason))
+    // PNG and SVG carry the settings that draw the picture again.
+    std::string settings, unused;
+    if (forms::FormatOfPath(*path) != forms::PictureFormat::Bitmap) ParmsText(w, settings, unused);
+    if (!forms::SaveCanvas(w.Canvas, *path, false, settings, reason))
       TellFileFailure(w, "Cannot save the picture to", *path, reason);
   }
   w.Canvas.SetFocus();

@@ -8,6 +8,7 @@
 #include "base/file_io.h"
 #include "base/numbers.h"
 #include "base/profile.h"
+#include "base/settings_in_pictures.h"
 #include "base/wheel_table.h"
 #include "engine/scale_fit.h"
 #include "files/file_messages.h"
@@ -21,6 +22,9 @@ namespace files {
 namespace {
 
 const char* const kFilter = "Trochela! Files (*.tra)|*.tra";
+// Load also takes the pictures the program wrote: they carry their settings.
+const char* const kLoadFilter =
+    "Trochela! Files (*.tra)|*.tra|Pictures with settings (*.png *.svg)|*.png *.svg";
 
 using M = window::TrochelaMain;
 
@@ -88,7 +92,7 @@ void CmdSaveParms_Click(window::TrochelaMain& w) {
 }
 
 void CmdLoadParms_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kFilter});
+  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kLoadFilter});
   if (path && !path->empty()) LoadParmsChosen(w, *path);
   w.Canvas.SetFocus();
 }
@@ -102,11 +106,23 @@ void LoadParmsChosen(window::TrochelaMain& w, const std::string& path) {
 
 bool LoadParmsFile(window::TrochelaMain& w, const std::string& path, std::string& reason) {
   std::string text;
+  return base::ReadSettingsText(path, kMaxProfileBytes, text, reason) &&
+         LoadParmsText(w, text, reason);
+}
+
+bool LoadParmsText(window::TrochelaMain& w, const std::string& text, std::string& reason) {
   ParmsValues values;
-  if (!base::ReadWholeFile(path, kMaxProfileBytes, text, reason) ||
-      !ReadParms(base::Profile(text), values, reason))
-    return false;
+  if (!ReadParms(base::Profile(text), values, reason)) return false;
   ApplyParms(w, values);
+  return true;
+}
+
+bool ParmsText(window::TrochelaMain& w, std::string& text, std::string& reason) {
+  std::vector<std::pair<std::string, std::string>> keys;
+  if (!ParmsFileTexts(WindowValues(w), keys, reason)) return false;
+  base::Profile file;
+  for (const auto& [key, value] : keys) file.Set(kParmsSection, key, value);
+  text = file.Text();
   return true;
 }
 

@@ -1,14 +1,14 @@
 #include "forms/picture_export.h"
 
-#include <QBuffer>
-#include <QPainter>
-#include <QPolygonF>
 #include <QString>
 #include <memory>
 #include <new>
 
 #include "base/bmp_encoder.h"
 #include "base/file_io.h"
+#include "base/png_encoder.h"
+#include "base/settings_in_pictures.h"
+#include "base/smooth_lines.h"
 #include "base/svg_writer.h"
 #include "forms/controls.h"
 #include "forms/qt_views.h"
@@ -25,61 +25,36 @@ const base::LineLog& LinesOf(const PictureBox& canvas, base::LineLog& settled) {
   return settled;
 }
 
-QByteArray PngBytes(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes;
-}
-
-// A PNG the encoder finished: the signature first and the end chunk last. The
+// A PNG the encoder finished: the signature first and the end chunk last. An
 // encoder's own answer is not enough: a write into memory that ran short may
 // still report success.
-bool CompletePng(const QByteArray& bytes) {
-  static const char kSignature[] = "\x89PNG\r\n\x1a\n";
-  static const char kEnd[] = "IEND\xae\x42\x60\x82";
-  return bytes.startsWith(QByteArray(kSignature, 8)) && bytes.endsWith(QByteArray(kEnd, 8));
+bool CompletePng(std::string_view bytes) {
+  constexpr std::string_view kSignature("\x89PNG\r\n\x1a\n", 8);
+  constexpr std::string_view kEnd("IEND\xae\x42\x60\x82", 8);
+  return bytes.size() >= 16 && bytes.substr(0, 8) == kSignature &&
+         bytes.substr(bytes.size() - 8) == kEnd;
 }
 
-bool PngFile(const QImage& image, std::string& bytes, std::string& reason) {
-  const QByteArray png = PngBytes(image);
+bool PngFile(std::string png, std::string& bytes, std::string& reason) {
   if (!CompletePng(png)) {
     reason = "the picture could not be encoded";
     return false;
   }
-  bytes.assign(png.constData(), static_cast<size_t>(png.size()));
+  bytes = std::move(png);
   return true;
 }
 
-QColor ColourOf(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+}  // namespace
 
-// The lines redrawn with antialiasing over their picture.
-QImage Antialiased(const PictureBox& canvas) {
+base::Image SmoothPicture(const PictureBox& canvas) {
   base::LineLog settled;
   const base::LineLog& log = LinesOf(canvas, settled);
-  QImage out(canvas.PixelWidth(), canvas.PixelHeight(), QImage::Format_RGB32);
-  out.fill(ColourOf(log.Background()));
-  QPainter p(&out);
-  if (log.Picture()) p.drawImage(0, 0, View(*log.Picture()));
-  p.setRenderHint(QPainter::Antialiasing);
-  const auto& points = log.Points();
-  for (size_t k = 0; k < log.Runs().size(); ++k) {
-    const base::LineRun& run = log.Runs()[k];
-    QPen pen(ColourOf(run.bgr), run.width < 1 ? 1 : run.width, Qt::SolidLine, Qt::RoundCap,
-             Qt::RoundJoin);
-    p.setPen(pen);
-    QPolygonF line;
-    for (size_t i = run.first; i < log.RunEnd(k); ++i) line << QPointF(points[i].x, points[i].y);
-    if (line.size() == 2 && line[0] == line[1])
-      p.drawPoint(line[0]);
-    else
-      p.drawPolyline(line);
-  }
+  base::Image out = log.Picture() ? *log.Picture()
+                                  : base::Image(canvas.PixelWidth(), canvas.PixelHeight(),
+                                                log.Background());
+  base::DrawSmooth(log, out);
   return out;
 }
-
-}  // namespace
 
 PictureFormat FormatOfPath(const std::string& path) {
   const QString p = QString::fromStdString(path);
@@ -88,26 +63,27 @@ PictureFormat FormatOfPath(const std::string& path) {
   return PictureFormat::Bitmap;
 }
 
-std::string CanvasSvg(const PictureBox& canvas) {
+std::string CanvasSvg(const PictureBox& canvas, std::string_view settings) {
   base::LineLog settled;
   const base::LineLog& log = LinesOf(canvas, settled);
   std::string png;
-  if (log.Picture()) {
-    const QByteArray bytes = PngBytes(View(*log.Picture()));
-    png = base::Base64(std::string_view(bytes.constData(), bytes.size()));
-  }
+  if (log.Picture()) png = base::Base64(base::EncodePng(*log.Picture()));
   return base::SvgDocument(log, canvas.PixelWidth(), canvas.PixelHeight(), png,
-                           canvas.Lines().Overflowed());
+                           canvas.Lines().Overflowed(), settings);
+}
+
+std::string CanvasPng(const PictureBox& canvas, bool antialias, std::string_view settings) {
+  return base::EncodePng(antialias ? SmoothPicture(canvas) : canvas.Raster(), settings);
 }
 
 bool EncodePicture(const PictureBox& canvas, PictureFormat format, bool antialias,
-                   std::string& bytes, std::string& reason) {
+                   std::string_view settings, std::string& bytes, std::string& reason) {
   switch (format) {
     case PictureFormat::Svg:
-      bytes = CanvasSvg(canvas);
+      bytes = CanvasSvg(canvas, settings);
       return true;
     case PictureFormat::Png:
-      return PngFile(antialias ? Antialiased(canvas) : View(canvas.Raster()), bytes, reason);
+      return PngFile(CanvasPng(canvas, antialias, settings), bytes, reason);
     case PictureFormat::Bitmap:
       base::EncodeBmp(canvas.Raster(), bytes);
       return true;
@@ -133,20 +109,21 @@ bool SaveEncoded(const std::string& path, std::string& reason, Encode encode) {
 }  // namespace
 
 bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialias,
-                std::string& reason) {
+                std::string_view settings, std::string& reason) {
   return SaveEncoded(path, reason, [&](std::string& bytes) {
-    return EncodePicture(canvas, FormatOfPath(path), antialias, bytes, reason);
+    return EncodePicture(canvas, FormatOfPath(path), antialias, settings, bytes, reason);
   });
 }
 
-bool SaveCanvas(const PictureBox& canvas, const std::string& path, bool antialias) {
+bool SaveCanvas(const PictureBox& canvas, const std::string& path) {
   std::string reason;
-  return SaveCanvas(canvas, path, antialias, reason);
+  return SaveCanvas(canvas, path, false, {}, reason);
 }
 
 bool SaveRaster(const base::Image& image, const std::string& path, std::string& reason) {
   return SaveEncoded(path, reason, [&](std::string& bytes) {
-    if (FormatOfPath(path) == PictureFormat::Png) return PngFile(View(image), bytes, reason);
+    if (FormatOfPath(path) == PictureFormat::Png)
+      return PngFile(base::EncodePng(image), bytes, reason);
     base::EncodeBmp(image, bytes);
     return true;
   });

@@ -95,6 +95,11 @@ void CmdRandom_Click(window::TrochelaMain& w) {
   // The last snapped picture is the background of the new one unless the
   // canvas is to be cleared.
   window::StartFromSnapOrBlank(w, w.ChkClear.Value() != 0);
+  PickRandomSettings(w);
+  engine::DrawChosenRoutine(w);
+}
+
+void PickRandomSettings(window::TrochelaMain& w) {
   PickSizes(w);
   PickRatios(w);
   ShowCurrentWheel(w);
@@ -103,7 +108,6 @@ void CmdRandom_Click(window::TrochelaMain& w) {
   if (w.ChkColor.Value() != 0) PickDrawingColour(w);
   if (w.ChkScale.Value() != 0) engine::FitScale(w);
   if (w.ChkResolution.Value() != 0) PickResolution(w);
-  engine::DrawChosenRoutine(w);
 }
 
 }  // namespace random_pictures

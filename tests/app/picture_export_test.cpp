@@ -13,10 +13,17 @@
 #include <string>
 
 #include "base/input_codes.h"
+#include "app/gallery.h"
+#include "app/render.h"
+#include "app/startup.h"
+#include "base/file_io.h"
+#include "base/settings_in_pictures.h"
 #include "base/raster.h"
+#include "base/smooth_lines.h"
 #include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
 #include "files/image_files.h"
+#include "files/parameter_file.h"
 #include "forms/scripted_services.h"
 #include "tests/window_fixture.h"
 #include "window/trochela_main.h"
@@ -135,6 +142,122 @@ TEST_F(PictureExport, PngAndBitmapReadBackPixelForPixel) {
   EXPECT_EQ(forms::FormatOfPath("a.Png"), forms::PictureFormat::Png);
   EXPECT_EQ(forms::FormatOfPath("a.dib"), forms::PictureFormat::Bitmap);
   EXPECT_FALSE(forms::SaveCanvas(w.Canvas, Path("missing/folder/p.svg")));
+}
+
+// A smooth picture carries about the ink of the plain one, a path drawn over
+// itself (the start picture: 37 times) and a wide pen included, and most of
+// its inked pixels are partly inked.
+TEST(SmoothPicture, HoldsThePlainPicturesInkWithSoftEdges) {
+  struct Case {
+    const char* parms;
+    int width, height, pen;
+  };
+  // (3000x2000 is drawn in two bands.)
+  for (const Case& c : {Case{"start", 800, 600, 1}, Case{"start", 1920, 1080, 1},
+                        Case{"triangle_loops", 800, 600, 1}, Case{"start", 3000, 2000, 4}}) {
+    forms::ScriptedServices machine(c.width, c.height, 32);
+    const auto started = app::StartWindow(machine, 1);
+    window::TrochelaMain& w = *started;
+    std::string reason;
+    ASSERT_TRUE(files::LoadParmsFile(w, std::string(TEST_PARMS "/") + c.parms + ".tra", reason));
+    w.Canvas.SetDrawWidth(c.pen);
+    engine::CmdDraw_Click(w);
+    const base::Ink plain = base::MeasureInk(w.Canvas.Raster());
+    const base::Ink smooth = base::MeasureInk(forms::SmoothPicture(w.Canvas));
+    EXPECT_NEAR(smooth.sum / plain.sum, 1.0, 0.1) << c.parms << " " << c.width << " pen " << c.pen;
+    EXPECT_GT(smooth.partial * 3, smooth.inked) << c.parms << " " << c.width << " pen " << c.pen;
+  }
+}
+
+// Where a later colour crossed an earlier one on the canvas, the smooth
+// picture shows the later one on top too.
+TEST_F(PictureExport, SmoothCrossingsKeepTheLaterColourOnTop) {
+  w.TxtRotations.SetText("20");
+  engine::CmdDraw_Click(w);
+  const base::Image red = w.Canvas.Raster();
+  w.Canvas.SetForeColor(0x00FF00);
+  w.TxtTurn.SetText("45");
+  engine::CmdDraw_Click(w);
+  const base::Image& plain = w.Canvas.Raster();
+  const base::Image smooth = forms::SmoothPicture(w.Canvas);
+  int crossings = 0, greener = 0;
+  for (int y = 0; y < plain.height; ++y)
+    for (int x = 0; x < plain.width; ++x)
+      if (red.Row(y)[x] == base::ToPixel(0x0000FF) && plain.Row(y)[x] == base::ToPixel(0x00FF00)) {
+        const uint32_t p = smooth.Row(y)[x];
+        ++crossings;
+        greener += ((p >> 8) & 0xFF) > ((p >> 16) & 0xFF);
+      }
+  ASSERT_GT(crossings, 100);
+  EXPECT_GT(greener * 10, crossings * 8) << greener << " of " << crossings;
+}
+
+// Save Image's PNG and SVG carry the settings: loaded into a fresh window they
+// give the same parameter file and the same picture; a picture without them
+// is refused and changes nothing.
+TEST_F(PictureExport, PicturesCarryTheSettingsThatDrawThemAgain) {
+  std::string reason, saved, loaded;
+  ASSERT_TRUE(files::LoadParmsFile(w, TEST_PARMS "/chain_square.tra", reason)) << reason;
+  engine::CmdDraw_Click(w);
+  ASSERT_TRUE(files::ParmsText(w, saved, reason));
+  for (const char* name : {"s.png", "s.svg"}) {
+    forms::DialogAnswer answer;
+    answer.kind = forms::DialogAnswer::Kind::Save;
+    answer.path = Path(name);
+    machine.Answer(answer);
+    files::CmdSave_Click(w);
+    forms::ScriptedServices again(320, 240, 32);
+    const auto started = app::StartWindow(again, 1);
+    window::TrochelaMain& fresh = *started;
+    ASSERT_TRUE(files::LoadParmsFile(fresh, Path(name), reason)) << name << ": " << reason;
+    engine::CmdDraw_Click(fresh);
+    ASSERT_TRUE(files::ParmsText(fresh, loaded, reason));
+    EXPECT_EQ(loaded, saved) << name;
+    EXPECT_EQ(fresh.Canvas.Raster().pixels, w.Canvas.Raster().pixels) << name;
+  }
+  ASSERT_TRUE(forms::SaveCanvas(w.Canvas, Path("bare.png")));
+  w.TxtLoop.SetText("7");
+  EXPECT_FALSE(files::LoadParmsFile(w, Path("bare.png"), reason));
+  EXPECT_EQ(reason, "the picture carries no settings");
+  EXPECT_EQ(w.TxtLoop.Text(), "7");
+}
+
+// The parameter file of each gallery picture draws the same lines (the pen
+// colour is the picture's own), and the picture carries the file's text.
+TEST_F(PictureExport, AGalleryPicturesFileDrawsItAgain) {
+  app::GalleryRequest g;
+  g.count = 2;
+  g.outDir = Path("gallery");
+  g.width = 320;
+  g.height = 240;
+  g.seedGiven = true;
+  g.seed = 3;
+  g.jobs = 1;
+  ASSERT_EQ(app::MakeGallery(g), 0);
+  for (const char* name : {"random-001", "random-002"}) {
+    const std::string stem = Path("gallery/") + name;
+    app::RenderRequest r;
+    r.parms = {stem + ".tra"};
+    r.out = Path("again.png");
+    r.width = 320;
+    r.height = 240;
+    ASSERT_EQ(app::RenderPictures(r), 0);
+    const QImage gallery(QString::fromStdString(stem + ".png")), again(Path("again.png").c_str());
+    ASSERT_EQ(gallery.size(), again.size());
+    int inked = 0;
+    for (int y = 0; y < gallery.height(); ++y)
+      for (int x = 0; x < gallery.width(); ++x) {
+        const bool line = gallery.pixel(x, y) != 0xFFFFFFFFu;
+        ASSERT_EQ(line, again.pixel(x, y) != 0xFFFFFFFFu) << name << " " << x << "," << y;
+        inked += line;
+      }
+    EXPECT_GT(inked, 500) << name;
+    std::string png, tra, settings, reason;
+    ASSERT_TRUE(base::ReadWholeFile(stem + ".png", 1 << 24, png, reason));
+    ASSERT_TRUE(base::ReadWholeFile(stem + ".tra", 1 << 16, tra, reason));
+    ASSERT_TRUE(base::SettingsInPng(png, settings));
+    EXPECT_EQ(settings, tra);
+  }
 }
 
 TEST_F(PictureExport, SaveImageWritesSvgByTheChosenName) {

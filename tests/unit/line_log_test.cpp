@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/png_encoder.h"
+#include "base/settings_in_pictures.h"
 #include "base/svg_writer.h"
 
 namespace {
@@ -107,6 +109,22 @@ TEST(SvgDocument, Base64MatchesTheStandardAlphabetAndPadding) {
   EXPECT_EQ(base::Base64("foo"), "Zm9v");
   EXPECT_EQ(base::Base64("foobar"), "Zm9vYmFy");
   EXPECT_EQ(base::Base64(std::string("\xff\xfe\x00", 3)), "//4A");
+}
+
+// The settings text comes back whole from a PNG (tEXt, iTXt when it is not
+// ASCII) and an SVG (escaped); a picture without it gives none.
+TEST(SettingsInPictures, TextComesBackFromPngAndSvg) {
+  LineLog log;
+  const base::Image image(3, 2, 0xFFFFFF);
+  std::string got;
+  for (const std::string text : {"[Parms]\r\nTxtX= 6\r\n", "a<b>&amp;\"c\"\n", "Gr\xC3\xBC\xC3\x9F"}) {
+    ASSERT_TRUE(base::SettingsInPng(base::EncodePng(image, text), got)) << text;
+    EXPECT_EQ(got, text);
+    ASSERT_TRUE(base::SettingsInSvg(base::SvgDocument(log, 3, 2, "", false, text), got)) << text;
+    EXPECT_EQ(got, text);
+  }
+  EXPECT_FALSE(base::SettingsInPng(base::EncodePng(image), got));
+  EXPECT_FALSE(base::SettingsInSvg(base::SvgDocument(log, 3, 2, ""), got));
 }
 
 }  // namespace

@@ -1,0 +1,195 @@
+#include "app/gallery.h"
+
+#include <charconv>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+#include "app/batch.h"
+#include "app/startup.h"
+#include "base/file_io.h"
+#include "base/profile.h"
+#include "base/settings_in_pictures.h"
+#include "engine/draw_driver.h"
+#include "files/parameter_file.h"
+#include "files/parms_check.h"
+#include "forms/picture_export.h"
+#include "forms/scripted_services.h"
+#include "random/random_picture.h"
+#include "window/trochela_main.h"
+
+namespace app {
+namespace {
+
+// What Random chose for one picture: the settings a parameter file holds and
+// the pen colour, which it does not.
+struct Choice {
+  std::string settings;
+  int32_t red = 0, green = 0, blue = 0;
+  uint32_t barColour = 0, penColour = 0;
+};
+
+// A fresh window as the program starts on a screen of the request's size,
+// seen by nobody.
+struct FreshWindow {
+  explicit FreshWindow(const GalleryRequest& r, double seed)
+      : machine(r.width, r.height, 32),
+        started(StartWindow(machine, seed, WindowShown::Unseen)),
+        w(*started) {}
+  forms::ScriptedServices machine;
+  std::unique_ptr<window::TrochelaMain> started;
+  window::TrochelaMain& w;
+};
+
+// Random's choices for every picture, in order, as the button makes them one
+// after the other in one window.
+bool Choose(const GalleryRequest& r, double seed, std::vector<Choice>& out, std::string& reason) {
+  FreshWindow fresh(r, seed);
+  window::TrochelaMain& w = fresh.w;
+  if (!r.parms.empty() && !files::LoadParmsFile(w, r.parms, reason)) return false;
+  for (int k = 0; k < r.count; ++k) {
+    random_pictures::PickRandomSettings(w);
+    Choice c;
+    if (!files::ParmsText(w, c.settings, reason)) return false;
+    c.red = w.DrawRed;
+    c.green = w.DrawGreen;
+    c.blue = w.DrawBlue;
+    c.barColour = w.CmdColorBar.BackColor();
+    c.penColour = w.Canvas.ForeColor();
+    out.push_back(std::move(c));
+  }
+  return true;
+}
+
+// The picture of one choice, drawn in a fresh window as --render draws its
+// parameter file, in the chosen pen colour.
+bool Draw(const GalleryRequest& r, double seed, const Choice& c, const std::string& picture,
+          std::string& reason) {
+  FreshWindow fresh(r, seed);
+  window::TrochelaMain& w = fresh.w;
+  if (!files::LoadParmsText(w, c.settings, reason)) return false;
+  w.DrawRed = c.red;
+  w.DrawGreen = c.green;
+  w.DrawBlue = c.blue;
+  w.CmdColorBar.SetBackColor(c.barColour);
+  w.Canvas.SetForeColor(c.penColour);
+  engine::CmdDraw_Click(w);
+  if (forms::SaveCanvas(w.Canvas, picture, r.antialias, c.settings, reason)) return true;
+  reason = "cannot write " + picture + ": " + reason;
+  return false;
+}
+
+std::string Name(const GalleryRequest& r, int k) {
+  std::string digits = std::to_string(k + 1);
+  const size_t width = std::max<size_t>(3, std::to_string(r.count).size());
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return "random-" + digits;
+}
+
+// The shortest text that reads back as the same number.
+std::string NumberText(double v) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, v).ptr;
+  return std::string(text, end);
+}
+
+std::string Html(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '&') out += "&amp;";
+    else if (c == '<') out += "&lt;";
+    else if (c == '>') out += "&gt;";
+    else if (c == '"') out += "&quot;";
+    else out += c;
+  }
+  return out;
+}
+
+std::string Index(const GalleryRequest& r, double seed) {
+  std::string command = "trochela --random " + std::to_string(r.count);
+  if (!r.parms.empty()) command += " " + r.parms;
+  command += " --seed " + NumberText(seed) + " --size " + std::to_string(r.width) + "x" +
+             std::to_string(r.height) + " --format " + r.format;
+  if (r.antialias) command += " --antialias";
+  // The folder is left open: the gallery is the same wherever it is made.
+  command += " --out-dir DIR";
+  std::string page =
+      "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<title>Trochela: " + std::to_string(r.count) + " random pictures</title>\n"
+      "<style>\nbody { font-family: sans-serif; margin: 1em; }\n"
+      ".grid { display: grid; grid-template-columns: repeat(auto-fill, minmax(240px, 1fr)); "
+      "gap: 1em; }\nfigure { margin: 0; }\n"
+      "img { width: 100%; height: auto; border: 1px solid #ccc; }\n"
+      "figcaption { font-size: small; }\n</style>\n</head>\n<body>\n"
+      "<h1>" + std::to_string(r.count) + " random pictures</h1>\n"
+      "<p>Seed " + NumberText(seed) + ": <code>" + Html(command) +
+      "</code> draws this gallery again. Each picture's settings file draws it again with "
+      "<code>trochela --render FILE.tra</code> or Load Parms (the pen colour is the "
+      "picture's own).</p>\n<div class=\"grid\">\n";
+  for (int k = 0; k < r.count; ++k) {
+    const std::string name = Name(r, k), picture = name + "." + r.format;
+    page += "<figure><a href=\"" + picture + "\"><img src=\"" + picture + "\" alt=\"" + name +
+            "\" loading=\"lazy\"></a><figcaption><a href=\"" + picture + "\">" + picture +
+            "</a> &middot; <a href=\"" + name + ".tra\">" + name + ".tra</a></figcaption></figure>\n";
+  }
+  return page + "</div>\n</body>\n</html>\n";
+}
+
+}  // namespace
+
+int MakeGallery(const GalleryRequest& r) {
+  // The seed is chosen once, here, so that every worker makes the same
+  // choices and index.html can tell it.
+  const double seed = r.seedGiven ? r.seed : static_cast<double>(std::time(nullptr) % 1000000);
+  std::string reason, text;
+  files::ParmsValues values;
+  if (!r.parms.empty() &&
+      (!base::ReadSettingsText(r.parms, files::kMaxProfileBytes, text, reason) ||
+       !files::ReadParms(base::Profile(text), values, reason))) {
+    std::cerr << "trochela: cannot load " << r.parms << ": " << reason << "\n";
+    return 2;
+  }
+  std::error_code error;
+  std::filesystem::create_directories(r.outDir, error);
+  if (error) {
+    std::cerr << "trochela: cannot make the folder " << r.outDir << ": " << error.message()
+              << "\n";
+    return 2;
+  }
+  const std::filesystem::path dir(r.outDir);
+  std::vector<Choice> choices;  // made once in each worker
+  const auto job = [&](int k, std::string& said) {
+    const std::string name = Name(r, k), picture = (dir / (name + "." + r.format)).string();
+    said.append("[").append(std::to_string(k + 1)).append("/");
+    said.append(std::to_string(r.count)).append("] ").append(picture).append("\n");
+    std::string why;
+    if (choices.empty() && !Choose(r, seed, choices, why)) {
+      said += "trochela: cannot choose the pictures: " + why + "\n";
+      return false;
+    }
+    const Choice& c = choices[k];
+    const std::string tra = (dir / (name + ".tra")).string();
+    if (!base::WriteFileReplacing(tra, c.settings, why)) {
+      said += "trochela: cannot write " + tra + ": " + why + "\n";
+      return false;
+    }
+    if (!Draw(r, seed, c, picture, why)) {
+      said += "trochela: " + why + "\n";
+      return false;
+    }
+    return true;
+  };
+  const int jobs = r.jobs > 0 ? r.jobs : DefaultJobs();
+  const bool ok = RunJobs(r.count, jobs, r.startToolkit, job);
+  const std::string index = (dir / "index.html").string();
+  if (!base::WriteFileReplacing(index, Index(r, seed), reason)) {
+    std::cerr << "trochela: cannot write " << index << ": " << reason << "\n";
+    return 2;
+  }
+  return ok ? 0 : 2;
+}
+
+}  // namespace app

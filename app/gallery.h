@@ -1,0 +1,32 @@
+#pragma once
+// Random galleries: N pictures drawn from settings the Random button picks,
+// from the start-up settings or a parameter file, with the random flags and
+// boxes the window has at start-up. Each picture is written with its
+// parameter file (random-001.png and random-001.tra, ...) and index.html
+// shows them as thumbnails with the command that makes the gallery again.
+// The same seed gives the same gallery, byte for byte, whatever the number
+// of workers.
+#include <functional>
+#include <string>
+
+namespace app {
+
+struct GalleryRequest {
+  int count = 0;
+  std::string parms;  // settings to start from; empty: the start-up settings
+  std::string outDir;
+  std::string format = "png";  // png, svg or bmp
+  int width = 1920, height = 1080;
+  bool seedGiven = false;
+  double seed = 0;  // when not given, one is chosen and shown in index.html
+  bool antialias = false;
+  int jobs = 0;  // worker processes; 0: one a core
+  // Readies the toolkit in each process that draws.
+  std::function<void()> startToolkit = [] {};
+};
+
+// Returns the exit code: 0 when the whole gallery was written, 2 (with
+// messages) when the settings could not be read or a file not written.
+int MakeGallery(const GalleryRequest& request);
+
+}  // namespace app
