@@ -11,7 +11,7 @@ namespace app {
 
 struct ScriptRunner::State {
   TrochelaMain& w;
-  forms::ScriptedServices& machine;
+  forms::ScriptedServices& services;
   std::vector<ScriptLine> lines;
   std::filesystem::path folder;     // the script's folder
   std::filesystem::path outFolder;  // where pictures of failures go
@@ -119,7 +119,7 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
   } else {
     label = target;
   }
-  if (!indexed && MachineText(machine, line.words, first, label, value, used)) return true;
+  if (!indexed && ServicesText(services, line.words, first, label, value, used)) return true;
   if (!FieldText(w, target, index, indexed, value)) {
     Fail(line, "no control or field " + label);
     return false;
@@ -199,7 +199,7 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
       a.kind = forms::DialogAnswer::Kind::Print;
       a.print = {whole(2), whole(3)};
     }
-    machine.Answer(a);
+    services.Answer(a);
   } else if (verb == "print" || verb == "pixel") {
     std::string label, value;
     size_t used = 0;
@@ -207,7 +207,7 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
     if (verb == "pixel") target.words.insert(target.words.begin() + 1, "pixel");
     if (Read(target, 1, label, value, used)) std::cout << label << "=" << value << std::endl;
   } else if (verb == "savecanvas") {
-    if (!machine.SavePicture(w.Canvas.Raster(), line.rest)) Fail(line, "cannot write " + line.rest);
+    if (!services.SavePicture(w.Canvas.Raster(), line.rest)) Fail(line, "cannot write " + line.rest);
   } else if (verb == "writeline" || verb == "removefile") {
     if (!EditFile(verb, words[1], AfterFirstWord(line.rest)))
       Fail(line, "cannot change " + words[1]);
@@ -225,14 +225,14 @@ void ScriptRunner::State::Run(const ScriptLine& line) {
 void ScriptRunner::State::ExpectCanvas(const ScriptLine& line, const std::string& file) {
   const std::filesystem::path path = folder / file;
   std::string problem;
-  if (auto expected = machine.LoadPicture(path.string()))
+  if (auto expected = services.LoadPicture(path.string()))
     problem = CanvasDifference(w.Canvas.Raster(), *expected);
   else
     problem = "cannot read " + path.string();
   if (problem.empty()) return;
   // The canvas as it is, to look at or to take as the new picture.
   const std::filesystem::path shown = outFolder / (path.stem().string() + ".actual.png");
-  machine.SavePicture(w.Canvas.Raster(), shown.string());
+  services.SavePicture(w.Canvas.Raster(), shown.string());
   Fail(line, "canvas differs from " + file + ": " + problem + " (canvas written to " +
                  shown.string() + ")");
 }
@@ -296,9 +296,9 @@ std::filesystem::path ScriptFolder(const std::string& folder) {
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine,
+ScriptRunner::ScriptRunner(TrochelaMain& w, forms::ScriptedServices& services,
                            std::vector<ScriptLine> lines, const std::string& folder)
-    : s_(new State{w, machine, std::move(lines), ScriptFolder(folder), CurrentFolder()}) {
+    : s_(new State{w, services, std::move(lines), ScriptFolder(folder), CurrentFolder()}) {
   w.form.OnEnd = [this](int& code) {
     if (code == 0 && s_->failures) code = 1;
   };

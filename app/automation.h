@@ -29,7 +29,7 @@ class ScriptRunner {
   // `folder` is the script's own folder: file names in `expect canvas` lines
   // are taken from there. Pictures written on a failure go to the folder that
   // is current when the runner is made.
-  ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine, std::vector<ScriptLine> lines,
+  ScriptRunner(TrochelaMain& w, forms::ScriptedServices& services, std::vector<ScriptLine> lines,
                const std::string& folder = "");
   ~ScriptRunner();
   // Queues the first line; at the end of the script, once no handler runs,
@@ -49,14 +49,14 @@ std::string CanvasDifference(const base::Image& shown, const base::Image& expect
 // A field of the main window as automation prints it ("WheelSize 3",
 // "StopRequested", ...); false for a name it does not know.
 bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed, std::string& out);
-// What the machine of a headless run was given, as automation prints it:
+// What the services of a headless run was given, as automation prints it:
 // "Printed" (pictures painted on the printer), "Printed K" (left, top, width,
 // height in inches, copies, orientation of the K-th; "expect Printed N" with
 // nothing after N is the count), "Clipboard" ("WxH" or
 // "empty"), "Messages" (how many were shown), "Message K" (the K-th), and
 // files: "lines PATH" (their number), "line PATH K" (the K-th, a CR at its
 // end shown as \r). `used` counts the words of the target.
-bool MachineText(forms::ScriptedServices& machine, const std::vector<std::string>& words,
+bool ServicesText(forms::ScriptedServices& services, const std::vector<std::string>& words,
                  size_t first, std::string& label, std::string& out, size_t& used);
 // Script lines that prepare files: "writeline PATH TEXT" adds TEXT and CR LF
 // to the file, "removefile PATH" removes it.

@@ -1,4 +1,4 @@
-// What a headless run's machine was given (printer, clipboard, messages) and
+// What a headless run's services was given (printer, clipboard, messages) and
 // the files scripts prepare and read, for automation's print and expect.
 #include <cstdio>
 #include <fstream>
@@ -27,13 +27,13 @@ std::vector<std::string> FileLines(const std::string& path) {
 
 }  // namespace
 
-bool MachineText(forms::ScriptedServices& machine, const std::vector<std::string>& words,
+bool ServicesText(forms::ScriptedServices& services, const std::vector<std::string>& words,
                  size_t first, std::string& label, std::string& out, size_t& used) {
   const std::string& target = words[first];
   label = target;
   used = 1;
   if (target == "Printed") {
-    const auto& printed = machine.Printed();
+    const auto& printed = services.Printed();
     // "Printed K" when a number follows; "expect Printed N" is the count.
     const bool expecting = words[0] == "expect";
     const size_t k = Index(words, first + 1, printed.size());
@@ -50,21 +50,21 @@ bool MachineText(forms::ScriptedServices& machine, const std::vector<std::string
     return true;
   }
   if (target == "Clipboard") {
-    const auto picture = machine.ClipboardPicture();
+    const auto picture = services.ClipboardPicture();
     out =
         picture ? std::to_string(picture->width) + "x" + std::to_string(picture->height) : "empty";
     return true;
   }
   if (target == "Messages") {
-    out = std::to_string(machine.Messages().size());
+    out = std::to_string(services.Messages().size());
     return true;
   }
   if (target == "Message") {
-    const size_t k = Index(words, first + 1, machine.Messages().size());
+    const size_t k = Index(words, first + 1, services.Messages().size());
     if (!k) return false;
     used = 2;
     label += " " + words[first + 1];
-    out = machine.Messages()[k - 1];
+    out = services.Messages()[k - 1];
     return true;
   }
   if ((target == "lines" || target == "line") && first + 1 < words.size()) {

@@ -185,25 +185,25 @@ int main(int argc, char** argv) {
   if (o.headless) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication qapp(argc, argv);
 
-  // Headless runs and scripts get a scripted machine; a desktop session the
+  // Headless runs and scripts get a scripted services; a desktop session the
   // real one, unless the screen or depth is given.
-  std::unique_ptr<forms::Services> machine;
+  std::unique_ptr<forms::Services> services;
   forms::ScriptedServices* scripted = nullptr;
   if (o.headless || !o.script.empty() || o.screenGiven || o.depthGiven) {
     auto s = std::make_unique<forms::ScriptedServices>(o.width, o.height, o.depth);
     scripted = s.get();
-    machine = std::move(s);
+    services = std::move(s);
   } else {
-    machine = forms::MakeDesktopServices();
+    services = forms::MakeDesktopServices();
   }
 
   if (o.splash && !o.headless) {
-    app::TrochelaSplash splash(*machine);
+    app::TrochelaSplash splash(*services);
     splash.form.Show(false);
     app::PauseSeconds(splash.form, 3);
   }
 
-  window::TrochelaMain w(*machine);
+  window::TrochelaMain w(*services);
   app::WireHandlers(w);
   app::Form_Load(w, o.seedGiven, o.seed);
   w.form.Show(!o.headless && !scripted);

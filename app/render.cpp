@@ -16,8 +16,8 @@ namespace {
 // One picture: a fresh window, as if the program had just started, loads the
 // file and draws it.
 bool RenderOne(const RenderRequest& r, const std::string& parms, const std::string& out) {
-  forms::ScriptedServices machine(r.width, r.height, 32);
-  window::TrochelaMain w(machine);
+  forms::ScriptedServices services(r.width, r.height, 32);
+  window::TrochelaMain w(services);
   WireHandlers(w);
   Form_Load(w, r.seedGiven, r.seed);
   // Shown with the canvas focused, as a window starts: the load's focus

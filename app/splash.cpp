@@ -35,7 +35,7 @@ TrochelaSplash::TrochelaSplash(forms::Services& services)
 }
 
 void PauseSeconds(forms::Form& form, double seconds) {
-  forms::Services& clock = form.Machine();
+  forms::Services& clock = form.Services();
   const double start = clock.Timer();
   for (double elapsed = 0; elapsed < seconds; elapsed = base::ElapsedSeconds(start, clock.Timer()))
     form.WaitEvents(seconds - elapsed);

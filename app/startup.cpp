@@ -24,7 +24,7 @@ namespace app {
 
 void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   auto& t = w.wheels;
-  w.rnd.Randomize(seedGiven ? seed : w.machine.Timer());
+  w.rnd.Randomize(seedGiven ? seed : w.services.Timer());
   w.RatioLimit = 19;
   for (int k = 1; k <= base::kWheels; ++k) {
     t.WheelRatio[k] = 19;
@@ -35,7 +35,7 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   engine::ClearUnusedWheels(w);  // the wheels above the start count "3"
   w.SavedWheelCount = std::string("3");
   w.WheelCount = 3;
-  w.StartFolder = w.machine.CurrentFolder();
+  w.StartFolder = w.services.CurrentFolder();
   w.DrawRed = 255;
   w.DrawGreen = 0;
   w.DrawBlue = 0;
@@ -43,7 +43,7 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
   w.Canvas.SetBackColor(0xFFFFFF);
   // The window and the canvas cover the screen.
-  const int width = w.machine.ScreenWidth(), height = w.machine.ScreenHeight();
+  const int width = w.services.ScreenWidth(), height = w.services.ScreenHeight();
   w.form.SetPixelSize(width, height);
   w.Canvas.SetPixelSize(width, height);
   w.Canvas.Move({0, 0, width * forms::kTwipsPerPixel, height * forms::kTwipsPerPixel});

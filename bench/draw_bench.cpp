@@ -177,8 +177,8 @@ void PrepareWindow(window::TrochelaMain& w, const Case& c) {
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication qapp(argc, argv);
-  forms::ScriptedServices machine(kWidth, kHeight, 32);
-  window::TrochelaMain w(machine);
+  forms::ScriptedServices services(kWidth, kHeight, 32);
+  window::TrochelaMain w(services);
   app::WireHandlers(w);
   app::Form_Load(w, true, 1);
   w.form.Show(false);

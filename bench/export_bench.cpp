@@ -15,8 +15,8 @@
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qapp(argc, argv);
-  forms::ScriptedServices machine(1024, 768, 32);
-  window::TrochelaMain w(machine);
+  forms::ScriptedServices services(1024, 768, 32);
+  window::TrochelaMain w(services);
   app::WireHandlers(w);
   app::Form_Load(w, true, 1);
   // The start picture: 231 rotations at scale 6.

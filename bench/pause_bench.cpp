@@ -33,8 +33,8 @@ double WallSeconds() {
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication qapp(argc, argv);
-  auto machine = forms::MakeDesktopServices();
-  window::TrochelaMain w(*machine);
+  auto services = forms::MakeDesktopServices();
+  window::TrochelaMain w(*services);
   app::WireHandlers(w);
   app::Form_Load(w, true, 1);
   w.form.Show(false);

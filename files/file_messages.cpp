@@ -6,7 +6,7 @@ namespace files {
 
 void TellFileFailure(window::TrochelaMain& w, const std::string& what, const std::string& path,
                      const std::string& reason) {
-  w.machine.ShowMessage(what + " \"" + path + "\": " + reason + ".");
+  w.services.ShowMessage(what + " \"" + path + "\": " + reason + ".");
 }
 
 }  // namespace files

@@ -21,14 +21,14 @@ const char* const kSaveFilter =
 }  // namespace
 
 void CmdOpen_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kFilter});
+  const auto path = w.services.ShowOpen({4, w.services.CurrentFolder(), "Open", kFilter});
   if (path && path->empty()) return;
   if (path) {
     w.ChosenFileName = *path;
     std::string reason;
     if (!base::CheckReadableFile(*path, reason)) {
       TellFileFailure(w, "Cannot load the picture", *path, reason);
-    } else if (auto image = w.machine.LoadPicture(*path)) {
+    } else if (auto image = w.services.LoadPicture(*path)) {
       w.Canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*image))});
     } else {
       TellFileFailure(w, "Cannot load the picture", *path, "it is not a picture file");
@@ -38,7 +38,7 @@ void CmdOpen_Click(window::TrochelaMain& w) {
 }
 
 void CmdSave_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", kSaveFilter});
+  const auto path = w.services.ShowSave({6, w.services.CurrentFolder(), "Save", kSaveFilter});
   if (path && path->empty()) return;
   if (path) {
     w.ChosenFileName = *path;
@@ -54,7 +54,7 @@ void CmdSave_Click(window::TrochelaMain& w) {
     const std::string temp = base::CreateTempBeside(*path, reason);
     if (temp.empty()) {
       TellFileFailure(w, "Cannot save the picture to", *path, reason);
-    } else if (!w.machine.SavePicture(w.Canvas.Raster(), temp)) {
+    } else if (!w.services.SavePicture(w.Canvas.Raster(), temp)) {
       base::RemoveTemp(temp);
       TellFileFailure(w, "Cannot save the picture to", *path, "the picture could not be written");
     } else if (!base::ReplaceWithTemp(temp, *path, reason)) {

@@ -87,7 +87,7 @@ bool SaveValues(window::TrochelaMain& w, Keys& keys, std::string& reason) {
 }  // namespace
 
 void CmdSaveParms_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", kFilter});
+  const auto path = w.services.ShowSave({6, w.services.CurrentFolder(), "Save", kFilter});
   if (path && !path->empty()) {
     w.ChosenFileName = *path;
     Keys keys;
@@ -109,7 +109,7 @@ void CmdSaveParms_Click(window::TrochelaMain& w) {
 }
 
 void CmdLoadParms_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kFilter});
+  const auto path = w.services.ShowOpen({4, w.services.CurrentFolder(), "Open", kFilter});
   if (path && !path->empty()) {
     w.ChosenFileName = *path;
     std::string reason;

@@ -18,13 +18,13 @@ namespace forms {
 
 class Form {
  public:
-  Form(std::string name, Services& services);
+  Form(std::string name, forms::Services& services);
   ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
   const std::string& Name() const { return name_; }
-  Services& Machine() const { return services_; }
+  forms::Services& Services() const { return services_; }
   QWidget* Widget() const { return window_.get(); }
 
   void SetCaption(const std::string& caption);
@@ -86,7 +86,7 @@ class Form {
   void OnQtFocusChanged(QWidget* now);
 
   std::string name_;
-  Services& services_;
+  forms::Services& services_;
   std::unique_ptr<QWidget> window_;
   void RefreshViews();
   void ReturnQtFocus();

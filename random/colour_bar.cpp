@@ -11,7 +11,7 @@ constexpr int kBackspace = 8;
 }  // namespace
 
 void PickDrawingColour(window::TrochelaMain& w) {
-  const base::Rgb c = PickColour(w.rnd, w.machine.ColorDepth());
+  const base::Rgb c = PickColour(w.rnd, w.services.ColorDepth());
   // The components keep a 256 that a 16-bit display's steps can give; the
   // colour shown uses 255 for it.
   w.DrawRed = c.red;
@@ -23,7 +23,7 @@ void PickDrawingColour(window::TrochelaMain& w) {
 }
 
 void CmdColorBar_MouseDown(window::TrochelaMain& w, int button) {
-  const int depth = w.machine.ColorDepth();
+  const int depth = w.services.ColorDepth();
   if (button == kLeft) {
     PickDrawingColour(w);
   } else if (button == kRight) {

@@ -24,9 +24,9 @@ void CmdSlide_Click(window::TrochelaMain& w) {
 
 void PauseAfterPicture(window::TrochelaMain& w) {
   // Handlers (Draw, Random, the fields, Slide itself) may run inside.
-  const double start = w.machine.Timer();
+  const double start = w.services.Timer();
   for (double elapsed = 0; elapsed < kSlidePauseSeconds;
-       elapsed = base::ElapsedSeconds(start, w.machine.Timer()))
+       elapsed = base::ElapsedSeconds(start, w.services.Timer()))
     w.form.WaitEvents(kSlidePauseSeconds - elapsed);
 }
 

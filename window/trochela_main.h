@@ -37,12 +37,12 @@ struct PanelLists {
 };
 
 struct TrochelaMain {
-  explicit TrochelaMain(forms::Services& services);
+  explicit TrochelaMain(forms::Services& given);
   TrochelaMain(const TrochelaMain&) = delete;
   TrochelaMain& operator=(const TrochelaMain&) = delete;
 
   forms::Form form;
-  forms::Services& machine;
+  forms::Services& services;
   base::Rnd rnd;
 
   // The drawing surface and the picture buffers.

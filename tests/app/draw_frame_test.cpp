@@ -15,7 +15,7 @@ namespace {
 
 class DrawFrame : public ::testing::Test {
  protected:
-  DrawFrame() : machine(1024, 768, 32), w(machine) {
+  DrawFrame() : services(1024, 768, 32), w(services) {
     app::WireHandlers(w);
     app::Form_Load(w, true, 1);
     w.form.Show(false);
@@ -25,7 +25,7 @@ class DrawFrame : public ::testing::Test {
       if (px != 0xFFFFFFFFu) return false;
     return true;
   }
-  forms::ScriptedServices machine;
+  forms::ScriptedServices services;
   window::TrochelaMain w;
 };
 

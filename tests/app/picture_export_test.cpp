@@ -24,7 +24,7 @@ namespace {
 
 class PictureExport : public ::testing::Test {
  protected:
-  PictureExport() : machine(320, 240, 32), w(machine) {
+  PictureExport() : services(320, 240, 32), w(services) {
     app::WireHandlers(w);
     app::Form_Load(w, true, 1);
     w.form.Show(false);
@@ -75,7 +75,7 @@ class PictureExport : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  forms::ScriptedServices machine;
+  forms::ScriptedServices services;
   window::TrochelaMain w;
 };
 
@@ -148,7 +148,7 @@ TEST_F(PictureExport, SaveImageWritesSvgByTheChosenName) {
   forms::DialogAnswer answer;
   answer.kind = forms::DialogAnswer::Kind::Save;
   answer.path = Path("dialog.svg");
-  machine.Answer(answer);
+  services.Answer(answer);
   files::CmdSave_Click(w);
   QFile f(QString::fromStdString(Path("dialog.svg")));
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -30,7 +30,7 @@ double Pick(base::Rnd& r, double range) {
 
 class RandomPicture : public ::testing::Test {
  protected:
-  explicit RandomPicture(int depth = 32) : machine(1024, 768, depth), w(machine) {
+  explicit RandomPicture(int depth = 32) : services(1024, 768, depth), w(services) {
     app::WireHandlers(w);
     app::Form_Load(w, true, kSeed);
     w.form.Show(false);
@@ -54,7 +54,7 @@ class RandomPicture : public ::testing::Test {
   // After the replay, the window's generator must stand where the test's does.
   void ExpectSameNextDraw() { EXPECT_EQ(w.rnd.Next(), ref.Next()); }
 
-  forms::ScriptedServices machine;
+  forms::ScriptedServices services;
   window::TrochelaMain w;
   base::Rnd ref;
   std::array<double, 25> size{};
@@ -282,12 +282,12 @@ TEST_F(RandomPicture, SlideshowClickedDuringTheSecondPictureEndsAfterItsPause) {
       w.CmdSlide.Click();
       EXPECT_EQ(w.SlideshowRunning, 0);
       EXPECT_FALSE(w.CmdSlide.Pressed());
-      clickedAt = machine.Timer();
+      clickedAt = services.Timer();
     }
   });
-  const double start = machine.Timer();
+  const double start = services.Timer();
   w.CmdSlide.Click();
-  const double end = machine.Timer();
+  const double end = services.Timer();
   EXPECT_EQ(watch.Drawings(), 2);
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(w.wheels.WheelSize[i], size[i]) << i;
   ExpectSameNextDraw();  // no third picture

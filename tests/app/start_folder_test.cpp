@@ -20,8 +20,8 @@ TEST(StartFolder, DeletedWorkingFolderCountsAsNone) {
   ASSERT_EQ(chdir(gone.c_str()), 0);
   std::filesystem::remove(gone);
 
-  forms::ScriptedServices machine(640, 480, 32);
-  window::TrochelaMain w(machine);
+  forms::ScriptedServices services(640, 480, 32);
+  window::TrochelaMain w(services);
   app::WireHandlers(w);
   app::Form_Load(w, true, 1);
   EXPECT_EQ(w.StartFolder, "");
@@ -29,9 +29,9 @@ TEST(StartFolder, DeletedWorkingFolderCountsAsNone) {
   forms::DialogAnswer answer;
   answer.kind = forms::DialogAnswer::Kind::Open;
   answer.path = before.string() + "/x.tra";
-  machine.Answer(answer);
-  EXPECT_TRUE(machine.ShowOpen({}));
-  EXPECT_EQ(machine.CurrentFolder(), before.string());
+  services.Answer(answer);
+  EXPECT_TRUE(services.ShowOpen({}));
+  EXPECT_EQ(services.CurrentFolder(), before.string());
   std::filesystem::current_path(before);
 }
 

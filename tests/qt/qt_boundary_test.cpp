@@ -25,7 +25,7 @@ constexpr int kScreenW = 800, kScreenH = 600;
 
 class QtBoundary : public ::testing::Test {
  protected:
-  QtBoundary() : machine(kScreenW, kScreenH, 32), w(machine) {
+  QtBoundary() : services(kScreenW, kScreenH, 32), w(services) {
     app::WireHandlers(w);
     app::Form_Load(w, true, 1);
     w.form.Show(false);
@@ -51,7 +51,7 @@ class QtBoundary : public ::testing::Test {
     return n;
   }
 
-  forms::ScriptedServices machine;
+  forms::ScriptedServices services;
   window::TrochelaMain w;
 };
 
