@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "app/automation.h"
 #include "app/render.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "automation/script_runner.h"
 #include "base/numbers.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
@@ -173,11 +173,11 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     return app::RenderPictures(r);
   }
-  std::vector<app::ScriptLine> lines;
+  std::vector<automation::ScriptLine> lines;
   if (!o.script.empty()) {
     std::string text;
     if (!ReadFile(o.script, text)) return Usage("cannot read script " + o.script);
-    if (!app::ParseScript(text, lines, problem)) {
+    if (!automation::ParseScript(text, lines, problem)) {
       std::cerr << "trochela: " << o.script << ": " << problem << "\n";
       return 2;
     }
@@ -209,9 +209,9 @@ int main(int argc, char** argv) {
   w.form.Show(!o.headless && !scripted);
   w.Canvas.SetFocus();
 
-  std::unique_ptr<app::ScriptRunner> runner;
+  std::unique_ptr<automation::ScriptRunner> runner;
   if (!o.script.empty()) {
-    runner = std::make_unique<app::ScriptRunner>(
+    runner = std::make_unique<automation::ScriptRunner>(
         w, *scripted, std::move(lines), std::filesystem::path(o.script).parent_path().string());
     runner->Start();
   }

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/automation.h"
+#include "automation/script_runner.h"
 #include "base/numbers.h"
 #include "forms/scripted_services.h"
 
-namespace app {
+namespace automation {
 namespace {
 
 // A whole number word in 1..limit, or 0.
@@ -89,14 +89,12 @@ bool ServicesText(forms::ScriptedServices& services, const std::vector<std::stri
   return false;
 }
 
-bool EditFile(const std::string& verb, const std::string& path, const std::string& text) {
-  if (verb == "removefile") {
-    std::remove(path.c_str());
-    return true;
-  }
+void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
+
+bool AppendLine(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary | std::ios::app);
   out << text << "\r\n";
   return static_cast<bool>(out);
 }
 
-}  // namespace app
+}  // namespace automation

@@ -1,12 +1,12 @@
 #pragma once
-// Automation: a script of user actions, one a line, delivered through the
+// Running a script of user actions, one a line, delivered through the
 // event queue as a user's clicks and keys would be, so that a line can arrive
 // inside a running drawing's yield. Used by tests and headless runs.
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/script_reader.h"
+#include "automation/script_reader.h"
 
 namespace base {
 struct Image;
@@ -20,7 +20,7 @@ namespace window {
 struct TrochelaMain;
 }
 
-namespace app {
+namespace automation {
 
 using window::TrochelaMain;
 
@@ -59,7 +59,8 @@ bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed
 bool ServicesText(forms::ScriptedServices& services, const std::vector<std::string>& words,
                  size_t first, std::string& label, std::string& out, size_t& used);
 // Script lines that prepare files: "writeline PATH TEXT" adds TEXT and CR LF
-// to the file, "removefile PATH" removes it.
-bool EditFile(const std::string& verb, const std::string& path, const std::string& text);
+// to the file (false when it cannot), "removefile PATH" removes it.
+bool AppendLine(const std::string& path, const std::string& text);
+void RemoveFile(const std::string& path);
 
-}  // namespace app
+}  // namespace automation
