@@ -112,12 +112,10 @@ std::string CheckTarget(ScriptLine& line, size_t at, bool expected) {
   if (n == 0) return verb + " takes what to read";
   const std::string& target = w[at];
   size_t used = 1;
-  if (target == "pixel") {
-    used = 3;  // a pixel's coordinates are read when the line runs
+  if (target == "pixel" || target == "line") {
+    used = 3;  // pixel X Y (read when the line runs), line PATH K
   } else if (target == "Message" || target == "lines") {
     used = 2;  // Message K, lines PATH
-  } else if (target == "line") {
-    used = 3;  // line PATH K
   } else if (target == "Printed" && !expected) {
     used = n;  // Printed, or Printed K
     if (n > 2) return "print Printed takes at most a picture number";

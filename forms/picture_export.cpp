@@ -31,7 +31,10 @@ QByteArray PngBytes(const QImage& image) {
   return bytes;
 }
 
-QColor ColourOf(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor ColourOf(uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
+}
 
 // The lines redrawn with antialiasing over their picture.
 QImage Antialiased(const PictureBox& canvas) {

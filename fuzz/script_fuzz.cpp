@@ -20,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int previous = 0;
   for (const automation::ScriptLine& line : lines) {
     if (line.words.empty() || line.words[0][0] == '#' || line.number <= previous) std::abort();
+    if (!line.verb || line.values.size() != line.words.size()) std::abort();
     previous = line.number;
   }
   return 0;
