@@ -50,6 +50,7 @@ bool TakesTheRest(Arg kind) {
          kind == Arg::Target || kind == Arg::Expected;
 }
 
+// Every action a script may use.
 const Verb kVerbs[] = {
     {"click", "", {Arg::Word}, 1, &VerbRunner::Click},
     {"mousedown", "", {Arg::Word, Arg::Button, Arg::Shift, Arg::Coordinate, Arg::Coordinate}, 3,
@@ -221,8 +222,6 @@ const WheelField* FindWheelField(std::string_view name) {
     if (f.name == name) return &f;
   return nullptr;
 }
-
-std::span<const Verb> Verbs() { return kVerbs; }
 
 bool ParseScript(const std::string& text, std::vector<ScriptLine>& lines, std::string& error) {
   std::istringstream in(text);

@@ -6,7 +6,6 @@
 // that the reader can be tried on its own with any text.
 #include <array>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,9 +85,6 @@ struct Verb {
   void (VerbRunner::*run)(const ScriptLine&) = nullptr;
   Wait wait = Wait::None;
 };
-
-// Every action a script may use.
-std::span<const Verb> Verbs();
 
 // Reads a script. The first line it cannot understand, or whose numbers are
 // not what the action takes, is reported in `error` ("line N: ...") and the
