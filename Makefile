@@ -1,6 +1,7 @@
 # Two commands do all the set-up: `make run` and `make test`.
-# `make check` runs every test again under sanitizers (CI does this as part of
-# `make test`); `make fuzz` runs each fuzz target for FUZZ_SECONDS.
+# `make check` runs clang-tidy and every test again under sanitizers (CI does
+# this as part of `make test`); `make fuzz` runs each fuzz target for
+# FUZZ_SECONDS. With CI set, and in `make check`, a compiler warning is an error.
 BUILD ?= build
 CHECK_BUILD ?= build-check
 FUZZ_BUILD ?= build-fuzz
@@ -8,13 +9,19 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev xvfb xauth \
   zlib1g-dev dpkg-dev desktop-file-utils appstream
-FUZZ_PACKAGES := cmake make clang libclang-rt-dev
+CHECK_PACKAGES := $(PACKAGES) clang-tidy
+# The fuzz build links the program's own libraries, Qt and zlib included.
+FUZZ_PACKAGES := $(PACKAGES) clang libclang-rt-dev
+WERROR := $(if $(CI),ON,OFF)
+# The folders of the program's own sources, which clang-tidy reads.
+LEVELS := base forms window engine wheels random files canvas app automation
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps fuzz-deps build run test check fuzz fuzz-build bench clean screenshot install package
+.PHONY: deps check-deps fuzz-deps build run test check fuzz fuzz-build bench clean screenshot \
+  install package
 
-deps fuzz-deps: WANTED = $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES),$(PACKAGES))
-deps fuzz-deps:
+deps check-deps fuzz-deps: WANTED = $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES),$(if $(filter check-deps,$@),$(CHECK_PACKAGES),$(PACKAGES)))
+deps check-deps fuzz-deps:
 	@missing=""; for p in $(WANTED); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
 	done; \
@@ -24,7 +31,7 @@ deps fuzz-deps:
 	fi
 
 $(BUILD)/Makefile: CMakeLists.txt
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTROCHELA_WERROR=$(WERROR)
 
 build: deps $(BUILD)/Makefile
 	cmake --build $(BUILD) -j$(JOBS)
@@ -41,12 +48,15 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory check; fi
 
-# Every test under AddressSanitizer and UndefinedBehaviorSanitizer, in its own
-# build folder; the first finding fails the test that found it.
-check: deps
+# clang-tidy's checks (.clang-tidy) over the program's sources, then every
+# test under AddressSanitizer and UndefinedBehaviorSanitizer, in its own build
+# folder, warnings as errors; the first finding fails.
+check: check-deps
 	cmake -S . -B $(CHECK_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DTROCHELA_SANITIZE=ON
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DTROCHELA_SANITIZE=ON -DTROCHELA_WERROR=ON
 	cmake --build $(CHECK_BUILD) -j$(JOBS)
+	run-clang-tidy -p $(CHECK_BUILD) -j $(JOBS) -quiet \
+	  '$(CURDIR)/($(subst $() ,|,$(LEVELS)))/[^/]*\.cpp$$'
 	cd $(CHECK_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \

@@ -9,8 +9,8 @@
 namespace app {
 
 void CmdSetForeColor_Click(TrochelaMain& w) {
-  const int depth = w.machine.ColorDepth();
-  if (auto chosen = w.machine.ShowColor(w.Canvas.ForeColor())) {
+  const int depth = w.services.ColorDepth();
+  if (auto chosen = w.services.ShowColor(w.Canvas.ForeColor())) {
     base::Rgb c = base::Components(*chosen);
     if (depth == 16) c = base::Reduce16(c);
     window::SetDrawingColour(w, c, base::RgbColor(c));
@@ -19,10 +19,10 @@ void CmdSetForeColor_Click(TrochelaMain& w) {
 }
 
 void CmdSetBackColor_Click(TrochelaMain& w) {
-  const int depth = w.machine.ColorDepth();
+  const int depth = w.services.ColorDepth();
   // The picture that the new background erases can come back with Backspace.
   window::SaveUndo(w);
-  if (auto chosen = w.machine.ShowColor(w.Canvas.BackColor())) {
+  if (auto chosen = w.services.ShowColor(w.Canvas.BackColor())) {
     w.Canvas.SetPicture({});
     base::Rgb c = base::Components(*chosen);
     if (depth == 16) c = base::Reduce16(c);

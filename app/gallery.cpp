@@ -36,10 +36,10 @@ struct Choice {
 // seen by nobody.
 struct FreshWindow {
   explicit FreshWindow(const GalleryRequest& r, double seed)
-      : machine(r.width, r.height, 32),
-        started(StartWindow(machine, seed, WindowShown::Unseen)),
+      : services(r.width, r.height, 32),
+        started(StartWindow(services, seed, WindowShown::Unseen)),
         w(*started) {}
-  forms::ScriptedServices machine;
+  forms::ScriptedServices services;
   std::unique_ptr<window::TrochelaMain> started;
   window::TrochelaMain& w;
 };

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "app/automation.h"
+#include "automation/script_runner.h"
 #include "app/gallery.h"
 #include "app/render.h"
 #include "app/splash.h"
@@ -290,12 +290,12 @@ int main(int argc, char** argv) {
     };
     return app::MakeGallery(g);
   }
-  std::vector<app::ScriptLine> lines;
+  std::vector<automation::ScriptLine> lines;
   if (!o.script.empty()) {
     std::string text, reason;
     if (!base::ReadWholeFile(o.script, kMaxScriptBytes, text, reason))
       return Usage("cannot read script " + o.script + ": " + reason);
-    if (!app::ParseScript(text, lines, problem)) {
+    if (!automation::ParseScript(text, lines, problem)) {
       std::cerr << "trochela: " << o.script << ": " << problem << "\n";
       return 2;
     }
@@ -305,34 +305,34 @@ int main(int argc, char** argv) {
   if (o.ratioGiven) setenv("QT_SCALE_FACTOR", QByteArray::number(o.pixelRatio).constData(), 1);
   QApplication qapp(argc, argv);
 
-  // Headless runs and scripts get a scripted machine; a desktop session the
+  // Headless runs and scripts get a scripted services; a desktop session the
   // real one, unless the screen or depth is given.
-  std::unique_ptr<forms::Services> machine;
+  std::unique_ptr<forms::Services> services;
   forms::ScriptedServices* scripted = nullptr;
   if (o.headless || !o.script.empty() || o.screenGiven || o.depthGiven || o.ratioGiven) {
     auto s = std::make_unique<forms::ScriptedServices>(o.width, o.height, o.depth, o.pixelRatio);
     scripted = s.get();
-    machine = std::move(s);
+    services = std::move(s);
   } else {
-    machine = forms::MakeDesktopServices();
+    services = forms::MakeDesktopServices();
   }
 
   if (o.splash && !o.headless) {
-    app::TrochelaSplash splash(*machine);
+    app::TrochelaSplash splash(*services);
     splash.form.Show(false);
     splash.form.Pause(3);
   }
 
   const auto started = app::StartWindow(
-      *machine, o.seedGiven ? std::optional(o.seed) : std::nullopt,
+      *services, o.seedGiven ? std::optional(o.seed) : std::nullopt,
       !o.headless && !scripted ? app::WindowShown::FullScreen : app::WindowShown::Window);
   window::TrochelaMain& w = *started;
   // A file named on the command line, before the first script line.
   if (!o.file.empty()) files::OpenGivenFile(w, o.file);
 
-  std::unique_ptr<app::ScriptRunner> runner;
+  std::unique_ptr<automation::ScriptRunner> runner;
   if (!o.script.empty()) {
-    runner = std::make_unique<app::ScriptRunner>(
+    runner = std::make_unique<automation::ScriptRunner>(
         w, *scripted, std::move(lines), std::filesystem::path(o.script).parent_path().string());
     runner->Start();
   }

@@ -52,12 +52,12 @@ double DrawnPart(window::TrochelaMain& w) {
 // file and draws it.
 bool RenderOne(const RenderRequest& r, const std::string& parms, const std::string& out,
                bool showProgress, std::string& problem) {
-  forms::ScriptedServices machine(r.width, r.height, 32);
+  forms::ScriptedServices services(r.width, r.height, 32);
   // Shown with the canvas focused, as a window starts: the load's focus
   // moves then run the same handlers. Nobody sees the window, so it takes no
   // screen memory.
   const auto started =
-      StartWindow(machine, r.seedGiven ? std::optional(r.seed) : std::nullopt, WindowShown::Unseen);
+      StartWindow(services, r.seedGiven ? std::optional(r.seed) : std::nullopt, WindowShown::Unseen);
   window::TrochelaMain& w = *started;
   // The settings' text, from a parameter file or a picture that carries it,
   // goes into the picture as it stands.
@@ -81,8 +81,8 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
   if (shown >= 0) std::fprintf(stderr, "\r%s: done  \n", out.c_str());
   // A handler that failed on the way (out of memory) has said so: the
   // picture is not the file's.
-  if (!machine.Messages().empty()) {
-    problem = "cannot render " + parms + ": " + machine.Messages().back();
+  if (!services.Messages().empty()) {
+    problem = "cannot render " + parms + ": " + services.Messages().back();
     return false;
   }
   if (!forms::SaveCanvas(w.Canvas, out, r.antialias, settings, reason)) {
@@ -140,9 +140,11 @@ int RenderPictures(const RenderRequest& r) {
   // Progress on a terminal, where one picture draws at a time.
   const bool showProgress = jobs == 1 && ::isatty(STDERR_FILENO) == 1;
   const auto job = [&](int i, std::string& said) {
-    if (files > 1)
-      said = "[" + std::to_string(i + 1) + "/" + std::to_string(files) + "] " + r.parms[i] +
-             " -> " + outs[i] + "\n";
+    if (files > 1) {
+      said.append(1, '[').append(std::to_string(i + 1)).append(1, '/');
+      said.append(std::to_string(files)).append("] ").append(r.parms[i]);
+      said.append(" -> ").append(outs[i]).append(1, '\n');
+    }
     std::string problem;
     bool done = false;
     try {

@@ -15,7 +15,7 @@ namespace app {
 
 void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   auto& t = w.wheels;
-  w.rnd.Randomize(seedGiven ? seed : w.machine.Timer());
+  w.rnd.Randomize(seedGiven ? seed : w.services.Timer());
   w.RatioLimit = 19;
   for (int k = 1; k <= base::kWheels; ++k) {
     t.WheelRatio[k] = 19;
@@ -26,15 +26,15 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   engine::ClearUnusedWheels(w);  // the wheels above the start count "3"
   w.SavedWheelCount = std::string("3");
   w.WheelCount = 3;
-  w.StartFolder = w.machine.CurrentFolder();
+  w.StartFolder = w.services.CurrentFolder();
   window::SetDrawingColour(w, {255, 0, 0}, base::kRed);
   w.draw.GradientDirRed = w.draw.GradientDirGreen = w.draw.GradientDirBlue = 1;
   w.Canvas.SetBackColor(0xFFFFFF);
   // The window and the canvas cover the screen: the window in the layout's
   // logical pixels, the canvas's picture in the screen's device pixels.
-  const int width = w.machine.ScreenWidth(), height = w.machine.ScreenHeight();
-  const int logicalWidth = static_cast<int>(std::lround(width / w.machine.PixelRatio()));
-  const int logicalHeight = static_cast<int>(std::lround(height / w.machine.PixelRatio()));
+  const int width = w.services.ScreenWidth(), height = w.services.ScreenHeight();
+  const int logicalWidth = static_cast<int>(std::lround(width / w.services.PixelRatio()));
+  const int logicalHeight = static_cast<int>(std::lround(height / w.services.PixelRatio()));
   w.form.SetPixelSize(logicalWidth, logicalHeight);
   w.Canvas.SetPixelSize(width, height);
   w.Canvas.Move(

@@ -193,7 +193,7 @@ void ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, Rect&
 
 // Interval [lo, hi] of x, growing a running union.
 struct Span {
-  double lo = INFINITY, hi = -INFINITY;
+  double lo = HUGE_VAL, hi = -HUGE_VAL;
   void Add(double a, double b) {
     if (a > b) return;
     lo = std::min(lo, a);
@@ -234,7 +234,7 @@ void ThickLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, int 
       // Band: distance to the line at most r, and between the perpendiculars
       // through both ends.
       bool inBand = true;
-      double lo = -INFINITY, hi = INFINITY;
+      double lo = -HUGE_VAL, hi = HUGE_VAL;
       if (dy != 0) {
         const double xc = ax + dx * ((y - ay) / dy);
         const double half = r * len / std::fabs(dy);

@@ -177,8 +177,8 @@ void PrepareWindow(window::TrochelaMain& w, const Case& c) {
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication qapp(argc, argv);
-  forms::ScriptedServices machine(kWidth, kHeight, 32);
-  const auto started = app::StartWindow(machine, 1);
+  forms::ScriptedServices services(kWidth, kHeight, 32);
+  const auto started = app::StartWindow(services, 1);
   window::TrochelaMain& w = *started;
   QApplication::processEvents();
 

@@ -15,8 +15,8 @@
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qapp(argc, argv);
-  forms::ScriptedServices machine(1024, 768, 32);
-  const auto started = app::StartWindow(machine, 1);
+  forms::ScriptedServices services(1024, 768, 32);
+  const auto started = app::StartWindow(services, 1);
   window::TrochelaMain& w = *started;
   // The start picture: 231 rotations at scale 6.
   w.ChkScale.SetValue(0);

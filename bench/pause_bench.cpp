@@ -33,8 +33,8 @@ double WallSeconds() {
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication qapp(argc, argv);
-  auto machine = forms::MakeDesktopServices();
-  const auto started = app::StartWindow(*machine, 1);
+  auto services = forms::MakeDesktopServices();
+  const auto started = app::StartWindow(*services, 1);
   window::TrochelaMain& w = *started;
   for (int i = 0; i < 100; ++i) w.form.DoEvents();
 

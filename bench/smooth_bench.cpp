@@ -74,8 +74,8 @@ int main(int argc, char** argv) {
   };
   for (const char* name : {"start", "triangle_loops"})
     for (const Size s : {Size{800, 600}, Size{1920, 1080}}) {
-      forms::ScriptedServices machine(s.w, s.h, 32);
-      const auto started = app::StartWindow(machine, 1);
+      forms::ScriptedServices services(s.w, s.h, 32);
+      const auto started = app::StartWindow(services, 1);
       window::TrochelaMain& w = *started;
       std::string reason;
       if (!files::LoadParmsFile(w, examples + "/" + name + ".tra", reason)) {

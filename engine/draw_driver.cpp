@@ -146,7 +146,7 @@ void StepPen(window::TrochelaMain& w) {
 }
 
 void StepGradientColor(window::TrochelaMain& w) {
-  const int depth = w.machine.ColorDepth();
+  const int depth = w.services.ColorDepth();
   base::DrawingState& d = w.draw;
   w.DrawRed += d.GradientDirRed;
   w.DrawGreen += 2 * d.GradientDirGreen;

@@ -196,8 +196,8 @@ struct Multi {
     w.draw.OutlineAngle = pos.angle;
     w.draw.OutlineFactor = factor;
   }
-  void Pre(double t) {
-    base::ComputeWheelAngles(wheels.WheelRatio.data(), t, wheels.WheelAngle.data());
+  void Pre(double curveParam) {
+    base::ComputeWheelAngles(wheels.WheelRatio.data(), curveParam, wheels.WheelAngle.data());
     if (outline) factor = base::OutlineStep(*outline, pos, angleStep);
   }
   void Post(Step& s) {

@@ -11,7 +11,7 @@ void TellFileFailure(window::TrochelaMain& w, const std::string& what, const std
   std::string text = what + " \"" + path + "\": " + reason + ".";
   for (char& c : text)
     if (static_cast<unsigned char>(c) < 0x20) c = '?';
-  w.machine.ShowMessage(text);
+  w.services.ShowMessage(text);
 }
 
 }  // namespace files

@@ -64,7 +64,7 @@ std::string SaveImageName(const std::string& typed, int type) {
 }
 
 void CmdOpen_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", OpenFilter()});
+  const auto path = w.services.ShowOpen({4, w.services.CurrentFolder(), "Open", OpenFilter()});
   if (path && path->empty()) return;
   if (path) LoadImageChosen(w, *path);
   w.Canvas.SetFocus();
@@ -73,7 +73,7 @@ void CmdOpen_Click(window::TrochelaMain& w) {
 void LoadImageChosen(window::TrochelaMain& w, const std::string& path) {
   w.ChosenFileName = path;
   std::string reason;
-  if (auto image = w.machine.LoadPicture(path, reason))
+  if (auto image = w.services.LoadPicture(path, reason))
     w.Canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*image))});
   else
     TellFileFailure(w, "Cannot load the picture", path, reason);
@@ -82,7 +82,7 @@ void LoadImageChosen(window::TrochelaMain& w, const std::string& path) {
 void CmdSave_Click(window::TrochelaMain& w) {
   int type = 1;
   const auto typed =
-      w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", SaveFilter(), &type});
+      w.services.ShowSave({6, w.services.CurrentFolder(), "Save", SaveFilter(), &type});
   if (typed && typed->empty()) return;
   if (typed) {
     const auto path = std::optional<std::string>(SaveImageName(*typed, type));

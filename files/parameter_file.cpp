@@ -70,7 +70,7 @@ ParmsValues WindowValues(window::TrochelaMain& w) {
 }  // namespace
 
 void CmdSaveParms_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowSave({6, w.machine.CurrentFolder(), "Save", kFilter});
+  const auto path = w.services.ShowSave({6, w.services.CurrentFolder(), "Save", kFilter});
   if (path && !path->empty()) {
     w.ChosenFileName = *path;
     std::vector<std::pair<std::string, std::string>> keys;
@@ -92,7 +92,7 @@ void CmdSaveParms_Click(window::TrochelaMain& w) {
 }
 
 void CmdLoadParms_Click(window::TrochelaMain& w) {
-  const auto path = w.machine.ShowOpen({4, w.machine.CurrentFolder(), "Open", kLoadFilter});
+  const auto path = w.services.ShowOpen({4, w.services.CurrentFolder(), "Open", kLoadFilter});
   if (path && !path->empty()) LoadParmsChosen(w, *path);
   w.Canvas.SetFocus();
 }

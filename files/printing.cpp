@@ -82,29 +82,29 @@ Placement PlacePicture(double w, double h, const forms::PageInches& page, int or
 void CmdPrint_Click(window::TrochelaMain& w) {
   std::string problem;
   forms::PageInches page = ReadPrinterIni(w.StartFolder, &problem);
-  const auto choice = w.machine.ShowPrinter();
+  const auto choice = w.services.ShowPrinter();
   if (!choice) return;
   if (!problem.empty())
-    w.machine.ShowMessage("printer.ini is not used: " + problem + "; printing on the printer's page.");
-  if (!(page.printedWidth > 0) || !(page.printedHeight > 0)) page = w.machine.PrinterPage();
+    w.services.ShowMessage("printer.ini is not used: " + problem + "; printing on the printer's page.");
+  if (!(page.printedWidth > 0) || !(page.printedHeight > 0)) page = w.services.PrinterPage();
   if (!(page.printedWidth > 0) || !(page.printedHeight > 0)) {
-    w.machine.ShowMessage("Cannot print: the printer reports no printable area.");
+    w.services.ShowMessage("Cannot print: the printer reports no printable area.");
     return;
   }
   // The picture's size as a picture object reports it, in hundredths of a
   // millimetre, divided by 1440.
-  const double ppi = w.machine.PixelsPerInch();
+  const double ppi = w.services.PixelsPerInch();
   const double width = std::round(w.Canvas.PixelWidth() * 2540.0 / ppi) / 1440;
   const double height = std::round(w.Canvas.PixelHeight() * 2540.0 / ppi) / 1440;
   const Placement at = PlacePicture(width, height, page, choice->orientation);
-  if (!w.machine.BeginPrint(*choice)) {
-    w.machine.ShowMessage("Cannot print: the printer could not start the document.");
+  if (!w.services.BeginPrint(*choice)) {
+    w.services.ShowMessage("Cannot print: the printer could not start the document.");
     return;
   }
-  w.machine.PrintPicture(w.Canvas.Raster(), static_cast<float>(at.left), static_cast<float>(at.top),
+  w.services.PrintPicture(w.Canvas.Raster(), static_cast<float>(at.left), static_cast<float>(at.top),
                          at.width, at.height);
-  if (!w.machine.EndPrint())
-    w.machine.ShowMessage("Printing failed: the printer did not take the page.");
+  if (!w.services.EndPrint())
+    w.services.ShowMessage("Printing failed: the printer did not take the page.");
 }
 
 void CmdFrame_Click(window::TrochelaMain& w) {

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/line_log.h"
 #include "base/raster.h"
@@ -41,6 +42,7 @@ struct Twips {
 
 using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
 using KeyHandler = std::function<void(int& keyAscii)>;
+enum class MouseAction { Down, Up, Move };
 
 class Control {
  public:
@@ -80,6 +82,21 @@ class Control {
   // Property by name as automation prints it; false when the control has none.
   virtual bool Property(std::string_view prop, std::string& out) const;
 
+  // A scripted user's input, raising what the mouse and keys would raise on
+  // this kind of control; the caller has checked that the control is
+  // reachable and moved the focus. A click with the left button; a mouse
+  // button pressed, released or moved over the control at (x, y); a key with
+  // its character code. Typing and scrolling do nothing but on a text field
+  // (false) and a scroll bar.
+  virtual void ScriptClick() {}
+  virtual void ScriptMouse(MouseAction, int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+  virtual void ScriptKey(int key);
+  virtual bool ScriptType(const std::string& /*text*/) { return false; }
+  // Drags the thumb through `values` and releases it, or sets the value as a
+  // click on an arrow or the track would when `values` holds one value and
+  // `drag` is false.
+  virtual void ScriptScroll(const std::vector<int>& /*values*/, bool /*drag*/) {}
+
   // Null for a picture box that is only a buffer.
   QWidget* Widget() const { return widget_.get(); }
   Form& Owner() const { return form_; }
@@ -103,6 +120,8 @@ class Control {
   // by code are kept from it here.
   virtual bool UserInput(QEvent& event);
   friend class InputFilter;
+  // Raises KeyPress; the handler may change the key.
+  void PressKey(int& key);
 
   void QueueRefresh();
   bool refreshQueued_ = false;
@@ -149,6 +168,7 @@ class TextBox : public ControlOf<QLineEdit> {
   // The user's typing: the text changes without any notification.
   void UserEdited(std::string text);
   void UserTyped(std::string text);
+  bool ScriptType(const std::string& text) override;
 
  protected:
   bool UserInput(QEvent& event) override;
@@ -177,6 +197,9 @@ class CheckBox : public ControlOf<QCheckBox> {
   MouseHandler MouseUp;
   bool Property(std::string_view prop, std::string& out) const override;
   void UserClicked();  // the user toggled the box
+  void ScriptClick() override;
+  void ScriptMouse(MouseAction a, int button, int shift, float x, float y) override;
+  void ScriptKey(int key) override;
 
  protected:
   bool UserInput(QEvent& event) override;
@@ -201,6 +224,7 @@ class OptionButton : public ControlOf<QRadioButton> {
   std::function<void()> Click;
   bool Property(std::string_view prop, std::string& out) const override;
   void UserClicked();
+  void ScriptClick() override;
 
  protected:
   bool UserInput(QEvent& event) override;
@@ -228,6 +252,8 @@ class CommandButton : public ControlOf<QPushButton> {
   MouseHandler MouseDown;
   MouseHandler MouseUp;
   bool Property(std::string_view prop, std::string& out) const override;
+  void ScriptClick() override;
+  void ScriptMouse(MouseAction a, int button, int shift, float x, float y) override;
 
  protected:
   bool UserInput(QEvent& event) override;
@@ -256,6 +282,7 @@ class Label : public ControlOf<QLabel> {
   std::function<void()> Click;
   bool Property(std::string_view prop, std::string& out) const override;
   void RefreshView() override;
+  void ScriptClick() override;
 
  protected:
   bool UserInput(QEvent& event) override;
@@ -301,6 +328,7 @@ class ScrollBar : public ControlOf<QScrollBar> {
   void UserDragTo(int v);
   void UserRelease();
   void UserSet(int v);
+  void ScriptScroll(const std::vector<int>& values, bool drag) override;
 
  protected:
   bool UserInput(QEvent& event) override;
@@ -424,6 +452,8 @@ class PictureBox : public Control {
   MouseHandler MouseDown;
   MouseHandler MouseUp;
   MouseHandler MouseMove;
+  void ScriptClick() override;
+  void ScriptMouse(MouseAction a, int button, int shift, float x, float y) override;
 
   bool Property(std::string_view prop, std::string& out) const override;
 

@@ -89,7 +89,7 @@ struct Form::Hooks {
   QMetaObject::Connection focusConnection;
 };
 
-Form::Form(std::string name, Services& services)
+Form::Form(std::string name, forms::Services& services)
     : name_(std::move(name)),
       services_(services),
       window_(std::make_unique<QWidget>()),

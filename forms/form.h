@@ -18,13 +18,13 @@ namespace forms {
 
 class Form {
  public:
-  Form(std::string name, Services& services);
+  Form(std::string name, forms::Services& services);
   ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
   const std::string& Name() const { return name_; }
-  Services& Machine() const { return services_; }
+  forms::Services& Services() const { return services_; }
   // Device pixels to a logical pixel of the window's layout.
   double PixelRatio() const { return services_.PixelRatio(); }
   QWidget* Widget() const { return window_.get(); }
@@ -103,7 +103,7 @@ class Form {
   void OnQtFocusChanged(QWidget* now);
 
   std::string name_;
-  Services& services_;
+  forms::Services& services_;
   std::unique_ptr<QWidget> window_;
   void RefreshViews();
   void ReturnQtFocus();

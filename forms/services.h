@@ -1,7 +1,8 @@
 #pragma once
 // Everything the program asks of the machine outside its window: the clock,
-// the random numbers, the screen, the current folder, the common dialog,
-// picture files. One interface, so that tests and headless runs can script it.
+// the screen, the current folder, the common dialogs, the clipboard, the
+// printer, failure messages and picture files. One interface, so that tests
+// and headless runs can script it.
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -26,8 +26,8 @@ struct Session {
   char name[9] = "trochela";
   char* argv[2] = {name, nullptr};
   QApplication qapp{argc, argv};
-  forms::ScriptedServices machine{320, 200, 32};
-  window::TrochelaMain w{machine};
+  forms::ScriptedServices services{320, 200, 32};
+  window::TrochelaMain w{services};
   const std::string saved = (std::filesystem::temp_directory_path() /
                              ("trochela-apply-fuzz-" + std::to_string(::getpid()) + ".tra"))
                                 .string();
@@ -58,10 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   forms::DialogAnswer answer;
   answer.kind = forms::DialogAnswer::Kind::Save;
   answer.path = s.saved;
-  s.machine.Answer(answer);
-  const size_t told = s.machine.Messages().size();
+  s.services.Answer(answer);
+  const size_t told = s.services.Messages().size();
   files::CmdSaveParms_Click(s.w);
-  if (s.machine.Messages().size() != told) __builtin_trap();
+  if (s.services.Messages().size() != told) __builtin_trap();
   if (!files::LoadParmsFile(s.w, s.saved, reason)) __builtin_trap();
   return 0;
 }

@@ -7,19 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "app/script_reader.h"
+#include "automation/script_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
-  std::vector<app::ScriptLine> lines;
+  std::vector<automation::ScriptLine> lines;
   std::string error;
-  if (!app::ParseScript(text, lines, error)) {
+  if (!automation::ParseScript(text, lines, error)) {
     if (error.rfind("line ", 0) != 0) std::abort();
     return 0;
   }
   int previous = 0;
-  for (const app::ScriptLine& line : lines) {
+  for (const automation::ScriptLine& line : lines) {
     if (line.words.empty() || line.words[0][0] == '#' || line.number <= previous) std::abort();
+    if (!line.verb || line.values.size() != line.words.size()) std::abort();
     previous = line.number;
   }
   return 0;

@@ -8,7 +8,7 @@
 
 namespace random_pictures {
 void PickDrawingColour(window::TrochelaMain& w) {
-  const base::Rgb c = PickColour(w.rnd, w.machine.ColorDepth());
+  const base::Rgb c = PickColour(w.rnd, w.services.ColorDepth());
   // The components keep a 256 that a 16-bit display's steps can give; the
   // colour shown uses 255 for it.
   window::SetDrawingColour(w, c, ShownColour(c));
@@ -16,7 +16,7 @@ void PickDrawingColour(window::TrochelaMain& w) {
 }
 
 void CmdColorBar_MouseDown(window::TrochelaMain& w, int button) {
-  const int depth = w.machine.ColorDepth();
+  const int depth = w.services.ColorDepth();
   if (button == base::kLeftButton) {
     PickDrawingColour(w);
   } else if (button == base::kRightButton) {

@@ -11,9 +11,9 @@
 class WindowTest : public ::testing::Test {
  protected:
   explicit WindowTest(int width = 1024, int height = 768, int depth = 32, double seed = 1)
-      : machine(width, height, depth), started(app::StartWindow(machine, seed)), w(*started) {}
+      : services(width, height, depth), started(app::StartWindow(services, seed)), w(*started) {}
 
-  forms::ScriptedServices machine;
+  forms::ScriptedServices services;
   std::unique_ptr<window::TrochelaMain> started;
   window::TrochelaMain& w;
 };

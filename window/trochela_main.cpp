@@ -9,9 +9,9 @@
 
 namespace window {
 
-TrochelaMain::TrochelaMain(forms::Services& services)
-    : form("TrochelaMain", services),
-      machine(services),
+TrochelaMain::TrochelaMain(forms::Services& given)
+    : form("TrochelaMain", given),
+      services(given),
       Canvas(form, "Canvas", nullptr, true),
       Undo(form, "Undo", &Canvas, false),
       SnapPic(form, "SnapPic", nullptr, false),

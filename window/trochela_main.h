@@ -26,12 +26,12 @@ using forms::ScrollBar;
 using forms::TextBox;
 
 struct TrochelaMain {
-  explicit TrochelaMain(forms::Services& services);
+  explicit TrochelaMain(forms::Services& given);
   TrochelaMain(const TrochelaMain&) = delete;
   TrochelaMain& operator=(const TrochelaMain&) = delete;
 
   forms::Form form;
-  forms::Services& machine;
+  forms::Services& services;
   base::Rnd rnd;
 
   // The drawing surface and the picture buffers.

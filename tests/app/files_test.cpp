@@ -51,7 +51,7 @@ class FilesTest : public WindowTest {
     forms::DialogAnswer a;
     a.kind = kind;
     a.path = path.string();
-    machine.Answer(a);
+    services.Answer(a);
   }
   fs::path start;
   fs::path folder;
@@ -84,10 +84,10 @@ TEST_F(FilesTest, ASaveIntoAFolderThatIsNotWritableKeepsTheOldFileAndSaysSo) {
   if (!ran) GTEST_SKIP() << "cannot drop the superuser's rights";
   EXPECT_EQ(Contents(parms), "[Parms]\nFixed= 99\n");
   EXPECT_EQ(Contents(picture), "old picture");
-  ASSERT_EQ(machine.Messages().size(), 2u);
-  EXPECT_EQ(machine.Messages()[0],
+  ASSERT_EQ(services.Messages().size(), 2u);
+  EXPECT_EQ(services.Messages()[0],
             "Cannot save the settings to \"" + parms.string() + "\": Permission denied.");
-  EXPECT_EQ(machine.Messages()[1],
+  EXPECT_EQ(services.Messages()[1],
             "Cannot save the picture to \"" + picture.string() + "\": Permission denied.");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
 }
@@ -103,19 +103,19 @@ TEST_F(FilesTest, ASaveLeavesNoTemporaryFileAndKeepsForeignKeys) {
                 "; made by hand\r\n[Other]\r\nA=1\r\n[Parms]\r\nComment=mine\r\nChkScale=1\r\n", 0),
             0u);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-  EXPECT_TRUE(machine.Messages().empty());
+  EXPECT_TRUE(services.Messages().empty());
   EXPECT_EQ(fs::status(parms).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(FilesTest, PrintingKeepsWhatTheClipboardHolds) {
-  machine.SetClipboardPicture(base::Image(5, 3, 0x123456));
+  services.SetClipboardPicture(base::Image(5, 3, 0x123456));
   forms::DialogAnswer a;
   a.kind = forms::DialogAnswer::Kind::Print;
-  machine.Answer(a);
+  services.Answer(a);
   files::CmdPrint_Click(w);
-  ASSERT_EQ(machine.Printed().size(), 1u);
-  EXPECT_EQ(machine.Printed()[0].pixelWidth, 320);
-  const auto clip = machine.ClipboardPicture();
+  ASSERT_EQ(services.Printed().size(), 1u);
+  EXPECT_EQ(services.Printed()[0].pixelWidth, 320);
+  const auto clip = services.ClipboardPicture();
   ASSERT_TRUE(clip);
   EXPECT_EQ(clip->width, 5);
   EXPECT_EQ(clip->Get(4, 2), 0x123456);
@@ -124,16 +124,16 @@ TEST_F(FilesTest, PrintingKeepsWhatTheClipboardHolds) {
 TEST_F(FilesTest, APrintJobThatFailsIsToldAndPrintsNothing) {
   forms::DialogAnswer a;
   a.kind = forms::DialogAnswer::Kind::Print;
-  machine.SetPrinterFault(forms::ScriptedServices::PrinterFault::CannotStart);
-  machine.Answer(a);
+  services.SetPrinterFault(forms::ScriptedServices::PrinterFault::CannotStart);
+  services.Answer(a);
   files::CmdPrint_Click(w);
-  machine.SetPrinterFault(forms::ScriptedServices::PrinterFault::PageLost);
-  machine.Answer(a);
+  services.SetPrinterFault(forms::ScriptedServices::PrinterFault::PageLost);
+  services.Answer(a);
   files::CmdPrint_Click(w);
-  EXPECT_TRUE(machine.Printed().empty());
-  ASSERT_EQ(machine.Messages().size(), 2u);
-  EXPECT_EQ(machine.Messages()[0], "Cannot print: the printer could not start the document.");
-  EXPECT_EQ(machine.Messages()[1], "Printing failed: the printer did not take the page.");
+  EXPECT_TRUE(services.Printed().empty());
+  ASSERT_EQ(services.Messages().size(), 2u);
+  EXPECT_EQ(services.Messages()[0], "Cannot print: the printer could not start the document.");
+  EXPECT_EQ(services.Messages()[1], "Printing failed: the printer did not take the page.");
 }
 
 TEST_F(FilesTest, PrinterIniValuesAreLeadingNumbersOfAtMost40Characters) {
@@ -162,8 +162,8 @@ TEST_F(FilesTest, AnUnreadableParameterFileChangesNothing) {
   if (!ran) GTEST_SKIP() << "cannot drop the superuser's rights";
   EXPECT_EQ(w.ChkMulti.Value(), 0);
   EXPECT_EQ(w.TxtLoop.Text(), loop);
-  ASSERT_EQ(machine.Messages().size(), 1u);
-  EXPECT_EQ(machine.Messages()[0],
+  ASSERT_EQ(services.Messages().size(), 1u);
+  EXPECT_EQ(services.Messages()[0],
             "Cannot load the settings from \"" + parms.string() + "\": Permission denied.");
 }
 
@@ -227,7 +227,7 @@ TEST_F(FilesTest, HostileFilesAreToldAndLoseNothing) {
     const fs::path path = c.prepare();
     const auto contents = [&] { return fs::is_fifo(path) ? "" : Contents(path); };
     const std::string before = contents();
-    const size_t told = machine.Messages().size();
+    const size_t told = services.Messages().size();
     rlimit unlimited{};
     ::getrlimit(RLIMIT_FSIZE, &unlimited);
     const rlimit limited{100000, unlimited.rlim_max};
@@ -242,12 +242,12 @@ TEST_F(FilesTest, HostileFilesAreToldAndLoseNothing) {
     if (!ran) continue;
     const std::string now = contents();
     if (c.told.empty()) {
-      EXPECT_EQ(machine.Messages().size(), told) << c.what;
+      EXPECT_EQ(services.Messages().size(), told) << c.what;
       EXPECT_EQ(now.substr(0, 2), "BM") << c.what;
     } else {
-      ASSERT_EQ(machine.Messages().size(), told + 1) << c.what;
+      ASSERT_EQ(services.Messages().size(), told + 1) << c.what;
       const std::string want = path.string() + "\": " + c.told + ".";
-      EXPECT_TRUE(machine.Messages().back().ends_with(want)) << machine.Messages().back();
+      EXPECT_TRUE(services.Messages().back().ends_with(want)) << services.Messages().back();
       EXPECT_EQ(now, before) << c.what;
     }
   }
@@ -316,7 +316,7 @@ TEST_F(FilesTest, SaveImageTakesTheKindFromTheEndingElseFromTheType) {
     a.kind = forms::DialogAnswer::Kind::Save;
     a.path = (folder / c.typed).string();
     a.fileType = c.type;
-    machine.Answer(a);
+    services.Answer(a);
     files::CmdSave_Click(w);
     EXPECT_EQ(Contents(folder / c.written).rfind(c.starts, 0), 0u) << c.typed << " " << c.type;
   }

@@ -155,8 +155,8 @@ TEST(SmoothPicture, HoldsThePlainPicturesInkWithSoftEdges) {
   // (3000x2000 is drawn in two bands.)
   for (const Case& c : {Case{"start", 800, 600, 1}, Case{"start", 1920, 1080, 1},
                         Case{"triangle_loops", 800, 600, 1}, Case{"start", 3000, 2000, 4}}) {
-    forms::ScriptedServices machine(c.width, c.height, 32);
-    const auto started = app::StartWindow(machine, 1);
+    forms::ScriptedServices services(c.width, c.height, 32);
+    const auto started = app::StartWindow(services, 1);
     window::TrochelaMain& w = *started;
     std::string reason;
     ASSERT_TRUE(files::LoadParmsFile(w, std::string(TEST_PARMS "/") + c.parms + ".tra", reason));
@@ -204,11 +204,11 @@ TEST_F(PictureExport, PicturesCarryTheSettingsThatDrawThemAgain) {
     forms::DialogAnswer answer;
     answer.kind = forms::DialogAnswer::Kind::Save;
     answer.path = Path(name);
-    machine.Answer(answer);
+    services.Answer(answer);
     files::CmdSave_Click(w);
     forms::ScriptedServices again(320, 240, 32);
-    const auto started = app::StartWindow(again, 1);
-    window::TrochelaMain& fresh = *started;
+    const auto other = app::StartWindow(again, 1);
+    window::TrochelaMain& fresh = *other;
     ASSERT_TRUE(files::LoadParmsFile(fresh, Path(name), reason)) << name << ": " << reason;
     engine::CmdDraw_Click(fresh);
     ASSERT_TRUE(files::ParmsText(fresh, loaded, reason));
@@ -266,7 +266,7 @@ TEST_F(PictureExport, SaveImageWritesSvgByTheChosenName) {
   forms::DialogAnswer answer;
   answer.kind = forms::DialogAnswer::Kind::Save;
   answer.path = Path("dialog.svg");
-  machine.Answer(answer);
+  services.Answer(answer);
   files::CmdSave_Click(w);
   QFile f(QString::fromStdString(Path("dialog.svg")));
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -277,12 +277,12 @@ TEST_F(RandomPicture, SlideshowClickedDuringTheSecondPictureEndsAfterItsPause) {
       w.CmdSlide.Click();
       EXPECT_EQ(w.SlideshowRunning, 0);
       EXPECT_FALSE(w.CmdSlide.Pressed());
-      clickedAt = machine.Timer();
+      clickedAt = services.Timer();
     }
   });
-  const double start = machine.Timer();
+  const double start = services.Timer();
   w.CmdSlide.Click();
-  const double end = machine.Timer();
+  const double end = services.Timer();
   EXPECT_EQ(watch.Drawings(), 2);
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(w.wheels.WheelSize[i], size[i]) << i;
   ExpectSameNextDraw();  // no third picture

@@ -20,16 +20,16 @@ TEST(StartFolder, DeletedWorkingFolderCountsAsNone) {
   ASSERT_EQ(chdir(gone.c_str()), 0);
   std::filesystem::remove(gone);
 
-  forms::ScriptedServices machine(640, 480, 32);
-  const auto w = app::StartWindow(machine, 1);
+  forms::ScriptedServices services(640, 480, 32);
+  const auto w = app::StartWindow(services, 1);
   EXPECT_EQ(w->StartFolder, "");
   // A file dialog's answer still makes its folder the current one.
   forms::DialogAnswer answer;
   answer.kind = forms::DialogAnswer::Kind::Open;
   answer.path = before.string() + "/x.tra";
-  machine.Answer(answer);
-  EXPECT_TRUE(machine.ShowOpen({}));
-  EXPECT_EQ(machine.CurrentFolder(), before.string());
+  services.Answer(answer);
+  EXPECT_TRUE(services.ShowOpen({}));
+  EXPECT_EQ(services.CurrentFolder(), before.string());
   std::filesystem::current_path(before);
 }
 

@@ -385,7 +385,7 @@ TEST_F(QtBoundary, DroppedFileLoadsAsItsButtonWould) {
   EXPECT_EQ(w.ChkMulti.Value(), 1);
   ASSERT_TRUE(drop(TESTS_DIR "/reference/depth16_gradient.png", Q(w.TxtX)));
   EXPECT_EQ(w.Canvas.Raster().pixels[0] & 0xFFFFFFu, 0xF8F8F0u);
-  EXPECT_TRUE(machine.Messages().empty());
+  EXPECT_TRUE(services.Messages().empty());
 }
 
 // The colour bar's face is the drawing colour exactly, with the focus or
@@ -416,8 +416,8 @@ TEST_F(QtBoundary, ColourBarShowsTheColourExactlyAndAPlainTooltip) {
 // device pixels, and a middle click fills at the device pixel under the
 // pointer.
 TEST(HighDensity, MiddleClickFillsAtTheDevicePixelUnderThePointer) {
-  forms::ScriptedServices machine(1600, 1200, 32, 2);
-  const auto started = app::StartWindow(machine, 1);
+  forms::ScriptedServices services(1600, 1200, 32, 2);
+  const auto started = app::StartWindow(services, 1);
   window::TrochelaMain& w = *started;
   ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.Widget()));
   ASSERT_EQ(w.Canvas.Raster().width, 1600);

@@ -2,15 +2,14 @@
 #include <functional>
 #include <map>
 
-#include "app/automation.h"
+#include "automation/script_runner.h"
 #include "base/numbers.h"
 #include "window/trochela_main.h"
 
-namespace app {
+namespace automation {
 namespace {
 
 using Getter = std::function<std::string(TrochelaMain&)>;
-using ArrayGetter = std::function<std::string(TrochelaMain&, int)>;
 
 template <class T>
 std::string Text(T v) {
@@ -74,27 +73,14 @@ const std::map<std::string, Getter>& Scalars() {
   return m;
 }
 
-const std::map<std::string, ArrayGetter>& Arrays() {
-  static const std::map<std::string, ArrayGetter> m = {
-#define WHEEL(name)                                                       \
-  {                                                                       \
-#name, [](TrochelaMain & w, int k) { return Text(w.wheels.name[k]); } \
-  }
-      WHEEL(WheelSize),       WHEEL(WheelRatio), WHEEL(RandomSizeFlag),
-      WHEEL(RandomRatioFlag), WHEEL(WheelAngle),
-#undef WHEEL
-  };
-  return m;
-}
-
 }  // namespace
 
 bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed,
                std::string& out) {
   if (indexed) {
-    auto it = Arrays().find(name);
-    if (it == Arrays().end() || index < 1 || index > base::kWheels) return false;
-    out = it->second(w, index);
+    const WheelField* field = FindWheelField(name);
+    if (!field || index < 1 || index > base::kWheels) return false;
+    out = field->text(w.wheels, index);
     return true;
   }
   auto it = Scalars().find(name);
@@ -103,4 +89,4 @@ bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed
   return true;
 }
 
-}  // namespace app
+}  // namespace automation

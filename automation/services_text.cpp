@@ -1,14 +1,14 @@
-// What a headless run's machine was given (printer, clipboard, messages) and
+// What a headless run's services was given (printer, clipboard, messages) and
 // the files scripts prepare and read, for automation's print and expect.
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
-#include "app/automation.h"
+#include "automation/script_runner.h"
 #include "base/numbers.h"
 #include "forms/scripted_services.h"
 
-namespace app {
+namespace automation {
 namespace {
 
 // A whole number word in 1..limit, or 0.
@@ -27,13 +27,13 @@ std::vector<std::string> FileLines(const std::string& path) {
 
 }  // namespace
 
-bool MachineText(forms::ScriptedServices& machine, const std::vector<std::string>& words,
+bool ServicesText(forms::ScriptedServices& services, const std::vector<std::string>& words,
                  size_t first, std::string& label, std::string& out, size_t& used) {
   const std::string& target = words[first];
   label = target;
   used = 1;
   if (target == "Printed") {
-    const auto& printed = machine.Printed();
+    const auto& printed = services.Printed();
     // "Printed K" when a number follows; "expect Printed N" is the count.
     const bool expecting = words[0] == "expect";
     const size_t k = Index(words, first + 1, printed.size());
@@ -50,21 +50,21 @@ bool MachineText(forms::ScriptedServices& machine, const std::vector<std::string
     return true;
   }
   if (target == "Clipboard") {
-    const auto picture = machine.ClipboardPicture();
+    const auto picture = services.ClipboardPicture();
     out =
         picture ? std::to_string(picture->width) + "x" + std::to_string(picture->height) : "empty";
     return true;
   }
   if (target == "Messages") {
-    out = std::to_string(machine.Messages().size());
+    out = std::to_string(services.Messages().size());
     return true;
   }
   if (target == "Message") {
-    const size_t k = Index(words, first + 1, machine.Messages().size());
+    const size_t k = Index(words, first + 1, services.Messages().size());
     if (!k) return false;
     used = 2;
     label += " " + words[first + 1];
-    out = machine.Messages()[k - 1];
+    out = services.Messages()[k - 1];
     return true;
   }
   if ((target == "lines" || target == "line") && first + 1 < words.size()) {
@@ -89,14 +89,12 @@ bool MachineText(forms::ScriptedServices& machine, const std::vector<std::string
   return false;
 }
 
-bool EditFile(const std::string& verb, const std::string& path, const std::string& text) {
-  if (verb == "removefile") {
-    std::remove(path.c_str());
-    return true;
-  }
+void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
+
+bool AppendLine(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary | std::ios::app);
   out << text << "\r\n";
   return static_cast<bool>(out);
 }
 
-}  // namespace app
+}  // namespace automation

@@ -1,10 +1,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/automation.h"
+#include "automation/script_runner.h"
 #include "base/raster.h"
 
-namespace app {
+namespace automation {
 
 std::string CanvasDifference(const base::Image& shown, const base::Image& expected) {
   if (shown.width != expected.width || shown.height != expected.height)
@@ -28,4 +28,4 @@ std::string CanvasDifference(const base::Image& shown, const base::Image& expect
          " instead of " + std::to_string(expected.Get(firstX, firstY));
 }
 
-}  // namespace app
+}  // namespace automation

@@ -1,12 +1,12 @@
 #pragma once
-// Automation: a script of user actions, one a line, delivered through the
+// Running a script of user actions, one a line, delivered through the
 // event queue as a user's clicks and keys would be, so that a line can arrive
 // inside a running drawing's yield. Used by tests and headless runs.
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/script_reader.h"
+#include "automation/script_reader.h"
 
 namespace base {
 struct Image;
@@ -20,7 +20,7 @@ namespace window {
 struct TrochelaMain;
 }
 
-namespace app {
+namespace automation {
 
 using window::TrochelaMain;
 
@@ -29,7 +29,7 @@ class ScriptRunner {
   // `folder` is the script's own folder: file names in `expect canvas` lines
   // are taken from there. Pictures written on a failure go to the folder that
   // is current when the runner is made.
-  ScriptRunner(TrochelaMain& w, forms::ScriptedServices& machine, std::vector<ScriptLine> lines,
+  ScriptRunner(TrochelaMain& w, forms::ScriptedServices& services, std::vector<ScriptLine> lines,
                const std::string& folder = "");
   ~ScriptRunner();
   // Queues the first line; at the end of the script, once no handler runs,
@@ -49,17 +49,18 @@ std::string CanvasDifference(const base::Image& shown, const base::Image& expect
 // A field of the main window as automation prints it ("WheelSize 3",
 // "StopRequested", ...); false for a name it does not know.
 bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed, std::string& out);
-// What the machine of a headless run was given, as automation prints it:
+// What the services of a headless run was given, as automation prints it:
 // "Printed" (pictures painted on the printer), "Printed K" (left, top, width,
 // height in inches, copies, orientation of the K-th; "expect Printed N" with
 // nothing after N is the count), "Clipboard" ("WxH" or
 // "empty"), "Messages" (how many were shown), "Message K" (the K-th), and
 // files: "lines PATH" (their number), "line PATH K" (the K-th, a CR at its
 // end shown as \r). `used` counts the words of the target.
-bool MachineText(forms::ScriptedServices& machine, const std::vector<std::string>& words,
+bool ServicesText(forms::ScriptedServices& services, const std::vector<std::string>& words,
                  size_t first, std::string& label, std::string& out, size_t& used);
 // Script lines that prepare files: "writeline PATH TEXT" adds TEXT and CR LF
-// to the file, "removefile PATH" removes it.
-bool EditFile(const std::string& verb, const std::string& path, const std::string& text);
+// to the file (false when it cannot), "removefile PATH" removes it.
+bool AppendLine(const std::string& path, const std::string& text);
+void RemoveFile(const std::string& path);
 
-}  // namespace app
+}  // namespace automation

@@ -1,0 +1,88 @@
+# The sources of each level of the program, lowest first, named one by one:
+# a new file joins its level's list here. Included by the top CMakeLists.txt
+# and by the fuzz build, which both make the libraries that need no Qt with
+# trochela_qt_free_libraries().
+set(trochela_base_sources
+  base/bmp_encoder.cpp base/closing_rotation.cpp base/curve_math.cpp base/file_io.cpp
+  base/line_log.cpp base/numbers.cpp base/pixel_memory.cpp base/png_encoder.cpp base/profile.cpp
+  base/raster.cpp base/rnd.cpp base/settings_in_pictures.cpp base/smooth_lines.cpp
+  base/svg_writer.cpp base/vector_state.cpp)
+# The parameter file's keys and their checks: reads a profile, no window.
+set(trochela_parms_reader_sources files/parms_check.cpp files/parms_keys.cpp)
+# The script grammar and its table of actions: reads text, no window.
+set(trochela_script_reader_sources automation/script_reader.cpp)
+
+set(trochela_forms_sources
+  forms/controls.cpp forms/controls_picture.cpp forms/form.cpp forms/picture_export.cpp
+  forms/qt_canvas_view.cpp forms/qt_image.cpp forms/qt_input.cpp forms/qt_services.cpp
+  forms/script_input.cpp forms/scripted_services.cpp)
+set(trochela_window_sources
+  window/captions.cpp window/drawing_colour.cpp window/panel.cpp window/panel_layout.cpp
+  window/trochela_main.cpp window/undo.cpp)
+set(trochela_engine_sources engine/draw_driver.cpp engine/draw_passes.cpp engine/scale_fit.cpp)
+set(trochela_wheels_sources
+  wheels/random_flags.cpp wheels/show_wheel.cpp wheels/wheel_editor.cpp wheels/wheel_mode.cpp)
+set(trochela_random_sources
+  random/colour_bar.cpp random/colour_rule.cpp random/random_picture.cpp random/slideshow.cpp
+  random/symmetry.cpp)
+set(trochela_files_sources
+  files/file_messages.cpp files/image_files.cpp files/open_file.cpp files/parameter_file.cpp
+  files/picture_buffers.cpp files/printing.cpp)
+set(trochela_canvas_sources canvas/canvas_input.cpp)
+set(trochela_app_sources
+  app/batch.cpp app/colours_pen.cpp app/field_repair.cpp app/gallery.cpp app/render.cpp
+  app/splash.cpp app/startup.cpp app/wire_handlers.cpp)
+set(trochela_automation_sources
+  automation/canvas_difference.cpp automation/field_text.cpp automation/script_runner.cpp
+  automation/services_text.cpp)
+
+# The libraries that need no Qt: the level-0 library (with zlib: ZLIB must be
+# found first) and the two readers the program checks its input with before
+# anything changes.
+function(trochela_qt_free_libraries root)
+  list(TRANSFORM trochela_base_sources PREPEND ${root}/)
+  list(TRANSFORM trochela_parms_reader_sources PREPEND ${root}/)
+  list(TRANSFORM trochela_script_reader_sources PREPEND ${root}/)
+  add_library(trochela_base STATIC ${trochela_base_sources})
+  target_include_directories(trochela_base PUBLIC ${root})
+  target_compile_definitions(trochela_base PUBLIC TROCHELA_VERSION="${TROCHELA_VERSION}")
+  target_link_libraries(trochela_base PRIVATE ZLIB::ZLIB)
+  add_library(trochela_parms_reader STATIC ${trochela_parms_reader_sources})
+  target_link_libraries(trochela_parms_reader PUBLIC trochela_base)
+  add_library(trochela_script_reader STATIC ${trochela_script_reader_sources})
+  target_link_libraries(trochela_script_reader PUBLIC trochela_base)
+endfunction()
+
+# One level of the program: a library of the folder's sources that links only
+# the levels below it.
+function(trochela_level root folder)
+  cmake_parse_arguments(L "" "" "LINKS;PRIVATE_LINKS" ${ARGN})
+  set(name trochela_${folder})
+  set(sources ${${name}_sources})
+  list(TRANSFORM sources PREPEND ${root}/)
+  add_library(${name} STATIC ${sources})
+  target_link_libraries(${name} PUBLIC ${L_LINKS} PRIVATE ${L_PRIVATE_LINKS})
+endfunction()
+
+# Every library of the program, lowest level first (Qt 6 and zlib must be
+# found first). docs/architecture.md has the table, and the include_levels
+# test checks that no file includes a header of a higher level.
+function(trochela_program_libraries root)
+  # 0: numbers, the raster, random numbers, curve math, colours: no Qt at all;
+  # with it the parameter-file and script readers, which need no window.
+  trochela_qt_free_libraries(${root})
+  # 1: the forms layer over Qt Widgets, the only library that uses Qt widgets.
+  trochela_level(${root} forms LINKS trochela_base
+    PRIVATE_LINKS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
+  # 2: the main window with its state and the panel's tables.
+  trochela_level(${root} window LINKS trochela_forms)
+  # 3-7: the subsystems, then start-up and the handler wiring.
+  trochela_level(${root} engine LINKS trochela_window)
+  trochela_level(${root} wheels LINKS trochela_engine)
+  trochela_level(${root} random LINKS trochela_wheels)
+  trochela_level(${root} files LINKS trochela_wheels trochela_parms_reader)
+  trochela_level(${root} canvas LINKS trochela_random trochela_files)
+  trochela_level(${root} app LINKS trochela_canvas)
+  # 8: scripts of user actions, for tests and headless runs.
+  trochela_level(${root} automation LINKS trochela_app trochela_script_reader)
+endfunction()
