@@ -25,6 +25,8 @@ struct ScriptRunner::State final : VerbRunner {
   std::filesystem::path outFolder;  // where pictures of failures go
   size_t next = 0;
   int failures = 0;
+  // When the waiting "until" line began to wait, on the scripted clock.
+  std::optional<double> waitingSince;
 
   void Step();
   void Fail(const ScriptLine& line, const std::string& message);
@@ -183,7 +185,8 @@ void ScriptRunner::State::WriteLine(const ScriptLine& line) {
 }
 
 void ScriptRunner::State::RemoveFile(const ScriptLine& line) {
-  automation::RemoveFile(line.words[1]);
+  const std::string problem = automation::RemoveFile(line.words[1]);
+  if (!problem.empty()) Fail(line, "cannot remove " + line.words[1] + ": " + problem);
 }
 
 bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string& label,
@@ -211,6 +214,10 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
   if (forms::Control* c = w.form.Find(name)) {
     const std::string prop = dot == std::string::npos ? "" : target.substr(dot + 1);
     label = target;
+    if (dot != std::string::npos && prop.empty()) {
+      Fail(line, target + " names no property after its dot");
+      return false;
+    }
     if (!c->Property(prop, value)) {
       Fail(line, name + " has no property " + prop);
       return false;
@@ -227,7 +234,13 @@ bool ScriptRunner::State::Read(const ScriptLine& line, size_t first, std::string
   } else {
     label = target;
   }
-  if (!indexed && ServicesText(services, line.words, first, label, value, used)) return true;
+  std::string problem;
+  if (!indexed && ServicesText(services, line.words, first, label, value, used, problem))
+    return true;
+  if (!problem.empty()) {
+    Fail(line, problem);
+    return false;
+  }
   if (!FieldText(w, target, index, indexed, value)) {
     Fail(line, "no control or field " + label);
     return false;
@@ -272,9 +285,20 @@ bool ScriptRunner::State::Waiting(const ScriptLine& line) {
 void ScriptRunner::State::Step() {
   const bool busy = w.form.HandlersRunning() > 0;
   if (next < lines.size() && lines[next].verb->wait == Wait::Until && Waiting(lines[next])) {
-    w.form.Post([this] { Step(); });
-    return;
+    // Each look reads the scripted clock, so a value that never comes ends
+    // the wait after kUntilSeconds of it, as a failure.
+    const double now = services.Timer();
+    if (!waitingSince) waitingSince = now;
+    if (now - *waitingSince < kUntilSeconds) {
+      w.form.Post([this] { Step(); });
+      return;
+    }
+    std::string label, value, expected;
+    Compare(lines[next], label, value, expected);
+    Fail(lines[next], label + " was still " + value + ", not " + expected + ", after " +
+                          std::to_string(kUntilSeconds) + " seconds of the scripted clock");
   }
+  waitingSince.reset();
   if (next == lines.size() || (lines[next].verb->wait == Wait::Idle && busy)) {
     if (next < lines.size() || busy) {
       w.form.Post([this] { Step(); });

@@ -56,11 +56,20 @@ bool FieldText(TrochelaMain& w, const std::string& name, int index, bool indexed
 // "empty"), "Messages" (how many were shown), "Message K" (the K-th), and
 // files: "lines PATH" (their number), "line PATH K" (the K-th, a CR at its
 // end shown as \r). `used` counts the words of the target.
+// False for a target it does not know; false with `problem` for one it knows
+// but cannot read ("Printed 5" when fewer were printed).
 bool ServicesText(forms::ScriptedServices& services, const std::vector<std::string>& words,
-                 size_t first, std::string& label, std::string& out, size_t& used);
+                  size_t first, std::string& label, std::string& out, size_t& used,
+                  std::string& problem);
 // Script lines that prepare files: "writeline PATH TEXT" adds TEXT and CR LF
-// to the file (false when it cannot), "removefile PATH" removes it.
+// to the file (false when it cannot, the whole line written and closed),
+// "removefile PATH" removes a file, not a folder, and is content when there is
+// none; it returns what went wrong, or nothing.
 bool AppendLine(const std::string& path, const std::string& text);
-void RemoveFile(const std::string& path);
+std::string RemoveFile(const std::string& path);
+
+// How long an "until" line waits for its value, in seconds of the scripted
+// clock, before it fails.
+inline constexpr int kUntilSeconds = 3600;
 
 }  // namespace automation

@@ -1,10 +1,16 @@
 // What a headless run's services was given (printer, clipboard, messages) and
 // the files scripts prepare and read, for automation's print and expect.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <sstream>
 
 #include "automation/script_runner.h"
+#include "base/file_io.h"
 #include "base/numbers.h"
 #include "forms/scripted_services.h"
 
@@ -18,9 +24,13 @@ size_t Index(const std::vector<std::string>& words, size_t at, size_t limit) {
   return v ? static_cast<size_t>(*v) : 0;
 }
 
+// The file's lines, split at LF; none when it cannot be read (a FIFO, a
+// folder and a file over 64 MiB included).
 std::vector<std::string> FileLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::string text, reason;
   std::vector<std::string> lines;
+  if (!base::ReadWholeFile(path, size_t{64} << 20, text, reason)) return lines;
+  std::istringstream in(text);
   for (std::string l; std::getline(in, l);) lines.push_back(l);
   return lines;
 }
@@ -28,7 +38,8 @@ std::vector<std::string> FileLines(const std::string& path) {
 }  // namespace
 
 bool ServicesText(forms::ScriptedServices& services, const std::vector<std::string>& words,
-                 size_t first, std::string& label, std::string& out, size_t& used) {
+                  size_t first, std::string& label, std::string& out, size_t& used,
+                  std::string& problem) {
   const std::string& target = words[first];
   label = target;
   used = 1;
@@ -36,8 +47,14 @@ bool ServicesText(forms::ScriptedServices& services, const std::vector<std::stri
     const auto& printed = services.Printed();
     // "Printed K" when a number follows; "expect Printed N" is the count.
     const bool expecting = words[0] == "expect";
+    const bool numbered = words.size() > first + (expecting ? 2 : 1);
     const size_t k = Index(words, first + 1, printed.size());
-    if (k && (!expecting || words.size() > first + 2)) {
+    if (numbered && !k) {
+      problem = "no picture " + words[first + 1] + " was printed (" +
+                std::to_string(printed.size()) + " were)";
+      return false;
+    }
+    if (numbered) {
       const auto& p = printed[k - 1];
       used = 2;
       label += " " + words[first + 1];
@@ -61,7 +78,11 @@ bool ServicesText(forms::ScriptedServices& services, const std::vector<std::stri
   }
   if (target == "Message") {
     const size_t k = Index(words, first + 1, services.Messages().size());
-    if (!k) return false;
+    if (!k) {
+      problem = "no message " + (first + 1 < words.size() ? words[first + 1] : "") + " was shown (" +
+                std::to_string(services.Messages().size()) + " were)";
+      return false;
+    }
     used = 2;
     label += " " + words[first + 1];
     out = services.Messages()[k - 1];
@@ -89,12 +110,28 @@ bool ServicesText(forms::ScriptedServices& services, const std::vector<std::stri
   return false;
 }
 
-void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
+std::string RemoveFile(const std::string& path) {
+  struct stat st;
+  if (::lstat(path.c_str(), &st) != 0) return {};  // nothing to remove
+  if (S_ISDIR(st.st_mode)) return "it is a folder";
+  return ::unlink(path.c_str()) == 0 ? std::string() : std::strerror(errno);
+}
 
 bool AppendLine(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::app);
-  out << text << "\r\n";
-  return static_cast<bool>(out);
+  // Opened without waiting for a reader, so that a FIFO is refused, not
+  // waited on; only a regular file takes the line.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  struct stat st;
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  const std::string bytes = text + "\r\n";
+  for (size_t done = 0; ok && done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<size_t>(n);
+  }
+  return ::close(fd) == 0 && ok;
 }
 
 }  // namespace automation
