@@ -10,11 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "automation/script_runner.h"
 #include "app/gallery.h"
 #include "app/render.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "automation/script_runner.h"
 #include "base/file_io.h"
 #include "base/look.h"
 #include "base/numbers.h"
@@ -266,28 +266,25 @@ int main(int argc, char** argv) {
     std::cout << "trochela " << base::kVersion << "\n";
     return 0;
   }
+  // Each process of a batch that draws (every worker) starts its own
+  // toolkit, without a screen: workers are forked before there is one.
+  std::unique_ptr<QApplication> batchToolkit;
+  const auto startToolkit = [&] {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    batchToolkit = std::make_unique<QApplication>(argc, argv);
+  };
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
     r.seedGiven = o.seedGiven;
     r.seed = o.seed;
-    // Each process that draws (every worker of a batch) starts its own
-    // toolkit: workers are forked before there is one.
-    std::unique_ptr<QApplication> qapp;
-    r.startToolkit = [&] {
-      setenv("QT_QPA_PLATFORM", "offscreen", 1);
-      qapp = std::make_unique<QApplication>(argc, argv);
-    };
+    r.startToolkit = startToolkit;
     return app::RenderPictures(r);
   }
   if (o.gallery) {
     app::GalleryRequest& g = o.galleryRequest;
     g.seedGiven = o.seedGiven;
     g.seed = o.seed;
-    std::unique_ptr<QApplication> qapp;
-    g.startToolkit = [&] {
-      setenv("QT_QPA_PLATFORM", "offscreen", 1);
-      qapp = std::make_unique<QApplication>(argc, argv);
-    };
+    g.startToolkit = startToolkit;
     return app::MakeGallery(g);
   }
   std::vector<automation::ScriptLine> lines;

@@ -38,6 +38,13 @@ bool PathExists(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0;
 }
 
+// True for a regular file; otherwise false with what the file is instead.
+static bool IsRegularFile(const struct stat& st, std::string& reason) {
+  if (S_ISREG(st.st_mode)) return true;
+  reason = S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a file";
+  return false;
+}
+
 // Opens a regular file for reading; on failure the descriptor is closed and
 // the reason given.
 static bool OpenRegularFile(const std::string& path, Descriptor& d, struct stat& st,
@@ -48,15 +55,7 @@ static bool OpenRegularFile(const std::string& path, Descriptor& d, struct stat&
     reason = Reason(errno);
     return false;
   }
-  if (S_ISDIR(st.st_mode)) {
-    reason = "it is a folder";
-    return false;
-  }
-  if (!S_ISREG(st.st_mode)) {
-    reason = "it is not a file";
-    return false;
-  }
-  return true;
+  return IsRegularFile(st, reason);
 }
 
 bool CheckReadableFile(const std::string& path, std::string& reason) {
@@ -181,15 +180,8 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
   // A file the user may not write to stays, as a plain write would leave it.
   struct stat st;
   if (::stat(target.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) {
-      reason = "it is a folder";
-      return false;
-    }
     // A FIFO or a device is no file to replace.
-    if (!S_ISREG(st.st_mode)) {
-      reason = "it is not a file";
-      return false;
-    }
+    if (!IsRegularFile(st, reason)) return false;
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
       reason = Reason(errno);
       return false;

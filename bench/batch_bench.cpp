@@ -15,14 +15,15 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "base/png_encoder.h"
+#include "bench/bench_clock.h"
 #include "forms/qt_views.h"
 
 namespace {
@@ -36,25 +37,6 @@ double Seconds(const std::string& command) {
     std::exit(1);
   }
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-double ProcessSeconds() {
-  timespec t;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return t.tv_sec + t.tv_nsec * 1e-9;
-}
-
-// The best of `rounds` in processor time of this process (Qt's writer may use
-// a pool of threads): other programs on a shared machine then cost nothing.
-template <class F>
-double BestSeconds(int rounds, F f) {
-  double best = 1e9;
-  for (int i = 0; i < rounds; ++i) {
-    const double t0 = ProcessSeconds();
-    f();
-    best = std::min(best, ProcessSeconds() - t0);
-  }
-  return best;
 }
 
 }  // namespace
@@ -83,16 +65,19 @@ int main(int argc, char** argv) {
   for (const QString& name : QDir(tmp.path() + "/one").entryList({"*.png"}, QDir::Files))
     pictures.push_back(forms::FromQImage(QImage(tmp.path() + "/one/" + name)));
   size_t qtBytes = 0;
-  const double qt = BestSeconds(5, [&] {
-    qtBytes = 0;
-    for (const base::Image& p : pictures) {
-      QByteArray bytes;
-      QBuffer buffer(&bytes);
-      buffer.open(QIODevice::WriteOnly);
-      QImageWriter(&buffer, "PNG").write(forms::View(p));
-      qtBytes += bytes.size();
-    }
-  });
+  const double qt = bench::BestSeconds(
+      5,
+      [&] {
+        qtBytes = 0;
+        for (const base::Image& p : pictures) {
+          QByteArray bytes;
+          QBuffer buffer(&bytes);
+          buffer.open(QIODevice::WriteOnly);
+          QImageWriter(&buffer, "PNG").write(forms::View(p));
+          qtBytes += bytes.size();
+        }
+      },
+      CLOCK_PROCESS_CPUTIME_ID);
   std::printf("png-qt-default ms-per-picture %.1f bytes-per-picture %zu\n",
               qt * 1000 / pictures.size(), qtBytes / pictures.size());
   struct Variant {
@@ -100,15 +85,18 @@ int main(int argc, char** argv) {
     base::PngEncoding e;
   };
   const base::PngEncoding chosen;
-  for (const Variant& v : {Variant{"chosen", chosen}, Variant{"level1-none-rle", {1, 0, true}},
-                           Variant{"level1-sub-rle", {1, 1, true}},
-                           Variant{"level1-sub-default", {1, 1, false}},
-                           Variant{"level6-up-default", {6, 2, false}}}) {
+  for (const Variant& v :
+       {Variant{"chosen", chosen}, Variant{"level1-none-rle", {1, 0, true}},
+        Variant{"level1-sub-rle", {1, 1, true}}, Variant{"level1-sub-default", {1, 1, false}},
+        Variant{"level6-up-default", {6, 2, false}}}) {
     size_t bytes = 0;
-    const double t = BestSeconds(5, [&] {
-      bytes = 0;
-      for (const base::Image& p : pictures) bytes += base::EncodePng(p, {}, v.e).size();
-    });
+    const double t = bench::BestSeconds(
+        5,
+        [&] {
+          bytes = 0;
+          for (const base::Image& p : pictures) bytes += base::EncodePng(p, {}, v.e).size();
+        },
+        CLOCK_PROCESS_CPUTIME_ID);
     std::printf("png-%s ms-per-picture %.1f bytes-per-picture %zu speedup %.2f size-ratio %.2f\n",
                 v.name, t * 1000 / pictures.size(), bytes / pictures.size(), qt / t,
                 static_cast<double>(bytes) / qtBytes);

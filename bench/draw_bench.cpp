@@ -26,6 +26,7 @@
 #include "base/line_chain.h"
 #include "base/raster.h"
 #include "base/vector_state.h"
+#include "bench/bench_clock.h"
 #include "engine/draw_driver.h"
 #include "forms/scripted_services.h"
 #include "window/captions.h"
@@ -37,21 +38,8 @@ constexpr int kWidth = 1024, kHeight = 768;
 
 // The processor time of this thread: on a machine shared with other work it
 // leaves out the time the thread waits for a core, which wall time would count.
-double ThreadSeconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return ts.tv_sec + ts.tv_nsec * 1e-9;
-}
-
-double BestSeconds(int runs, const std::function<void()>& f) {
-  double best = 1e9;
-  for (int i = 0; i < runs; ++i) {
-    const double t0 = ThreadSeconds();
-    f();
-    best = std::min(best, ThreadSeconds() - t0);
-  }
-  return best;
-}
+using bench::BestSeconds;
+using bench::ThreadSeconds;
 
 // As between two clicks of a user: the window shows what the last drawing
 // drew before the next one starts.

@@ -8,12 +8,13 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 #include "app/startup.h"
 #include "base/smooth_lines.h"
+#include "bench/bench_clock.h"
 #include "engine/draw_driver.h"
 #include "files/parameter_file.h"
 #include "forms/picture_export.h"
@@ -43,26 +44,6 @@ QImage QPainterSmooth(const base::LineLog& log, int width, int height) {
   return out;
 }
 
-double ProcessSeconds() {
-  timespec t;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return t.tv_sec + t.tv_nsec * 1e-9;
-}
-
-// The best of `rounds` in processor time of this process, all its threads
-// (Qt's drawing may use a pool): the other programs on a shared machine then
-// cost nothing.
-template <class F>
-double BestSeconds(int rounds, F f) {
-  double best = 1e9;
-  for (int i = 0; i < rounds; ++i) {
-    const double t0 = ProcessSeconds();
-    f();
-    best = std::min(best, ProcessSeconds() - t0);
-  }
-  return best;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -84,8 +65,8 @@ int main(int argc, char** argv) {
       }
       engine::CmdDraw_Click(w);
       base::Image smooth;
-      const double smoothSeconds =
-          BestSeconds(5, [&] { smooth = forms::SmoothPicture(w.Canvas); });
+      const double smoothSeconds = bench::BestSeconds(
+          5, [&] { smooth = forms::SmoothPicture(w.Canvas); }, CLOCK_PROCESS_CPUTIME_ID);
       const base::Ink plain = base::MeasureInk(w.Canvas.Raster());
       const base::Ink soft = base::MeasureInk(smooth);
       std::printf("%s %dx%d: ink-ratio %.3f partial-share %.3f smooth-ms %.1f\n", name, s.w, s.h,
@@ -93,7 +74,8 @@ int main(int argc, char** argv) {
                   smoothSeconds * 1000);
       if (std::string(name) == "start" && s.w == 1920) {
         const base::LineLog& log = w.Canvas.Lines();
-        const double qt = BestSeconds(5, [&] { QPainterSmooth(log, s.w, s.h); });
+        const double qt = bench::BestSeconds(
+            5, [&] { QPainterSmooth(log, s.w, s.h); }, CLOCK_PROCESS_CPUTIME_ID);
         std::printf("qpainter-aa-ms %.1f\nratio-aa-vs-qpainter %.2f\n", qt * 1000,
                     qt / smoothSeconds);
       }
