@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QAbstractButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -53,6 +56,21 @@ class QtBoundary : public ::testing::Test {
 
   forms::ScriptedServices machine;
   window::TrochelaMain w;
+};
+
+// Collects the areas a widget paints.
+class PaintWatch : public QObject {
+ public:
+  PaintWatch(QWidget* widget, QRegion& painted) : painted_(painted) {
+    widget->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) painted_ += static_cast<QPaintEvent*>(e)->region();
+    return false;
+  }
+
+ private:
+  QRegion& painted_;
 };
 
 TEST_F(QtBoundary, PressesBelongToTheControlUnderThePointer) {
@@ -269,6 +287,60 @@ TEST_F(QtBoundary, PanelControlsLieOnTheFramesBackground) {
   const int boxes = Q(w.ChkGradient)->mapTo(window, QPoint(0, 0)).x() + 20;
   for (int y = frameTop.y(); y < Q(w.CmdSetForeColor)->mapTo(window, QPoint(0, 0)).y(); ++y)
     EXPECT_EQ(shot.pixel(boxes, y), shot.pixel(inside - 150, y)) << y;
+}
+
+TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
+  EXPECT_EQ(w.form.Widget()->windowTitle(), "Trochela!");
+  // Places in twips at 15 a pixel, fonts, and the underline that the Ratio
+  // label's click toggles.
+  struct Shown {
+    forms::Control* c;
+    QRect place;
+    int points;
+    bool bold;
+  };
+  for (const Shown& s : {Shown{&w.CmdExit, {210, 516, 81, 25}, 8, false},
+                         Shown{&w.TxtX, {0, 0, 0, 0}, 12, true},
+                         Shown{&w.Frame1, {0, 8, 379, 553}, 8, false}}) {
+    const QFont f = Q(*s.c)->font();
+    EXPECT_EQ(f.family(), "Arial") << s.c->Name();
+    EXPECT_EQ(f.pointSize(), s.points) << s.c->Name();
+    EXPECT_EQ(f.bold(), s.bold) << s.c->Name();
+    if (!s.place.isNull()) {
+      EXPECT_EQ(Q(*s.c)->geometry(), s.place) << s.c->Name();
+    }
+  }
+  EXPECT_FALSE(Q(w.LblRatios)->font().underline());
+  Click(w.LblRatios);
+  EXPECT_TRUE(Q(w.LblRatios)->font().underline());
+  // Slide's pushed-in look follows the program, not Qt's own toggling.
+  auto* slide = static_cast<QAbstractButton*>(Q(w.CmdSlide));
+  w.CmdSlide.SetPressed(true);
+  EXPECT_TRUE(slide->isChecked());
+  w.CmdSlide.SetPressed(false);
+  EXPECT_FALSE(slide->isChecked());
+  // Captions and greying reach the screen with the next refresh; the canvas
+  // repaints what a drawing pass drew.
+  QTest::qWait(50);  // the first showing and the focus painted everything
+  QRegion painted;
+  PaintWatch watch(Q(w.Canvas), painted);
+  w.LblScrollWheel.SetCaption("Wheel #9");
+  QTest::keyClick(Q(w.Canvas), Qt::Key_D);  // a random picture
+  w.CmdClear.SetEnabled(false);
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    return static_cast<QLabel*>(Q(w.LblScrollWheel))->text() == "Wheel #9" &&
+           !Q(w.CmdClear)->isEnabled();
+  }));
+  const base::Image& img = w.Canvas.Raster();
+  long drawn = 0, missed = 0;
+  for (int y = 0; y < img.height; ++y)
+    for (int x = 0; x < img.width; ++x)
+      if (img.Get(x, y) != 0xFFFFFF && !Q(w.Canvas)->childAt(x, y)) {  // not under the panel
+        ++drawn;
+        missed += !painted.contains(QPoint(x, y));
+      }
+  EXPECT_GT(drawn, 0);
+  EXPECT_EQ(missed, 0);
 }
 
 // The thumb's centre, in the bar's own pixels, as the style places it.

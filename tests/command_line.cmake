@@ -1,0 +1,69 @@
+# The command line, one case a line: the program run with ARGS must exit with
+# WANT (2 a usage error, before anything runs; 1 a script line that fails; 0).
+# With TEXT (lines separated by "|") the text is run as a headless script.
+# Run as: cmake -DEXE=... -DSRC=<tests folder> -DBIN=<scratch folder> -P command_line.cmake
+set(failed "")
+function(run want args)
+  separate_arguments(args UNIX_COMMAND "${args}")
+  if(ARGC GREATER 2)
+    string(REPLACE "|" "\n" text "${ARGV2}")
+    file(WRITE ${BIN}/line.tscript "${text}\n")
+    list(APPEND args --headless --seed 1 --script ${BIN}/line.tscript)
+  endif()
+  execute_process(COMMAND ${EXE} ${args} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL want)
+    string(APPEND failed "exit ${rc}, wanted ${want}: ${args} ${ARGV2}\n${out}${err}\n")
+    set(failed "${failed}" PARENT_SCOPE)
+  endif()
+endfunction()
+set(runs "--headless --seed 1 --script ${SRC}/scripts/startup.tscript")
+set(parms ${SRC}/parms)
+
+run(2 "--bogus")
+run(2 "${runs} x")
+run(2 "--headless --script /nonexistent/x.tscript")
+run(2 "--headless --script ${SRC}/scripts")
+run(2 "--headless")
+run(2 "${runs} --seed 12abc")
+run(2 "${runs} --seed 1e999")
+run(2 "${runs} --depth 24")
+foreach(screen 99999999999x1 4294967297x1 2147483647x1 10x10junk 0x768 1024x16385)
+  run(2 "${runs} --screen ${screen}")
+endforeach()
+# Rendering: a bad, missing or unwritable file, no file at all, several files.
+run(2 "--render ${parms}/bad_wheel.tra --out ${BIN}/bad.png")
+run(2 "--render /nonexistent/x.tra --out x.png")
+run(2 "--render ${parms}/start.tra --out /nonexistent/folder/p.png")
+run(2 "--render --out ${BIN}/none.png")
+run(0 "--render ${parms}/start.tra ${parms}/chain_square.tra --out-dir ${BIN} --format svg --size 320x240")
+# Started from a working folder that has been deleted, the program runs with
+# no start folder.
+execute_process(COMMAND sh -c "d=$(mktemp -d) && cd \"$d\" && rmdir \"$d\" && exec \"$0\" $1"
+  ${EXE} "${runs}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  string(APPEND failed "exit ${rc} from a deleted working folder\n")
+endif()
+
+# Script lines. The largest screen is accepted.
+run(0 "--screen 16384x1" "expect ScreenPixelsX 16384|expect ScreenPixelsY 1")
+# Whole numbers are plain decimal integers in range; a refused line stops the
+# script before its first line runs.
+foreach(line "scrollto ScrollSize .5e1" "drag ScrollSize 10 .5e1" "drag ScrollOffset 1e2"
+    "print WheelSize .3e1" "print WheelSize 100000000000e-11" "expect WheelSize 25 0"
+    "key Canvas 1e40" "key Canvas 2147483647" "mousedown Canvas 1e40 0 0 0"
+    "mousemove Canvas 1e40 0" "dialog color -1 0 0" "dialog print 1.5 1"
+    "expect StopRequested 7|scrollto ScrollSize 5.0")
+  run(2 "" "${line}")
+endforeach()
+# What cannot be read or evaluated fails.
+foreach(line "expect pixel a b 12345" "expect pixel 1e40 0 16777215" "print NoSuchField"
+    "expect TxtX.NoSuchProperty 6")
+  run(1 "" "${line}")
+endforeach()
+run(0 "" "expect pixel 0 0 16777215|expect WheelSize 024 0")
+# Exit ends the program at once, with status 0.
+run(0 "" "click CmdExit|expect WheelCount 99")
+
+if(failed)
+  message(FATAL_ERROR "${failed}")
+endif()
