@@ -4,12 +4,12 @@
 // what the user meant. Runs on Qt's offscreen platform.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
-#include <QAbstractButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -183,54 +183,17 @@ TEST_F(QtBoundary, FieldShowsTheStartOfItsTextWithoutTheFocus) {
 }
 
 TEST_F(QtBoundary, TabFollowsThePanelRows) {
-  const std::vector<std::string> rows = {"CmdSetForeColor",
-                                         "CmdSetBackColor",
-                                         "ChkGradient",
-                                         "ChkColor",
-                                         "ChkScale",
-                                         "TxtX",
-                                         "CmdColorBar",
-                                         "TxtY",
-                                         "ChkAspect",
-                                         "ChkRatio",
-                                         "ChkWheelAll",
-                                         "TxtFixed",
-                                         "ChkF",
-                                         "CmdLeftScrollWheel",
-                                         "CmdRightScrollWheel",
-                                         "ChkMulti",
-                                         "ScrollOffset",
-                                         "CmdDraw",
-                                         "CmdOpen",
-                                         "CmdSave",
-                                         "CmdRandom",
-                                         "CmdLoadParms",
-                                         "CmdSaveParms",
-                                         "TxtRotations",
-                                         "CmdClear",
-                                         "ChkClear",
-                                         "TxtRotStart",
-                                         "TxtTurn",
-                                         "CmdPrint",
-                                         "TxtResolution",
-                                         "ChkResolution",
-                                         "TxtPctScale",
-                                         "TxtOff_X",
-                                         "TxtOff_Y",
-                                         "ScrollSize",
-                                         "CmdSlide",
-                                         "TxtLoop",
-                                         "TxtPctDec",
-                                         "TxtRotInc",
-                                         "ChkRotStart",
-                                         "TxtHoleInc",
-                                         "ChkPen",
-                                         "ChkCircle",
-                                         "CmdStop",
-                                         "CmdSnap",
-                                         "CmdExit",
-                                         "CmdThick",
-                                         "CmdFrame"};
+  // clang-format off
+  const std::vector<std::string> rows = {
+      "CmdSetForeColor", "CmdSetBackColor", "ChkGradient", "ChkColor", "ChkScale", "TxtX",
+      "CmdColorBar", "TxtY", "ChkAspect", "ChkRatio", "ChkWheelAll", "TxtFixed", "ChkF",
+      "CmdLeftScrollWheel", "CmdRightScrollWheel", "ChkMulti", "ScrollOffset", "CmdDraw",
+      "CmdOpen", "CmdSave", "CmdRandom", "CmdLoadParms", "CmdSaveParms", "TxtRotations",
+      "CmdClear", "ChkClear", "TxtRotStart", "TxtTurn", "CmdPrint", "TxtResolution",
+      "ChkResolution", "TxtPctScale", "TxtOff_X", "TxtOff_Y", "ScrollSize", "CmdSlide", "TxtLoop",
+      "TxtPctDec", "TxtRotInc", "ChkRotStart", "TxtHoleInc", "ChkPen", "ChkCircle", "CmdStop",
+      "CmdSnap", "CmdExit", "CmdThick", "CmdFrame"};
+  // clang-format on
   w.CmdSetForeColor.SetFocus();
   std::vector<std::string> seen = {FocusName()};
   for (size_t i = 1; i < rows.size(); ++i) {
@@ -299,9 +262,9 @@ TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
     int points;
     bool bold;
   };
-  for (const Shown& s : {Shown{&w.CmdExit, {210, 516, 81, 25}, 8, false},
-                         Shown{&w.TxtX, {0, 0, 0, 0}, 12, true},
-                         Shown{&w.Frame1, {0, 8, 379, 553}, 8, false}}) {
+  for (const Shown& s :
+       {Shown{&w.CmdExit, {210, 516, 81, 25}, 8, false}, Shown{&w.TxtX, {0, 0, 0, 0}, 12, true},
+        Shown{&w.Frame1, {0, 8, 379, 553}, 8, false}}) {
     const QFont f = Q(*s.c)->font();
     EXPECT_EQ(f.family(), "Arial") << s.c->Name();
     EXPECT_EQ(f.pointSize(), s.points) << s.c->Name();
