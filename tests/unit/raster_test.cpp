@@ -247,31 +247,17 @@ TEST(FloodFill, FillsOnlyTheFourConnectedRegionOfTheTargetColour) {
   };
   const Rows diag{"..#", ".#.", "#.."};
   const Case cases[] = {
+      // clang-format off
       // The outside of a ring, not the hole inside.
-      {{".......", ".###...", ".#.#...", ".###...", "......."},
-       0,
-       0,
-       kWhite,
-       kBlue,
-       {0, 0, 6, 4},
+      {{".......", ".###...", ".#.#...", ".###...", "......."}, 0, 0, kWhite, kBlue, {0, 0, 6, 4},
        {"bbbbbbb", "b###bbb", "b#.#bbb", "b###bbb", "bbbbbbb"}},
       // Diagonal neighbours do not connect.
       {diag, 0, 0, kWhite, kRed, {0, 0, 1, 1}, {"rr#", "r#.", "#.."}},
       // Down the first passage, up the second, down again and up the third.
-      {{"#.#.#.#", "#.#.#.#", "#...#.#", "###...#", "#######"},
-       1,
-       0,
-       kWhite,
-       kBlue,
-       {1, 0, 5, 3},
+      {{"#.#.#.#", "#.#.#.#", "#...#.#", "###...#", "#######"}, 1, 0, kWhite, kBlue, {1, 0, 5, 3},
        {"#b#b#b#", "#b#b#b#", "#bbb#b#", "###bbb#", "#######"}},
       // Any other colour stops it; (2, 1) is white but cut off.
-      {{"..r..", ".b.#.", "..#..", "....."},
-       0,
-       0,
-       kWhite,
-       kBlack,
-       {0, 0, 4, 3},
+      {{"..r..", ".b.#.", "..#..", "....."}, 0, 0, kWhite, kBlack, {0, 0, 4, 3},
        {"##r##", "#b.##", "#####", "#####"}},
       // Nothing to do: outside the image, not on the target colour, fill = target.
       {diag, -1, 0, kWhite, kRed, {}, diag},
@@ -280,6 +266,7 @@ TEST(FloodFill, FillsOnlyTheFourConnectedRegionOfTheTargetColour) {
       {diag, 0, 0, kRed, kBlue, {}, diag},
       {diag, 0, 0, kWhite, kWhite, {}, diag},
   };
+  // clang-format on
   for (const Case& c : cases) {
     Image img = FromPicture(c.before);
     EXPECT_EQ(Box(FloodFillSurface(img, c.x, c.y, c.target, c.fill)), Box(c.changed))
