@@ -263,16 +263,17 @@ TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
     bool bold;
   };
   for (const Shown& s :
-       {Shown{&w.CmdExit, {210, 516, 81, 25}, 8, false}, Shown{&w.TxtX, {0, 0, 0, 0}, 12, true},
-        Shown{&w.Frame1, {0, 8, 379, 553}, 8, false}}) {
+       {Shown{&w.CmdExit, {210, 516, 81, 25}, 8, false}, Shown{&w.TxtX, {8, 88, 49, 23}, 12, true},
+        Shown{&w.Frame1, {0, 8, 379, 553}, 8, false},
+        Shown{&w.ChkCircle, {16, 488, 81, 17}, 8, false}}) {
     const QFont f = Q(*s.c)->font();
     EXPECT_EQ(f.family(), "Arial") << s.c->Name();
     EXPECT_EQ(f.pointSize(), s.points) << s.c->Name();
     EXPECT_EQ(f.bold(), s.bold) << s.c->Name();
-    if (!s.place.isNull()) {
-      EXPECT_EQ(Q(*s.c)->geometry(), s.place) << s.c->Name();
-    }
+    EXPECT_EQ(Q(*s.c)->geometry(), s.place) << s.c->Name();
   }
+  w.TxtRotations.SetText("123");
+  EXPECT_EQ(static_cast<QLineEdit*>(Q(w.TxtRotations))->text(), "123");
   EXPECT_FALSE(Q(w.LblRatios)->font().underline());
   Click(w.LblRatios);
   EXPECT_TRUE(Q(w.LblRatios)->font().underline());
