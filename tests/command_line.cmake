@@ -1,5 +1,6 @@
 # The command line, one case a line: the program run with ARGS must exit with
-# WANT (2 a usage error, before anything runs; 1 a script line that fails; 0).
+# WANT (2 a usage error, told on one line before anything runs; 1 a script
+# line that fails; 0).
 # With TEXT (lines separated by "|") the text is run as a headless script.
 # Run as: cmake -DEXE=... -DSRC=<tests folder> -DBIN=<scratch folder> -P command_line.cmake
 set(failed "")
@@ -11,7 +12,7 @@ function(run want args)
     list(APPEND args --headless --seed 1 --script ${BIN}/line.tscript)
   endif()
   execute_process(COMMAND ${EXE} ${args} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL want)
+  if(NOT rc EQUAL want OR (want EQUAL 2 AND NOT err MATCHES "trochela: [^\n]"))
     string(APPEND failed "exit ${rc}, wanted ${want}: ${args} ${ARGV2}\n${out}${err}\n")
     set(failed "${failed}" PARENT_SCOPE)
   endif()
@@ -23,6 +24,7 @@ run(2 "--bogus")
 run(2 "${runs} x")
 run(2 "--headless --script /nonexistent/x.tscript")
 run(2 "--headless --script ${SRC}/scripts")
+run(2 "--headless --script ''")
 run(2 "--headless")
 run(2 "${runs} --seed 12abc")
 run(2 "${runs} --seed 1e999")
@@ -44,6 +46,14 @@ if(NOT rc EQUAL 0)
   string(APPEND failed "exit ${rc} from a deleted working folder\n")
 endif()
 
+# Without --seed a scripted run seeds from its clock, which starts at noon.
+file(WRITE ${BIN}/seed.tscript "click CmdRandom\nidle\nprint WheelSize 1\nprint DrawRed\n")
+execute_process(COMMAND ${EXE} --headless --script ${BIN}/seed.tscript OUTPUT_VARIABLE clock)
+execute_process(COMMAND ${EXE} --headless --seed 43200 --script ${BIN}/seed.tscript OUTPUT_VARIABLE noon)
+if(NOT clock MATCHES "WheelSize 1=160" OR NOT clock STREQUAL noon)
+  string(APPEND failed "unseeded: ${clock}, seed 43200: ${noon}\n")
+endif()
+
 # Script lines. The largest screen is accepted.
 run(0 "--screen 16384x1" "expect ScreenPixelsX 16384|expect ScreenPixelsY 1")
 # Whole numbers are plain decimal integers in range; a refused line stops the
@@ -52,7 +62,7 @@ foreach(line "scrollto ScrollSize .5e1" "drag ScrollSize 10 .5e1" "drag ScrollOf
     "print WheelSize .3e1" "print WheelSize 100000000000e-11" "expect WheelSize 25 0"
     "key Canvas 1e40" "key Canvas 2147483647" "mousedown Canvas 1e40 0 0 0"
     "mousemove Canvas 1e40 0" "dialog color -1 0 0" "dialog print 1.5 1"
-    "expect StopRequested 7|scrollto ScrollSize 5.0")
+    "expect DrawRed" "expect StopRequested 7|scrollto ScrollSize 5.0")
   run(2 "" "${line}")
 endforeach()
 # What cannot be read or evaluated fails.
