@@ -361,7 +361,9 @@ TEST_F(QtBoundary, CanvasPressDeliversButtonShiftAndCanvasUnits) {
     float x, y;
   };
   std::vector<Press> presses;
+  std::vector<int> releases;
   w.Canvas.MouseDown = [&](int b, int s, float x, float y) { presses.push_back({b, s, x, y}); };
+  w.Canvas.MouseUp = [&](int b, int, float, float) { releases.push_back(b); };
   // 800 x 600 pixels are 840 x 630 units with the origin at the centre.
   QTest::mouseClick(Q(w.Canvas), Qt::MiddleButton, Qt::ShiftModifier, QPoint(600, 300));
   QTest::mouseClick(Q(w.Canvas), Qt::RightButton, Qt::ControlModifier | Qt::AltModifier,
@@ -375,6 +377,7 @@ TEST_F(QtBoundary, CanvasPressDeliversButtonShiftAndCanvasUnits) {
   EXPECT_EQ(presses[1].shift, 6);
   EXPECT_FLOAT_EQ(presses[1].x, 0);
   EXPECT_FLOAT_EQ(presses[1].y, 252);
+  EXPECT_EQ(releases, (std::vector<int>{4, 2}));  // the button released
 
   // Moving over the canvas records the pointer for the keys; moving over the
   // panel does not.
