@@ -14,9 +14,8 @@ namespace {
 
 using base::kPi;
 
-// The start values: R = 240, r = 5, d = 195, Resolution 1440, scales 6.
-constexpr double kR = 240, kSmallR = 5, kPen = 195, kScale = 6;
-constexpr double kA = kR - kSmallR, kK = (kR - kSmallR) / -kSmallR;
+// The start values: R = 240, r = 5, d = 195, Resolution 1440. (The first
+// points of the six routines are checked by outline_and_chain.tscript.)
 const double kStep = kPi / (1440.0 / 2);
 
 struct Wheels {
@@ -25,45 +24,6 @@ struct Wheels {
   double angle[25] = {};
   Wheels() { std::fill(ratio + 1, ratio + 25, 19.0); }
 };
-
-TEST(CurveMath, FirstPointsOfTheSixRoutines) {
-  // Start wheels, scales 6: the single wheel's (R - r + d) x 6 on +x, the
-  // chain's arms all along +y, 440 x 6 below the centre. An outline's first
-  // factor divides the single wheel's pen swing and scales the whole point.
-  struct Case {
-    const base::Outline* outline;
-    bool chain;
-    double x, y;
-  };
-  const base::PassTransform p = base::MakePassTransform(0, 0, kScale, kScale);
-  for (const Case& c : {Case{nullptr, false, 2580, 0},
-                        {&base::kTriangle, false, 1953.3333333, 0},
-                        {&base::kSquare, false, 2277.79, 0},
-                        {nullptr, true, 0, 2640},
-                        {&base::kTriangle, true, 0, 1466.6666667},
-                        {&base::kSquare, true, 0, 2074.16}}) {
-    double angle = 0, x, y, sx, sy, cx, cy;
-    const double rho = c.outline ? base::OutlineStep(*c.outline, angle, kStep) : 1;
-    Wheels w;
-    base::ComputeWheelAngles(w.ratio, 0, w.angle);
-    if (c.chain) {
-      base::SumWheelChain(w.size, w.angle, 3, x, y);
-    } else if (c.outline) {
-      base::SingleOutlinePoint(kA, kK, base::OutlinePenOffset(kPen, rho), 0, x, y);
-    } else {
-      base::SingleCirclePoint(kA, kK, kPen, 0, x, y);
-    }
-    base::RotateScaleOutline(p, x, y, rho, sx, sy);
-    base::TurnOffset(p, sx, sy, 0, 0, cx, cy);
-    EXPECT_NEAR(cx, c.x, 5e-5) << c.chain << ' ' << c.outline;
-    EXPECT_NEAR(cy, c.y, 5e-5) << c.chain << ' ' << c.outline;
-  }
-  // The second point of the circle routine.
-  double x, y;
-  base::SingleCirclePoint(kA, kK, kPen, kStep, x, y);
-  EXPECT_NEAR(x * kScale, 2555.4698, 5e-5);
-  EXPECT_NEAR(y * kScale, -232.1086, 5e-5);
-}
 
 TEST(CurveMath, RotStartActsBeforeTheScalesTurnAfterThemAndOffsetsMoveRightAndUp) {
   struct Case {
