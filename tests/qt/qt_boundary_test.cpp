@@ -7,6 +7,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -305,6 +308,13 @@ TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
       }
   EXPECT_GT(drawn, 0);
   EXPECT_EQ(missed, 0);
+  // A screenshot brings the screen up to date first.
+  w.LblScrollWheel.SetCaption("Wheel #8");
+  const QString shot = QDir::temp().filePath("trochela-shot.png");
+  ASSERT_TRUE(w.form.SaveScreenshot(shot.toStdString()));
+  EXPECT_EQ(static_cast<QLabel*>(Q(w.LblScrollWheel))->text(), "Wheel #8");
+  EXPECT_EQ(QImage(shot).size(), w.form.Widget()->size());
+  QFile::remove(shot);
 }
 
 // The thumb's centre, in the bar's own pixels, as the style places it.
