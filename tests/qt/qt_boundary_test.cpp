@@ -294,10 +294,12 @@ TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
   w.LblScrollWheel.SetCaption("Wheel #9");
   QTest::keyClick(Q(w.Canvas), Qt::Key_D);  // a random picture
   w.CmdClear.SetEnabled(false);
-  EXPECT_TRUE(QTest::qWaitFor([&] {
-    return static_cast<QLabel*>(Q(w.LblScrollWheel))->text() == "Wheel #9" &&
-           !Q(w.CmdClear)->isEnabled();
-  }));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        return static_cast<QLabel*>(Q(w.LblScrollWheel))->text() == "Wheel #9" &&
+               !Q(w.CmdClear)->isEnabled();
+      },
+      20000));  // a slow paint delays the next refresh
   const base::Image& img = w.Canvas.Raster();
   long drawn = 0, missed = 0;
   for (int y = 0; y < img.height; ++y)
