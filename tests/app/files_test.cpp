@@ -255,6 +255,44 @@ TEST_F(FilesTest, HostileFilesAreToldAndLoseNothing) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 10);
 }
 
+TEST_F(FilesTest, AParameterFileOverTheSizeLimitIsRefused) {
+  const std::string head = "[Parms]\r\nTxtLoop=9\r\n;";
+  const fs::path parms = folder / "big.tra";
+  for (size_t size : {files::kMaxProfileBytes, files::kMaxProfileBytes + 1}) {
+    std::ofstream(parms, std::ios::binary) << head << std::string(size - head.size(), ';');
+    Answer(forms::DialogAnswer::Kind::Open, parms);
+    files::CmdLoadParms_Click(w);
+    EXPECT_EQ(w.TxtLoop.Text(), size == files::kMaxProfileBytes ? "9" : "1");
+    w.TxtLoop.SetText("1");
+  }
+  ASSERT_EQ(services.Messages().size(), 1u);
+  EXPECT_EQ(services.Messages()[0], "Cannot load the settings from \"" + parms.string() +
+                                       "\": it is too large (1048577 bytes).");
+}
+
+// The save dialogs ask before overwriting; the open dialogs show no
+// read-only box.
+TEST(FileDialogs, SavesAskBeforeOverwriting) {
+  struct Recording : forms::ScriptedServices {
+    using ScriptedServices::ScriptedServices;
+    std::optional<std::string> ShowOpen(const forms::FileDialogRequest& r) override {
+      flags.push_back(r.flags);
+      return std::nullopt;
+    }
+    std::optional<std::string> ShowSave(const forms::FileDialogRequest& r) override {
+      return ShowOpen(r);
+    }
+    std::vector<int> flags;
+  } recording(320, 200, 32);
+  const auto started = app::StartWindow(recording, 1);
+  window::TrochelaMain& w = *started;
+  files::CmdSaveParms_Click(w);
+  files::CmdSave_Click(w);
+  files::CmdLoadParms_Click(w);
+  files::CmdOpen_Click(w);
+  EXPECT_EQ(recording.flags, (std::vector<int>{6, 6, 4, 4}));
+}
+
 TEST(PlacePicture, FitsWithoutEnlargingAndCentresLessTheOffsets) {
   const forms::PageInches letter{11, 8.5, 10.5, 8, 0.25, 0.25};
   const auto portrait = files::PlacePicture(11, 8.8, letter, 1);

@@ -24,6 +24,7 @@
 #include "engine/draw_driver.h"
 #include "files/image_files.h"
 #include "files/parameter_file.h"
+#include "files/printing.h"
 #include "forms/scripted_services.h"
 #include "tests/window_fixture.h"
 #include "window/trochela_main.h"
@@ -123,6 +124,34 @@ TEST_F(PictureExport, AnUndoneCanvasIsWrittenAsItsPixels) {
   const base::Image& c = w.Canvas.Raster();
   for (int y = 0; y < c.height; ++y)
     for (int x = 0; x < c.width; ++x) ASSERT_EQ(svg.pixel(x, y), c.Row(y)[x]) << x << "," << y;
+}
+
+TEST_F(PictureExport, SmoothPngKeepsThePenAndSvgHoldsThePrintFrame) {
+  w.TxtRotations.SetText("20");
+  w.CmdThick.SetCaption("4");
+  engine::CmdDraw_Click(w);
+  std::string reason;
+  ASSERT_TRUE(forms::SaveCanvas(w.Canvas, Path("s.png"), true, {}, reason)) << reason;
+  const QImage smooth = QImage(QString::fromStdString(Path("s.png")));
+  ASSERT_EQ(smooth.size(), QSize(320, 240));
+  // As much ink as the canvas holds, in the pen's red.
+  long canvasInk = 0, smoothInk = 0, reddish = 0;
+  for (uint32_t px : w.Canvas.Raster().pixels) canvasInk += (px & 0xFFFFFFu) != 0xFFFFFFu;
+  for (int y = 0; y < 240; ++y)
+    for (int x = 0; x < 320; ++x) {
+      const QRgb c = smooth.pixel(x, y);
+      smoothInk += qGray(c) < 200;
+      reddish += qRed(c) > 200 && qGreen(c) < 100 && qBlue(c) < 100;
+    }
+  EXPECT_GT(smoothInk, canvasInk * 6 / 10);
+  EXPECT_LT(smoothInk, canvasInk * 2);
+  EXPECT_GT(reddish, canvasInk / 2);
+  // The print frame's lines, 8 pixels wide, are lines of the SVG.
+  files::CmdFrame_Click(w);
+  ASSERT_TRUE(forms::SaveCanvas(w.Canvas, Path("frame.svg")));
+  QFile f(QString::fromStdString(Path("frame.svg")));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll().count("stroke-width=\"8\""), 4);
 }
 
 TEST_F(PictureExport, PngAndBitmapReadBackPixelForPixel) {

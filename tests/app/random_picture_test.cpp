@@ -1,6 +1,6 @@
-// Random pictures against the generator: each test replays the order of draws
-// with its own base::Rnd seeded like the window, and compares what the window
-// picked, showed and drew. Runs the main window on Qt's offscreen platform.
+// Random pictures from a seeded generator: what the window picked, showed and
+// drew, and where the generator stands after it (the order of the draws).
+// Runs the main window on Qt's offscreen platform.
 #include "random/random_picture.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +10,8 @@
 #include <QWidget>
 #include <cmath>
 #include <functional>
-#include <numeric>
+#include <vector>
 
-#include "base/rnd.h"
 #include "forms/scripted_services.h"
 #include "random/colour_bar.h"
 #include "random/slideshow.h"
@@ -23,60 +22,31 @@ namespace {
 
 constexpr double kSeed = 1;
 
-// Int(Rnd * range), the product in double precision.
-double Pick(base::Rnd& r, double range) {
-  return std::floor(static_cast<double>(r.Next()) * range);
-}
-
 class RandomPicture : public WindowTest {
  protected:
   explicit RandomPicture(int depth = 32) : WindowTest(1024, 768, depth, kSeed) {
-    ref.Randomize(kSeed);
   }
-  // The sizes Random picks for the flagged wheels, negatives allowed or not.
-  void ReplaySizes(bool negativeAllowed) {
-    if (w.wheels.RandomSizeFlag[1]) size[1] = Pick(ref, 450) + 1;
-    for (int i = 2; i <= 24; ++i) {
-      if (!w.wheels.RandomSizeFlag[i]) continue;
-      size[i] = Pick(ref, 150) + 1;
-      if (Pick(ref, 2) + 1 == 1 && negativeAllowed) size[i] = -size[i];
-    }
+  void ExpectSizes(std::vector<double> want) {
+    for (size_t i = 1; i <= want.size(); ++i) EXPECT_EQ(w.wheels.WheelSize[i], want[i - 1]) << i;
   }
-  // A whole single-wheel picture with the start settings but a fixed
-  // resolution (fine enough that the drawing yields): sizes and colour.
-  void ReplaySingleWheelPicture() {
-    ReplaySizes(true);
-    for (int k = 0; k < 3; ++k) Pick(ref, 256);
-  }
-  // After the replay, the window's generator must stand where the test's does.
-  void ExpectSameNextDraw() { EXPECT_EQ(w.rnd.Next(), ref.Next()); }
 
-  base::Rnd ref;
-  std::array<double, 25> size{};
 };
 
 TEST_F(RandomPicture, SingleWheelPicksSizesColourAndResolutionInOrder) {
-  size = w.wheels.WheelSize;
-  ReplaySizes(true);
-  const double red = Pick(ref, 256), green = Pick(ref, 256), blue = Pick(ref, 256);
-  const double resolution = Pick(ref, 120) + 4;
   const auto ratios = w.wheels.WheelRatio;
   random_pictures::CmdRandom_Click(w);
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(w.wheels.WheelSize[i], size[i]) << i;
   // Wheels above the count were picked (their draws used up) and cleared.
-  for (int i = 4; i <= 24; ++i) EXPECT_EQ(w.wheels.WheelSize[i], 0) << i;
+  ExpectSizes({324, 47, -52, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
   EXPECT_EQ(w.wheels.WheelRatio, ratios);  // single-wheel mode draws no ratio
-  EXPECT_EQ(w.DrawRed, red);
-  EXPECT_EQ(w.DrawGreen, green);
-  EXPECT_EQ(w.DrawBlue, blue);
-  EXPECT_EQ(w.Canvas.ForeColor(), red + 256 * green + 65536 * blue);
-  EXPECT_EQ(w.TxtResolution.Number(), resolution);
-  const long long g = std::gcd(static_cast<long long>(size[1]), static_cast<long long>(size[2]));
-  EXPECT_EQ(w.TxtRotations.Text(),
-            std::to_string(7 * std::llabs(static_cast<long long>(size[2])) / g));
-  EXPECT_EQ(w.TxtFixed.Number(), size[1]);
-  EXPECT_EQ(w.ScrollOffset.Value(), size[1]);
-  ExpectSameNextDraw();
+  EXPECT_EQ(w.DrawRed, 33);
+  EXPECT_EQ(w.DrawGreen, 119);
+  EXPECT_EQ(w.DrawBlue, 229);
+  EXPECT_EQ(w.Canvas.ForeColor(), 33 + 256 * 119 + 65536 * 229);
+  EXPECT_EQ(w.TxtResolution.Number(), 90);
+  EXPECT_EQ(w.TxtRotations.Text(), "329");  // 7 x 47 / gcd(324, 47)
+  EXPECT_EQ(w.TxtFixed.Number(), 324);
+  EXPECT_EQ(w.ScrollOffset.Value(), 324);
+  EXPECT_EQ(w.rnd.Next(), 0.586027324f);
 }
 
 TEST_F(RandomPicture, MultiWheelRatiosAreOddUpToTheLimitPlusOne) {
@@ -90,32 +60,17 @@ TEST_F(RandomPicture, MultiWheelRatiosAreOddUpToTheLimitPlusOne) {
   w.wheels.RandomRatioFlag[7] = 0;
   w.wheels.WheelSize[2] = 33;
   w.TxtRotations.SetText("3");
-  size = w.wheels.WheelSize;
-  ReplaySizes(false);
-  std::array<double, 25> ratio = w.wheels.WheelRatio;
-  for (int i = 1; i <= 24; ++i) {
-    if (!w.wheels.RandomRatioFlag[i]) continue;
-    ratio[i] = Pick(ref, 20) + 1;
-    if (std::fmod(ratio[i], 2) == 0) ratio[i] += 1;
-    if (Pick(ref, 2) + 1 == 1) ratio[i] = -ratio[i];
-  }
-  Pick(ref, 120);  // the single-wheel resolution, replaced at once
-  const double resolution = Pick(ref, 899) + 100;
   random_pictures::CmdRandom_Click(w);
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(w.wheels.WheelSize[i], size[i]) << i;
-  EXPECT_EQ(w.wheels.WheelSize[2], 33);
-  for (int i = 6; i <= 24; ++i) EXPECT_EQ(w.wheels.WheelSize[i], 0) << i;
-  for (int i = 1; i <= 24; ++i) {
-    EXPECT_EQ(w.wheels.WheelRatio[i], ratio[i]) << i;
-    if (i != 7) {
-      EXPECT_EQ(std::fmod(std::fabs(ratio[i]), 2), 1) << i;
-    }
-  }
-  EXPECT_EQ(w.TxtResolution.Number(), resolution);
+  // No negative sizes; wheel 2 and ratio 7 kept; odd ratios up to 21.
+  ExpectSizes({324, 33, 47, 52, 85, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+  const std::array<double, 25> ratios = {0,   13, -3, 19, 13, 9,   15, 19,  7,  -3, 13,  -21, -3,
+                                         -13, 17, 13, -5, 13, -15, 7,  -17, 15, -9, -11, 13};
+  EXPECT_EQ(w.wheels.WheelRatio, ratios);
+  EXPECT_EQ(w.TxtResolution.Number(), 656);  // the second draw replaced the first
   EXPECT_EQ(w.TxtRotations.Text(), "7");
-  EXPECT_EQ(w.TxtRatio1.Number(), ratio[1]);
-  EXPECT_EQ(w.ScrollRatio.Value(), ratio[1]);
-  ExpectSameNextDraw();
+  EXPECT_EQ(w.TxtRatio1.Number(), 13);
+  EXPECT_EQ(w.ScrollRatio.Value(), 13);
+  EXPECT_EQ(w.rnd.Next(), 0.0771177411f);
 }
 
 TEST_F(RandomPicture, UnderlinedRatioLabelAllowsNegativeSizesInMultiWheelMode) {
@@ -124,12 +79,9 @@ TEST_F(RandomPicture, UnderlinedRatioLabelAllowsNegativeSizesInMultiWheelMode) {
   for (int i = 1; i <= 24; ++i) w.wheels.RandomRatioFlag[i] = 0;
   w.ChkColor.SetValue(0);
   w.ChkResolution.SetValue(0);
-  size = w.wheels.WheelSize;
-  ReplaySizes(true);
-  ASSERT_TRUE(size[2] < 0 || size[3] < 0);  // the seed turns a shown wheel round
   random_pictures::CmdRandom_Click(w);
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(w.wheels.WheelSize[i], size[i]) << i;
-  ExpectSameNextDraw();
+  ExpectSizes({324, 47, -52});
+  EXPECT_EQ(w.rnd.Next(), 0.130652368f);
 }
 
 TEST_F(RandomPicture, NothingOpenToChanceDrawsNothingButStillClearsAndDraws) {
@@ -142,8 +94,8 @@ TEST_F(RandomPicture, NothingOpenToChanceDrawsNothingButStillClearsAndDraws) {
   w.TxtLoop.SetText("1");
   random_pictures::CmdRandom_Click(w);
   EXPECT_EQ(w.TxtRotations.Text(), "7");
-  EXPECT_EQ(w.draw.PassNumber, 2);  // it drew
-  ExpectSameNextDraw();             // and used no draw
+  EXPECT_EQ(w.draw.PassNumber, 2);        // it drew
+  EXPECT_EQ(w.rnd.Next(), 0.719929099f);  // and used no draw: the seed's first
 }
 
 TEST_F(RandomPicture, WheelShownGoesThroughItsBarsWhichWidenForTheRatio) {
@@ -185,7 +137,6 @@ TEST_F(RandomPicture, ColourBarRightClickPaintsABackgroundAndKeepsTheDrawingColo
   w.Canvas.Line(-100, 0, 100, 0);
   const auto drawn = w.Canvas.Raster().pixels;
   const uint32_t fore = w.Canvas.ForeColor(), bar = w.CmdColorBar.BackColor();
-  const double red = Pick(ref, 256), green = Pick(ref, 256), blue = Pick(ref, 256);
   QWidget* button = w.CmdColorBar.Widget();
   const QPointF at(5, 5);
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -195,14 +146,14 @@ TEST_F(RandomPicture, ColourBarRightClickPaintsABackgroundAndKeepsTheDrawingColo
     QApplication::sendEvent(button, &e);
   }
   EXPECT_TRUE(w.CmdColorBar.Visible());
-  EXPECT_EQ(w.Canvas.BackColor(), red + 256 * green + 65536 * blue);
+  EXPECT_EQ(w.Canvas.BackColor(), 184 + 256 * 79 + 65536 * 250);
   EXPECT_EQ(w.Canvas.Point(0, 0), w.Canvas.BackColor());
   EXPECT_EQ(w.Canvas.ForeColor(), fore);
   EXPECT_EQ(w.CmdColorBar.BackColor(), bar);
   EXPECT_EQ(w.DrawRed, 255);
   // The middle button changes nothing and draws nothing.
   random_pictures::CmdColorBar_MouseDown(w, 4);
-  ExpectSameNextDraw();
+  EXPECT_EQ(w.rnd.Next(), 0.340773761f);
   random_pictures::CmdColorBar_KeyPress(w, 8);
   EXPECT_EQ(w.Canvas.Raster().pixels, drawn);
 }
@@ -213,26 +164,13 @@ class RandomPicture16 : public RandomPicture {
 };
 
 TEST_F(RandomPicture16, LeftClickKeepsA256InTheComponentsAndShows255) {
-  // A seed whose first three draws give a component of 256 (red or blue at
-  // r >= 256/257, green likewise).
-  double seed = 0;
-  for (double s = 1; s < 100000 && !seed; ++s) {
-    base::Rnd r;
-    r.Randomize(s);
-    if (Pick(r, 257.0 / 8) == 32 || Pick(r, 257.0 / 4) == 64 || Pick(r, 257.0 / 8) == 32) seed = s;
-  }
-  ASSERT_NE(seed, 0);
-  ref.Randomize(seed);
-  w.rnd.Randomize(seed);
-  const int red = Pick(ref, 257.0 / 8) * 8, green = Pick(ref, 257.0 / 4) * 4,
-            blue = Pick(ref, 257.0 / 8) * 8;
+  // Seed 40 draws a green of 256 (64 steps of 4).
+  w.rnd.Randomize(40);
   random_pictures::CmdColorBar_MouseDown(w, 1);
-  EXPECT_EQ(w.DrawRed, red);
-  EXPECT_EQ(w.DrawGreen, green);
-  EXPECT_EQ(w.DrawBlue, blue);
-  EXPECT_TRUE(red == 256 || green == 256 || blue == 256);
-  const uint32_t shown =
-      std::min(red, 255) + 256 * std::min(green, 255) + 65536 * std::min(blue, 255);
+  EXPECT_EQ(w.DrawRed, 128);
+  EXPECT_EQ(w.DrawGreen, 256);
+  EXPECT_EQ(w.DrawBlue, 112);
+  const uint32_t shown = 128 + 256 * 255 + 65536 * 112;
   EXPECT_EQ(w.CmdColorBar.BackColor(), shown);
   EXPECT_EQ(w.Canvas.ForeColor(), shown);
   EXPECT_EQ(w.form.Focused(), &w.Canvas);
@@ -269,8 +207,6 @@ class Watcher {
 
 TEST_F(RandomPicture, SlideshowClickedDuringTheSecondPictureEndsAfterItsPause) {
   w.ChkResolution.SetValue(0);
-  ReplaySingleWheelPicture();
-  ReplaySingleWheelPicture();
   double clickedAt = 0;
   Watcher watch(w, [&](int drawings, bool drawing) {
     if (drawings == 2 && drawing && w.SlideshowRunning) {
@@ -284,8 +220,8 @@ TEST_F(RandomPicture, SlideshowClickedDuringTheSecondPictureEndsAfterItsPause) {
   w.CmdSlide.Click();
   const double end = services.Timer();
   EXPECT_EQ(watch.Drawings(), 2);
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(w.wheels.WheelSize[i], size[i]) << i;
-  ExpectSameNextDraw();  // no third picture
+  ExpectSizes({326, 88, 60});
+  EXPECT_EQ(w.rnd.Next(), 0.433872819f);  // no third picture
   EXPECT_GE(end - start, 2 * random_pictures::kSlidePauseSeconds);
   EXPECT_GE(end - clickedAt, random_pictures::kSlidePauseSeconds);
 }
@@ -313,8 +249,6 @@ TEST_F(RandomPicture, StopEndsOnlyTheSlideshowPicture) {
 
 TEST_F(RandomPicture, SlideClickedWhileStoppingRunsANewShowInsideTheOld) {
   w.ChkResolution.SetValue(0);
-  ReplaySingleWheelPicture();
-  ReplaySingleWheelPicture();
   int nested = 0;
   Watcher watch(w, [&](int drawings, bool drawing) {
     if (drawings == 1 && drawing && w.SlideshowRunning) w.CmdSlide.Click();  // to Stopping
@@ -329,7 +263,7 @@ TEST_F(RandomPicture, SlideClickedWhileStoppingRunsANewShowInsideTheOld) {
   EXPECT_EQ(nested, 2);
   EXPECT_EQ(watch.Drawings(), 2);
   EXPECT_EQ(w.SlideshowRunning, 0);
-  ExpectSameNextDraw();
+  EXPECT_EQ(w.rnd.Next(), 0.433872819f);  // two pictures, as above
 }
 
 }  // namespace

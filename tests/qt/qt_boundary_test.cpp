@@ -4,11 +4,17 @@
 // what the user meant. Runs on Qt's offscreen platform.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QDropEvent>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPaintEvent>
 #include <QUrl>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -51,6 +57,21 @@ class QtBoundary : public WindowTest {
     for (uint32_t px : w.Canvas.Raster().pixels) n += (px & 0xFFFFFFu) == 0xFF0000u;
     return n;
   }
+};
+
+// Collects the areas a widget paints.
+class PaintWatch : public QObject {
+ public:
+  PaintWatch(QWidget* widget, QRegion& painted) : painted_(painted) {
+    widget->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) painted_ += static_cast<QPaintEvent*>(e)->region();
+    return false;
+  }
+
+ private:
+  QRegion& painted_;
 };
 
 TEST_F(QtBoundary, PressesBelongToTheControlUnderThePointer) {
@@ -163,54 +184,17 @@ TEST_F(QtBoundary, FieldShowsTheStartOfItsTextWithoutTheFocus) {
 }
 
 TEST_F(QtBoundary, TabFollowsThePanelRows) {
-  const std::vector<std::string> rows = {"CmdSetForeColor",
-                                         "CmdSetBackColor",
-                                         "ChkGradient",
-                                         "ChkColor",
-                                         "ChkScale",
-                                         "TxtX",
-                                         "CmdColorBar",
-                                         "TxtY",
-                                         "ChkAspect",
-                                         "ChkRatio",
-                                         "ChkWheelAll",
-                                         "TxtFixed",
-                                         "ChkF",
-                                         "CmdLeftScrollWheel",
-                                         "CmdRightScrollWheel",
-                                         "ChkMulti",
-                                         "ScrollOffset",
-                                         "CmdDraw",
-                                         "CmdOpen",
-                                         "CmdSave",
-                                         "CmdRandom",
-                                         "CmdLoadParms",
-                                         "CmdSaveParms",
-                                         "TxtRotations",
-                                         "CmdClear",
-                                         "ChkClear",
-                                         "TxtRotStart",
-                                         "TxtTurn",
-                                         "CmdPrint",
-                                         "TxtResolution",
-                                         "ChkResolution",
-                                         "TxtPctScale",
-                                         "TxtOff_X",
-                                         "TxtOff_Y",
-                                         "ScrollSize",
-                                         "CmdSlide",
-                                         "TxtLoop",
-                                         "TxtPctDec",
-                                         "TxtRotInc",
-                                         "ChkRotStart",
-                                         "TxtHoleInc",
-                                         "ChkPen",
-                                         "ChkCircle",
-                                         "CmdStop",
-                                         "CmdSnap",
-                                         "CmdExit",
-                                         "CmdThick",
-                                         "CmdFrame"};
+  // clang-format off
+  const std::vector<std::string> rows = {
+      "CmdSetForeColor", "CmdSetBackColor", "ChkGradient", "ChkColor", "ChkScale", "TxtX",
+      "CmdColorBar", "TxtY", "ChkAspect", "ChkRatio", "ChkWheelAll", "TxtFixed", "ChkF",
+      "CmdLeftScrollWheel", "CmdRightScrollWheel", "ChkMulti", "ScrollOffset", "CmdDraw",
+      "CmdOpen", "CmdSave", "CmdRandom", "CmdLoadParms", "CmdSaveParms", "TxtRotations",
+      "CmdClear", "ChkClear", "TxtRotStart", "TxtTurn", "CmdPrint", "TxtResolution",
+      "ChkResolution", "TxtPctScale", "TxtOff_X", "TxtOff_Y", "ScrollSize", "CmdSlide", "TxtLoop",
+      "TxtPctDec", "TxtRotInc", "ChkRotStart", "TxtHoleInc", "ChkPen", "ChkCircle", "CmdStop",
+      "CmdSnap", "CmdExit", "CmdThick", "CmdFrame"};
+  // clang-format on
   w.CmdSetForeColor.SetFocus();
   std::vector<std::string> seen = {FocusName()};
   for (size_t i = 1; i < rows.size(); ++i) {
@@ -269,6 +253,70 @@ TEST_F(QtBoundary, PanelControlsLieOnTheFramesBackground) {
     EXPECT_EQ(shot.pixel(boxes, y), shot.pixel(inside - 150, y)) << y;
 }
 
+TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
+  EXPECT_EQ(w.form.Widget()->windowTitle(), "Trochela!");
+  // Places in twips at 15 a pixel, fonts, and the underline that the Ratio
+  // label's click toggles.
+  struct Shown {
+    forms::Control* c;
+    QRect place;
+    int points;
+    bool bold;
+  };
+  for (const Shown& s :
+       {Shown{&w.CmdExit, {210, 516, 81, 25}, 8, false}, Shown{&w.TxtX, {8, 88, 49, 23}, 12, true},
+        Shown{&w.Frame1, {0, 8, 379, 553}, 8, false},
+        Shown{&w.ChkCircle, {16, 488, 81, 17}, 8, false}}) {
+    const QFont f = Q(*s.c)->font();
+    EXPECT_EQ(f.family(), "Arial") << s.c->Name();
+    EXPECT_EQ(f.pointSize(), s.points) << s.c->Name();
+    EXPECT_EQ(f.bold(), s.bold) << s.c->Name();
+    EXPECT_EQ(Q(*s.c)->geometry(), s.place) << s.c->Name();
+  }
+  w.TxtRotations.SetText("123");
+  EXPECT_EQ(static_cast<QLineEdit*>(Q(w.TxtRotations))->text(), "123");
+  EXPECT_FALSE(Q(w.LblRatios)->font().underline());
+  Click(w.LblRatios);
+  EXPECT_TRUE(Q(w.LblRatios)->font().underline());
+  // Slide's pushed-in look follows the program, not Qt's own toggling.
+  auto* slide = static_cast<QAbstractButton*>(Q(w.CmdSlide));
+  w.CmdSlide.SetPressed(true);
+  EXPECT_TRUE(slide->isChecked());
+  w.CmdSlide.SetPressed(false);
+  EXPECT_FALSE(slide->isChecked());
+  // Captions and greying reach the screen with the next refresh; the canvas
+  // repaints what a drawing pass drew.
+  QTest::qWait(50);  // the first showing and the focus painted everything
+  QRegion painted;
+  PaintWatch watch(Q(w.Canvas), painted);
+  w.LblScrollWheel.SetCaption("Wheel #9");
+  QTest::keyClick(Q(w.Canvas), Qt::Key_D);  // a random picture
+  w.CmdClear.SetEnabled(false);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        return static_cast<QLabel*>(Q(w.LblScrollWheel))->text() == "Wheel #9" &&
+               !Q(w.CmdClear)->isEnabled();
+      },
+      20000));  // a slow paint delays the next refresh
+  const base::Image& img = w.Canvas.Raster();
+  long drawn = 0, missed = 0;
+  for (int y = 0; y < img.height; ++y)
+    for (int x = 0; x < img.width; ++x)
+      if (img.Get(x, y) != 0xFFFFFF && !Q(w.Canvas)->childAt(x, y)) {  // not under the panel
+        ++drawn;
+        missed += !painted.contains(QPoint(x, y));
+      }
+  EXPECT_GT(drawn, 0);
+  EXPECT_EQ(missed, 0);
+  // A screenshot brings the screen up to date first.
+  w.LblScrollWheel.SetCaption("Wheel #8");
+  const QString shot = QDir::temp().filePath("trochela-shot.png");
+  ASSERT_TRUE(w.form.SaveScreenshot(shot.toStdString()));
+  EXPECT_EQ(static_cast<QLabel*>(Q(w.LblScrollWheel))->text(), "Wheel #8");
+  EXPECT_EQ(QImage(shot).size(), w.form.Widget()->size());
+  QFile::remove(shot);
+}
+
 // The thumb's centre, in the bar's own pixels, as the style places it.
 QPoint ThumbCentre(QScrollBar* bar) {
   QStyleOptionSlider opt;
@@ -323,12 +371,16 @@ TEST_F(QtBoundary, CanvasPressDeliversButtonShiftAndCanvasUnits) {
     float x, y;
   };
   std::vector<Press> presses;
+  std::vector<int> releases;
   w.Canvas.MouseDown = [&](int b, int s, float x, float y) { presses.push_back({b, s, x, y}); };
+  w.Canvas.MouseUp = [&](int b, int, float, float) { releases.push_back(b); };
   // 800 x 600 pixels are 840 x 630 units with the origin at the centre.
   QTest::mouseClick(Q(w.Canvas), Qt::MiddleButton, Qt::ShiftModifier, QPoint(600, 300));
   QTest::mouseClick(Q(w.Canvas), Qt::RightButton, Qt::ControlModifier | Qt::AltModifier,
                     QPoint(400, 600 - 60));
-  ASSERT_EQ(presses.size(), 2u);
+  QTest::mouseClick(Q(w.Canvas), Qt::LeftButton, {}, QPoint(400, 300));
+  ASSERT_EQ(presses.size(), 3u);
+  EXPECT_EQ(presses[2].shift, 0);
   EXPECT_EQ(presses[0].button, 4);
   EXPECT_EQ(presses[0].shift, 1);
   EXPECT_FLOAT_EQ(presses[0].x, 210);
@@ -337,6 +389,7 @@ TEST_F(QtBoundary, CanvasPressDeliversButtonShiftAndCanvasUnits) {
   EXPECT_EQ(presses[1].shift, 6);
   EXPECT_FLOAT_EQ(presses[1].x, 0);
   EXPECT_FLOAT_EQ(presses[1].y, 252);
+  EXPECT_EQ(releases, (std::vector<int>{4, 2, 1}));  // the button released
 
   // Moving over the canvas records the pointer for the keys; moving over the
   // panel does not.

@@ -27,15 +27,13 @@ TEST(Gcd, DivisorsOfNumbersAndOfTexts) {
     double a, b;
     long long gcd;
   };
-  for (const Case& c : {Case{240, 5, 5},
-                        {-240, 5, 5},
-                        {7, 7, 7},
-                        {450, -150, 150},
-                        {-12, -18, 6},
-                        {450, 149, 1},
-                        {1e15, 5, 5},
-                        {999999999999999.0, 333333333333333.0, 333333333333333},
-                        {701408733, 433494437, 1}}) {  // consecutive Fibonacci numbers
+  // clang-format off
+  // The last pair: consecutive Fibonacci numbers.
+  for (const Case& c : std::initializer_list<Case>{
+      {240, 5, 5}, {-240, 5, 5}, {7, 7, 7}, {450, -150, 150}, {-12, -18, 6}, {450, 149, 1},
+      {1e15, 5, 5}, {999999999999999.0, 333333333333333.0, 333333333333333},
+      {701408733, 433494437, 1}}) {
+    // clang-format on
     Expect(GCD(c.a, c.b), c.gcd, std::to_string(c.gcd));
   }
   // A text counts when it reads as a number as a whole.
@@ -46,23 +44,17 @@ TEST(Gcd, DivisorsOfNumbersAndOfTexts) {
 
 TEST(Gcd, ErrorsNonNumbersAndFractionsBeforeZeros) {
   const double inf = std::numeric_limits<double>::infinity();
-  for (auto [a, b] : {std::pair{4.0, 2.5},
-                      {0.0, 2.5},
-                      {2.5, 0.0},
-                      {std::nan(""), 4.0},
-                      {4.0, inf},
-                      {-inf, 4.0},
-                      {1e16, 4.0},
-                      {4.0, -1e300}}) {
+  // clang-format off
+  for (auto [a, b] : std::initializer_list<std::pair<double, double>>{
+      {4.0, 2.5}, {0.0, 2.5}, {2.5, 0.0}, {std::nan(""), 4.0}, {4.0, inf}, {-inf, 4.0}, {1e16, 4.0},
+      {4.0, -1e300}}) {
+    // clang-format on
     Expect(GCD(a, b), 0, kInvalid);
   }
-  for (auto [a, b] : {std::pair{"abc", "4"},
-                      {"4", "abc"},
-                      {"", "4"},
-                      {"12x", "4"},
-                      {"0", "2.5"},
-                      {"1e400", "4"},
-                      {"x", "0"}}) {
+  // clang-format off
+  for (auto [a, b] : std::initializer_list<std::pair<const char*, const char*>>{
+      {"abc", "4"}, {"4", "abc"}, {"", "4"}, {"12x", "4"}, {"0", "2.5"}, {"1e400", "4"}, {"x", "0"}}) {
+    // clang-format on
     Expect(GCD(a, b), 0, kInvalid);
   }
   Expect(GCD(0, 4), 0, kZero);
@@ -76,14 +68,11 @@ TEST(ClosingRotationCount, IsSevenTimesTheRevolutionsThatCloseTheCurve) {
     double r1, r2;
     long long count;
   };
-  for (const Case& c : {Case{240, 5, 7},
-                        {240, 7, 49},
-                        {450, -150, 7},
-                        {100, 30, 21},
-                        {-150, -150, 7},
-                        {1, 150, 1050},
-                        {450, 149, 1043},
-                        {150, 1, 7}}) {
+  // clang-format off
+  for (const Case& c : std::initializer_list<Case>{
+      {240, 5, 7}, {240, 7, 49}, {450, -150, 7}, {100, 30, 21}, {-150, -150, 7}, {1, 150, 1050},
+      {450, 149, 1043}, {150, 1, 7}}) {
+    // clang-format on
     EXPECT_EQ(ClosingRotationCount(c.r1, c.r2), c.count) << c.r1 << ',' << c.r2;
   }
   for (int r1 = -450; r1 <= 450; r1 += 37)

@@ -80,20 +80,14 @@ TEST(Line, ExactPictures) {
     Rows rows;
   };
   const Rows blank{"....", "....", "...."};
+  // clang-format off
   const Case cases[] = {
       // Zero length: one pixel; width 0 is drawn as width 1.
       {6, 4, 3, 2, 3, 2, 1, {3, 2, 3, 2}, {"......", "......", "...#..", "......"}},
       {3, 3, 1, 1, 1, 1, 0, {1, 1, 1, 1}, {"...", ".#.", "..."}},
       // Shallow, steep and rising lines include both ends.
       {8, 3, 0, 0, 7, 2, 1, {0, 0, 7, 2}, {"##......", "..####..", "......##"}},
-      {5,
-       8,
-       1,
-       0,
-       3,
-       7,
-       1,
-       {1, 0, 3, 7},
+      {5, 8, 1, 0, 3, 7, 1, {1, 0, 3, 7},
        {".#...", ".#...", "..#..", "..#..", "..#..", "..#..", "...#.", "...#."}},
       {7, 4, 0, 3, 6, 0, 1, {0, 0, 6, 3}, {".....##", "...##..", ".##....", "#......"}},
       // Off the image: nothing; passing beside a corner: nothing; one step in: the corner.
@@ -107,56 +101,22 @@ TEST(Line, ExactPictures) {
       {4, 3, -30, 0, 0, -30, 8, {}, blank},
       {4, 3, INT_MIN, 1, INT_MAX, 1, 1, {0, 1, 3, 1}, {"....", "####", "...."}},
       {4, 3, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 1, {0, 0, 2, 2}, {"#...", ".#..", "..#."}},
-      {6,
-       3,
-       -(3 << 28),
-       -(1 << 28),
-       3 << 28,
-       1 << 28,
-       1,
-       {0, 0, 5, 2},
+      {6, 3, -(3 << 28), -(1 << 28), 3 << 28, 1 << 28, 1, {0, 0, 5, 2},
        {"##....", "..###.", ".....#"}},
-      {3,
-       7,
-       INT_MIN,
-       3,
-       INT_MAX,
-       3,
-       4,
-       {0, 1, 2, 4},
+      {3, 7, INT_MIN, 3, INT_MAX, 3, 4, {0, 1, 2, 4},
        {"...", "###", "###", "###", "###", "...", "..."}},
       // Wide: every pixel centre within width / 2, round caps and dots; an
       // even width runs along the pixels' corners, so it covers exactly
       // `width` pixels across.
-      {12,
-       9,
-       3,
-       4,
-       8,
-       4,
-       4,
-       {1, 2, 9, 5},
+      {12, 9, 3, 4, 8, 4, 4, {1, 2, 9, 5},
        {"............", "............", "..#######...", ".#########..", ".#########..",
         "..#######...", "............", "............", "............"}},
-      {7,
-       7,
-       3,
-       3,
-       3,
-       3,
-       2,
-       {2, 2, 3, 3},
+      {7, 7, 3, 3, 3, 3, 2, {2, 2, 3, 3},
        {".......", ".......", "..##...", "..##...", ".......", ".......", "......."}},
-      {7,
-       7,
-       3,
-       3,
-       3,
-       3,
-       3,
-       {2, 2, 4, 4},
+      {7, 7, 3, 3, 3, 3, 3, {2, 2, 4, 4},
        {".......", ".......", "..###..", "..###..", "..###..", ".......", "......."}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     Image img(c.w, c.h, kWhite);
     const Rect r = DrawLine(img, c.x0, c.y0, c.x1, c.y1, kBlack, c.width);
@@ -167,35 +127,36 @@ TEST(Line, ExactPictures) {
   EXPECT_TRUE(DrawLine(empty, 0, 0, 5, 5, kBlack, 4).Empty());
 }
 
-TEST(Line, ClippedLineKeepsThePixelsOfTheWholeLine) {
-  // A line running off the image lights exactly the pixels that the same line
-  // lights there when drawn whole on a larger image, in either direction.
-  constexpr int kSize = 20, kMargin = 25;
-  Lcg rng{3};
-  for (int n = 0; n < 500; ++n) {
-    const int x0 = rng.Next(-kMargin, kSize + kMargin - 1),
-              y0 = rng.Next(-kMargin, kSize + kMargin - 1);
-    const int x1 = rng.Next(-kMargin, kSize + kMargin - 1),
-              y1 = rng.Next(-kMargin, kSize + kMargin - 1);
-    Image small(kSize, kSize, kWhite), backward(kSize, kSize, kWhite);
-    Image large(kSize + 2 * kMargin, kSize + 2 * kMargin, kWhite);
-    const Rect r = DrawLine(small, x0, y0, x1, y1, kBlack, 1);
-    DrawLine(backward, x1, y1, x0, y0, kBlack, 1);
-    DrawLine(large, x0 + kMargin, y0 + kMargin, x1 + kMargin, y1 + kMargin, kBlack, 1);
-    for (int y = 0; y < kSize; ++y)
-      for (int x = 0; x < kSize; ++x)
-        ASSERT_EQ(small.Get(x, y), large.Get(x + kMargin, y + kMargin))
-            << "line " << x0 << ',' << y0 << " - " << x1 << ',' << y1 << " at " << x << ',' << y;
-    ASSERT_EQ(Picture(small), Picture(backward)) << x0 << ',' << y0 << " - " << x1 << ',' << y1;
-    EXPECT_EQ(Box(r), Box(Changed(Image(kSize, kSize, kWhite), small)));
+// Draws the line and expects exactly the pixels of the rounding rule inside
+// the image: along the major axis, the minor offset rounded half up, computed
+// here in 128 bits so that ends far off the image are exact too.
+void ExpectRulePixels(int w, int h, int x0, int y0, int x1, int y1) {
+  Image img(w, h, kWhite), want(w, h, kWhite);
+  const Rect r = DrawLine(img, x0, y0, x1, y1, kBlack, 1);
+  const std::string line = std::to_string(x0) + ',' + std::to_string(y0) + " - " +
+                           std::to_string(x1) + ',' + std::to_string(y1);
+  __int128 du = std::abs(static_cast<__int128>(x1) - x0),
+           dv = std::abs(static_cast<__int128>(y1) - y0);
+  const bool xMajor = du >= dv;
+  if (!xMajor) std::swap(du, dv);
+  if ((xMajor && x0 > x1) || (!xMajor && y0 > y1)) std::swap(x0, x1), std::swap(y0, y1);
+  const __int128 u0 = xMajor ? x0 : y0, v0 = xMajor ? y0 : x0;
+  const int sv = (xMajor ? y1 >= y0 : x1 >= x0) ? 1 : -1;
+  for (int u = 0; u < (xMajor ? w : h); ++u) {
+    const __int128 i = u - u0;
+    if (i < 0 || i > du) continue;
+    const __int128 v = v0 + sv * (du == 0 ? 0 : (2 * i * dv + du) / (2 * du));
+    const __int128 x = xMajor ? u : v, y = xMajor ? v : u;
+    if (x >= 0 && x < w && y >= 0 && y < h)
+      want.Row(static_cast<int>(y))[x] = base::ToPixel(kBlack);
   }
+  ASSERT_EQ(img.pixels, want.pixels) << line;
+  EXPECT_EQ(Box(r), Box(Changed(Image(w, h, kWhite), img))) << line;
 }
 
-TEST(Line, FarEndsLightThePixelsOfTheRoundingRule) {
-  // Ends far off the image, up to the far limits of the canvas mapping and
-  // beyond: inside the image every pixel is the one that the minor offset
-  // rounded half up gives, computed here column by column (row by row) in
-  // 128 bits.
+TEST(Line, LightsExactlyThePixelsOfTheRoundingRule) {
+  // Ends near the image and far off it, up to the far limits of the canvas
+  // mapping and beyond, in either direction.
   constexpr int kW = 40, kH = 30;
   const int far[] = {-2000000000, -1073741824, -1000000000, -123456789, -70000,     -3,
                      0,           17,          kW + 5,      99999,      1000000000, 2100000000};
@@ -204,79 +165,24 @@ TEST(Line, FarEndsLightThePixelsOfTheRoundingRule) {
     auto pick = [&](int size) {
       return rng.Next(0, 2) == 0 ? rng.Next(-10, size + 10) : far[rng.Next(0, 11)];
     };
-    int x0 = pick(kW), y0 = pick(kH), x1 = pick(kW), y1 = pick(kH);
-    Image img(kW, kH, kWhite), want(kW, kH, kWhite);
-    const Rect r = DrawLine(img, x0, y0, x1, y1, kBlack, 1);
-    __int128 du = std::abs(static_cast<__int128>(x1) - x0),
-             dv = std::abs(static_cast<__int128>(y1) - y0);
-    const bool xMajor = du >= dv;
-    if (!xMajor) std::swap(du, dv);
-    if ((xMajor && x0 > x1) || (!xMajor && y0 > y1)) std::swap(x0, x1), std::swap(y0, y1);
-    const __int128 u0 = xMajor ? x0 : y0, v0 = xMajor ? y0 : x0;
-    const int sv = (xMajor ? y1 >= y0 : x1 >= x0) ? 1 : -1;
-    for (int u = 0; u < (xMajor ? kW : kH); ++u) {
-      const __int128 i = u - u0;
-      if (i < 0 || i > du) continue;
-      const __int128 v = v0 + sv * (du == 0 ? 0 : (2 * i * dv + du) / (2 * du));
-      const __int128 x = xMajor ? u : v, y = xMajor ? v : u;
-      if (x >= 0 && x < kW && y >= 0 && y < kH)
-        want.Row(static_cast<int>(y))[x] = base::ToPixel(kBlack);
-    }
-    ASSERT_EQ(Picture(img), Picture(want)) << x0 << ',' << y0 << " - " << x1 << ',' << y1;
-    EXPECT_EQ(Box(r), Box(Changed(Image(kW, kH, kWhite), img)));
+    const int x0 = pick(kW), y0 = pick(kH), x1 = pick(kW), y1 = pick(kH);
+    ExpectRulePixels(kW, kH, x0, y0, x1, y1);
   }
-}
-
-// The pixel of index i along a line, by the rounding rule in plain integers.
-std::pair<long long, long long> RulePixel(long long x0, long long y0, long long x1, long long y1,
-                                          long long i) {
-  long long du = std::llabs(x1 - x0), dv = std::llabs(y1 - y0);
-  const bool xMajor = du >= dv;
-  if (!xMajor) std::swap(du, dv);
-  if ((xMajor && x0 > x1) || (!xMajor && y0 > y1)) std::swap(x0, x1), std::swap(y0, y1);
-  const long long sv = (xMajor ? y1 >= y0 : x1 >= x0) ? 1 : -1;
-  const long long o = du == 0 ? 0 : (2 * i * dv + du) / (2 * du);
-  return xMajor ? std::pair{x0 + i, y0 + sv * o} : std::pair{x0 + sv * o, y0 + i};
-}
-
-TEST(Line, LongLinesInsideLightExactlyTheirRulePixels) {
-  // Lines inside the image, short and long, in every direction, lines that
-  // run out of it, and lines near the longest that the fixed-point walk
-  // takes, with an odd length, where the rule's fractions come closest to
-  // whole numbers.
-  auto check = [](Image& img, int x0, int y0, int x1, int y1) {
-    const Rect r = DrawLine(img, x0, y0, x1, y1, kBlack, 1);
-    const long long n = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
-    for (long long i = 0; i <= n; ++i) {
-      const auto [x, y] = RulePixel(x0, y0, x1, y1, i);
-      if (!img.Contains(static_cast<int>(x), static_cast<int>(y))) continue;
-      ASSERT_EQ(img.Get(static_cast<int>(x), static_cast<int>(y)), kBlack)
-          << x0 << ',' << y0 << " - " << x1 << ',' << y1 << " index " << i;
-      img.Row(static_cast<int>(y))[x] = base::ToPixel(kWhite);
-    }
-    for (int y = r.y0; y <= r.y1; ++y)
-      for (int x = r.x0; x <= r.x1; ++x)
-        ASSERT_EQ(img.Get(x, y), kWhite) << x0 << ',' << y0 << " - " << x1 << ',' << y1;
-  };
-  Image img(500, 400, kWhite);
-  Lcg rng{5};
-  for (int n = 0; n < 3000; ++n)
-    check(img, rng.Next(0, 499), rng.Next(0, 399), rng.Next(0, 499), rng.Next(0, 399));
-  // Running in from far outside, or across: only the part inside is drawn.
-  for (int n = 0; n < 3000; ++n)
-    check(img, rng.Next(-3000, 3500), rng.Next(-3000, 3400), rng.Next(-100, 600),
-          rng.Next(-100, 500));
+  // Long lines inside and across a larger image.
+  for (int n = 0; n < 300; ++n)
+    ExpectRulePixels(500, 400, rng.Next(-3000, 3500), rng.Next(-3000, 3400), rng.Next(-100, 600),
+                     rng.Next(-100, 500));
   // Every slope of lengths 8 to 80 entering from the left edge at every
   // offset: the walk starts between two pixels of the whole line.
-  Image small(48, 48, kWhite);
   for (int du = 8; du <= 80; ++du)
     for (int dv = 0; dv <= du; dv += 1 + du / 40)
-      for (int x0 = -20; x0 < 0; ++x0) check(small, x0, 3, x0 + du, 3 + dv);
-  Image tall(4, 46341, kWhite);
+      for (int x0 = -20; x0 < 0; ++x0) ExpectRulePixels(48, 48, x0, 3, x0 + du, 3 + dv);
+  // Near the longest line the fixed-point walk takes, with an odd length,
+  // where the rule's fractions come closest to whole numbers.
   for (int dx = 0; dx <= 3; ++dx) {
-    check(tall, 0, 0, dx, 46339);
-    check(tall, dx, 1, 0, 46340);
-    check(tall, 3 - dx, 46340, 3, 0);
+    ExpectRulePixels(4, 46341, 0, 0, dx, 46339);
+    ExpectRulePixels(4, 46341, dx, 1, 0, 46340);
+    ExpectRulePixels(4, 46341, 3 - dx, 46340, 3, 0);
   }
 }
 
@@ -341,31 +247,17 @@ TEST(FloodFill, FillsOnlyTheFourConnectedRegionOfTheTargetColour) {
   };
   const Rows diag{"..#", ".#.", "#.."};
   const Case cases[] = {
+      // clang-format off
       // The outside of a ring, not the hole inside.
-      {{".......", ".###...", ".#.#...", ".###...", "......."},
-       0,
-       0,
-       kWhite,
-       kBlue,
-       {0, 0, 6, 4},
+      {{".......", ".###...", ".#.#...", ".###...", "......."}, 0, 0, kWhite, kBlue, {0, 0, 6, 4},
        {"bbbbbbb", "b###bbb", "b#.#bbb", "b###bbb", "bbbbbbb"}},
       // Diagonal neighbours do not connect.
       {diag, 0, 0, kWhite, kRed, {0, 0, 1, 1}, {"rr#", "r#.", "#.."}},
       // Down the first passage, up the second, down again and up the third.
-      {{"#.#.#.#", "#.#.#.#", "#...#.#", "###...#", "#######"},
-       1,
-       0,
-       kWhite,
-       kBlue,
-       {1, 0, 5, 3},
+      {{"#.#.#.#", "#.#.#.#", "#...#.#", "###...#", "#######"}, 1, 0, kWhite, kBlue, {1, 0, 5, 3},
        {"#b#b#b#", "#b#b#b#", "#bbb#b#", "###bbb#", "#######"}},
       // Any other colour stops it; (2, 1) is white but cut off.
-      {{"..r..", ".b.#.", "..#..", "....."},
-       0,
-       0,
-       kWhite,
-       kBlack,
-       {0, 0, 4, 3},
+      {{"..r..", ".b.#.", "..#..", "....."}, 0, 0, kWhite, kBlack, {0, 0, 4, 3},
        {"##r##", "#b.##", "#####", "#####"}},
       // Nothing to do: outside the image, not on the target colour, fill = target.
       {diag, -1, 0, kWhite, kRed, {}, diag},
@@ -374,6 +266,7 @@ TEST(FloodFill, FillsOnlyTheFourConnectedRegionOfTheTargetColour) {
       {diag, 0, 0, kRed, kBlue, {}, diag},
       {diag, 0, 0, kWhite, kWhite, {}, diag},
   };
+  // clang-format on
   for (const Case& c : cases) {
     Image img = FromPicture(c.before);
     EXPECT_EQ(Box(FloodFillSurface(img, c.x, c.y, c.target, c.fill)), Box(c.changed))

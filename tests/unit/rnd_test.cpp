@@ -16,8 +16,8 @@ std::vector<float> FirstValues(double seed, int n, int skipped = 0) {
   return v;
 }
 
-TEST(Rnd, ClassicBasicsSequenceAndSeeds) {
-  // Unseeded: the classic BASIC generator's well-known first values.
+TEST(Rnd, UnseededFirstValuesAndSeeds) {
+  // Unseeded: the first values are fixed.
   EXPECT_EQ(FirstValues(-1, 3), (std::vector<float>{0.7055475f, 0.533424f, 0.5795186f}));
   // A seed always starts the same sequence; seeds from the timer a moment
   // apart, differing only in low mantissa bits, start different ones.

@@ -1,0 +1,127 @@
+# The command line, one case a line: the program run with ARGS must exit with
+# WANT (2 a usage error, told on one line before anything runs; 1 a script
+# line that fails; 0).
+# With TEXT (lines separated by "|") the text is run as a headless script.
+# Run as: cmake -DEXE=... -DSRC=<tests folder> -DBIN=<scratch folder> -P command_line.cmake
+set(failed "")
+function(run want args)
+  separate_arguments(args UNIX_COMMAND "${args}")
+  if(ARGC GREATER 2)
+    string(REPLACE "|" "\n" text "${ARGV2}")
+    file(WRITE ${BIN}/line.tscript "${text}\n")
+    list(APPEND args --headless --seed 1 --script ${BIN}/line.tscript)
+  endif()
+  execute_process(COMMAND ${EXE} ${args} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL want OR (want EQUAL 2 AND NOT err MATCHES "trochela: [^\n]"))
+    string(APPEND failed "exit ${rc}, wanted ${want}: ${args} ${ARGV2}\n${out}${err}\n")
+    set(failed "${failed}" PARENT_SCOPE)
+  endif()
+endfunction()
+set(runs "--headless --seed 1 --script ${SRC}/scripts/startup.tscript")
+set(parms ${SRC}/parms)
+
+run(2 "--bogus")
+run(2 "${runs} x y")
+run(2 "--headless --script /nonexistent/x.tscript")
+run(2 "--headless --script ${SRC}/scripts")
+execute_process(COMMAND ${EXE} --headless --script "" RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "trochela: [^\n]")
+  string(APPEND failed "an empty script name: exit ${rc}\n${err}\n")
+endif()
+run(2 "--headless")
+file(REMOVE ${BIN}/fifo.tscript)
+execute_process(COMMAND mkfifo ${BIN}/fifo.tscript)
+run(2 "--headless --script ${BIN}/fifo.tscript")
+run(0 "--help")
+execute_process(COMMAND ${EXE} --version OUTPUT_VARIABLE version)
+if(NOT version MATCHES "^trochela [0-9]+\\.[0-9]+\n$")
+  string(APPEND failed "--version printed: ${version}\n")
+endif()
+foreach(ratio 0.5 8.5 abc)
+  run(2 "${runs} --pixel-ratio ${ratio}")
+endforeach()
+run(2 "${runs} --seed 12abc")
+run(2 "${runs} --seed 1e999")
+run(2 "${runs} --depth 24")
+foreach(screen 99999999999x1 4294967297x1 2147483647x1 10x10junk 0x768 1024x16385)
+  run(2 "${runs} --screen ${screen}")
+endforeach()
+# Rendering: a bad, missing or unwritable file, no file at all, several files.
+run(2 "--render ${parms}/bad_wheel.tra --out ${BIN}/bad.png")
+run(2 "--render /nonexistent/x.tra --out x.png")
+run(2 "--render ${parms}/start.tra --out /nonexistent/folder/p.png")
+run(2 "--render --out ${BIN}/none.png")
+run(0 "--render ${parms}/start.tra ${parms}/chain_square.tra --out-dir ${BIN} --format svg --size 320x240")
+# An option that would be ignored, a picture kind that cannot be written, a
+# batch without its folder or workers: usage errors before anything is drawn.
+foreach(args "--out o.jpg" "--out o" "--out o.png --format svg" "--out o.svg --antialias"
+    "--out-dir . --format bmp --antialias" "--out o.png --screen 10x10" "--out o.png --depth 16"
+    "--out o.png --no-splash" "--out x.png -j 0")
+  run(2 "--render ${parms}/start.tra ${args}")
+endforeach()
+run(2 "--out o.png")
+run(2 "--size 10x10")
+run(2 "--random 3")
+run(2 "--random 2 /nonexistent/x.tra --out-dir ${BIN}/none")
+# Started from a working folder that has been deleted, the program runs with
+# no start folder.
+execute_process(COMMAND sh -c "d=$(mktemp -d) && cd \"$d\" && rmdir \"$d\" && exec \"$0\" $1"
+  ${EXE} "${runs}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  string(APPEND failed "exit ${rc} from a deleted working folder\n")
+endif()
+
+# Without --seed a scripted run seeds from its clock, which starts at noon.
+file(WRITE ${BIN}/seed.tscript "click CmdRandom\nidle\nprint WheelSize 1\nprint DrawRed\n")
+execute_process(COMMAND ${EXE} --headless --script ${BIN}/seed.tscript OUTPUT_VARIABLE clock)
+execute_process(COMMAND ${EXE} --headless --seed 43200 --script ${BIN}/seed.tscript OUTPUT_VARIABLE noon)
+if(NOT clock MATCHES "WheelSize 1=160" OR NOT clock STREQUAL noon)
+  string(APPEND failed "unseeded: ${clock}, seed 43200: ${noon}\n")
+endif()
+
+# Script lines. The largest screen is accepted.
+run(0 "--screen 16384x1" "expect ScreenPixelsX 16384|expect ScreenPixelsY 1")
+# Whole numbers are plain decimal integers in range; a refused line stops the
+# script before its first line runs.
+foreach(line "scrollto ScrollSize .5e1" "drag ScrollSize 10 .5e1" "drag ScrollOffset 1e2"
+    "print WheelSize .3e1" "print WheelSize 100000000000e-11" "expect WheelSize 25 0"
+    "key Canvas 1e40" "key Canvas 2147483647" "mousedown Canvas 1e40 0 0 0"
+    "mousemove Canvas 1e40 0" "dialog color -1 0 0" "dialog print 1.5 1"
+    "expect DrawRed" "expect StopRequested 7|scrollto ScrollSize 5.0")
+  run(2 "" "${line}")
+endforeach()
+# What cannot be read or evaluated fails.
+foreach(line "expect pixel a b 12345" "expect pixel 1e40 0 16777215" "print NoSuchField"
+    "expect TxtX.NoSuchProperty 6")
+  run(1 "" "${line}")
+endforeach()
+run(0 "" "expect pixel 0 0 16777215|expect WheelSize 024 0")
+# The script tool's own hazards fail with a message: a write that does not
+# land, a folder given to removefile, a dot without a property, a picture
+# that was not printed, a value that never comes.
+file(MAKE_DIRECTORY ${BIN}/empty_folder)
+foreach(line "writeline /dev/full x" "removefile ${BIN}/empty_folder" "print TxtX."
+    "print Printed 5" "until TxtX 7")
+  run(1 "" "${line}")
+endforeach()
+# The save dialog's type: beyond the three a refused line; PNG adds its ending.
+run(2 "" "dialog savetype 4 a")
+run(0 "" "removefile ${BIN}/a3.png|dialog savetype 2 ${BIN}/a3|click CmdSave|\
+dialog open ${BIN}/a3.png|click CmdOpen|expect Messages 0")
+# At two device pixels to the logical pixel the start picture fits the device
+# screen, and Save Image writes the device pixels.
+run(0 "--screen 2048x1536 --pixel-ratio 2" "click CmdDraw|idle|expect ScreenPixelsY 1536|\
+expect TxtX 1.786|dialog save ${BIN}/ratio2.png|click CmdSave|expect canvas ${BIN}/ratio2.png")
+# A file named on the command line is loaded before the first line, as its
+# button would load it; one that cannot be loaded is told and the run goes on.
+set(ref ${SRC}/reference/depth16_gradient.png)
+run(0 "${parms}/chain_square.tra" "expect ChkMulti 1|expect WheelSize 4 25|expect Messages 0")
+run(0 "${ref}" "expect canvas ${ref}|expect Messages 0")
+run(0 "${parms}/bad_wheel.tra" "expect WheelSize 1 240|expect Message 1 Cannot load the \
+settings from \"${parms}/bad_wheel.tra\": TxtWheel is not a number: \"five\".")
+# Exit ends the program at once, with status 0.
+run(0 "" "click CmdExit|expect WheelCount 99")
+
+if(failed)
+  message(FATAL_ERROR "${failed}")
+endif()
