@@ -72,7 +72,9 @@ class InOrder {
     }
     std::cerr << std::flush;
   }
-  bool AllOk() const { return std::all_of(ok_.begin(), ok_.end(), [](bool b) { return b; }); }
+  bool AllOk() const {
+    return std::all_of(ok_.begin(), ok_.end(), [](bool b) { return b; });
+  }
 
  private:
   std::vector<bool> ok_;
@@ -82,7 +84,7 @@ class InOrder {
 
 }  // namespace
 
-int DefaultJobs() { return std::max(1u, std::thread::hardware_concurrency()); }
+int DefaultJobs() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
 
 bool RunJobs(int count, int workers, const std::function<void()>& startWorker,
              const std::function<bool(int, std::string&)>& run) {

@@ -50,7 +50,8 @@ class Coverage {
       for (int r = 0; r < kS; ++r) {
         const int64_t from = std::max(xa[r], pixel * kS), to = std::min(xb[r], pixel * kS + kS - 1);
         if (from <= to)
-          bits |= ((0xFu << (from - pixel * kS)) & (0xFu >> (kS - 1 - (to - pixel * kS)))) << (4 * r);
+          bits |= ((0xFu << (from - pixel * kS)) & (0xFu >> (kS - 1 - (to - pixel * kS))))
+                  << (4 * r);
       }
       if (bits) Set(row - top_, pixel, bits);
     }
@@ -61,8 +62,8 @@ class Coverage {
   void SetFour(int64_t row, int64_t column, uint64_t bits, bool across) {
     row -= top_;
     // Inside the band and the picture with room for all four: no checks.
-    if (row >= 0 && column >= 0 && (across ? row < rows_ && column + 3 < width_
-                                           : row + 3 < rows_ && column < width_)) {
+    if (row >= 0 && column >= 0 &&
+        (across ? row < rows_ && column + 3 < width_ : row + 3 < rows_ && column < width_)) {
       uint16_t* m = mask_.data() + row * width_ + column;
       const ptrdiff_t step = across ? 1 : width_;
       while (bits) {
@@ -195,8 +196,7 @@ void ThinFine(Coverage& cov, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int
   // rounded to the nearest fine pixel.
   // (Wide: a line may run a billion pixels beyond the picture.)
   using Wide = __int128;
-  const int64_t slope =
-      n == 0 ? 0 : static_cast<int64_t>((Wide(xMajor ? dy : dx) << 32) / majorD);
+  const int64_t slope = n == 0 ? 0 : static_cast<int64_t>((Wide(xMajor ? dy : dx) << 32) / majorD);
   const Wide start = (Wide(minor0) << 32) + (int64_t(1) << 31);
   // Each sample's mask columns (rows): kSampleWidth of them.
   constexpr uint64_t kRun = (uint64_t(1) << kSampleWidth) - 1;
@@ -205,8 +205,8 @@ void ThinFine(Coverage& cov, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int
     uint64_t bits = 0;
     int64_t base = INT64_MIN;
     for (int t = 0; t < kSamples; ++t) {
-      const int64_t first = std::max(pixel * kS + t * kSampleWidth, lo);
-      const int64_t last = std::min(pixel * kS + (t + 1) * kSampleWidth - 1, hi);
+      const int64_t first = std::max(pixel * kS + int64_t{t} * kSampleWidth, lo);
+      const int64_t last = std::min(pixel * kS + (int64_t{t} + 1) * kSampleWidth - 1, hi);
       if (first > last) continue;
       const int64_t at = (first + last) >> 1;  // the sample's own fine position
       const int64_t m =
@@ -271,8 +271,8 @@ void WideFine(Coverage& cov, double ax, double ay, double bx, double by, double 
       const int64_t yi = row * kS + f;
       xa[f] = 1, xb[f] = 0;
       if (yi < top || yi > bottom) continue;
-      const double y = yi + 0.5;
-      double lo = INFINITY, hi = -INFINITY;
+      const double y = static_cast<double>(yi) + 0.5;
+      double lo = HUGE_VAL, hi = -HUGE_VAL;
       for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
         const double t = y - py;
         if (t * t <= r2) {
@@ -309,8 +309,8 @@ void WideFine(Coverage& cov, double ax, double ay, double bx, double by, double 
 void DrawSmooth(const LineLog& log, Image& picture) {
   if (picture.width <= 0 || picture.height <= 0 || log.Runs().empty()) return;
   const auto& points = log.Points();
-  const int rows = static_cast<int>(
-      std::clamp<int64_t>(kBandPixels / picture.width, 1, picture.height));
+  const int rows =
+      static_cast<int>(std::clamp<int64_t>(kBandPixels / picture.width, 1, picture.height));
   Coverage cov(picture.width, rows);
   for (int top = 0; top < picture.height; top += rows) {
     cov.Start(top);
@@ -334,8 +334,10 @@ void DrawSmooth(const LineLog& log, Image& picture) {
           continue;
         }
         // The whole line's own steps, only those across the band.
-        const int64_t fx0 = static_cast<int64_t>(std::floor(ax)), fy0 = static_cast<int64_t>(std::floor(ay));
-        const int64_t fx1 = static_cast<int64_t>(std::floor(bx)), fy1 = static_cast<int64_t>(std::floor(by));
+        const int64_t fx0 = static_cast<int64_t>(std::floor(ax)),
+                      fy0 = static_cast<int64_t>(std::floor(ay));
+        const int64_t fx1 = static_cast<int64_t>(std::floor(bx)),
+                      fy1 = static_cast<int64_t>(std::floor(by));
         const bool xMajor = std::abs(fx1 - fx0) >= std::abs(fy1 - fy0);
         const double c0 = xMajor ? x0 : y0, c1 = xMajor ? x1 : y1;
         ThinFine(cov, fx0, fy0, fx1, fy1, static_cast<int64_t>(std::floor(std::min(c0, c1))) - kS,
