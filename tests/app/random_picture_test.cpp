@@ -1,22 +1,14 @@
 // Random pictures from a seeded generator: what the window picked, showed and
 // drew, and where the generator stands after it (the order of the draws).
-// Runs the main window on Qt's offscreen platform.
 #include "random/random_picture.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
-#include <cmath>
-#include <functional>
 #include <vector>
 
-#include "forms/scripted_services.h"
 #include "random/colour_bar.h"
-#include "random/slideshow.h"
 #include "tests/window_fixture.h"
-#include "window/trochela_main.h"
 
 namespace {
 
@@ -73,31 +65,6 @@ TEST_F(RandomPicture, MultiWheelRatiosAreOddUpToTheLimitPlusOne) {
   EXPECT_EQ(w.rnd.Next(), 0.0771177411f);
 }
 
-TEST_F(RandomPicture, UnderlinedRatioLabelAllowsNegativeSizesInMultiWheelMode) {
-  w.ChkMulti.SetValue(1);
-  w.LblRatios.SetFontUnderline(true);
-  for (int i = 1; i <= 24; ++i) w.wheels.RandomRatioFlag[i] = 0;
-  w.ChkColor.SetValue(0);
-  w.ChkResolution.SetValue(0);
-  random_pictures::CmdRandom_Click(w);
-  ExpectSizes({324, 47, -52});
-  EXPECT_EQ(w.rnd.Next(), 0.130652368f);
-}
-
-TEST_F(RandomPicture, NothingOpenToChanceDrawsNothingButStillClearsAndDraws) {
-  w.ChkMulti.SetValue(1);
-  w.TxtRotations.SetText("3");
-  for (int i = 1; i <= 24; ++i) w.wheels.RandomSizeFlag[i] = w.wheels.RandomRatioFlag[i] = 0;
-  w.ChkColor.SetValue(0);
-  w.ChkScale.SetValue(0);
-  w.ChkResolution.SetValue(0);
-  w.TxtLoop.SetText("1");
-  random_pictures::CmdRandom_Click(w);
-  EXPECT_EQ(w.TxtRotations.Text(), "7");
-  EXPECT_EQ(w.draw.PassNumber, 2);        // it drew
-  EXPECT_EQ(w.rnd.Next(), 0.719929099f);  // and used no draw: the seed's first
-}
-
 TEST_F(RandomPicture, WheelShownGoesThroughItsBarsWhichWidenForTheRatio) {
   w.ChkMulti.SetValue(1);
   for (int i = 1; i <= 24; ++i) w.wheels.RandomSizeFlag[i] = w.wheels.RandomRatioFlag[i] = 0;
@@ -120,19 +87,8 @@ TEST_F(RandomPicture, WheelShownGoesThroughItsBarsWhichWidenForTheRatio) {
   EXPECT_EQ(w.TxtRatio1.Text(), "-40000");
 }
 
-TEST_F(RandomPicture, SizePairWithoutClosingCountKeepsTheRotations) {
-  for (int i = 1; i <= 24; ++i) w.wheels.RandomSizeFlag[i] = 0;
-  w.wheels.WheelSize[2] = 2.5;  // as a parameter file can bring
-  w.TxtRotations.SetText("99");
-  w.TxtResolution.SetText("10");
-  w.ChkResolution.SetValue(0);
-  random_pictures::CmdRandom_Click(w);
-  EXPECT_EQ(w.TxtRotations.Text(), "99");
-}
-
-// The right button on the colour bar, as Qt delivers it: the bar takes it
-// (the canvas under the panel would hide the panel), the canvas gets a random
-// background and keeps its drawing colour.
+// The right button on the colour bar, as Qt delivers it, paints a random
+// background (the panel stays) and keeps the drawing colour.
 TEST_F(RandomPicture, ColourBarRightClickPaintsABackgroundAndKeepsTheDrawingColour) {
   w.Canvas.Line(-100, 0, 100, 0);
   const auto drawn = w.Canvas.Raster().pixels;
@@ -174,96 +130,6 @@ TEST_F(RandomPicture16, LeftClickKeepsA256InTheComponentsAndShows255) {
   EXPECT_EQ(w.CmdColorBar.BackColor(), shown);
   EXPECT_EQ(w.Canvas.ForeColor(), shown);
   EXPECT_EQ(w.form.Focused(), &w.Canvas);
-}
-
-// Looks at the window at every yield of the slideshow (its pictures and its
-// pauses), counting the drawings started, and lets a test act there as a user
-// would: `act` runs at each yield with the number of drawings started so far.
-class Watcher {
- public:
-  Watcher(window::TrochelaMain& w, std::function<void(int drawings, bool drawing)> act)
-      : w_(w), act_(std::move(act)) {
-    w_.form.Post([this] { Poll(); });
-  }
-  ~Watcher() { done_ = true; }
-  int Drawings() const { return drawings_; }
-
- private:
-  void Poll() {
-    if (done_) return;
-    // The next look is queued first: the action may start a nested show.
-    w_.form.Post([this] { Poll(); });
-    const bool drawing = w_.DrawingInProgress != 0;
-    if (drawing && !drawing_) ++drawings_;
-    drawing_ = drawing;
-    act_(drawings_, drawing);
-  }
-  window::TrochelaMain& w_;
-  std::function<void(int, bool)> act_;
-  int drawings_ = 0;
-  bool drawing_ = false;
-  bool done_ = false;
-};
-
-TEST_F(RandomPicture, SlideshowClickedDuringTheSecondPictureEndsAfterItsPause) {
-  w.ChkResolution.SetValue(0);
-  double clickedAt = 0;
-  Watcher watch(w, [&](int drawings, bool drawing) {
-    if (drawings == 2 && drawing && w.SlideshowRunning) {
-      w.CmdSlide.Click();
-      EXPECT_EQ(w.SlideshowRunning, 0);
-      EXPECT_FALSE(w.CmdSlide.Pressed());
-      clickedAt = services.Timer();
-    }
-  });
-  const double start = services.Timer();
-  w.CmdSlide.Click();
-  const double end = services.Timer();
-  EXPECT_EQ(watch.Drawings(), 2);
-  ExpectSizes({326, 88, 60});
-  EXPECT_EQ(w.rnd.Next(), 0.433872819f);  // no third picture
-  EXPECT_GE(end - start, 2 * random_pictures::kSlidePauseSeconds);
-  EXPECT_GE(end - clickedAt, random_pictures::kSlidePauseSeconds);
-}
-
-TEST_F(RandomPicture, StopEndsOnlyTheSlideshowPicture) {
-  w.ChkResolution.SetValue(0);
-  double firstEnd = -1, rotations = 0;
-  bool running = false;
-  Watcher watch(w, [&](int drawings, bool drawing) {
-    if (drawings == 1 && drawing && !w.StopRequested && firstEnd < 0) {
-      running = w.CmdSlide.Pressed();
-      rotations = w.TxtRotations.Number();
-      w.CmdStop.Click();
-      firstEnd = 0;
-    }
-    if (drawings == 1 && !drawing && firstEnd == 0) firstEnd = w.draw.CurveParam;
-    if (drawings == 2 && drawing && w.SlideshowRunning) w.CmdSlide.Click();
-  });
-  w.CmdSlide.Click();
-  EXPECT_TRUE(running);
-  EXPECT_EQ(watch.Drawings(), 2);
-  EXPECT_GT(firstEnd, 0);
-  EXPECT_LT(firstEnd, rotations / 2);
-}
-
-TEST_F(RandomPicture, SlideClickedWhileStoppingRunsANewShowInsideTheOld) {
-  w.ChkResolution.SetValue(0);
-  int nested = 0;
-  Watcher watch(w, [&](int drawings, bool drawing) {
-    if (drawings == 1 && drawing && w.SlideshowRunning) w.CmdSlide.Click();  // to Stopping
-    if (drawings == 1 && !drawing && !w.SlideshowRunning && !nested) {
-      nested = 1;
-      w.CmdSlide.Click();  // a new show inside the old one's pause
-      nested = 2;
-    }
-    if (drawings == 2 && drawing && w.SlideshowRunning) w.CmdSlide.Click();
-  });
-  w.CmdSlide.Click();
-  EXPECT_EQ(nested, 2);
-  EXPECT_EQ(watch.Drawings(), 2);
-  EXPECT_EQ(w.SlideshowRunning, 0);
-  EXPECT_EQ(w.rnd.Next(), 0.433872819f);  // two pictures, as above
 }
 
 }  // namespace
