@@ -28,14 +28,14 @@ TEST(Gcd, DivisorsOfNumbersAndTextsErrorsBeforeZerosAndTheClosingRotationCount) 
   // clang-format off
   for (auto [a, b, value] : std::initializer_list<std::tuple<double, double, long long>>{
       {999999999999999.0, 333333333333333.0, 333333333333333}, {701408733, 433494437, 1},
-      {4.0, 2.5, 0}, {0.0, 2.5, 0}, {std::nan(""), 4.0, 0}, {4.0, inf, 0}, {-inf, 4.0, 0}, {1e16, 4.0, 0},
-      {0, 4, -1}, {4, 0, -1}}) {
+      {4.0, 2.5, 0}, {0.0, 2.5, 0}, {std::nan(""), 4.0, 0}, {4.0, inf, 0}, {-inf, 4.0, 0},
+      {1e16, 4.0, 0}, {0, 4, -1}, {4, 0, -1}}) {
     Expect(GCD(a, b), value);
   }
   // A text counts when it reads as a number as a whole.
   for (auto [a, b, value] : std::initializer_list<std::tuple<const char*, const char*, long long>>{
-      {" 12 ", "-18", 6}, {"1e2", "30", 10}, {"abc", "4", 0}, {"4", "abc", 0}, {"", "4", 0}, {"12x", "4", 0},
-      {"0", "2.5", 0}, {"1e400", "4", 0}, {"x", "0", 0}, {"0", "4", -1}}) {
+      {" 12 ", "-18", 6}, {"1e2", "30", 10}, {"abc", "4", 0}, {"4", "abc", 0}, {"", "4", 0},
+      {"12x", "4", 0}, {"0", "2.5", 0}, {"1e400", "4", 0}, {"x", "0", 0}, {"0", "4", -1}}) {
     Expect(GCD(a, b), value);
   }
   for (auto [r1, r2, count] : std::initializer_list<std::tuple<double, double, long long>>{
@@ -44,9 +44,8 @@ TEST(Gcd, DivisorsOfNumbersAndTextsErrorsBeforeZerosAndTheClosingRotationCount) 
     // clang-format on
     EXPECT_EQ(ClosingRotationCount(r1, r2), count) << r1 << ',' << r2;
   }
-  for (auto [a, b] : {std::pair{0.0, 4.0}, {240.0, 0.0}, {4.0, 2.5}, {std::nan(""), 5.0}}) {
+  for (auto [a, b] : {std::pair{0.0, 4.0}, {240.0, 0.0}, {4.0, 2.5}, {std::nan(""), 5.0}})
     EXPECT_FALSE(ClosingRotationCount(a, b).has_value()) << a << ',' << b;
-  }
 }
 
 TEST(Outline, StepAlwaysEndsAndNonFiniteStaysNonFinite) {

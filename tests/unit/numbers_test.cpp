@@ -23,9 +23,9 @@ const double kInf = std::numeric_limits<double>::infinity(), kNan = std::nan("")
 TEST(ParseNumber, TakesOnlyAWholeTextThatIsANumberAndValTheLeadingOne) {
   // clang-format off
   for (auto [text, value] : std::vector<std::pair<const char*, double>>{
-      {"  12  ", 12}, {"\t-3.5 ", -3.5}, {"+.5", 0.5}, {"5.", 5}, {" -2.5e+2", -250}, {"1e-400", 0}}) {
+      {"  12  ", 12}, {"\t-3.5 ", -3.5}, {"+.5", 0.5}, {"5.", 5}, {" -2.5e+2", -250},
+      {"1e-400", 0}})
     EXPECT_EQ(ParseNumber(text), value) << '"' << text << '"';
-  }
   for (const char* text : {"", "-", ".", "+-1", "1e", "1e+", "e5", "12a", "1 2", "1..2", "1e2.5",
                            "0x10", "1,5", "inf", "nan", "1d2", "1e400", "-123456.7e305"}) {
     EXPECT_FALSE(ParseNumber(text).has_value()) << '"' << text << '"';
@@ -34,7 +34,6 @@ TEST(ParseNumber, TakesOnlyAWholeTextThatIsANumberAndValTheLeadingOne) {
   for (auto [text, value] : std::vector<std::pair<const char*, double>>{
       {"12abc", 12}, {"abc", 0}, {"-.5 and more", -0.5}, {"1e", 1}, {"2E+x", 2}, {"", 0}, {".", 0},
       {"1e-999", 0}, {"1e999", kInf}, {"-1e999", -kInf}}) {
-    // clang-format on
     EXPECT_EQ(Val(text), value) << '"' << text << '"';
   }
 }
@@ -43,40 +42,34 @@ TEST(ParseNumber, IgnoresTheDesktopLocale) {
   const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
   if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.utf8"))
     GTEST_SKIP() << "no locale with a decimal comma installed";
-  EXPECT_EQ(
-      std::make_tuple(ParseNumber("2.5"), ParseNumber("2,5"), Val("3.5e2x"), FormatNumber(2.5)),
-      std::make_tuple(std::optional(2.5), std::optional<double>(), 350.0, std::string("2.5")));
+  EXPECT_EQ(std::tuple(ParseNumber("2.5"), ParseNumber("2,5"), Val("3.5e2x"), FormatNumber(2.5)),
+            std::tuple(std::optional(2.5), std::optional<double>(), 350.0, std::string("2.5")));
   std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
-TEST(Format, FifteenOrSevenSignificantDigitsOrExponentForm) {
-  // clang-format off
+TEST(Format, FifteenOrSevenDigitsOrExponentFormAndRoundingHalvesToEven) {
   for (auto [value, text] : std::vector<std::pair<double, const char*>>{
       {6 * 0.9, "5.4"}, {2.0 / 3, "0.666666666666667"}, {-0.0, "0"}, {0.0000012, "1.2E-06"},
       {0.000015, "0.000015"}, {1e15, "1E+15"}, {1234567890123456.0, "1.23456789012346E+15"},
       // Rounding can carry into the next power of ten; halves of the 16th digit go to even.
       {999999999999999.9, "1E+15"}, {0.0000099999999999999999, "0.00001"},
-      {100000000000000.5, "100000000000000"}, {100000000000001.5, "100000000000002"}}) {
+      {100000000000000.5, "100000000000000"}, {100000000000001.5, "100000000000002"}})
     EXPECT_EQ(FormatNumber(value), text);
-  }
   for (auto [value, text] : std::vector<std::pair<float, const char*>>{
-      {1080.0f / 860.0f, "1.255814"}, {768.0f / 860.0f, "0.8930233"}, {12345678.0f, "1.234568E+07"}}) {
+      {1080.0f / 860.0f, "1.255814"}, {768.0f / 860.0f, "0.8930233"},
+      {1.2345678e7f, "1.234568E+07"}})
     EXPECT_EQ(base::FormatSingle(value), text);
-  }
   for (double v : {kInf, -kInf, kNan}) EXPECT_FALSE(ParseNumber(FormatNumber(v)).has_value());
-}
-
-TEST(RoundHalfEven, HalvesOfTheBinaryValueGoToEvenAndWholeNumbersClamp) {
-  // 2.6665 is stored above the half, 2.6675 and 1.005 below it.
+  // Rounding takes the binary value: 2.6665 is stored above the half, 2.6675 and 1.005 below.
   for (auto [v, decimals, want] : std::initializer_list<std::tuple<double, int, double>>{
       {2.5, 0, 2}, {3.5, 0, 4}, {-2.5, 0, -2}, {2.5, -1, 2}, {-0.375, 2, -0.38}, {2.6665, 3, 2.667},
-      {2.6675, 3, 2.667}, {1.005, 2, 1.0}, {1e20, 3, 1e20}}) {
+      {2.6675, 3, 2.667}, {1.005, 2, 1.0}, {1e20, 3, 1e20}})
     EXPECT_EQ(base::RoundHalfEven(v, decimals), want) << v << " to " << decimals;
-  }
   EXPECT_TRUE(std::isnan(base::RoundHalfEven(kNan, 3)));
   for (auto [v, int16, int32] : std::initializer_list<std::tuple<double, int, int32_t>>{
-      {2.5, 2, 2}, {-3.5, -4, -4}, {450.6, 451, 451}, {40000, 32767, 40000}, {-40000, -32768, -40000},
-      {2147483648.0, 32767, 2147483647}, {-kInf, -32768, INT32_MIN}, {kNan, 0, 0}}) {
+      {2.5, 2, 2}, {-3.5, -4, -4}, {450.6, 451, 451}, {40000, 32767, 40000},
+      {-40000, -32768, -40000}, {2147483648.0, 32767, 2147483647}, {-kInf, -32768, INT32_MIN},
+      {kNan, 0, 0}}) {
     // clang-format on
     EXPECT_EQ(base::ToInt16(v), int16) << v;
     EXPECT_EQ(base::ToInt32(v), int32) << v;
