@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/batch.h"
+#include "app/pen_colour_section.h"
 #include "app/startup.h"
 #include "base/file_io.h"
 #include "base/profile.h"
@@ -24,12 +25,10 @@
 namespace app {
 namespace {
 
-// What Random chose for one picture: the settings a parameter file holds and
-// the pen colour, which it does not.
+// What Random chose for one picture: the parameter file's settings and,
+// after them, the pen colour (app/pen_colour_section.h).
 struct Choice {
   std::string settings;
-  int32_t red = 0, green = 0, blue = 0;
-  uint32_t barColour = 0, penColour = 0;
 };
 
 // A fresh window as the program starts on a screen of the request's size,
@@ -54,28 +53,20 @@ bool Choose(const GalleryRequest& r, double seed, std::vector<Choice>& out, std:
     random_pictures::PickRandomSettings(w);
     Choice c;
     if (!files::ParmsText(w, c.settings, reason)) return false;
-    c.red = w.DrawRed;
-    c.green = w.DrawGreen;
-    c.blue = w.DrawBlue;
-    c.barColour = w.CmdColorBar.BackColor();
-    c.penColour = w.Canvas.ForeColor();
+    c.settings += PenColourSection({w.DrawRed, w.DrawGreen, w.DrawBlue});
     out.push_back(std::move(c));
   }
   return true;
 }
 
 // The picture of one choice, drawn in a fresh window as --render draws its
-// parameter file, in the chosen pen colour.
+// parameter file, in its pen colour.
 bool Draw(const GalleryRequest& r, double seed, const Choice& c, const std::string& picture,
           std::string& reason) {
   FreshWindow fresh(r, seed);
   window::TrochelaMain& w = fresh.w;
   if (!files::LoadParmsText(w, c.settings, reason)) return false;
-  w.DrawRed = c.red;
-  w.DrawGreen = c.green;
-  w.DrawBlue = c.blue;
-  w.CmdColorBar.SetBackColor(c.barColour);
-  w.Canvas.SetForeColor(c.penColour);
+  ApplyPenColourSection(w, c.settings);
   engine::CmdDraw_Click(w);
   if (forms::SaveCanvas(w.Canvas, picture, r.antialias, c.settings, reason)) return true;
   reason = "cannot write " + picture + ": " + reason;
@@ -99,11 +90,16 @@ std::string NumberText(double v) {
 std::string Html(const std::string& text) {
   std::string out;
   for (const char c : text) {
-    if (c == '&') out += "&amp;";
-    else if (c == '<') out += "&lt;";
-    else if (c == '>') out += "&gt;";
-    else if (c == '"') out += "&quot;";
-    else out += c;
+    if (c == '&')
+      out += "&amp;";
+    else if (c == '<')
+      out += "&lt;";
+    else if (c == '>')
+      out += "&gt;";
+    else if (c == '"')
+      out += "&quot;";
+    else
+      out += c;
   }
   return out;
 }
@@ -118,22 +114,28 @@ std::string Index(const GalleryRequest& r, double seed) {
   command += " --out-dir DIR";
   std::string page =
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-      "<title>Trochela: " + std::to_string(r.count) + " random pictures</title>\n"
+      "<title>Trochela: " +
+      std::to_string(r.count) +
+      " random pictures</title>\n"
       "<style>\nbody { font-family: sans-serif; margin: 1em; }\n"
       ".grid { display: grid; grid-template-columns: repeat(auto-fill, minmax(240px, 1fr)); "
       "gap: 1em; }\nfigure { margin: 0; }\n"
       "img { width: 100%; height: auto; border: 1px solid #ccc; }\n"
       "figcaption { font-size: small; }\n</style>\n</head>\n<body>\n"
-      "<h1>" + std::to_string(r.count) + " random pictures</h1>\n"
-      "<p>Seed " + NumberText(seed) + ": <code>" + Html(command) +
+      "<h1>" +
+      std::to_string(r.count) +
+      " random pictures</h1>\n"
+      "<p>Seed " +
+      NumberText(seed) + ": <code>" + Html(command) +
       "</code> draws this gallery again. Each picture's settings file draws it again with "
-      "<code>trochela --render FILE.tra</code> or Load Parms (the pen colour is the "
-      "picture's own).</p>\n<div class=\"grid\">\n";
+      "<code>trochela --render FILE.tra</code>; Load Parms takes its settings, the window "
+      "keeps its own pen colour.</p>\n<div class=\"grid\">\n";
   for (int k = 0; k < r.count; ++k) {
     const std::string name = Name(r, k), picture = name + "." + r.format;
     page += "<figure><a href=\"" + picture + "\"><img src=\"" + picture + "\" alt=\"" + name +
             "\" loading=\"lazy\"></a><figcaption><a href=\"" + picture + "\">" + picture +
-            "</a> &middot; <a href=\"" + name + ".tra\">" + name + ".tra</a></figcaption></figure>\n";
+            "</a> &middot; <a href=\"" + name + ".tra\">" + name +
+            ".tra</a></figcaption></figure>\n";
   }
   return page + "</div>\n</body>\n</html>\n";
 }
@@ -155,8 +157,7 @@ int MakeGallery(const GalleryRequest& r) {
   std::error_code error;
   std::filesystem::create_directories(r.outDir, error);
   if (error) {
-    std::cerr << "trochela: cannot make the folder " << r.outDir << ": " << error.message()
-              << "\n";
+    std::cerr << "trochela: cannot make the folder " << r.outDir << ": " << error.message() << "\n";
     return 2;
   }
   const std::filesystem::path dir(r.outDir);

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "app/batch.h"
+#include "app/pen_colour_section.h"
 #include "app/startup.h"
 #include "base/numbers.h"
 #include "base/settings_in_pictures.h"
@@ -67,6 +68,7 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
     problem = "cannot load " + parms + ": " + reason;
     return false;
   }
+  ApplyPenColourSection(w, settings);
   double shown = -1;
   if (showProgress) {
     w.form.OnRefresh = [&] {

@@ -30,7 +30,8 @@ set(trochela_files_sources
   files/picture_buffers.cpp files/printing.cpp)
 set(trochela_canvas_sources canvas/canvas_input.cpp)
 set(trochela_app_sources
-  app/batch.cpp app/colours_pen.cpp app/field_repair.cpp app/gallery.cpp app/render.cpp
+  app/batch.cpp app/colours_pen.cpp app/field_repair.cpp app/gallery.cpp app/pen_colour_section.cpp
+  app/render.cpp
   app/splash.cpp app/startup.cpp app/wire_handlers.cpp)
 set(trochela_automation_sources
   automation/canvas_difference.cpp automation/field_text.cpp automation/script_runner.cpp

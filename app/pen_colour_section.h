@@ -1,0 +1,24 @@
+#pragma once
+// The pen colour a random picture was drawn in, kept beside its settings: a
+// section of its own ("[Colour]" with Red, Green and Blue) after the
+// parameter file's "[Parms]". Load Parms reads only "[Parms]", as ever;
+// --render and galleries draw a file that has the section in its colour, so a
+// gallery's parameter file draws its picture again exactly.
+#include <string>
+
+#include "base/colours.h"
+
+namespace window {
+struct TrochelaMain;
+}
+
+namespace app {
+
+// The section for the drawing colour's components.
+std::string PenColourSection(const base::Rgb& components);
+
+// Sets the drawing colour from the section when the settings text has one
+// with three whole numbers from 0 to 256; otherwise changes nothing.
+void ApplyPenColourSection(window::TrochelaMain& w, const std::string& settings);
+
+}  // namespace app
