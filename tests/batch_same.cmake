@@ -1,7 +1,4 @@
-# Batches give the same files, byte for byte, and the same progress lines with
-# one worker as with one a core; a gallery made again with its seed is the
-# same, and every link of its page names one of its files.
-# Run as: cmake -DEXE=... -DPARMS=<folder of .tra> -DOUT=<folder> -P batch_same.cmake
+# Batches match with one worker or many; a gallery's seed remakes it, and its page links its files.
 file(REMOVE_RECURSE ${OUT})
 file(GLOB parms ${PARMS}/*.tra)
 foreach(jobs 1 2)

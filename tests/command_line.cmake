@@ -1,8 +1,4 @@
-# The command line, one case a line: the program run with ARGS must exit with
-# WANT (2 a usage error, told on one line before anything runs; 1 a script
-# line that fails; 0).
-# With TEXT (lines separated by "|") the text is run as a headless script.
-# Run as: cmake -DEXE=... -DSRC=<tests folder> -DBIN=<scratch folder> -P command_line.cmake
+# Exit codes by ARGS: 2 usage error told before running, 1 failed script line, 0; TEXT is a script.
 set(failed "")
 function(run want args)
   separate_arguments(args UNIX_COMMAND "${args}")
@@ -52,8 +48,7 @@ run(2 "--render /nonexistent/x.tra --out x.png")
 run(2 "--render ${parms}/start.tra --out /nonexistent/folder/p.png")
 run(2 "--render --out ${BIN}/none.png")
 run(0 "--render ${parms}/start.tra ${parms}/chain_square.tra --out-dir ${BIN} --format svg --size 320x240")
-# An option that would be ignored, a picture kind that cannot be written, a
-# batch without its folder or workers: usage errors before anything is drawn.
+# An ignored option, an unwritable picture kind, a batch missing folder or workers: usage errors.
 foreach(args "--out o.jpg" "--out o" "--out o.png --format svg" "--out o.svg --antialias"
     "--out-dir . --format bmp --antialias" "--out o.png --screen 10x10" "--out o.png --depth 16"
     "--out o.png --no-splash" "--out x.png -j 0")
@@ -63,8 +58,7 @@ run(2 "--out o.png")
 run(2 "--size 10x10")
 run(2 "--random 3")
 run(2 "--random 2 /nonexistent/x.tra --out-dir ${BIN}/none")
-# Started from a working folder that has been deleted, the program runs with
-# no start folder.
+# Started from a deleted working folder, the program runs with no start folder.
 execute_process(COMMAND sh -c "d=$(mktemp -d) && cd \"$d\" && rmdir \"$d\" && exec \"$0\" $1"
   ${EXE} "${runs}" RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
@@ -81,8 +75,7 @@ endif()
 
 # Script lines. The largest screen is accepted.
 run(0 "--screen 16384x1" "expect ScreenPixelsX 16384|expect ScreenPixelsY 1")
-# Whole numbers are plain decimal integers in range; a refused line stops the
-# script before its first line runs.
+# Whole numbers are plain decimal integers in range; a refused line stops the script before it runs.
 foreach(line "scrollto ScrollSize .5e1" "drag ScrollSize 10 .5e1" "drag ScrollOffset 1e2"
     "print WheelSize .3e1" "print WheelSize 100000000000e-11" "expect WheelSize 25 0"
     "key Canvas 1e40" "key Canvas 2147483647" "mousedown Canvas 1e40 0 0 0"
@@ -96,9 +89,7 @@ foreach(line "expect pixel a b 12345" "expect pixel 1e40 0 16777215" "print NoSu
   run(1 "" "${line}")
 endforeach()
 run(0 "" "expect pixel 0 0 16777215|expect WheelSize 024 0")
-# The script tool's own hazards fail with a message: a write that does not
-# land, a folder given to removefile, a dot without a property, a picture
-# that was not printed, a value that never comes.
+# The script tool's hazards fail with a message: lost write, removefile on a folder, bad dot, etc.
 file(MAKE_DIRECTORY ${BIN}/empty_folder)
 foreach(line "writeline /dev/full x" "removefile ${BIN}/empty_folder" "print TxtX."
     "print Printed 5" "until TxtX 7")
@@ -108,12 +99,10 @@ endforeach()
 run(2 "" "dialog savetype 4 a")
 run(0 "" "removefile ${BIN}/a3.png|dialog savetype 2 ${BIN}/a3|click CmdSave|\
 dialog open ${BIN}/a3.png|click CmdOpen|expect Messages 0")
-# At two device pixels to the logical pixel the start picture fits the device
-# screen, and Save Image writes the device pixels.
+# At two device pixels a logical pixel the start picture fits; Save Image writes device pixels.
 run(0 "--screen 2048x1536 --pixel-ratio 2" "click CmdDraw|idle|expect ScreenPixelsY 1536|\
 expect TxtX 1.786|dialog save ${BIN}/ratio2.png|click CmdSave|expect canvas ${BIN}/ratio2.png")
-# A file named on the command line is loaded before the first line, as its
-# button would load it; one that cannot be loaded is told and the run goes on.
+# A file named on the command line loads before line 1; one that cannot is told and the run goes on.
 set(ref ${SRC}/reference/depth16_gradient.png)
 run(0 "${parms}/chain_square.tra" "expect ChkMulti 1|expect WheelSize 4 25|expect Messages 0")
 run(0 "${ref}" "expect canvas ${ref}|expect Messages 0")

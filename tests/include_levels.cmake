@@ -1,7 +1,4 @@
-# Checks the levels of the program: a source file may include headers of its
-# own folder and of lower levels only, and only the forms layer (and the entry
-# point) may include Qt. The entry point, app/main.cpp, starts every level and
-# may include any of them. Run as: cmake -DROOT=<source root> -P include_levels.cmake
+# Includes go to own folder or lower levels only; Qt only in forms and app/main.cpp, which sees all.
 set(levels base 0 forms 1 window 2 engine 3 wheels 4 random 5 files 5 canvas 6 app 7 automation 8)
 function(level_of folder out)
   list(FIND levels ${folder} i)

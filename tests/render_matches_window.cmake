@@ -1,7 +1,4 @@
-# --render writes the picture the window draws: the same parameter file loaded
-# with Load Parms and drawn with Draw in a headless window of the same size
-# gives the same bitmap, pixel for pixel.
-# Run as: cmake -DEXE=... -DPARMS=... -DOUT=<folder> -P render_matches_window.cmake
+# --render writes the same bitmap as Load Parms and Draw in a headless window of the same size.
 get_filename_component(name ${PARMS} NAME_WE)
 set(rendered ${OUT}/${name}.render.bmp)
 set(drawn ${OUT}/${name}.window.bmp)

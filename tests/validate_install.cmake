@@ -1,5 +1,4 @@
-# Installs the build into DEST and validates the desktop entry and the
-# metainfo there; a validator that is not installed is skipped.
+# Installs into DEST and validates desktop entry and metainfo; a missing validator is skipped.
 file(REMOVE_RECURSE ${DEST})
 execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${DEST}
   ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr RESULT_VARIABLE rc ERROR_VARIABLE err)
