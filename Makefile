@@ -77,12 +77,16 @@ fuzz-build: fuzz-deps
 	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 
+# Paths are whole: a target that loads files as the window does moves the
+# current folder as its dialogs do.
+FUZZ_DIR = $(abspath $(FUZZ_BUILD))
 fuzz-run-%: fuzz-build
-	@mkdir -p $(FUZZ_BUILD)/corpus/$*
+	@mkdir -p $(FUZZ_DIR)/corpus/$*
 	@echo "fuzzing $* for $(FUZZ_SECONDS) s"
-	@./$(FUZZ_BUILD)/$* -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$* $(SEEDS_$*) \
-	  > $(FUZZ_BUILD)/$*.log 2>&1 || { tail -40 $(FUZZ_BUILD)/$*.log; exit 1; }
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp $(FUZZ_DIR)/$* \
+	  -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ \
+	  $(FUZZ_DIR)/corpus/$* $(abspath $(SEEDS_$*)) \
+	  > $(FUZZ_DIR)/$*.log 2>&1 || { tail -40 $(FUZZ_DIR)/$*.log; exit 1; }
 	@grep -E "^#[0-9]+.*DONE|stat::number_of_executed_units|stat::average_exec_per_sec" \
 	  $(FUZZ_BUILD)/$*.log
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,14 +28,11 @@ struct Session {
   char* argv[2] = {name, nullptr};
   QApplication qapp{argc, argv};
   forms::ScriptedServices services{320, 200, 32};
-  window::TrochelaMain w{services};
+  std::unique_ptr<window::TrochelaMain> started = app::StartWindow(services, 1);
+  window::TrochelaMain& w = *started;
   const std::string saved = (std::filesystem::temp_directory_path() /
                              ("trochela-apply-fuzz-" + std::to_string(::getpid()) + ".tra"))
                                 .string();
-  Session() {
-    app::WireHandlers(w);
-    app::Form_Load(w, true, 1);
-  }
 };
 
 Session& TheSession() {

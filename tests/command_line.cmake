@@ -108,6 +108,13 @@ run(0 "${parms}/chain_square.tra" "expect ChkMulti 1|expect WheelSize 4 25|expec
 run(0 "${ref}" "expect canvas ${ref}|expect Messages 0")
 run(0 "${parms}/bad_wheel.tra" "expect WheelSize 1 240|expect Message 1 Cannot load the \
 settings from \"${parms}/bad_wheel.tra\": TxtWheel is not a number: \"five\".")
+# A gallery picture that cannot be written is told, with exit 2.
+file(MAKE_DIRECTORY ${BIN}/g/random-001.png)
+execute_process(COMMAND ${EXE} --random 1 --size 40x30 -j 1 --out-dir ${BIN}/g
+  RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "cannot write [^\n]*random-001.png: it is a folder")
+  string(APPEND failed "a gallery picture that cannot be written: exit ${rc}\n${err}\n")
+endif()
 # Exit ends the program at once, with status 0.
 run(0 "" "click CmdExit|expect WheelCount 99")
 

@@ -64,9 +64,13 @@ TEST_F(QtBoundary, PressesBelongToTheControlUnderThePointer) {
   ASSERT_TRUE(w.CmdWheelLimit.Reachable());
   Click(w.TxtX);
 
-  // A right click counts the wheels down and does not toggle the panel; a
-  // middle click fills nothing on the canvas.
+  // A right click counts the wheels down (its handler given the place in
+  // twips) and does not toggle the panel; a middle click fills nothing.
+  float downX = -1;
+  const auto down = w.CmdWheelLimit.MouseDown;
+  w.CmdWheelLimit.MouseDown = [&](int b, int s, float x, float y) { downX = x, down(b, s, x, y); };
   Click(w.CmdWheelLimit, Qt::RightButton);
+  EXPECT_EQ(downX, Middle(w.CmdWheelLimit).x() * 15.f);
   EXPECT_TRUE(w.CmdColorBar.Visible());
   Click(w.CmdWheelLimit, Qt::MiddleButton);
   EXPECT_EQ(RedPixels(), 0);
@@ -149,6 +153,7 @@ TEST_F(QtBoundary, TabFollowsThePanelRows) {
 }
 
 TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
+  EXPECT_EQ(Q(w.CmdClear)->toolTip(), "Clears picture");
   EXPECT_EQ(w.form.Widget()->windowTitle(), "Trochela!");
   // Places in twips at 15 a pixel, fonts, and the underline that the Ratio
   // label's click toggles.

@@ -54,6 +54,7 @@ TEST(Outline, StepAlwaysEndsAndNonFiniteStaysNonFinite) {
     for (double step : {480 * kStep, 1440 * kStep, 1e300, nan, HUGE_VAL, -kStep}) {
       double angle = 0;
       for (int n = 0; n < 50; ++n) base::OutlineStep(*o, angle, step);
+      EXPECT_TRUE(step != 480 * kStep || angle > 0);
     }
     double angle = nan;
     EXPECT_TRUE(std::isnan(base::OutlineStep(*o, angle, kStep)));
