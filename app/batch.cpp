@@ -1,15 +1,18 @@
 #include "app/batch.h"
 
 #include <poll.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <iostream>
 #include <map>
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -35,11 +38,16 @@ bool WriteAll(int fd, const char* p, size_t n) {
   return true;
 }
 
-[[noreturn]] void Worker(int fd, int first, int step, int count,
+// The next job, shared by the workers in memory they all see: a worker takes
+// the next one whenever it is free, so a long picture holds up only itself.
+using NextJob = std::atomic<int>;
+static_assert(NextJob::is_always_lock_free, "shared between processes");
+
+[[noreturn]] void Worker(int fd, NextJob& next, int count,
                          const std::function<void()>& startWorker,
                          const std::function<bool(int, std::string&)>& run) {
   startWorker();
-  for (int i = first; i < count; i += step) {
+  for (int i; (i = next.fetch_add(1)) < count;) {
     std::string said;
     const RecordHead head{i, run(i, said) ? 1 : 0, static_cast<uint32_t>(said.size())};
     std::string record(reinterpret_cast<const char*>(&head), sizeof head);
@@ -99,6 +107,10 @@ bool RunJobs(int count, int workers, const std::function<void()>& startWorker,
     }
     return all;
   }
+  void* shared = ::mmap(nullptr, sizeof(NextJob), PROT_READ | PROT_WRITE,
+                        MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+  if (shared == MAP_FAILED) return RunJobs(count, 1, startWorker, run);
+  NextJob* next = new (shared) NextJob(0);
   std::cerr << std::flush;
   std::vector<pollfd> pipes;
   std::vector<pid_t> pids;
@@ -113,7 +125,7 @@ bool RunJobs(int count, int workers, const std::function<void()>& startWorker,
     if (pid == 0) {
       ::close(fds[0]);
       for (const pollfd& p : pipes) ::close(p.fd);
-      Worker(fds[1], k, workers, count, startWorker, run);
+      Worker(fds[1], *next, count, startWorker, run);
     }
     ::close(fds[1]);
     if (pid < 0) {
@@ -172,6 +184,7 @@ bool RunJobs(int count, int workers, const std::function<void()>& startWorker,
       workersOk = false;
     }
   }
+  ::munmap(shared, sizeof(NextJob));
   order.Finish(count);
   return order.AllOk() && workersOk;
 }

@@ -73,7 +73,10 @@ std::string CanvasSvg(const PictureBox& canvas, std::string_view settings) {
 }
 
 std::string CanvasPng(const PictureBox& canvas, bool antialias, std::string_view settings) {
-  return base::EncodePng(antialias ? SmoothPicture(canvas) : canvas.Raster(), settings);
+  // Two calls: one expression with both would copy the canvas into a
+  // temporary picture as large as itself.
+  if (antialias) return base::EncodePng(SmoothPicture(canvas), settings);
+  return base::EncodePng(canvas.Raster(), settings);
 }
 
 bool EncodePicture(const PictureBox& canvas, PictureFormat format, bool antialias,
