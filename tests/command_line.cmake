@@ -108,6 +108,14 @@ run(0 "${parms}/chain_square.tra" "expect ChkMulti 1|expect WheelSize 4 25|expec
 run(0 "${ref}" "expect canvas ${ref}|expect Messages 0")
 run(0 "${parms}/bad_wheel.tra" "expect WheelSize 1 240|expect Message 1 Cannot load the \
 settings from \"${parms}/bad_wheel.tra\": TxtWheel is not a number: \"five\".")
+# print names the picture it reads; a screenshot at ratio 2 holds the device pixels.
+file(WRITE ${BIN}/m.tscript "dialog print 1 1\nclick CmdPrint\nprint Printed 1\nscreenshot ${BIN}/m.png\n")
+execute_process(COMMAND ${EXE} --headless --screen 2048x1536 --pixel-ratio 2 --script ${BIN}/m.tscript
+  OUTPUT_VARIABLE out)
+file(READ ${BIN}/m.png width OFFSET 16 LIMIT 4 HEX)
+if(NOT out MATCHES "Printed 1=0 " OR NOT width STREQUAL "00000800")
+  string(APPEND failed "print Printed 1: ${out}; screenshot width ${width}\n")
+endif()
 # A gallery picture that cannot be written is told, with exit 2.
 file(MAKE_DIRECTORY ${BIN}/g/random-001.png)
 execute_process(COMMAND ${EXE} --random 1 --size 40x30 -j 1 --out-dir ${BIN}/g
