@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <QUrl>
 #include <array>
@@ -265,6 +266,18 @@ TEST_F(QtBoundary, DraggingTheThumbScrollsAtEachPositionAndChangesOnRelease) {
   EXPECT_EQ(scrolls.size(), 4u);
 }
 
+TEST_F(QtBoundary, ScrollBarsHaveNoContextMenu) {
+  bool menu = false;
+  QTimer::singleShot(0, [&] {
+    if (QWidget* popup = QApplication::activePopupWidget()) menu = true, popup->close();
+  });
+  const QPoint at = Middle(w.ScrollOffset);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, Q(w.ScrollOffset)->mapToGlobal(at));
+  QApplication::sendEvent(Q(w.ScrollOffset), &event);
+  QApplication::processEvents();
+  EXPECT_FALSE(menu);
+}
+
 TEST_F(QtBoundary, CanvasPressDeliversButtonShiftAndCanvasUnits) {
   std::vector<std::array<float, 4>> presses;
   std::vector<int> releases;
@@ -274,7 +287,8 @@ TEST_F(QtBoundary, CanvasPressDeliversButtonShiftAndCanvasUnits) {
   w.Canvas.MouseUp = [&](int b, int, float, float) { releases.push_back(b); };
   // 800 x 600 pixels are 840 x 630 units with the origin at the centre.
   QTest::mouseClick(Q(w.Canvas), Qt::MiddleButton, Qt::ShiftModifier, QPoint(600, 300));
-  QTest::mouseClick(Q(w.Canvas), Qt::RightButton, Qt::ControlModifier | Qt::AltModifier, {400, 540});
+  QTest::mouseClick(Q(w.Canvas), Qt::RightButton, Qt::ControlModifier | Qt::AltModifier,
+                    {400, 540});
   QTest::mouseClick(Q(w.Canvas), Qt::LeftButton, {}, QPoint(400, 300));
   const std::vector<std::array<float, 4>> want = {{4, 1, 210, 0}, {2, 6, 0, 252}, {1, 0, 0, 0}};
   EXPECT_EQ(presses, want);
