@@ -145,7 +145,7 @@ std::string Index(const GalleryRequest& r, double seed) {
 int MakeGallery(const GalleryRequest& r) {
   // The seed is chosen once, here, so that every worker makes the same
   // choices and index.html can tell it.
-  const double seed = r.seedGiven ? r.seed : static_cast<double>(std::time(nullptr) % 1000000);
+  const double seed = r.seed.value_or(static_cast<double>(std::time(nullptr) % 1000000));
   std::string reason, text;
   files::ParmsValues values;
   if (!r.parms.empty() &&

@@ -7,6 +7,7 @@
 // The same seed gives the same gallery, byte for byte, whatever the number
 // of workers.
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace app {
@@ -17,8 +18,7 @@ struct GalleryRequest {
   std::string outDir;
   std::string format = "png";  // png, svg or bmp
   int width = 1920, height = 1080;
-  bool seedGiven = false;
-  double seed = 0;  // when not given, one is chosen and shown in index.html
+  std::optional<double> seed;  // when not given, one is chosen and shown in index.html
   bool antialias = false;
   int jobs = 0;  // worker processes; 0: one a core
   // Readies the toolkit in each process that draws.

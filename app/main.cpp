@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/gallery.h"
@@ -39,8 +40,7 @@ struct Options {
   // Device pixels to a logical pixel of the screen given with --screen.
   double pixelRatio = 1;
   bool ratioGiven = false;
-  bool seedGiven = false;
-  double seed = 0;
+  std::optional<double> seed;  // none: from the clock
   std::string script;
   // The usage or the version asked for, and a file to open after start-up.
   bool help = false, version = false;
@@ -232,7 +232,6 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
       return false;
     }
     o.seed = *v;
-    o.seedGiven = true;
   }
   if (parser.isSet(script)) {
     o.script = parser.value(script).toStdString();
@@ -275,14 +274,12 @@ int main(int argc, char** argv) {
   };
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
-    r.seedGiven = o.seedGiven;
     r.seed = o.seed;
     r.startToolkit = startToolkit;
     return app::RenderPictures(r);
   }
   if (o.gallery) {
     app::GalleryRequest& g = o.galleryRequest;
-    g.seedGiven = o.seedGiven;
     g.seed = o.seed;
     g.startToolkit = startToolkit;
     return app::MakeGallery(g);
@@ -321,7 +318,7 @@ int main(int argc, char** argv) {
   }
 
   const auto started = app::StartWindow(
-      *services, o.seedGiven ? std::optional(o.seed) : std::nullopt,
+      *services, o.seed,
       !o.headless && !scripted ? app::WindowShown::FullScreen : app::WindowShown::Window);
   window::TrochelaMain& w = *started;
   // A file named on the command line, before the first script line.

@@ -57,8 +57,7 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
   // Shown with the canvas focused, as a window starts: the load's focus
   // moves then run the same handlers. Nobody sees the window, so it takes no
   // screen memory.
-  const auto started =
-      StartWindow(services, r.seedGiven ? std::optional(r.seed) : std::nullopt, WindowShown::Unseen);
+  const auto started = StartWindow(services, r.seed, WindowShown::Unseen);
   window::TrochelaMain& w = *started;
   // The settings' text, from a parameter file or a picture that carries it,
   // goes into the picture as it stands.

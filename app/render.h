@@ -3,6 +3,7 @@
 // its own on a screen of the given size, drawn once with Draw, and the
 // picture written by the output's extension (.bmp, .png, .svg).
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,9 @@ struct RenderRequest {
   std::string format = "png";      // extension of the pictures in outDir
   bool formatGiven = false;
   int width = 1920, height = 1080;
-  bool seedGiven = false;
-  double seed = 0;
-  bool antialias = false;  // PNG output drawn smoothly from the lines
-  int jobs = 0;            // worker processes; 0: one a core (app/batch.h)
+  std::optional<double> seed;  // none: from the clock
+  bool antialias = false;      // PNG output drawn smoothly from the lines
+  int jobs = 0;                // worker processes; 0: one a core (app/batch.h)
   // Readies the toolkit in each process that draws.
   std::function<void()> startToolkit = [] {};
 };

@@ -188,7 +188,6 @@ TEST_F(PictureExport, AGalleryPicturesFileDrawsItAgain) {
   g.outDir = Path("gallery");
   g.width = 320;
   g.height = 240;
-  g.seedGiven = true;
   g.seed = 3;
   g.jobs = 1;
   ASSERT_EQ(app::MakeGallery(g), 0);
