@@ -16,6 +16,7 @@
 #include "files/image_files.h"
 #include "files/parameter_file.h"
 #include "files/parms_check.h"
+#include "files/printing.h"
 #include "tests/window_fixture.h"
 
 namespace {
@@ -171,6 +172,19 @@ TEST_F(FilesTest, AParameterFileOverTheSizeLimitIsRefused) {
   ASSERT_EQ(services.Messages().size(), 1u);
   EXPECT_EQ(services.Messages()[0], "Cannot load the settings from \"" + parms.string() +
                                        "\": it is too large (1048577 bytes).");
+}
+
+TEST_F(FilesTest, APrintJobThatFailsIsToldAndPrintsNothing) {
+  using Fault = forms::ScriptedServices::PrinterFault;
+  for (Fault f : {Fault::CannotStart, Fault::PageLost}) {
+    services.SetPrinterFault(f);
+    Answer(forms::DialogAnswer::Kind::Print, {});
+    files::CmdPrint_Click(w);
+  }
+  EXPECT_TRUE(services.Printed().empty());
+  EXPECT_EQ(services.Messages(), (std::vector<std::string>{
+      "Cannot print: the printer could not start the document.",
+      "Printing failed: the printer did not take the page."}));
 }
 
 // The save dialogs ask before overwriting; the open dialogs show no

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/gallery.h"
+#include "app/pen_colour_section.h"
 #include "app/render.h"
 #include "app/startup.h"
 #include "base/file_io.h"
@@ -117,7 +118,8 @@ TEST(SmoothPicture, HoldsThePlainPicturesInkWithSoftEdges) {
     const auto started = app::StartWindow(services, 1);
     window::TrochelaMain& w = *started;
     std::string reason;
-    ASSERT_TRUE(files::LoadParmsFile(w, std::string(TEST_PARMS "/") + c.parms + ".tra", reason));
+    const std::string parms = std::string(TESTS_DIR "/parms/") + c.parms + ".tra";
+    ASSERT_TRUE(files::LoadParmsFile(w, parms, reason));
     w.Canvas.SetDrawWidth(c.pen);
     engine::CmdDraw_Click(w);
     const base::Ink plain = base::MeasureInk(w.Canvas.Raster());
@@ -155,7 +157,7 @@ TEST_F(PictureExport, SmoothCrossingsKeepTheLaterColourOnTop) {
 // is refused and changes nothing.
 TEST_F(PictureExport, PicturesCarryTheSettingsThatDrawThemAgain) {
   std::string reason, saved, loaded;
-  ASSERT_TRUE(files::LoadParmsFile(w, TEST_PARMS "/chain_square.tra", reason)) << reason;
+  ASSERT_TRUE(files::LoadParmsFile(w, TESTS_DIR "/parms/chain_square.tra", reason)) << reason;
   engine::CmdDraw_Click(w);
   ASSERT_TRUE(files::ParmsText(w, saved, reason));
   for (const char* name : {"s.png", "s.svg"}) {
@@ -208,6 +210,8 @@ TEST_F(PictureExport, AGalleryPicturesFileDrawsItAgain) {
     EXPECT_NE(tra.find("\r\n[Colour]\r\nRed="), std::string::npos) << tra;
     EXPECT_EQ(again, png) << name;
   }
+  app::ApplyPenColourSection(w, app::PenColourSection({1, 2, 256}));  // any colour, all three
+  EXPECT_EQ((std::vector<int>{w.DrawRed, w.DrawGreen, w.DrawBlue}), (std::vector<int>{1, 2, 256}));
 }
 
 }  // namespace

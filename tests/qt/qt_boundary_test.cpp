@@ -264,6 +264,8 @@ TEST_F(QtBoundary, DraggingTheThumbScrollsAtEachPositionAndChangesOnRelease) {
   QTest::mouseRelease(bar, Qt::LeftButton, {}, p);
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(scrolls.size(), 4u);
+  QTest::keyClick(bar, Qt::Key_Right);  // a key changes it at once
+  EXPECT_EQ(changes, 2);
 }
 
 TEST_F(QtBoundary, ScrollBarsHaveNoContextMenu) {

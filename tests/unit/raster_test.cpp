@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -82,17 +81,6 @@ TEST(Line, ExactPictures) {
   }
   Image empty;
   EXPECT_TRUE(DrawLine(empty, 0, 0, 5, 5, kBlack, 4).Empty());
-}
-
-TEST(Image, RowsSpanAnOddNumberOfCacheLines) {
-  // Padding keeps rows of a power-of-two width out of shared cache sets.
-  for (int w : {1, 15, 16, 17, 1000, 1024, 1280, 1366, 1920, 2560, 3840}) {
-    Image img(w, 3, kWhite);
-    EXPECT_TRUE(img.stride >= w && img.stride % 32 == 16) << w;
-    DrawLine(img, 0, 0, w - 1, 2, kBlack, 1);
-    EXPECT_EQ(std::make_pair(img.Get(w - 1, 2), img.Get(w, 2)),
-              std::make_pair(int64_t{kBlack}, int64_t{-1}));
-  }
 }
 
 TEST(FloodFill, FillsOnlyTheFourConnectedRegionOfTheTargetColour) {
