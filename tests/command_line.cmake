@@ -83,12 +83,12 @@ foreach(line "scrollto ScrollSize .5e1" "drag ScrollSize 10 .5e1" "drag ScrollOf
     "expect DrawRed" "expect StopRequested 7|scrollto ScrollSize 5.0")
   run(2 "" "${line}")
 endforeach()
-# What cannot be read or evaluated fails.
+# What cannot be read or evaluated, or is not as expected, fails.
 foreach(line "expect pixel a b 12345" "expect pixel 1e40 0 16777215" "print NoSuchField"
-    "expect TxtX.NoSuchProperty 6")
+    "expect TxtX.NoSuchProperty 6" "expect Messages 1")
   run(1 "" "${line}")
 endforeach()
-run(0 "" "expect pixel 0 0 16777215|expect WheelSize 024 0")
+run(0 "" "expect pixel 0 0 16777215|expect WheelSize 024 0|click ChkMulti|scrollto ScrollRatio -2")
 # The script tool's hazards fail with a message: lost write, removefile on a folder, bad dot, etc.
 file(MAKE_DIRECTORY ${BIN}/empty_folder)
 foreach(line "writeline /dev/full x" "removefile ${BIN}/empty_folder" "print TxtX."

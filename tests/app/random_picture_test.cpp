@@ -16,10 +16,13 @@ constexpr double kSeed = 1;
 
 class RandomPicture : public WindowTest {
  protected:
-  explicit RandomPicture(int depth = 32) : WindowTest(1024, 768, depth, kSeed) {
-  }
+  explicit RandomPicture(int depth = 32) : WindowTest(1024, 768, depth, kSeed) {}
   void ExpectSizes(std::vector<double> want) {
     for (size_t i = 1; i <= want.size(); ++i) EXPECT_EQ(w.wheels.WheelSize[i], want[i - 1]) << i;
+  }
+  std::vector<int> Rgb() const { return {w.DrawRed, w.DrawGreen, w.DrawBlue}; }
+  std::vector<int> Bar() const {
+    return {w.ScrollRatio.Min(), w.ScrollRatio.Max(), w.ScrollRatio.Value()};
   }
 
 };
@@ -30,9 +33,7 @@ TEST_F(RandomPicture, SingleWheelPicksSizesColourAndResolutionInOrder) {
   // Wheels above the count were picked (their draws used up) and cleared.
   ExpectSizes({324, 47, -52, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
   EXPECT_EQ(w.wheels.WheelRatio, ratios);  // single-wheel mode draws no ratio
-  EXPECT_EQ(w.DrawRed, 33);
-  EXPECT_EQ(w.DrawGreen, 119);
-  EXPECT_EQ(w.DrawBlue, 229);
+  EXPECT_EQ(Rgb(), (std::vector<int>{33, 119, 229}));
   EXPECT_EQ(w.Canvas.ForeColor(), 33 + 256 * 119 + 65536 * 229);
   EXPECT_EQ(w.TxtResolution.Number(), 90);
   EXPECT_EQ(w.TxtRotations.Text(), "329");  // 7 x 47 / gcd(324, 47)
@@ -75,13 +76,10 @@ TEST_F(RandomPicture, WheelShownGoesThroughItsBarsWhichWidenForTheRatio) {
   // The bars' Change handlers store their whole numbers back.
   EXPECT_EQ(w.wheels.WheelSize[1], 13);
   EXPECT_EQ(w.TxtFixed.Text(), "13");
-  EXPECT_EQ(w.ScrollRatio.Max(), 250);
-  EXPECT_EQ(w.ScrollRatio.Min(), -250);
-  EXPECT_EQ(w.ScrollRatio.Value(), 250);
+  EXPECT_EQ(Bar(), (std::vector<int>{-250, 250, 250}));
   w.wheels.WheelRatio[1] = -40000;
   random_pictures::CmdRandom_Click(w);
-  EXPECT_EQ(w.ScrollRatio.Min(), -32767);
-  EXPECT_EQ(w.ScrollRatio.Value(), -32767);
+  EXPECT_EQ(Bar(), (std::vector<int>{-32767, 32767, -32767}));
   // Only the bar is limited.
   EXPECT_EQ(w.wheels.WheelRatio[1], -40000);
   EXPECT_EQ(w.TxtRatio1.Text(), "-40000");
@@ -123,9 +121,7 @@ TEST_F(RandomPicture16, LeftClickKeepsA256InTheComponentsAndShows255) {
   // Seed 40 draws a green of 256 (64 steps of 4).
   w.rnd.Randomize(40);
   random_pictures::CmdColorBar_MouseDown(w, 1);
-  EXPECT_EQ(w.DrawRed, 128);
-  EXPECT_EQ(w.DrawGreen, 256);
-  EXPECT_EQ(w.DrawBlue, 112);
+  EXPECT_EQ(Rgb(), (std::vector<int>{128, 256, 112}));
   const uint32_t shown = 128 + 256 * 255 + 65536 * 112;
   EXPECT_EQ(w.CmdColorBar.BackColor(), shown);
   EXPECT_EQ(w.Canvas.ForeColor(), shown);

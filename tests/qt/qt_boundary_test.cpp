@@ -88,6 +88,10 @@ TEST_F(QtBoundary, PressesBelongToTheControlUnderThePointer) {
   QTest::mouseClick(Q(w.Frame1), Qt::LeftButton, {}, QPoint(5, Q(w.Frame1)->height() - 5));
   Click(w.LblXScale);
   EXPECT_EQ(FocusName(), "TxtX");
+  // So does a click on a button disabled before the screen shows it.
+  w.CmdClear.SetEnabled(false);
+  Click(w.CmdClear);
+  EXPECT_EQ(QApplication::focusWidget(), Q(w.TxtX));
 
   // A check box's MouseUp sees the box as the left click left it.
   Click(w.ChkR1);
@@ -222,14 +226,11 @@ TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
 QPoint ThumbCentre(QScrollBar* bar) {
   QStyleOptionSlider opt;
   opt.initFrom(bar);
-  opt.subControls = QStyle::SC_All;
   opt.orientation = bar->orientation();
   if (opt.orientation == Qt::Horizontal) opt.state |= QStyle::State_Horizontal;
   opt.minimum = bar->minimum();
   opt.maximum = bar->maximum();
   opt.sliderPosition = bar->sliderPosition();
-  opt.sliderValue = bar->value();
-  opt.singleStep = bar->singleStep();
   opt.pageStep = bar->pageStep();
   return bar->style()
       ->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar)
