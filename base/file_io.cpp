@@ -179,7 +179,8 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
   const std::string target = FollowLinks(path);
   // A file the user may not write to stays, as a plain write would leave it.
   struct stat st;
-  if (::stat(target.c_str(), &st) == 0) {
+  const bool replacing = ::stat(target.c_str(), &st) == 0;
+  if (replacing) {
     // A FIFO or a device is no file to replace.
     if (!IsRegularFile(st, reason)) return false;
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
@@ -199,8 +200,11 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
       ok = n > 0;
       if (ok) bytes.remove_prefix(static_cast<size_t>(n));
     }
-    // The data reaches the disk before the rename makes it the file's content.
-    ok = ok && ::fsync(d.fd) == 0;
+    // A file that is replaced gets the new data on the disk before the rename
+    // makes it the file's content, so that a crash leaves the old content or
+    // the new, never an empty file. A new file has nothing to lose: it is not
+    // waited for, which keeps a batch from queueing on the disk.
+    ok = ok && (!replacing || ::fsync(d.fd) == 0);
     ok = ok && d.Close();
     if (!ok) {
       reason = Reason(errno ? errno : ENOSPC);

@@ -22,7 +22,7 @@ bool CheckReadableFile(const std::string& path, std::string& reason);
 bool PathExists(const std::string& path);
 
 // Writes `bytes` to a temporary file beside `target`, flushes it to the disk
-// and renames it over `target`. Through a symbolic link the file it points to
+// when `target` exists, and renames it over `target`. Through a symbolic link the file it points to
 // is replaced; a file the user may not write to, a folder, a FIFO or a device
 // is refused. The temporary name fits the folder's name limit.
 bool WriteFileReplacing(const std::string& target, std::string_view bytes, std::string& reason);
