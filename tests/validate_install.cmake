@@ -1,10 +1,7 @@
 # Installs into DEST and validates desktop entry and metainfo; a missing validator is skipped.
 file(REMOVE_RECURSE ${DEST})
 execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${DEST}
-  ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr RESULT_VARIABLE rc ERROR_VARIABLE err)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "install failed: ${err}")
-endif()
+  ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr COMMAND_ERROR_IS_FATAL ANY)
 set(share ${DEST}/usr/share)
 foreach(check "desktop-file-validate;${share}/applications/${ID}.desktop"
     "appstreamcli;validate;--no-net;--pedantic;${share}/metainfo/${ID}.metainfo.xml")
@@ -15,9 +12,5 @@ foreach(check "desktop-file-validate;${share}/applications/${ID}.desktop"
     continue()
   endif()
   list(REMOVE_AT check 0)
-  execute_process(COMMAND ${exe_${tool}} ${check} RESULT_VARIABLE rc OUTPUT_VARIABLE out
-    ERROR_VARIABLE out)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${tool}:\n${out}")
-  endif()
+  execute_process(COMMAND ${exe_${tool}} ${check} COMMAND_ERROR_IS_FATAL ANY)
 endforeach()

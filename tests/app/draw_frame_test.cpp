@@ -1,5 +1,9 @@
-// Drawings from values a parameter file can bring: curves without a step and
-// scales past the largest number write no NaN and keep the scales.
+// Drawings at the edges: curves without a step and scales past the largest
+// number write no NaN and keep the scales; mirrored fills off the picture.
+#include <algorithm>
+
+#include "base/input_codes.h"
+#include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
 #include "tests/window_fixture.h"
 
@@ -35,6 +39,17 @@ TEST_F(DrawFrame, DecPastTheLargestNumberKeepsTheScales) {
   EXPECT_EQ(w.TxtX.Text(), "10000000000");
   EXPECT_EQ(w.TxtY.Text(), "2E+300");
   EXPECT_DOUBLE_EQ(w.draw.ScaledX, 430 * 1e10);
+}
+
+// A mirror image above the picture fills from its top row: a white strip
+// between black rows 0 and 2 stays white.
+TEST_F(DrawFrame, AMirroredFillAboveThePictureStartsOnItsTopRow) {
+  base::Image& img = w.Canvas.EditRaster();
+  for (int y : {0, 2}) std::fill_n(img.Row(y), img.width, 0xFF000000u);
+  w.MouseX = -500;
+  canvas::Canvas_MouseDown(w, base::kMiddleButton, base::kShiftKey);
+  EXPECT_EQ(w.Canvas.Raster().Get(512, 1), 0xFFFFFF);
+  EXPECT_EQ(w.Canvas.Raster().Get(512, 3), 0x0000FF);
 }
 
 }  // namespace
