@@ -1,4 +1,4 @@
-# Exit codes by ARGS: 2 usage error told before running, 1 failed script line, 0; TEXT is a script.
+# Exit codes by ARGS: 2 usage error told before running, 1 a failed line told alone, 0; TEXT: a script.
 set(failed "")
 function(run want args)
   separate_arguments(args UNIX_COMMAND "${args}")
@@ -8,7 +8,8 @@ function(run want args)
     list(APPEND args --headless --seed 1 --script ${BIN}/line.tscript)
   endif()
   execute_process(COMMAND ${EXE} ${args} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL want OR (want EQUAL 2 AND NOT err MATCHES "trochela: [^\n]"))
+  if(NOT rc EQUAL want OR (want EQUAL 2 AND NOT err MATCHES "trochela: [^\n]")
+     OR (want EQUAL 1 AND NOT out MATCHES "^line 1: [^\n]*\n$"))
     string(APPEND failed "exit ${rc}, wanted ${want}: ${args} ${ARGV2}\n${out}${err}\n")
     set(failed "${failed}" PARENT_SCOPE)
   endif()

@@ -130,7 +130,7 @@ TEST(SmoothPicture, HoldsThePlainPicturesInkWithSoftEdges) {
 }
 
 // Where a later colour crossed an earlier one on the canvas, the smooth
-// picture shows the later one on top too.
+// picture shows the later one on top too; a line at the edge keeps its ink.
 TEST_F(PictureExport, SmoothCrossingsKeepTheLaterColourOnTop) {
   w.TxtRotations.SetText("20");
   engine::CmdDraw_Click(w);
@@ -138,8 +138,10 @@ TEST_F(PictureExport, SmoothCrossingsKeepTheLaterColourOnTop) {
   w.Canvas.SetForeColor(0x00FF00);
   w.TxtTurn.SetText("45");
   engine::CmdDraw_Click(w);
+  w.Canvas.Line(167, -100, 167, 100);  // along the last column, 319
   const base::Image& plain = w.Canvas.Raster();
   const base::Image smooth = forms::SmoothPicture(w.Canvas);
+  EXPECT_LT(smooth.Row(120)[319] & 0xFFu, 0xC0u);
   int crossings = 0, greener = 0;
   for (int y = 0; y < plain.height; ++y)
     for (int x = 0; x < plain.width; ++x)

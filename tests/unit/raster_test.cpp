@@ -58,6 +58,7 @@ TEST(Line, ExactPictures) {
       {4, 3, 4, 0, 4, 0, 1, {}, blank},
       {4, 3, -2, 1, 1, -2, 1, {}, blank},
       {4, 3, -1, 1, 1, -1, 1, {0, 0, 0, 0}, {"#...", "....", "...."}},
+      {4, 3, 2, 0, 2, -3, 1, {2, 0, 2, 0}, {"..#.", "....", "...."}},
       // Far ends are clipped, not walked, and light the pixels of the whole line.
       {4, 3, INT_MIN, INT_MAX, INT_MAX, INT_MAX - 3, 8, {}, blank},
       {4, 3, -30, 0, 0, -30, 8, {}, blank},
