@@ -22,9 +22,9 @@ bool CheckReadableFile(const std::string& path, std::string& reason);
 bool PathExists(const std::string& path);
 
 // Writes `bytes` to a temporary file beside `target`, flushes it to the disk
-// when `target` exists, and renames it over `target`. Through a symbolic link the file it points to
-// is replaced; a file the user may not write to, a folder, a FIFO or a device
-// is refused. The temporary name fits the folder's name limit.
+// when `target` exists, and renames it over `target`. Through a link the file
+// it points to is replaced; a file the user may not write to, a folder, a FIFO
+// or a device is refused. The temporary name fits the folder's name limit.
 bool WriteFileReplacing(const std::string& target, std::string_view bytes, std::string& reason);
 
 }  // namespace base
