@@ -1,15 +1,17 @@
-# Exit codes by ARGS: 2 usage error told before running, 1 a failed line told alone, 0; TEXT: a script.
+# Exit codes by ARGS: 2 usage error told before running, 1 a failed line told alone, 0; TEXT: a
+# script; SAID: what the output must hold.
 set(failed "")
 function(run want args)
   separate_arguments(args UNIX_COMMAND "${args}")
-  if(ARGC GREATER 2)
+  if(ARGC GREATER 2 AND NOT "${ARGV2}" STREQUAL "")
     string(REPLACE "|" "\n" text "${ARGV2}")
     file(WRITE ${BIN}/line.tscript "${text}\n")
     list(APPEND args --headless --seed 1 --script ${BIN}/line.tscript)
   endif()
   execute_process(COMMAND ${EXE} ${args} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT rc EQUAL want OR (want EQUAL 2 AND NOT err MATCHES "trochela: [^\n]")
-     OR (want EQUAL 1 AND NOT out MATCHES "^line 1: [^\n]*\n$"))
+     OR (want EQUAL 1 AND NOT out MATCHES "^line 1: [^\n]*\n$")
+     OR (ARGC GREATER 3 AND NOT "${out}${err}" MATCHES "${ARGV3}"))
     string(APPEND failed "exit ${rc}, wanted ${want}: ${args} ${ARGV2}\n${out}${err}\n")
     set(failed "${failed}" PARENT_SCOPE)
   endif()
@@ -30,10 +32,7 @@ file(REMOVE ${BIN}/fifo.tscript)
 execute_process(COMMAND mkfifo ${BIN}/fifo.tscript)
 run(2 "--headless --script ${BIN}/fifo.tscript")
 run(0 "--help")
-execute_process(COMMAND ${EXE} --version OUTPUT_VARIABLE version)
-if(NOT version MATCHES "^trochela [0-9]+\\.[0-9]+\n$")
-  string(APPEND failed "--version printed: ${version}\n")
-endif()
+run(0 "--version" "" "^trochela [0-9]+\\.[0-9]+\n$")
 foreach(ratio 0.5 8.5 abc)
   run(2 "${runs} --pixel-ratio ${ratio}")
 endforeach()
@@ -110,20 +109,16 @@ run(0 "${ref}" "expect canvas ${ref}|expect Messages 0")
 run(0 "${parms}/bad_wheel.tra" "expect WheelSize 1 240|expect Message 1 Cannot load the \
 settings from \"${parms}/bad_wheel.tra\": TxtWheel is not a number: \"five\".")
 # print names the picture it reads; a screenshot at ratio 2 holds the device pixels.
-file(WRITE ${BIN}/m.tscript "dialog print 1 1\nclick CmdPrint\nprint Printed 1\nscreenshot ${BIN}/m.png\n")
-execute_process(COMMAND ${EXE} --headless --screen 2048x1536 --pixel-ratio 2 --script ${BIN}/m.tscript
-  OUTPUT_VARIABLE out)
+run(0 "--screen 2048x1536 --pixel-ratio 2"
+  "dialog print 1 1|click CmdPrint|print Printed 1|screenshot ${BIN}/m.png" "Printed 1=0 ")
 file(READ ${BIN}/m.png width OFFSET 16 LIMIT 4 HEX)
-if(NOT out MATCHES "Printed 1=0 " OR NOT width STREQUAL "00000800")
-  string(APPEND failed "print Printed 1: ${out}; screenshot width ${width}\n")
+if(NOT width STREQUAL "00000800")
+  string(APPEND failed "a screenshot at ratio 2 is ${width} pixels wide\n")
 endif()
 # A gallery picture that cannot be written is told, with exit 2.
 file(MAKE_DIRECTORY ${BIN}/g/random-001.png)
-execute_process(COMMAND ${EXE} --random 1 --size 40x30 -j 1 --out-dir ${BIN}/g
-  RESULT_VARIABLE rc ERROR_VARIABLE err)
-if(NOT rc EQUAL 2 OR NOT err MATCHES "cannot write [^\n]*random-001.png: it is a folder")
-  string(APPEND failed "a gallery picture that cannot be written: exit ${rc}\n${err}\n")
-endif()
+run(2 "--random 1 --size 40x30 -j 1 --out-dir ${BIN}/g" ""
+  "cannot write [^\n]*random-001.png: it is a folder")
 # Exit ends the program at once, with status 0.
 run(0 "" "click CmdExit|expect WheelCount 99")
 

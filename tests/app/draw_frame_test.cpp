@@ -1,7 +1,7 @@
-// Drawings at the edges: curves without a step and scales past the largest
-// number write no NaN and keep the scales; mirrored fills off the picture.
+// Drawings at the edges: no step, no scale left, steps backwards, fills off the picture.
 #include <algorithm>
 
+#include "base/curve_math.h"
 #include "base/input_codes.h"
 #include "canvas/canvas_input.h"
 #include "engine/draw_driver.h"
@@ -41,8 +41,15 @@ TEST_F(DrawFrame, DecPastTheLargestNumberKeepsTheScales) {
   EXPECT_DOUBLE_EQ(w.draw.ScaledX, 430 * 1e10);
 }
 
-// A mirror image above the picture fills from its top row: a white strip
-// between black rows 0 and 2 stays white.
+// A negative Res. from a file walks back: 0, then -pi, which is Rotations, drawn.
+TEST_F(DrawFrame, ANegativeResolutionStepsBackToItsEnd) {
+  w.TxtResolution.SetText("-2");
+  w.TxtRotations.SetText("-3.14159265358979");
+  engine::CmdDraw_Click(w);
+  EXPECT_EQ(w.draw.CurveParam, -2 * base::kPi);
+}
+
+// A mirror image above the picture fills from its top row, not from row 1.
 TEST_F(DrawFrame, AMirroredFillAboveThePictureStartsOnItsTopRow) {
   base::Image& img = w.Canvas.EditRaster();
   for (int y : {0, 2}) std::fill_n(img.Row(y), img.width, 0xFF000000u);
