@@ -14,7 +14,7 @@ CHECK_PACKAGES := $(PACKAGES) clang-tidy
 FUZZ_PACKAGES := $(PACKAGES) clang libclang-rt-dev
 WERROR := $(if $(CI),ON,OFF)
 # The folders of the program's own sources, which clang-tidy reads.
-LEVELS := base forms window engine wheels random files canvas app automation
+LEVELS := base model drawing forms window engine wheels random files canvas app automation
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps check-deps fuzz-deps build run test check fuzz fuzz-build bench clean screenshot \

@@ -33,19 +33,11 @@ void CmdSetBackColor_Click(TrochelaMain& w) {
 }
 
 void CmdThick_Click(TrochelaMain& w) {
-  struct Setting {
-    double caption;
-    const char* next;
-    int width;
-  };
-  static constexpr Setting kPens[] = {{1, "2", 2}, {2, "3", 4}, {3, "4", 8}, {4, "1", 1}};
-  const double shown = base::Val(w.CmdThick.Caption());
-  for (const Setting& s : kPens)
-    if (shown == s.caption) {
-      w.CmdThick.SetCaption(s.next);
-      w.Canvas.SetDrawWidth(s.width);
-      return;
-    }
+  // The pen's steps 1 to 4 and their widths in pixels; the button shows the step.
+  static constexpr int kWidths[] = {1, 2, 4, 8};
+  w.PenStep = static_cast<int16_t>(w.PenStep % 4 + 1);
+  w.CmdThick.SetCaption(std::to_string(w.PenStep));
+  w.Canvas.SetDrawWidth(kWidths[w.PenStep - 1]);
 }
 
 void ChkAspect_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }

@@ -27,6 +27,7 @@
 #include "base/raster.h"
 #include "base/vector_state.h"
 #include "bench/bench_clock.h"
+#include "drawing/draw_passes.h"
 #include "engine/draw_driver.h"
 #include "forms/scripted_services.h"
 #include "window/captions.h"
@@ -51,7 +52,7 @@ void Settle(window::TrochelaMain& w) {
 struct Case {
   std::string name;
   int wheels;  // 0: single wheel
-  engine::Shape shape;
+  drawing::Shape shape;
   double rotations, resolution;
 };
 
@@ -81,7 +82,7 @@ long CurvePoints(const Case& c, Line line) {
   const double step = base::kPi / (c.resolution / 2);
   const base::PassTransform t = base::MakePassTransform(0, 0, 6, 6);
   const base::Outline& outline =
-      c.shape == engine::Shape::Triangle ? base::kTriangle : base::kSquare;
+      c.shape == drawing::Shape::Triangle ? base::kTriangle : base::kSquare;
   double size[25], ratio[25], angle[25];
   ChainSizes(size, ratio, c.wheels);
   const double A = 235, K = -47, d = 195;
@@ -94,7 +95,7 @@ long CurvePoints(const Case& c, Line line) {
       base::ComputeWheelAngles(ratio, p, angle);
       base::SumWheelChain(size, angle, c.wheels, x, y);
       base::RotateScale(t, x, y, sx, sy);
-    } else if (c.shape == engine::Shape::Circle) {
+    } else if (c.shape == drawing::Shape::Circle) {
       base::SingleCirclePoint(A, K, d, p, x, y);
       base::RotateScale(t, x, y, sx, sy);
     } else {
@@ -144,16 +145,16 @@ void PrepareWindow(window::TrochelaMain& w, const Case& c) {
   if (c.wheels) {
     ChainSizes(w.wheels.WheelSize.data(), w.wheels.WheelRatio.data(), c.wheels);
     w.WheelCount = static_cast<int16_t>(c.wheels);
-    w.CmdWheelLimit.SetCaption(std::to_string(c.wheels));
+    window::SetWheelLimit(w, std::to_string(c.wheels));
     // The wheel's fields show the table, as they do for a user: a field
     // repaired when it loses the focus writes what it shows back.
     const int shown = window::ShownWheel(w);
     w.TxtFixed.SetNumber(w.wheels.WheelSize[shown]);
     w.TxtRatio1.SetNumber(w.wheels.WheelRatio[shown]);
   }
-  w.ChkCircle.SetValue(c.shape == engine::Shape::Circle);
-  w.ChkTriangle.SetValue(c.shape == engine::Shape::Triangle);
-  w.ChkSquare.SetValue(c.shape == engine::Shape::Square);
+  w.ChkCircle.SetValue(c.shape == drawing::Shape::Circle);
+  w.ChkTriangle.SetValue(c.shape == drawing::Shape::Triangle);
+  w.ChkSquare.SetValue(c.shape == drawing::Shape::Square);
   w.TxtRotations.SetText(std::to_string(static_cast<int>(c.rotations)));
   w.TxtResolution.SetText(std::to_string(static_cast<int>(c.resolution)));
   w.TxtX.SetText("6");
@@ -171,9 +172,9 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
 
   const Case cases[] = {
-      {"start_circle", 0, engine::Shape::Circle, 231, 1440},
-      {"square_outline", 0, engine::Shape::Square, 231, 1440},
-      {"chain24", 24, engine::Shape::Circle, 7, 998},
+      {"start_circle", 0, drawing::Shape::Circle, 231, 1440},
+      {"square_outline", 0, drawing::Shape::Square, 231, 1440},
+      {"chain24", 24, drawing::Shape::Circle, 7, 998},
   };
   std::string model = "unknown";
   std::ifstream cpu("/proc/cpuinfo");

@@ -7,6 +7,9 @@ set(trochela_base_sources
   base/line_log.cpp base/numbers.cpp base/pixel_memory.cpp base/png_encoder.cpp base/profile.cpp
   base/raster.cpp base/rnd.cpp base/settings_in_pictures.cpp base/smooth_lines.cpp
   base/svg_writer.cpp base/vector_state.cpp)
+# A picture's settings as a value, and the drawing of one: no Qt, no window.
+set(trochela_model_sources model/bindings.cpp model/steps.cpp)
+set(trochela_drawing_sources drawing/draw_passes.cpp drawing/draw_picture.cpp)
 # The parameter file's keys and their checks: reads a profile, no window.
 set(trochela_parms_reader_sources files/parms_check.cpp files/parms_keys.cpp)
 # The script grammar and its table of actions: reads text, no window.
@@ -19,7 +22,7 @@ set(trochela_forms_sources
 set(trochela_window_sources
   window/captions.cpp window/drawing_colour.cpp window/panel.cpp window/panel_layout.cpp
   window/trochela_main.cpp window/undo.cpp)
-set(trochela_engine_sources engine/draw_driver.cpp engine/draw_passes.cpp engine/scale_fit.cpp)
+set(trochela_engine_sources engine/draw_driver.cpp engine/scale_fit.cpp)
 set(trochela_wheels_sources
   wheels/random_flags.cpp wheels/show_wheel.cpp wheels/wheel_editor.cpp wheels/wheel_mode.cpp)
 set(trochela_random_sources
@@ -42,14 +45,20 @@ set(trochela_automation_sources
 # anything changes.
 function(trochela_qt_free_libraries root)
   list(TRANSFORM trochela_base_sources PREPEND ${root}/)
+  list(TRANSFORM trochela_model_sources PREPEND ${root}/)
+  list(TRANSFORM trochela_drawing_sources PREPEND ${root}/)
   list(TRANSFORM trochela_parms_reader_sources PREPEND ${root}/)
   list(TRANSFORM trochela_script_reader_sources PREPEND ${root}/)
   add_library(trochela_base STATIC ${trochela_base_sources})
   target_include_directories(trochela_base PUBLIC ${root})
   target_compile_definitions(trochela_base PUBLIC TROCHELA_VERSION="${TROCHELA_VERSION}")
   target_link_libraries(trochela_base PRIVATE ZLIB::ZLIB)
+  add_library(trochela_model STATIC ${trochela_model_sources})
+  target_link_libraries(trochela_model PUBLIC trochela_base)
+  add_library(trochela_drawing STATIC ${trochela_drawing_sources})
+  target_link_libraries(trochela_drawing PUBLIC trochela_model)
   add_library(trochela_parms_reader STATIC ${trochela_parms_reader_sources})
-  target_link_libraries(trochela_parms_reader PUBLIC trochela_base)
+  target_link_libraries(trochela_parms_reader PUBLIC trochela_model)
   add_library(trochela_script_reader STATIC ${trochela_script_reader_sources})
   target_link_libraries(trochela_script_reader PUBLIC trochela_base)
 endfunction()
@@ -73,7 +82,7 @@ function(trochela_program_libraries root)
   # with it the parameter-file and script readers, which need no window.
   trochela_qt_free_libraries(${root})
   # 1: the forms layer over Qt Widgets, the only library that uses Qt widgets.
-  trochela_level(${root} forms LINKS trochela_base
+  trochela_level(${root} forms LINKS trochela_drawing
     PRIVATE_LINKS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
   # 2: the main window with its state and the panel's tables.
   trochela_level(${root} window LINKS trochela_forms)

@@ -1,14 +1,13 @@
 #pragma once
-// The draw command and the frame that every drawing routine runs around its
-// passes: Rot+, Pen+ and Dec between passes, the gradient after each, the
-// locking of the panel, and the restores at the end.
+// The draw command and the six routines, which draw the window's settings
+// (drawing/draw_picture.h) through a host over its controls: the canvas
+// takes the lines, the panel is locked while they are drawn and shows what
+// changes at every yield.
 namespace window {
 struct TrochelaMain;
 }
 
 namespace engine {
-
-enum class Shape { Circle, Triangle, Square };
 
 // Keeps the picture for undo, prepares the canvas for a redraw from a scroll
 // bar, and runs the routine for the mode and the outline.
@@ -26,12 +25,5 @@ void DrawSingleSquare(window::TrochelaMain& w);
 void DrawMultiCircle(window::TrochelaMain& w);
 void DrawMultiTriangle(window::TrochelaMain& w);
 void DrawMultiSquare(window::TrochelaMain& w);
-
-// Pen+: moves wheel 3 by the Pen+ value from the second pass on, while it
-// stays strictly inside (-451, 451).
-void StepPen(window::TrochelaMain& w);
-
-// Steps the drawing colour's components, each bouncing between 0 and 255.
-void StepGradientColor(window::TrochelaMain& w);
 
 }  // namespace engine

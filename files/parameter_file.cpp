@@ -26,36 +26,15 @@ const char* const kFilter = "Trochela! Files (*.tra)|*.tra";
 const char* const kLoadFilter =
     "Trochela! Files (*.tra)|*.tra|Pictures with settings (*.png *.svg)|*.png *.svg";
 
-using M = window::TrochelaMain;
-
-// The field each text of a parameter file belongs to, in the order a load
-// sets them.
-struct TextField {
-  std::string ParmsValues::*text;
-  forms::TextBox M::*field;
-};
-constexpr TextField kTextFields[] = {
-    {&ParmsValues::holeInc, &M::TxtHoleInc},
-    {&ParmsValues::loop, &M::TxtLoop},
-    {&ParmsValues::pctDec, &M::TxtPctDec},
-    {&ParmsValues::pctScale, &M::TxtPctScale},
-    {&ParmsValues::resolution, &M::TxtResolution},
-    {&ParmsValues::rotations, &M::TxtRotations},
-    {&ParmsValues::rotStart, &M::TxtRotStart},
-    {&ParmsValues::rotInc, &M::TxtRotInc},
-    {&ParmsValues::turn, &M::TxtTurn},
-    {&ParmsValues::x, &M::TxtX},
-    {&ParmsValues::y, &M::TxtY},
-};
-
 // What the window holds, as a save writes it.
 ParmsValues WindowValues(window::TrochelaMain& w) {
   ParmsValues v;
   v.chkScale = w.ChkScale.Value();
   v.chkMulti = w.ChkMulti.Value();
-  v.wheelCountText = w.CmdWheelLimit.Caption();
+  v.wheelCountText = w.picture.wheelLimit;
   v.wheelCount = window::WheelLimit(w);
-  for (const TextField& f : kTextFields) v.*f.text = (w.*f.field).Text();
+  for (const model::Binding& b : model::Bindings())
+    if (b.fileKey) v[b.id] = w.picture[b.id].Text();
   for (int n = 1; n <= std::min(v.wheelCount, base::kWheels); ++n) {
     v.size[n] = w.wheels.WheelSize[n];
     v.ratio[n] = w.wheels.WheelRatio[n];
@@ -134,8 +113,9 @@ void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {
   // rest of the file is applied.
   w.ChkScale.SetValue(v.chkScale);
   w.ChkMulti.SetValue(v.chkMulti);
-  w.CmdWheelLimit.SetCaption(v.wheelCountText);
-  for (const TextField& f : kTextFields) (w.*f.field).SetText(v.*f.text);
+  window::SetWheelLimit(w, v.wheelCountText);
+  for (const model::Binding& b : model::Bindings())
+    if (b.fileKey) w.FieldControl(b.id).SetText(v[b.id]);
   const int count = window::WheelLimit(w);
   for (int n = 1; n <= count; ++n) t.WheelSize[n] = v.size[n];
   for (int n = 1; n <= count; ++n) t.WheelRatio[n] = v.ratio[n];

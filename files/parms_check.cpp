@@ -11,6 +11,9 @@ namespace {
 
 using base::Profile;
 
+// The size bar's range, 1 to this.
+constexpr int kMostSize = 500;
+
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // A whole-text number, or a reason naming the key.
@@ -77,22 +80,22 @@ bool ReadParms(const Profile& file, ParmsValues& out, std::string& reason) {
         break;
       }
       case ParmsCheck::Field:
-        if (!Number(k.key, text, reason)) return false;
-        out.*k.text = text;
+        if (k.field->check == model::FileCheck::SizeRange) {
+          // The size bar shows it, within its range.
+          const auto pct = Whole(k.key, text, 1, kMostSize, reason);
+          if (!pct) return false;
+          out.pctScaleValue = *pct;
+        } else if (!Number(k.key, text, reason)) {
+          return false;
+        }
+        out[k.field->id] = text;
         break;
-      case ParmsCheck::SizeField: {
-        // The size bar shows it, within its range.
-        const auto pct = Whole(k.key, text, 1, 500, reason);
-        if (!pct) return false;
-        out.*k.text = text;
-        out.pctScaleValue = *pct;
-        break;
-      }
       case ParmsCheck::WheelSize: {
         const auto size = Number(k.key, text, reason);
         if (!size) return false;
         // Wheel 1's size is shown on the wheel bar at once.
-        if (k.wheel == 1 && !Whole(k.key, text, -450, 450, reason)) return false;
+        constexpr int kMost = static_cast<int>(model::kMostWheelSize);
+        if (k.wheel == 1 && !Whole(k.key, text, -kMost, kMost, reason)) return false;
         out.size[k.wheel] = *size;
         break;
       }

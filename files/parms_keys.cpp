@@ -29,23 +29,15 @@ std::vector<ParmsKey> ParmsKeys(int wheelCount) {
       {.key = "ChkScale", .fallback = "1", .check = C::Box, .box = &P::chkScale},
       {.key = "ChkMulti", .fallback = "False", .check = C::Box, .box = &P::chkMulti},
       {.key = "NumberOfWheels", .fallback = "8", .check = C::WheelCount},
-      {.key = "HoleInc",
-       .fallback = "111",
-       .check = C::Field,
-       .text = &P::holeInc,
-       .label = "Pen+"},
-      {.key = "TxtLoop", .fallback = "111", .check = C::Field, .text = &P::loop, .label = "Loops"},
-      {.key = "TxtPctDec",
-       .fallback = "111",
-       .check = C::Field,
-       .text = &P::pctDec,
-       .label = "Dec"},
-      {.key = "TxtPctScale",
-       .fallback = "111",
-       .check = C::SizeField,
-       .text = &P::pctScale,
-       .label = "Size %"},
   };
+  // The fields a file keeps, up to the size before the wheels and the rest
+  // after them.
+  const auto addFields = [&rows](bool beforeWheels) {
+    for (const model::Binding& b : model::Bindings())
+      if (b.fileKey && (b.id <= model::FieldId::PctScale) == beforeWheels)
+        rows.push_back({.key = b.fileKey, .fallback = b.fallback, .check = C::Field, .field = &b});
+  };
+  addFields(true);
   const int count = std::clamp(wheelCount, 0, base::kWheels);
   for (int n = 1; n <= count; ++n)
     rows.push_back({.key = WheelSizeKey(n),
@@ -57,33 +49,8 @@ std::vector<ParmsKey> ParmsKeys(int wheelCount) {
                     .fallback = "0",
                     .check = C::WheelRatio,
                     .wheel = n});
-  const ParmsKey tail[] = {
-      {.key = "TxtResolution",
-       .fallback = "111",
-       .check = C::Field,
-       .text = &P::resolution,
-       .label = "Res."},
-      {.key = "TxtRotations",
-       .fallback = "111",
-       .check = C::Field,
-       .text = &P::rotations,
-       .label = "Rotations"},
-      {.key = "TxtRotStart",
-       .fallback = "111",
-       .check = C::Field,
-       .text = &P::rotStart,
-       .label = "Rot Start"},
-      {.key = "TxtRotInc",
-       .fallback = "111",
-       .check = C::Field,
-       .text = &P::rotInc,
-       .label = "Rot+"},
-      {.key = "TxtTurn", .fallback = "0", .check = C::Field, .text = &P::turn, .label = "Rot."},
-      {.key = "TxtX", .fallback = "111", .check = C::Field, .text = &P::x, .label = "XScale"},
-      {.key = "TxtY", .fallback = "111", .check = C::Field, .text = &P::y, .label = "YScale"},
-      {.key = "Type", .fallback = "1", .check = C::Type},
-  };
-  rows.insert(rows.end(), std::begin(tail), std::end(tail));
+  addFields(false);
+  rows.push_back({.key = "Type", .fallback = "1", .check = C::Type});
   return rows;
 }
 
@@ -103,12 +70,11 @@ bool ParmsFileTexts(const ParmsValues& v, std::vector<std::pair<std::string, std
       case ParmsCheck::WheelCount:
         text = v.wheelCountText;
         break;
-      case ParmsCheck::Field:
-      case ParmsCheck::SizeField: {
-        const std::string& shown = v.*k.text;
+      case ParmsCheck::Field: {
+        const std::string& shown = v[k.field->id];
         const auto number = base::ParseNumber(shown);
         if (!number) {
-          reason = std::string(k.label) + " does not hold a number: \"" + shown + "\"";
+          reason = std::string(k.field->label) + " does not hold a number: \"" + shown + "\"";
           return false;
         }
         text = FileNumber(*number);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/wheel_table.h"
+#include "model/bindings.h"
 
 namespace files {
 
@@ -24,8 +25,11 @@ struct ParmsValues {
   int chkMulti = 0;            // 0, 1 or 2; a file without the key reads as 0
   std::string wheelCountText;  // "NumberOfWheels" as written, for the caption
   int wheelCount = 8;          // 3..24
-  // Field texts, taken as they stand once they hold a number.
-  std::string holeInc, loop, pctDec, pctScale, resolution, rotations, rotStart, rotInc, turn, x, y;
+  // Field texts by model::FieldId, taken as they stand once they hold a
+  // number; the fields a file does not keep stay empty.
+  std::array<std::string, model::kFieldCount> text;
+  std::string& operator[](model::FieldId id) { return text[static_cast<size_t>(id)]; }
+  const std::string& operator[](model::FieldId id) const { return text[static_cast<size_t>(id)]; }
   int pctScaleValue = 111;  // TxtPctScale as a whole number, 1..500
   // Wheels 1..wheelCount; the rest stay 0.
   std::array<double, base::kWheels + 1> size{};
@@ -36,8 +40,7 @@ struct ParmsValues {
 enum class ParmsCheck : uint8_t {
   Box,         // a check box: 0, 1 or 2; the word False reads as 0
   WheelCount,  // a whole number of wheels, 3 to 24
-  Field,       // a field's text: a number within the double range
-  SizeField,   // a field's text that the size bar shows: a whole 1 to 500
+  Field,       // a field's text (model/bindings.h says what it must hold)
   WheelSize,   // a number; wheel 1's size also fits the wheel bar
   WheelRatio,  // a number whose whole number fits the ratio bar's 16 bits
   Type,        // a number; 1 to 3 select an outline, any other none
@@ -48,8 +51,7 @@ struct ParmsKey {
   const char* fallback;
   ParmsCheck check;
   int ParmsValues::*box = nullptr;           // Box: its value
-  std::string ParmsValues::*text = nullptr;  // Field, SizeField: its text
-  const char* label = "";                    // Field, SizeField: the name the panel shows
+  const model::Binding* field = nullptr;      // Field: its row
   int wheel = 0;                             // WheelSize, WheelRatio: the wheel
 };
 

@@ -188,19 +188,28 @@ TextBox::TextBox(Form& form, std::string name, Control* parent)
 }
 
 void TextBox::SetText(std::string text) {
-  if (text == text_) return;
-  text_ = std::move(text);
-  numberValid_ = false;
+  if (text == field_->Text()) return;
+  field_->Set(std::move(text));
+  ShowValue();
+}
+
+void TextBox::Bind(model::Field& f) {
+  field_ = &f;
+  ShowValue();
+}
+
+void TextBox::ShowValue() {
+  const QString shown = Q(field_->Text());
+  if (QtWidget().text() == shown) return;
   QSignalBlocker block(&QtWidget());
-  QtWidget().setText(Q(text_));
+  QtWidget().setText(shown);
   QtWidget().setCursorPosition(0);
 }
 
 void TextBox::SetNumber(double v) { SetText(base::FormatNumber(v)); }
 
 void TextBox::UserEdited(std::string text) {
-  text_ = std::move(text);
-  numberValid_ = false;
+  field_->Set(std::move(text));
 }
 
 void TextBox::UserTyped(std::string text) {
@@ -252,13 +261,6 @@ bool TextBox::UserInput(QEvent& event) {
   return Control::UserInput(event);
 }
 
-double TextBox::ReadNumber() const {
-  auto v = base::ParseNumber(text_);
-  number_ = v ? *v : base::Val(text_);
-  numberValid_ = true;
-  return number_;
-}
-
 int TextBox::SelStart() const {
   return QtWidget().hasSelectedText() ? QtWidget().selectionStart() : QtWidget().cursorPosition();
 }
@@ -277,7 +279,7 @@ void TextBox::SetSelLength(int n) {
 
 bool TextBox::Property(std::string_view prop, std::string& out) const {
   if (prop.empty() || prop == "Text")
-    out = text_;
+    out = field_->Text();
   else if (prop == "SelStart")
     out = std::to_string(SelStart());
   else if (prop == "SelLength")
@@ -317,21 +319,26 @@ bool CheckBox::UserInput(QEvent& event) {
 
 void CheckBox::SyncChecked() {
   QSignalBlocker block(&QtWidget());
-  QtWidget().setCheckState(value_ == 0   ? Qt::Unchecked
-                           : value_ == 1 ? Qt::Checked
+  QtWidget().setCheckState(*value_ == 0   ? Qt::Unchecked
+                           : *value_ == 1 ? Qt::Checked
                                          : Qt::PartiallyChecked);
 }
 
+void CheckBox::Bind(int& v) {
+  value_ = &v;
+  SyncChecked();
+}
+
 void CheckBox::SetValue(int v) {
-  if (v == value_) return;
-  value_ = v;
+  if (v == *value_) return;
+  *value_ = v;
   SyncChecked();
   form_.Raise(Click);
 }
 
 void CheckBox::UserClicked() {
   // A click ticks a clear or grey box and clears a ticked one.
-  SetValue(value_ == 1 ? 0 : 1);
+  SetValue(*value_ == 1 ? 0 : 1);
 }
 
 void CheckBox::SetCaption(std::string c) {
@@ -341,7 +348,7 @@ void CheckBox::SetCaption(std::string c) {
 
 bool CheckBox::Property(std::string_view prop, std::string& out) const {
   if (prop.empty() || prop == "Value")
-    out = std::to_string(value_);
+    out = std::to_string(*value_);
   else if (prop == "Caption")
     out = caption_;
   else
@@ -360,7 +367,7 @@ OptionButton::OptionButton(Form& form, std::string name, Control* parent)
     if (enabled_)
       UserClicked();
     else
-      Show(value_);
+      Show(*value_);
   });
 }
 
@@ -371,18 +378,23 @@ void OptionButton::Show(bool v) {
   QtWidget().setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+void OptionButton::Bind(bool& v) {
+  value_ = &v;
+  Show(v);
+}
+
 void OptionButton::SetValue(bool v) {
-  if (v == value_) {
+  if (v == *value_) {
     Show(v);
     return;
   }
-  value_ = v;
+  *value_ = v;
   Show(v);
   if (!v) return;
   for (Control* c : form_.Controls()) {
     auto* other = dynamic_cast<OptionButton*>(c);
-    if (other && other != this && other->container_ == container_ && other->value_) {
-      other->value_ = false;
+    if (other && other != this && other->container_ == container_ && *other->value_) {
+      *other->value_ = false;
       other->Show(false);
     }
   }
@@ -390,7 +402,7 @@ void OptionButton::SetValue(bool v) {
 }
 
 void OptionButton::UserClicked() {
-  if (value_) {
+  if (*value_) {
     SetValue(true);  // keeps the option selected; a click never clears it
     form_.Raise(Click);
   } else {
@@ -426,7 +438,7 @@ void OptionButton::SetCaption(std::string c) {
 
 bool OptionButton::Property(std::string_view prop, std::string& out) const {
   if (prop.empty() || prop == "Value")
-    out = TrueFalse(value_);
+    out = TrueFalse(*value_);
   else if (prop == "Caption")
     out = caption_;
   else

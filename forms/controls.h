@@ -17,6 +17,7 @@
 
 #include "base/line_log.h"
 #include "base/raster.h"
+#include "model/field.h"
 
 class QCheckBox;
 class QEvent;
@@ -151,14 +152,18 @@ class ControlOf : public Control {
 class TextBox : public ControlOf<QLineEdit> {
  public:
   TextBox(Form& form, std::string name, Control* parent);
-  const std::string& Text() const { return text_; }
+  const std::string& Text() const { return field_->Text(); }
   // Puts the caret at the start, so that a long number shows its first digits.
   void SetText(std::string text);
   // A number written as the program writes numbers into fields.
   void SetNumber(double v);
-  // The text read as a whole number; a text that is not a number reads as its
-  // leading number (0 when none). Cached until the text changes.
-  double Number() const { return numberValid_ ? number_ : ReadNumber(); }
+  // The text read as a number (model/field.h).
+  double Number() const { return field_->Number(); }
+  // The field edits the value `f` of a settings value from now on, and shows it.
+  void Bind(model::Field& f);
+  // Shows the value's text again after code changed the value directly (a
+  // drawing writes its settings value, the window shows it at its yields).
+  void ShowValue();
   int SelStart() const;
   void SetSelStart(int s);
   int SelLength() const;
@@ -174,10 +179,8 @@ class TextBox : public ControlOf<QLineEdit> {
   bool UserInput(QEvent& event) override;
 
  private:
-  double ReadNumber() const;
-  std::string text_;
-  mutable double number_ = 0;
-  mutable bool numberValid_ = false;
+  model::Field own_;
+  model::Field* field_ = &own_;
   // A press that gave the field the focus keeps the selection its GotFocus
   // made; the press, its drag and its release are kept from the widget.
   bool focusByPress_ = false;
@@ -187,7 +190,9 @@ class TextBox : public ControlOf<QLineEdit> {
 class CheckBox : public ControlOf<QCheckBox> {
  public:
   CheckBox(Form& form, std::string name, Control* parent);
-  int Value() const { return value_; }  // 0 clear, 1 checked, 2 grey
+  int Value() const { return *value_; }  // 0 clear, 1 checked, 2 grey
+  // The box edits `v` of a settings value from now on, and shows it.
+  void Bind(int& v);
   // Raises Click when the value changes.
   void SetValue(int v);
   const std::string& Caption() const { return caption_; }
@@ -206,7 +211,8 @@ class CheckBox : public ControlOf<QCheckBox> {
 
  private:
   void SyncChecked();
-  int value_ = 0;
+  int own_ = 0;
+  int* value_ = &own_;
   std::string caption_;
 };
 
@@ -216,7 +222,9 @@ class CheckBox : public ControlOf<QCheckBox> {
 class OptionButton : public ControlOf<QRadioButton> {
  public:
   OptionButton(Form& form, std::string name, Control* parent);
-  bool Value() const { return value_; }
+  bool Value() const { return *value_; }
+  // The option edits `v` of a settings value from now on, and shows it.
+  void Bind(bool& v);
   // Setting true clears the other options of the same container and raises Click.
   void SetValue(bool v);
   const std::string& Caption() const { return caption_; }
@@ -232,7 +240,8 @@ class OptionButton : public ControlOf<QRadioButton> {
  private:
   void Show(bool v);
   Control* container_;
-  bool value_ = false;
+  bool own_ = false;
+  bool* value_ = &own_;
   std::string caption_;
 };
 

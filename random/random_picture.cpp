@@ -33,7 +33,7 @@ void PickSizes(window::TrochelaMain& w) {
   if (t.RandomSizeFlag[1]) t.WheelSize[1] = Pick(w.rnd, 450) + 1;
   // Single-wheel pictures turn the rolling wheel and the pen value round
   // half of the time; multi-wheel ones only when the "Ratio" label says so.
-  const bool negativeAllowed = w.LblRatios.FontUnderline() || w.ChkMulti.Value() == 0;
+  const bool negativeAllowed = w.NegativeSizes || w.ChkMulti.Value() == 0;
   for (int i = 2; i <= base::kWheels; ++i) {
     if (!t.RandomSizeFlag[i]) continue;
     t.WheelSize[i] = Pick(w.rnd, 150) + 1;

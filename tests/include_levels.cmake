@@ -1,6 +1,6 @@
 # Includes go to own folder or lower levels only; Qt only in forms and app/main.cpp, which sees all.
-set(folders base forms window engine wheels random files canvas app automation)
-set(levels 0 1 2 3 4 5 5 6 7 8)
+set(folders base model drawing forms window engine wheels random files canvas app automation)
+set(levels 0 1 2 3 4 5 6 7 7 8 9 10)
 foreach(folder level IN ZIP_LISTS folders levels)
   set(level_${folder} ${level})
 endforeach()

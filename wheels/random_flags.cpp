@@ -54,7 +54,8 @@ void ChkRatioAll_Click(window::TrochelaMain& w) {
 }
 
 void LblRatios_Click(window::TrochelaMain& w) {
-  w.LblRatios.SetFontUnderline(!w.LblRatios.FontUnderline());
+  w.NegativeSizes = !w.NegativeSizes;
+  w.LblRatios.SetFontUnderline(w.NegativeSizes);
 }
 
 }  // namespace wheels

@@ -4,6 +4,7 @@
 
 #include "base/numbers.h"
 #include "wheels/wheel_editor.h"
+#include "window/captions.h"
 #include "window/trochela_main.h"
 
 namespace wheels {
@@ -13,7 +14,7 @@ void ShowWheel(window::TrochelaMain& w, int n, std::span<const WheelWrite> order
   const auto& t = w.wheels;
   for (const WheelWrite step : order) {
     if (step == WheelWrite::Caption) {
-      w.LblScrollWheel.SetCaption("Wheel #" + std::to_string(n));
+      window::SetShownWheel(w, n);
       continue;
     }
     if (!isWheel) return;

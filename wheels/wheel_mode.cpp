@@ -15,7 +15,7 @@ namespace wheels {
 
 void ChkMulti_Click(window::TrochelaMain& w) {
   if (w.ChkMulti.Value() != 0) {
-    w.CmdWheelLimit.SetCaption(w.SavedWheelCount);
+    window::SetWheelLimit(w, w.SavedWheelCount);
     if (auto r = base::ParseNumber(w.TxtRotations.Text()); r && *r > 7) w.TxtRotations.SetText("7");
     window::ShowMultiControls(w);
     if (w.ChkScale.Value() != 0) engine::FitScale(w);
@@ -24,8 +24,8 @@ void ChkMulti_Click(window::TrochelaMain& w) {
     w.CurrentWheel = static_cast<int16_t>(n);
     ShowWheel(w, n, kShowOnMultiOn);
   } else {
-    w.SavedWheelCount = w.CmdWheelLimit.Caption();
-    w.CmdWheelLimit.SetCaption("3");
+    w.SavedWheelCount = w.picture.wheelLimit;
+    window::SetWheelLimit(w, "3");
     ShowWheel(w, 1, kShowOnMultiOff);
     window::HideMultiControls(w);
   }
@@ -36,7 +36,7 @@ void CmdWheelLimit_MouseDown(window::TrochelaMain& w, int button) {
   w.ScrollSetByCode = -1;
   const int count = window::WheelLimit(w);
   auto setCount = [&](int k) {
-    w.CmdWheelLimit.SetCaption(std::to_string(k));
+    window::SetWheelLimit(w, std::to_string(k));
     w.WheelCount = static_cast<int16_t>(k);
   };
   const bool counted = count >= base::kFewestWheels && count <= base::kWheels;

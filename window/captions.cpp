@@ -1,20 +1,25 @@
 #include "window/captions.h"
 
 #include <string>
+#include <utility>
 
-#include "base/numbers.h"
+#include "model/steps.h"
 #include "window/trochela_main.h"
 
 namespace window {
 
-int ShownWheel(const TrochelaMain& w) {
-  const std::string& caption = w.LblScrollWheel.Caption();
-  const std::string rest = caption.size() > 7 ? caption.substr(7) : std::string();
-  return base::ToInt16(base::Val(rest));
+int ShownWheel(const TrochelaMain& w) { return w.ShownWheelNumber; }
+
+void SetShownWheel(TrochelaMain& w, int n) {
+  w.ShownWheelNumber = static_cast<int16_t>(n);
+  w.LblScrollWheel.SetCaption("Wheel #" + std::to_string(n));
 }
 
-int WheelLimit(const TrochelaMain& w) {
-  return base::ToInt32(base::Val(w.CmdWheelLimit.Caption()));
+int WheelLimit(const TrochelaMain& w) { return model::WheelLimit(w.picture); }
+
+void SetWheelLimit(TrochelaMain& w, std::string text) {
+  w.CmdWheelLimit.SetCaption(text);
+  w.picture.wheelLimit = std::move(text);
 }
 
 }  // namespace window

@@ -8,6 +8,7 @@ void SetDrawingColour(TrochelaMain& w, const base::Rgb& components, uint32_t sho
   w.DrawRed = components.red;
   w.DrawGreen = components.green;
   w.DrawBlue = components.blue;
+  w.picture.penShown = shown;
   w.Canvas.SetForeColor(shown);
   w.CmdColorBar.SetBackColor(w.Canvas.ForeColor());
 }

@@ -74,15 +74,15 @@ struct FieldRow {
   TextBox M::*field;
   Box box;
   int left, top;
-  const char* text;
+  const char* text;  // null: the settings' start text (model/bindings.h)
   const char* tip;
 };
 
 // The catalogues are tables, one row a control: kept as written.
 // clang-format off
 constexpr FieldRow kFields[] = {
-    {&M::TxtX, C, 120, 1320, "6", "Sets width of picture"},
-    {&M::TxtY, C, 2640, 1320, "6", "Sets height of picture"},
+    {&M::TxtX, C, 120, 1320, nullptr, "Sets width of picture"},
+    {&M::TxtY, C, 2640, 1320, nullptr, "Sets height of picture"},
     {&M::TxtFixed, C, 435, 2160, "240",
      "Size of wheel (Wheel 3 is the Pen Value when multi is unchecked)."},
     {&M::TxtNFactor, C, 2595, 2160, "5",
@@ -90,24 +90,24 @@ constexpr FieldRow kFields[] = {
     {&M::TxtRatio1, C, 435, 2520, "19",
      "Changes rate at which wheel spins in relation to the others."},
     {&M::TxtNStart, C, 2595, 2520, "-2", "Starting Ratio for symmetrical pictures"},
-    {&M::TxtRotations, C, 3060, 4770, "231",
+    {&M::TxtRotations, C, 3060, 4770, nullptr,
      "Number of rotations to draw picture.  Random will set automatically."},
-    {&M::TxtRotStart, C, 3060, 5280, "0", "Rotation angle on wheel the picture is started from"},
-    {&M::TxtTurn, C, 4140, 5280, "0", "Overall rotation of picture"},
-    {&M::TxtResolution, C, 3060, 5700, "1440",
+    {&M::TxtRotStart, C, 3060, 5280, nullptr, "Rotation angle on wheel the picture is started from"},
+    {&M::TxtTurn, C, 4140, 5280, nullptr, "Overall rotation of picture"},
+    {&M::TxtResolution, C, 3060, 5700, nullptr,
      "Resolution, controls how smooth curves look in the picture.  The higher the value, the "
      "smoother the curves."},
-    {&M::TxtPctScale, C, 1080, 6195, "100", "Sets overall size of picture"},
-    {&M::TxtOff_X, F, 2985, 6195, "0", "Center of picture, left to right"},
-    {&M::TxtOff_Y, F, 4080, 6195, "0", "Center of picture, top to bottom"},
-    {&M::TxtLoop, C, 1770, 6960, "1",
+    {&M::TxtPctScale, C, 1080, 6195, nullptr, "Sets overall size of picture"},
+    {&M::TxtOff_X, F, 2985, 6195, nullptr, "Center of picture, left to right"},
+    {&M::TxtOff_Y, F, 4080, 6195, nullptr, "Center of picture, top to bottom"},
+    {&M::TxtLoop, C, 1770, 6960, nullptr,
      "When greater than one, \"Draw\", \"Random\" and \"Slide\" will repeat the picture using "
      "the values in Dec, Rot+ and Pen+."},
-    {&M::TxtPctDec, C, 2580, 6960, "1",
+    {&M::TxtPctDec, C, 2580, 6960, nullptr,
      "Reduces (when less than one) or increases (when greater than one) size of picture after "
      "each loop."},
-    {&M::TxtRotInc, C, 3390, 6960, "0", "Rotates start of picture after each loop."},
-    {&M::TxtHoleInc, C, 4485, 6960, "0",
+    {&M::TxtRotInc, C, 3390, 6960, nullptr, "Rotates start of picture after each loop."},
+    {&M::TxtHoleInc, C, 4485, 6960, nullptr,
      "Increases or decreases (when minus is used in front of number) pen value after each "
      "loop."},
 };
@@ -337,7 +337,7 @@ void BuildPanel(TrochelaMain& w) {
   for (const FieldRow& r : kFields) {
     TextBox& t = w.*r.field;
     common(t, r.box, r.left, r.top, kFieldW, kFieldH, kFieldFontPt, true, r.tip, true);
-    t.SetText(r.text);
+    if (r.text) t.SetText(r.text);
   }
   for (const ButtonRow& r : kButtons) {
     CommandButton& b = w.*r.button;

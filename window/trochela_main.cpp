@@ -5,6 +5,7 @@
 // after Frame1 show above it and above the drawing.
 #include "window/trochela_main.h"
 
+#include "model/bindings.h"
 #include "window/panel_layout.h"
 
 namespace window {
@@ -103,6 +104,22 @@ TrochelaMain::TrochelaMain(forms::Services& given)
       LblDec(form, "LblDec", &Frame1),
       LblInc(form, "LblInc", &Frame1),
       LblHoleInc(form, "LblHoleInc", &Frame1) {
+  // The panel's fields and boxes edit the picture's settings.
+  for (const model::Binding& b : model::Bindings())
+    for (forms::Control* c : form.Controls())
+      if (c->Name() == b.control) {
+        fieldControls[static_cast<size_t>(b.id)] = dynamic_cast<TextBox*>(c);
+        FieldControl(b.id).Bind(picture[b.id]);
+      }
+  ChkMulti.Bind(picture.multi);
+  ChkScale.Bind(picture.scaleRefresh);
+  ChkAspect.Bind(picture.oneToOne);
+  ChkRotStart.Bind(picture.rotStartReset);
+  ChkPen.Bind(picture.penReset);
+  ChkGradient.Bind(picture.gradient);
+  ChkCircle.Bind(picture.circle);
+  ChkTriangle.Bind(picture.triangle);
+  ChkSquare.Bind(picture.square);
   BuildPanel(*this);
 }
 

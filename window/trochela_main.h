@@ -11,6 +11,8 @@
 #include "base/drawing_state.h"
 #include "base/rnd.h"
 #include "base/wheel_table.h"
+#include "model/bindings.h"
+#include "model/settings.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 
@@ -33,6 +35,9 @@ struct TrochelaMain {
   forms::Form form;
   forms::Services& services;
   base::Rnd rnd;
+  // The picture's settings: the panel shows and edits them, the drawing draws
+  // them. The fields below under their own names are parts of it.
+  model::Settings picture = model::StartSettings();
 
   // The drawing surface and the picture buffers.
   PictureBox Canvas;
@@ -65,8 +70,11 @@ struct TrochelaMain {
 
   // Fields of the window.
   std::string StartFolder;
-  float ScreenPixelsX = 0, ScreenPixelsY = 0;
-  int32_t DrawRed = 255, DrawGreen = 0, DrawBlue = 0;
+  float& ScreenPixelsX = picture.screenX;
+  float& ScreenPixelsY = picture.screenY;
+  int32_t& DrawRed = picture.pen.red;
+  int32_t& DrawGreen = picture.pen.green;
+  int32_t& DrawBlue = picture.pen.blue;
   int16_t StopRequested = 0;
   int16_t DrawingInProgress = 0;
   int16_t DrawFromScroll = 0;
@@ -76,13 +84,22 @@ struct TrochelaMain {
   std::string ChosenFileName;
   double AspectProportion = 0;
   int16_t CurrentWheel = 1;
-  int16_t WheelCount = 3;
+  int16_t& WheelCount = picture.wheelCount;
   std::string SavedWheelCount = "3";
   int16_t RatioLimit = 19;
   int16_t SlideshowRunning = 0;
-  float PictureExtent = 0;
+  float& PictureExtent = picture.pictureExtent;
+  // The wheel the editor shows ("Wheel #n"), the pen's step (CmdThick) and
+  // whether random multi-wheel sizes may be negative (LblRatios underlined).
+  int16_t ShownWheelNumber = 1;
+  int16_t PenStep = 1;
+  bool NegativeSizes = false;
 
-  base::WheelTable wheels;
+  base::WheelTable& wheels = picture.wheels;
+
+  // The panel's field that shows a number field of the settings.
+  TextBox& FieldControl(model::FieldId id) { return *fieldControls[static_cast<size_t>(id)]; }
+  std::array<TextBox*, model::kFieldCount> fieldControls{};
   base::DrawingState draw;
 };
 

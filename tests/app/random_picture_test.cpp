@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "random/colour_bar.h"
+#include "window/captions.h"
 #include "tests/window_fixture.h"
 
 namespace {
@@ -44,7 +45,7 @@ TEST_F(RandomPicture, SingleWheelPicksSizesColourAndResolutionInOrder) {
 
 TEST_F(RandomPicture, MultiWheelRatiosAreOddUpToTheLimitPlusOne) {
   w.ChkMulti.SetValue(1);
-  w.CmdWheelLimit.SetCaption("5");
+  window::SetWheelLimit(w, "5");
   w.WheelCount = 5;
   w.ChkEven.SetValue(1);
   w.ChkColor.SetValue(0);

@@ -5,14 +5,13 @@
 #include <cstdint>
 
 #include "base/curve_math.h"
+#include "base/drawing_state.h"
+#include "drawing/host.h"
+#include "model/settings.h"
 
-namespace window {
-struct TrochelaMain;
-}
+namespace drawing {
 
-namespace engine {
-
-enum class Shape;
+enum class Shape { Circle, Triangle, Square };
 
 // What one drawing computes once and its passes read.
 struct PassContext {
@@ -28,6 +27,6 @@ struct PassContext {
 
 // One pass of the curve loop. Returns when CurveParam passes Rotations or a
 // stop was requested. Yields every 100 steps: any handler may run inside.
-void RunPass(window::TrochelaMain& w, PassContext& ctx);
+void RunPass(model::Settings& s, base::DrawingState& d, Host& host, PassContext& ctx);
 
-}  // namespace engine
+}  // namespace drawing

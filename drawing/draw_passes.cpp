@@ -1,14 +1,12 @@
-#include "engine/draw_passes.h"
+#include "drawing/draw_passes.h"
 
 #include <cmath>
 
 #include "base/line_chain.h"
 #include "base/raster.h"
 #include "base/vector_state.h"
-#include "engine/draw_driver.h"
-#include "window/trochela_main.h"
 
-namespace engine {
+namespace drawing {
 namespace {
 
 constexpr int kStepsPerYield = 100;
@@ -46,31 +44,32 @@ Step Load(const base::DrawingState& d) {
   return Step{d.CurveParam, d.PointX, d.PointY, d.ScaledX, d.ScaledY, d.PrevX, d.PrevY};
 }
 
-// What the steps between two yields read from the window. No handler runs
-// between two yields, so it is read once after each yield instead of at every
-// step: the centre, the canvas with its colour, width and mapping.
+// What the steps between two yields read from the settings and the host. No
+// handler runs between two yields, so it is read once after each yield
+// instead of at every step: the centre, the target with its colour, width
+// and mapping.
 struct Between {
   double offX, offY;
   base::Image* image;
   base::LineChain lines;
   base::Rect changed;  // shown on screen at the next yield
 
-  explicit Between(window::TrochelaMain& w) : Between(w, w.Canvas.DrawingTarget()) {}
-  Between(window::TrochelaMain& w, forms::PictureBox::LineTarget target)
-      : offX(w.TxtOff_X.Number()),
-        offY(w.TxtOff_Y.Number()),
+  Between(const model::Settings& s, Host& host) : Between(s, host.Target(s)) {}
+  Between(const model::Settings& s, const LineTarget& target)
+      : offX(s[model::FieldId::OffX].Number()),
+        offY(s[model::FieldId::OffY].Number()),
         image(target.image),
-        lines(w.Canvas.Mapping(), w.Canvas.ForeColor(), w.Canvas.DrawWidth(), target.log) {}
+        lines(target.mapping, target.colour, target.width, target.log) {}
 };
 
 // The curve loop. The routine's `Pre` runs before the LblRot caption and the
 // yield, its `Post` after them and leaves the rotated and scaled point in the
-// step. The step lives in registers between yields; the window's fields hold
-// it whenever a handler can see them. A nested drawing run inside the yield
+// step. The step lives in registers between yields; the drawing state holds
+// it whenever a handler can see it. A nested drawing run inside the yield
 // moves CurveParam and the previous point, and this loop goes on from there.
 template <class Routine>
-void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
-  base::DrawingState& d = w.draw;
+void CurveLoop(model::Settings& st, base::DrawingState& d, Host& host, PassContext& ctx,
+               Routine& routine) {
   // The pass's constants in the loop's own variables: the lines and the
   // yields are calls the compiler cannot see into, and would make it read
   // them from memory again at every step.
@@ -78,10 +77,11 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
   const double step = d.AngleStep;
   const base::PassTransform t = ctx.t;
   int counter = ctx.yieldCounter;
+  const int16_t& stop = host.StopFlag();
   Step s = Load(d);
   s.t = 0;
-  routine.Load(w);
-  Between b(w);
+  routine.Load(st, d);
+  Between b(st, host);
   base::ClearUpperVectorState();
   // LblRot's number changes only where CurveParam passes a whole number:
   // [shownLo, shownHi) is where it stays. Forgotten at every yield, where a
@@ -94,19 +94,18 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
     routine.Pre(s.t);
     if (!(s.t >= shownLo && s.t < shownHi)) {
       const long long n = ShownRotation(s.t);
-      w.LblRot.SetCaptionNumber(n);
+      host.ShowRotation(n);
       shownLo = static_cast<double>(n - 1);
       shownHi = static_cast<double>(n);
     }
     if (++counter == kStepsPerYield) {
-      w.Canvas.Invalidate(b.changed);
       Store(s, d);
-      routine.Store(w);
-      w.form.DoEvents();  // handlers, a nested drawing included, may run here
+      routine.Store(d);
+      host.Yield(st, b.changed);  // handlers, a nested drawing included, may run here
       counter = 0;
       s = Load(d);
-      routine.Load(w);
-      b = Between(w);
+      routine.Load(st, d);
+      b = Between(st, host);
       base::ClearUpperVectorState();
       shownLo = 1, shownHi = 0;
     }
@@ -120,27 +119,28 @@ void CurveLoop(window::TrochelaMain& w, PassContext& ctx, Routine& routine) {
                  static_cast<float>(s.x), static_cast<float>(s.y), b.changed);
     s.prevX = s.x;
     s.prevY = s.y;
-    if (w.StopRequested) break;
+    if (stop) break;
   }
   ctx.yieldCounter = static_cast<int16_t>(counter);
-  w.Canvas.Invalidate(b.changed);
+  host.PassDrawn(b.changed);
   Store(s, d);
-  routine.Store(w);
+  routine.Store(d);
 }
 
 const base::Outline& OutlineOf(Shape s) {
   return s == Shape::Triangle ? base::kTriangle : base::kSquare;
 }
 
-// The routines' own parts of a step. Load takes what they read from the window
-// (after every yield), Store puts back what they keep (before every yield).
+// The routines' own parts of a step. Load takes what they read from the
+// settings and the drawing state (after every yield), Store puts back what
+// they keep (before every yield).
 
 struct SingleCircle {
   const double A, K;
   const base::PassTransform t;
   double pen = 0;  // wheel 3
-  void Load(window::TrochelaMain& w) { pen = w.wheels.WheelSize[3]; }
-  void Store(window::TrochelaMain&) {}
+  void Load(const model::Settings& s, const base::DrawingState&) { pen = s.wheels.WheelSize[3]; }
+  void Store(base::DrawingState&) {}
   void Pre(double) {}
   void Post(Step& s) {
     base::SingleCirclePoint(A, K, pen, s.t, s.x, s.y);
@@ -157,14 +157,14 @@ struct SingleOutline {
   base::OutlinePosition pos;
   double factor = 0;  // OutlineFactor
   double q = 0;       // the pen offset, taken before the yield
-  void Load(window::TrochelaMain& w) {
-    pen = w.wheels.WheelSize[3];
-    pos = base::OutlinePosition(w.draw.OutlineAngle);
-    factor = w.draw.OutlineFactor;
+  void Load(const model::Settings& s, const base::DrawingState& d) {
+    pen = s.wheels.WheelSize[3];
+    pos = base::OutlinePosition(d.OutlineAngle);
+    factor = d.OutlineFactor;
   }
-  void Store(window::TrochelaMain& w) {
-    w.draw.OutlineAngle = pos.angle;
-    w.draw.OutlineFactor = factor;
+  void Store(base::DrawingState& d) {
+    d.OutlineAngle = pos.angle;
+    d.OutlineFactor = factor;
   }
   void Pre(double) {
     factor = base::OutlineStep(outline, pos, angleStep);
@@ -185,16 +185,16 @@ struct Multi {
   int count = 0;  // WheelCount
   base::OutlinePosition pos;
   double factor = 0;  // OutlineFactor
-  void Load(window::TrochelaMain& w) {
-    count = w.WheelCount;
+  void Load(const model::Settings& s, const base::DrawingState& d) {
+    count = s.wheelCount;
     if (!outline) return;
-    pos = base::OutlinePosition(w.draw.OutlineAngle);
-    factor = w.draw.OutlineFactor;
+    pos = base::OutlinePosition(d.OutlineAngle);
+    factor = d.OutlineFactor;
   }
-  void Store(window::TrochelaMain& w) {
+  void Store(base::DrawingState& d) {
     if (!outline) return;
-    w.draw.OutlineAngle = pos.angle;
-    w.draw.OutlineFactor = factor;
+    d.OutlineAngle = pos.angle;
+    d.OutlineFactor = factor;
   }
   void Pre(double curveParam) {
     base::ComputeWheelAngles(wheels.WheelRatio.data(), curveParam, wheels.WheelAngle.data());
@@ -211,21 +211,21 @@ struct Multi {
 
 }  // namespace
 
-void RunPass(window::TrochelaMain& w, PassContext& ctx) {
-  const double angleStep = w.draw.AngleStep;
+void RunPass(model::Settings& s, base::DrawingState& d, Host& host, PassContext& ctx) {
+  const double angleStep = d.AngleStep;
   if (ctx.multi) {
     Multi m{ctx.t,     ctx.shape == Shape::Circle ? nullptr : &OutlineOf(ctx.shape),
-            angleStep, w.wheels,
+            angleStep, s.wheels,
             0,         {},
             0};
-    CurveLoop(w, ctx, m);
+    CurveLoop(s, d, host, ctx, m);
   } else if (ctx.shape == Shape::Circle) {
     SingleCircle c{ctx.A, ctx.K, ctx.t};
-    CurveLoop(w, ctx, c);
+    CurveLoop(s, d, host, ctx, c);
   } else {
     SingleOutline o{ctx.A, ctx.K, ctx.t, OutlineOf(ctx.shape), angleStep, 0, {}, 0, 0};
-    CurveLoop(w, ctx, o);
+    CurveLoop(s, d, host, ctx, o);
   }
 }
 
-}  // namespace engine
+}  // namespace drawing
