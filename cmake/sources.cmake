@@ -4,14 +4,15 @@
 # trochela_qt_free_libraries().
 set(trochela_base_sources
   base/bmp_encoder.cpp base/closing_rotation.cpp base/curve_math.cpp base/file_io.cpp
-  base/line_log.cpp base/numbers.cpp base/pixel_memory.cpp base/png_encoder.cpp base/profile.cpp
+  base/line_log.cpp base/numbers.cpp base/picture_file.cpp base/pixel_memory.cpp
+  base/png_encoder.cpp base/profile.cpp
   base/raster.cpp base/rnd.cpp base/settings_in_pictures.cpp base/smooth_lines.cpp
   base/svg_writer.cpp base/vector_state.cpp)
 # A picture's settings as a value, and the drawing of one: no Qt, no window.
-set(trochela_model_sources model/bindings.cpp model/steps.cpp)
+set(trochela_model_sources model/bindings.cpp model/editor_bars.cpp model/steps.cpp)
 set(trochela_drawing_sources drawing/draw_passes.cpp drawing/draw_picture.cpp)
 # The parameter file's keys and their checks: reads a profile, no window.
-set(trochela_parms_reader_sources files/parms_check.cpp files/parms_keys.cpp)
+set(trochela_parms_reader_sources files/parms_check.cpp files/parms_keys.cpp files/parms_settings.cpp)
 # The script grammar and its table of actions: reads text, no window.
 set(trochela_script_reader_sources automation/script_reader.cpp)
 

@@ -91,7 +91,7 @@ void CmdSave_Click(window::TrochelaMain& w) {
     std::string reason;
     // PNG and SVG carry the settings that draw the picture again.
     std::string settings, unused;
-    if (forms::FormatOfPath(*path) != forms::PictureFormat::Bitmap) ParmsText(w, settings, unused);
+    if (base::KindOfName(*path) != base::PictureKind::Bitmap) ParmsText(w, settings, unused);
     if (!forms::SaveCanvas(w.Canvas, *path, false, settings, reason))
       TellFileFailure(w, "Cannot save the picture to", *path, reason);
   }

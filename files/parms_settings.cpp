@@ -1,0 +1,86 @@
+#include "files/parms_settings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "base/numbers.h"
+#include "model/bindings.h"
+#include "model/steps.h"
+
+namespace files {
+
+void ApplyParms(model::StartedProgram& p, const ParmsValues& v) {
+  model::Settings& s = p.settings;
+  model::EditorBars& bars = p.bars;
+  auto& t = s.wheels;
+  int16_t loopIndex = 0;
+  s.scaleRefresh = v.chkScale;
+  // Switching to a chain shows the chain's wheel count, limits Rotations,
+  // fits the scales, and gives the wheel field the focus, which takes the
+  // bars' notifications back and shows wheel 1 there (its ratio bar moves
+  // and stores 19). What it writes into fields the file then sets is lost.
+  const bool switched = s.multi == 0 && v.chkMulti != 0;
+  s.multi = v.chkMulti;
+  if (switched) {
+    s.wheelLimit = "3";
+    if (s.scaleRefresh != 0) model::FitScale(s, loopIndex);
+    bars.setByCode = false;
+    const int ratio = std::clamp<int>(base::ToInt16(t.WheelRatio[1]), bars.ratioMin, bars.ratioMax);
+    if (ratio != bars.ratio) {
+      bars.ratio = ratio;
+      t.WheelRatio[1] = ratio;
+      if (s.scaleRefresh != 0) model::FitScale(s, loopIndex);
+    }
+  }
+  s.wheelLimit = v.wheelCountText;
+  for (const model::Binding& b : model::Bindings())
+    if (b.fileKey) s[b.id].Set(v[b.id]);
+  const int count = model::WheelLimit(s);
+  for (int n = 1; n <= count; ++n) t.WheelSize[n] = v.size[n];
+  for (int n = 1; n <= count; ++n) t.WheelRatio[n] = v.ratio[n];
+  if (v.type >= 1 && v.type <= 3) {
+    s.circle = v.type == 1;
+    s.triangle = v.type == 2;
+    s.square = v.type == 3;
+  }
+  s.wheelCount = static_cast<int16_t>(count);
+  // Wheel 1 in the editor, its bars silenced: a bar that moves takes the
+  // silence back; the size bar then writes its number into Size % unless
+  // the ratio bar left the silence in place.
+  for (int n = 1; n <= count; ++n)
+    if (std::fabs(t.WheelRatio[n]) > bars.ratioMax) {
+      bars.ratioMax = base::ToInt16(std::fabs(t.WheelRatio[n]));
+      bars.ratioMin = -bars.ratioMax;
+    }
+  const auto silencedMove = [&bars](int& bar, int value, int low, int high) {
+    bars.setByCode = true;
+    value = std::clamp(value, std::min(low, high), std::max(low, high));
+    if (value == bar) return;
+    bar = value;
+    bars.setByCode = false;
+  };
+  constexpr int kMost = static_cast<int>(model::kMostWheelSize);
+  silencedMove(bars.offset, base::ToInt16(t.WheelSize[1]), -kMost, kMost);
+  silencedMove(bars.ratio, base::ToInt16(t.WheelRatio[1]), bars.ratioMin, bars.ratioMax);
+  if (v.pctScaleValue != bars.size) {
+    bars.size = v.pctScaleValue;
+    if (!bars.setByCode) s[model::FieldId::PctScale].Set(std::to_string(bars.size));
+    bars.setByCode = false;
+  }
+  model::ClearUnusedWheels(s, loopIndex);
+  // The focus leaves the wheel field the switch gave it: its repair stores
+  // wheel 1 and fits the scales.
+  if (switched) {
+    bars.setByCode = true;
+    t.WheelSize[1] = model::RepairedWheelSize(s, t.WheelSize[1]);
+    const int offset = std::clamp<int>(base::ToInt16(t.WheelSize[1]), -kMost, kMost);
+    if (offset != bars.offset) {
+      bars.offset = offset;
+      bars.setByCode = false;
+    }
+    if (s.scaleRefresh != 0) model::FitScale(s, loopIndex);
+  }
+}
+
+}  // namespace files
