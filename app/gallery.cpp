@@ -10,14 +10,13 @@
 
 #include "app/batch.h"
 #include "app/pen_colour_section.h"
+#include "app/render.h"
 #include "app/startup.h"
 #include "base/file_io.h"
 #include "base/profile.h"
 #include "base/settings_in_pictures.h"
-#include "engine/draw_driver.h"
 #include "files/parameter_file.h"
 #include "files/parms_check.h"
-#include "forms/picture_export.h"
 #include "forms/scripted_services.h"
 #include "random/random_picture.h"
 #include "window/trochela_main.h"
@@ -57,20 +56,6 @@ bool Choose(const GalleryRequest& r, double seed, std::vector<Choice>& out, std:
     out.push_back(std::move(c));
   }
   return true;
-}
-
-// The picture of one choice, drawn in a fresh window as --render draws its
-// parameter file, in its pen colour.
-bool Draw(const GalleryRequest& r, double seed, const Choice& c, const std::string& picture,
-          std::string& reason) {
-  FreshWindow fresh(r, seed);
-  window::TrochelaMain& w = fresh.w;
-  if (!files::LoadParmsText(w, c.settings, reason)) return false;
-  ApplyPenColourSection(w, c.settings);
-  engine::CmdDraw_Click(w);
-  if (forms::SaveCanvas(w.Canvas, picture, r.antialias, c.settings, reason)) return true;
-  reason = "cannot write " + picture + ": " + reason;
-  return false;
 }
 
 std::string Name(const GalleryRequest& r, int k) {
@@ -161,30 +146,35 @@ int MakeGallery(const GalleryRequest& r) {
     return 2;
   }
   const std::filesystem::path dir(r.outDir);
-  std::vector<Choice> choices;  // made once in each worker
+  // Random's choices for every picture, made once, in order; then each
+  // picture is drawn from its settings by a worker.
+  std::vector<Choice> choices;
+  r.startToolkit();
+  if (!Choose(r, seed, choices, reason)) {
+    std::cerr << "trochela: cannot choose the pictures: " << reason << "\n";
+    return 2;
+  }
   const auto job = [&](int k, std::string& said) {
     const std::string name = Name(r, k), picture = (dir / (name + "." + r.format)).string();
     said.append("[").append(std::to_string(k + 1)).append("/");
     said.append(std::to_string(r.count)).append("] ").append(picture).append("\n");
     std::string why;
-    if (choices.empty() && !Choose(r, seed, choices, why)) {
-      said += "trochela: cannot choose the pictures: " + why + "\n";
-      return false;
-    }
     const Choice& c = choices[k];
     const std::string tra = (dir / (name + ".tra")).string();
     if (!base::WriteFileReplacing(tra, c.settings, why)) {
       said += "trochela: cannot write " + tra + ": " + why + "\n";
       return false;
     }
-    if (!Draw(r, seed, c, picture, why)) {
+    files::ParmsValues values;
+    if (!files::ReadParms(base::Profile(c.settings), values, why) ||
+        !RenderSettings(c.settings, values, r.width, r.height, r.antialias, picture, false, why)) {
       said += "trochela: " + why + "\n";
       return false;
     }
     return true;
   };
   const int jobs = r.jobs > 0 ? r.jobs : DefaultJobs();
-  const bool ok = RunJobs(r.count, jobs, r.startToolkit, job);
+  const bool ok = RunJobs(r.count, jobs, job);
   const std::string index = (dir / "index.html").string();
   if (!base::WriteFileReplacing(index, Index(r, seed), reason)) {
     std::cerr << "trochela: cannot write " << index << ": " << reason << "\n";

@@ -20,8 +20,8 @@ struct GalleryRequest {
   int width = 1920, height = 1080;
   std::optional<double> seed;  // when not given, one is chosen and shown in index.html
   bool antialias = false;
-  int jobs = 0;  // worker processes; 0: one a core
-  // Readies the toolkit in each process that draws.
+  int jobs = 0;  // worker threads; 0: one a core
+  // Readies the toolkit for the window that picks the settings.
   std::function<void()> startToolkit = [] {};
 };
 

@@ -265,8 +265,8 @@ int main(int argc, char** argv) {
     std::cout << "trochela " << base::kVersion << "\n";
     return 0;
   }
-  // Each process of a batch that draws (every worker) starts its own
-  // toolkit, without a screen: workers are forked before there is one.
+  // A gallery picks its settings in a window nobody sees, which needs the
+  // toolkit without a screen; pictures are drawn without it.
   std::unique_ptr<QApplication> batchToolkit;
   const auto startToolkit = [&] {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -275,7 +275,6 @@ int main(int argc, char** argv) {
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
     r.seed = o.seed;
-    r.startToolkit = startToolkit;
     return app::RenderPictures(r);
   }
   if (o.gallery) {

@@ -25,18 +25,22 @@ std::string PenColourSection(const base::Rgb& c) {
   return p.Text();
 }
 
-void ApplyPenColourSection(window::TrochelaMain& w, const std::string& settings) {
+std::optional<base::Rgb> PenColourIn(const std::string& settings) {
   const base::Profile p(settings);
-  if (!p.HasSection(kSection)) return;
+  if (!p.HasSection(kSection)) return std::nullopt;
   int32_t v[3];
   const char* keys[3] = {"Red", "Green", "Blue"};
   for (int i = 0; i < 3; ++i) {
     const std::optional<double> n = base::ParseNumber(p.Get(kSection, keys[i], "", 21));
-    if (!n || *n != std::floor(*n) || *n < 0 || *n > kMostComponent) return;
+    if (!n || *n != std::floor(*n) || *n < 0 || *n > kMostComponent) return std::nullopt;
     v[i] = static_cast<int32_t>(*n);
   }
-  const base::Rgb c{v[0], v[1], v[2]};
-  window::SetDrawingColour(w, c, random_pictures::ShownColour(c));
+  return base::Rgb{v[0], v[1], v[2]};
+}
+
+void ApplyPenColourSection(window::TrochelaMain& w, const std::string& settings) {
+  if (const auto c = PenColourIn(settings))
+    window::SetDrawingColour(w, *c, random_pictures::ShownColour(*c));
 }
 
 }  // namespace app

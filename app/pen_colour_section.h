@@ -4,6 +4,7 @@
 // parameter file's "[Parms]". Load Parms reads only "[Parms]", as ever;
 // --render and galleries draw a file that has the section in its colour, so a
 // gallery's parameter file draws its picture again exactly.
+#include <optional>
 #include <string>
 
 #include "base/colours.h"
@@ -13,6 +14,10 @@ struct TrochelaMain;
 }
 
 namespace app {
+
+// The components the section gives, when the settings text has one with
+// three whole numbers from 0 to 256.
+std::optional<base::Rgb> PenColourIn(const std::string& settings);
 
 // The section for the drawing colour's components.
 std::string PenColourSection(const base::Rgb& components);

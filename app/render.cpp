@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -12,14 +13,17 @@
 
 #include "app/batch.h"
 #include "app/pen_colour_section.h"
-#include "app/startup.h"
+#include "base/drawing_state.h"
 #include "base/numbers.h"
+#include "base/picture_file.h"
+#include "base/profile.h"
 #include "base/settings_in_pictures.h"
-#include "engine/draw_driver.h"
+#include "drawing/draw_picture.h"
 #include "files/parameter_file.h"
-#include "forms/picture_export.h"
-#include "forms/scripted_services.h"
-#include "window/trochela_main.h"
+#include "files/parms_check.h"
+#include "files/parms_settings.h"
+#include "model/bindings.h"
+#include "random/colour_rule.h"
 
 namespace app {
 namespace {
@@ -32,68 +36,128 @@ constexpr double kProgressSeconds = 0.25;
 // when the ending is none the program writes.
 std::string KindOfName(const std::string& name) {
   std::string ending = fs::path(name).extension().string();
+  base::PictureKind kind;
+  if (ending.empty() || !base::KindOfEnding(ending.substr(1), kind)) return {};
   std::transform(ending.begin(), ending.end(), ending.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  for (const char* kind : {".png", ".bmp", ".svg"})
-    if (ending == kind) return ending.substr(1);
-  return {};
+  return ending.substr(1);
 }
 
-// How far the drawing is, from 0 to 1: the passes done and the part of the
-// current one.
-double DrawnPart(window::TrochelaMain& w) {
-  const double loops = std::max(1, static_cast<int>(base::ToInt16(w.TxtLoop.Number())));
-  const double end = w.TxtRotations.Number();
-  const double pass = end != 0 ? w.draw.CurveParam / end : 0;
-  const double part = (w.draw.PassNumber - 1 + std::clamp(pass, 0.0, 1.0)) / loops;
-  return std::clamp(part, 0.0, 1.0);
+// A canvas of its own for a picture drawn without a window, on a screen of
+// the request's size, as a window's canvas covers the screen: white, 1.05
+// units a pixel with the origin in the middle, its lines kept as vectors.
+struct Canvas {
+  Canvas(int width, int height) : image(width, height, kWhite) {
+    lines.Reset(kWhite, nullptr);
+    mapping.width = width;
+    mapping.height = height;
+    mapping.scaleHeight = static_cast<float>(height) * 1.05;
+    mapping.scaleWidth = static_cast<float>(width) * 1.05;
+    mapping.scaleTop = -mapping.scaleHeight / 2;
+    mapping.scaleLeft = -mapping.scaleWidth / 2;
+  }
+  static constexpr uint32_t kWhite = 0xFFFFFF;
+  base::Image image;
+  base::LineLog lines;
+  base::Mapping mapping;
+};
+
+// Nobody to yield to: the host only tells how far the drawing is and stops
+// it when the run is asked to end.
+class CanvasHost final : public drawing::Host {
+ public:
+  CanvasHost(Canvas& c, const base::DrawingState& d, std::function<void(double)> progress)
+      : canvas_(c), d_(d), progress_(std::move(progress)) {}
+  drawing::LineTarget Target(const model::Settings& s) override {
+    return {&canvas_.image, &canvas_.lines, canvas_.mapping, s.penShown, s.penWidth};
+  }
+  const int16_t& StopFlag() const override { return stop_; }
+  void Yield(model::Settings& s, const base::Rect&) override {
+    if (StopAsked()) stop_ = -1;
+    if (progress_) progress_(DrawnPart(s));
+  }
+
+ private:
+  // How far the drawing is, from 0 to 1: the passes done and the part of the
+  // current one.
+  double DrawnPart(const model::Settings& s) const {
+    const double loops =
+        std::max(1, static_cast<int>(base::ToInt16(s[model::FieldId::Loop].Number())));
+    const double end = s[model::FieldId::Rotations].Number();
+    const double pass = end != 0 ? d_.CurveParam / end : 0;
+    return std::clamp((d_.PassNumber - 1 + std::clamp(pass, 0.0, 1.0)) / loops, 0.0, 1.0);
+  }
+  Canvas& canvas_;
+  const base::DrawingState& d_;
+  std::function<void(double)> progress_;
+  int16_t stop_ = 0;
+};
+
+double SteadySeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-// One picture: a fresh window, as if the program had just started, loads the
-// file and draws it.
+}  // namespace
+
+bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
+                    int height, bool antialias, const std::string& out, bool showProgress,
+                    std::string& problem);
+
+namespace {
+
+// One picture, as the program draws a parameter file it has just loaded
+// with Draw: the settings' text, from a parameter file or a picture that
+// carries it, goes into the picture as it stands.
 bool RenderOne(const RenderRequest& r, const std::string& parms, const std::string& out,
                bool showProgress, std::string& problem) {
-  forms::ScriptedServices services(r.width, r.height, 32);
-  // Shown with the canvas focused, as a window starts: the load's focus
-  // moves then run the same handlers. Nobody sees the window, so it takes no
-  // screen memory.
-  const auto started = StartWindow(services, r.seed, WindowShown::Unseen);
-  window::TrochelaMain& w = *started;
-  // The settings' text, from a parameter file or a picture that carries it,
-  // goes into the picture as it stands.
   std::string settings, reason;
+  files::ParmsValues values;
   if (!base::ReadSettingsText(parms, files::kMaxProfileBytes, settings, reason) ||
-      !files::LoadParmsText(w, settings, reason)) {
+      !files::ReadParms(base::Profile(settings), values, reason)) {
     problem = "cannot load " + parms + ": " + reason;
     return false;
   }
-  ApplyPenColourSection(w, settings);
+  return RenderSettings(settings, values, r.width, r.height, r.antialias, out, showProgress,
+                        problem);
+}
+
+}  // namespace
+
+bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
+                    int height, bool antialias, const std::string& out, bool showProgress,
+                    std::string& problem) {
+  std::string reason;
+  model::StartedProgram program = model::StartProgram(width, height);
+  files::ApplyParms(program, values);
+  model::Settings& s = program.settings;
+  if (const auto c = PenColourIn(settings)) {
+    s.pen = *c;
+    s.penShown = random_pictures::ShownColour(*c);
+  }
+  Canvas canvas(width, height);
+  base::DrawingState d;
   double shown = -1;
-  if (showProgress) {
-    w.form.OnRefresh = [&] {
-      const double now = forms::SteadySeconds();
+  std::function<void(double)> progress;
+  if (showProgress)
+    progress = [&](double part) {
+      const double now = SteadySeconds();
       if (now - shown < kProgressSeconds) return;
       shown = now;
-      std::fprintf(stderr, "\r%s: %5.1f%%", out.c_str(), 100 * DrawnPart(w));
+      std::fprintf(stderr, "\r%s: %5.1f%%", out.c_str(), 100 * part);
     };
-  }
-  engine::CmdDraw_Click(w);  // returns when the drawing has ended
-  w.form.OnRefresh = nullptr;
+  CanvasHost host(canvas, d, progress);
+  drawing::DrawPicture(s, d, host, s.multi != 0, drawing::ShapeOf(s));
   if (shown >= 0) std::fprintf(stderr, "\r%s: done  \n", out.c_str());
-  // A handler that failed on the way (out of memory) has said so: the
-  // picture is not the file's.
-  if (!services.Messages().empty()) {
-    problem = "cannot render " + parms + ": " + services.Messages().back();
+  if (StopAsked()) {
+    problem = "stopped before " + out + " was written";
     return false;
   }
-  if (!forms::SaveCanvas(w.Canvas, out, r.antialias, settings, reason)) {
+  if (!base::SavePicture({canvas.image, canvas.lines, true}, out, antialias, settings, reason)) {
     problem = "cannot write " + out + ": " + reason;
     return false;
   }
   return true;
 }
-
-}  // namespace
 
 std::string RenderRequestProblem(const RenderRequest& r) {
   if (r.parms.empty()) return "--render takes parameter files";
@@ -156,7 +220,7 @@ int RenderPictures(const RenderRequest& r) {
     if (!done) said += "trochela: " + problem + "\n";
     return done;
   };
-  return RunJobs(files, jobs, r.startToolkit, job) ? 0 : 2;
+  return RunJobs(files, jobs, job) ? 0 : 2;
 }
 
 }  // namespace app

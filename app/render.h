@@ -1,11 +1,14 @@
 #pragma once
-// Pictures without a window: each parameter file is loaded into a window of
-// its own on a screen of the given size, drawn once with Draw, and the
-// picture written by the output's extension (.bmp, .png, .svg).
+// Pictures without a window: each parameter file is loaded into the settings
+// of a program just started on a screen of the given size, drawn as Draw
+// draws them, and the picture written by the output's extension (.bmp, .png,
+// .svg). No toolkit is started.
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "files/parms_keys.h"
 
 namespace app {
 
@@ -18,9 +21,7 @@ struct RenderRequest {
   int width = 1920, height = 1080;
   std::optional<double> seed;  // none: from the clock
   bool antialias = false;      // PNG output drawn smoothly from the lines
-  int jobs = 0;                // worker processes; 0: one a core (app/batch.h)
-  // Readies the toolkit in each process that draws.
-  std::function<void()> startToolkit = [] {};
+  int jobs = 0;                // worker threads; 0: one a core (app/batch.h)
 };
 
 // What makes the request a usage error, before anything is drawn (a kind of
@@ -33,7 +34,14 @@ std::string RenderRequestProblem(const RenderRequest& request);
 // inputs share a name, so that no picture of the run replaces another.
 std::vector<std::string> RenderOutputs(const RenderRequest& request);
 
-// Renders every file of the request, over several worker processes with
+// Draws a settings text (a parameter file's, with its pen colour) into the
+// picture `out`, as RenderPictures draws each file; false with the problem.
+// `values` are the checked values of `settings`, which the picture carries.
+bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
+                    int height, bool antialias, const std::string& out, bool showProgress,
+                    std::string& problem);
+
+// Renders every file of the request, over several worker threads with
 // --out-dir (app/batch.h); a line on standard error for each file when there
 // are several, in the files' order, and, on a terminal with one worker, how
 // far each picture is. Returns
