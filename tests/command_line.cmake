@@ -54,6 +54,12 @@ foreach(args "--out o.jpg" "--out o" "--out o.png --format svg" "--out o.svg --a
     "--out o.png --no-splash" "--out x.png -j 0")
   run(2 "--render ${parms}/start.tra ${args}")
 endforeach()
+# A [Colour] section that cannot be used is refused with its key, as a bad [Parms] value is.
+foreach(bad "Red=300" "Green=nan" "Blue=-1" "Blue=4.5")
+  file(WRITE ${BIN}/colour.tra "[Parms]\nTxtLoop=1\n[Colour]\n${bad}\nRed=1\nGreen=2\nBlue=3\n")
+  string(REGEX REPLACE "=.*" "" key "${bad}")
+  run(2 "--render ${BIN}/colour.tra --out ${BIN}/colour.png --size 8x8" "" "\\[Colour\\] ${key} ")
+endforeach()
 run(2 "--out o.png")
 run(2 "--size 10x10")
 run(2 "--random 3")
