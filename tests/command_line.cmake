@@ -139,6 +139,17 @@ file(READ ${BIN}/m.png width OFFSET 16 LIMIT 4 HEX)
 if(NOT width STREQUAL "00000800")
   string(APPEND failed "a screenshot at ratio 2 is ${width} pixels wide\n")
 endif()
+# A printed size in printer.ini that is no positive number is told, as one too large is.
+file(MAKE_DIRECTORY ${BIN}/printer)
+file(WRITE ${BIN}/printer/p.tscript "dialog print 1 1\nclick CmdPrint\nexpect Messages 1\n")
+foreach(size -1 inf nan)
+  file(WRITE ${BIN}/printer/printer.ini "[Parms]\nPrinted_Width=8\nPrinted_Height=${size}\n")
+  execute_process(COMMAND ${EXE} --headless --script p.tscript WORKING_DIRECTORY ${BIN}/printer
+    RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR NOT err MATCHES "printer.ini is not used: a printed size is not from")
+    string(APPEND failed "printed size ${size}: exit ${rc}\n${err}\n")
+  endif()
+endforeach()
 # A gallery picture that cannot be written is told, with exit 2.
 file(MAKE_DIRECTORY ${BIN}/g/random-001.png)
 run(2 "--random 1 --size 40x30 -j 1 --out-dir ${BIN}/g" ""
