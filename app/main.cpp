@@ -1,15 +1,18 @@
 // Trochela: doodling roulette curves.
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QRegularExpression>
+#include <cctype>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/gallery.h"
 #include "app/render.h"
@@ -65,7 +68,13 @@ void PrintUsage(std::ostream& out) {
       << "       trochela --random N [FILE.tra] --out-dir DIR [--format png|bmp|svg]\n"
       << "                [--size WxH] [--seed N] [--antialias] [-j N]\n"
       << "FILE, a parameter file (.tra) or a picture, is loaded once the window is up.\n"
-      << "(docs/automation.md and trochela(1) tell the script language)\n";
+      << "(trochela(1) tells the script language and the exit status)\n";
+}
+
+std::string Joined(const std::vector<std::string>& names) {
+  std::string out;
+  for (const std::string& n : names) out += (out.empty() ? "" : ", ") + n;
+  return out;
 }
 
 int Usage(const std::string& problem) {
@@ -75,48 +84,138 @@ int Usage(const std::string& problem) {
 }
 
 // "WxH" with each side from 1 to 16384 pixels, and nothing before or after.
-bool ParseScreen(const QString& text, int& width, int& height) {
-  static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
-  const QRegularExpressionMatch m = form.match(text);
-  if (!m.hasMatch()) return false;
-  width = m.captured(1).toInt();
-  height = m.captured(2).toInt();
-  return width >= 1 && width <= kMaxPictureSide && height >= 1 && height <= kMaxPictureSide;
+bool ParseScreen(const std::string& text, int& width, int& height) {
+  const size_t x = text.find('x');
+  const auto side = [&](std::string_view digits, int& to) {
+    if (digits.empty() || digits.size() > 5 ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos)
+      return false;
+    to = std::stoi(std::string(digits));
+    return to >= 1 && to <= kMaxPictureSide;
+  };
+  return x != std::string::npos && side(std::string_view(text).substr(0, x), width) &&
+         side(std::string_view(text).substr(x + 1), height);
+}
+
+// A whole number written in plain digits only (no blanks, no sign) from min
+// to max.
+std::optional<int> PlainWhole(const std::string& text, int min, int max) {
+  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  const int v = std::stoi(text);
+  return v >= min && v <= max ? std::optional<int>(v) : std::nullopt;
+}
+
+// What the command line gave, option by option, as the bytes given (a path
+// that is not UTF-8 stays the name it is); a flag holds an empty value.
+struct Given {
+  std::optional<std::string> help, version, render, random, out, outDir, format, size, antialias,
+      jobs, headless, script, screen, depth, noSplash, ratio, seed;
+  std::vector<std::string> files;
+};
+
+// Where an option may go: anywhere, only with a batch (--render, --random),
+// or only without one.
+enum class Goes { Anywhere, WithBatch, WithoutBatch };
+
+// Every option: its long name, its letter (-h), whether it takes a value and
+// what it sets.
+struct OptionRow {
+  std::string_view name;
+  char letter;
+  bool takesValue;
+  Goes goes;
+  std::optional<std::string> Given::*sets;
+};
+
+constexpr OptionRow kOptions[] = {
+    {"help", 'h', false, Goes::Anywhere, &Given::help},
+    {"version", 0, false, Goes::Anywhere, &Given::version},
+    {"render", 0, false, Goes::Anywhere, &Given::render},
+    {"random", 0, true, Goes::Anywhere, &Given::random},
+    {"out", 0, true, Goes::WithBatch, &Given::out},
+    {"out-dir", 0, true, Goes::WithBatch, &Given::outDir},
+    {"format", 0, true, Goes::WithBatch, &Given::format},
+    {"size", 0, true, Goes::WithBatch, &Given::size},
+    {"antialias", 0, false, Goes::WithBatch, &Given::antialias},
+    {"jobs", 'j', true, Goes::WithBatch, &Given::jobs},
+    {"headless", 0, false, Goes::WithoutBatch, &Given::headless},
+    {"script", 0, true, Goes::WithoutBatch, &Given::script},
+    {"screen", 0, true, Goes::WithoutBatch, &Given::screen},
+    {"depth", 0, true, Goes::WithoutBatch, &Given::depth},
+    {"no-splash", 0, false, Goes::WithoutBatch, &Given::noSplash},
+    {"pixel-ratio", 0, true, Goes::WithoutBatch, &Given::ratio},
+    {"seed", 0, true, Goes::Anywhere, &Given::seed},
+};
+
+// Sorts the words into options and files: "--name", "--name=value" or
+// "--name value"; "-h", "-j N", "-jN" or "-j=N"; after "--" every word is a
+// file, and so is "-". An option given twice is refused, as is a value after
+// a flag or none after an option that takes one.
+bool SortWords(int argc, char** argv, Given& g, std::string& problem) {
+  std::vector<std::string> unknown;
+  bool optionsEnd = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (optionsEnd || word.size() < 2 || word[0] != '-') {
+      g.files.push_back(word);
+      continue;
+    }
+    if (word == "--") {
+      optionsEnd = true;
+      continue;
+    }
+    const bool isLong = word[1] == '-';
+    const size_t eq = word.find('=');
+    const std::string name =
+        isLong ? word.substr(2, eq == std::string::npos ? std::string::npos : eq - 2)
+               : word.substr(1, 1);
+    const OptionRow* row = nullptr;
+    for (const OptionRow& r : kOptions)
+      if (isLong ? r.name == name : r.letter == name[0]) row = &r;
+    // A short flag with more letters, or an unknown word, is one unknown
+    // option (it may be a file whose name starts with a dash).
+    if (!row || (!isLong && !row->takesValue && word.size() > 2 && word[2] != '=')) {
+      unknown.push_back(isLong || word.size() == 2 ? name : word);
+      continue;
+    }
+    const std::string shown = (isLong ? "--" : "-") + name;
+    std::optional<std::string> value;
+    if (isLong && eq != std::string::npos) value = word.substr(eq + 1);
+    if (!isLong && word.size() > 2) value = word.substr(word[2] == '=' ? 3 : 2);
+    if (value && !row->takesValue) {
+      problem = "Unexpected value after '" + shown + "'.";
+      return false;
+    }
+    if (!value && row->takesValue) {
+      if (i + 1 == argc) {
+        problem = "Missing value after '" + shown + "'.";
+        return false;
+      }
+      value = argv[++i];
+    }
+    if (g.*row->sets) {
+      problem = shown + " is given more than once";
+      return false;
+    }
+    g.*row->sets = value.value_or("");
+  }
+  if (unknown.size() == 1 && unknown[0].size() > 2 && unknown[0][1] != '-' && unknown[0][0] == '-')
+    problem = "Unknown option '" + unknown[0] + "' (a file whose name starts with - goes after --).";
+  else if (unknown.size() == 1)
+    problem = "Unknown option '" + unknown[0] + "'.";
+  else if (!unknown.empty())
+    problem = "Unknown options: " + Joined(unknown) + ".";
+  return unknown.empty();
 }
 
 bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
-  QStringList args;
-  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-  QCommandLineParser parser;
-  const QCommandLineOption headless("headless", "Run without a display (needs --script).");
-  const QCommandLineOption noSplash("no-splash", "Start without the splash window.");
-  const QCommandLineOption screen("screen", "Screen size in pixels.", "WxH");
-  const QCommandLineOption depth("depth", "Colour depth of the screen.", "16|32");
-  const QCommandLineOption seed("seed", "Seed of the random numbers.", "N");
-  const QCommandLineOption script("script", "Run a script of user actions.", "FILE");
-  const QCommandLineOption render("render", "Draw the parameter files given as arguments.");
-  const QCommandLineOption out("out", "The picture of the one parameter file.", "PICTURE");
-  const QCommandLineOption outDir("out-dir", "The folder for one picture a file.", "DIR");
-  const QCommandLineOption format("format", "The pictures' format in --out-dir.", "png|bmp|svg");
-  const QCommandLineOption size("size", "Picture size in pixels (1920x1080).", "WxH");
-  const QCommandLineOption antialias("antialias", "Draw PNG pictures smoothly.");
-  const QCommandLineOption help(QStringList{"h", "help"}, "Print the usage.");
-  const QCommandLineOption version("version", "Print the version.");
-  parser.addOptions({help, version});
-  const QCommandLineOption ratio("pixel-ratio", "Device pixels to a logical pixel.", "R");
-  parser.addOption(ratio);
-  const QCommandLineOption random("random", "Draw a gallery of N random pictures.", "N");
-  const QCommandLineOption jobs(QStringList{"j", "jobs"}, "Worker processes (one a core).", "N");
-  parser.addOptions({headless, noSplash, screen, depth, seed, script, render, out, outDir, format,
-                     size, antialias, random, jobs});
-  if (!parser.parse(args)) {
-    problem = parser.errorText().toStdString();
-    return false;
-  }
-  o.help = parser.isSet(help);
-  o.version = parser.isSet(version);
-  o.render = parser.isSet(render);
-  o.gallery = parser.isSet(random);
+  Given g;
+  if (!SortWords(argc, argv, g, problem)) return false;
+  o.help = g.help.has_value();
+  o.version = g.version.has_value();
+  o.render = g.render.has_value();
+  o.gallery = g.random.has_value();
   if (o.render && o.gallery) {
     problem = "--render and --random do not go together";
     return false;
@@ -124,44 +223,45 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   const bool batch = o.render || o.gallery;
   const std::string batchName = o.gallery ? "--random" : "--render";
   // Each option goes with a batch or without it; none is ignored.
-  for (const QCommandLineOption* option : {&out, &outDir, &format, &size, &antialias, &jobs}) {
-    if (!batch && parser.isSet(*option)) {
-      problem = "--" + option->names().last().toStdString() + " needs --render or --random";
+  for (const OptionRow& row : kOptions) {
+    if (!(g.*row.sets) || row.goes == Goes::Anywhere) continue;
+    if (!batch && row.goes == Goes::WithBatch) {
+      problem = "--" + std::string(row.name) + " needs --render or --random";
+      return false;
+    }
+    if (batch && row.goes == Goes::WithoutBatch) {
+      problem = batchName + " runs alone: not with --" + std::string(row.name);
       return false;
     }
   }
-  for (const QCommandLineOption* option :
-       {&headless, &script, &screen, &depth, &noSplash, &ratio}) {
-    if (batch && parser.isSet(*option)) {
-      problem = batchName + " runs alone: not with --" + option->names().first().toStdString();
-      return false;
-    }
-  }
-  const QStringList files = parser.positionalArguments();
+  const std::vector<std::string>& files = g.files;
   // Without a batch one file may follow the options: it is opened at start.
   if (!o.render && files.size() > 1) {
-    problem = "unexpected argument " + files.at(1).toStdString();
+    problem = "unexpected argument " + files.at(1);
     return false;
   }
-  if (parser.isSet(jobs)) {
-    bool number = false;
-    o.jobs = parser.value(jobs).toInt(&number);
-    if (!number || o.jobs < 1 || o.jobs > 1024) {
+  if (g.jobs) {
+    const auto jobs = PlainWhole(*g.jobs, 1, 1024);
+    if (!jobs) {
       problem = "-j takes a number of workers from 1 to 1024";
       return false;
     }
+    o.jobs = *jobs;
   }
-  if (!batch && !files.isEmpty()) o.file = files.first().toStdString();
+  // The picture kind is a name's ending, which is taken in any case.
+  std::string format = g.format.value_or("");
+  for (char& c : format) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (!batch && !files.empty()) o.file = files.front();
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
-    for (const QString& file : files) r.parms.push_back(file.toStdString());
-    r.out = parser.value(out).toStdString();
-    r.outDir = parser.value(outDir).toStdString();
-    r.formatGiven = parser.isSet(format);
-    if (r.formatGiven) r.format = parser.value(format).toStdString();
-    r.antialias = parser.isSet(antialias);
+    r.parms = files;
+    r.out = g.out.value_or("");
+    r.outDir = g.outDir.value_or("");
+    r.formatGiven = g.format.has_value();
+    if (r.formatGiven) r.format = format;
+    r.antialias = g.antialias.has_value();
     r.jobs = o.jobs;
-    if (parser.isSet(size) && !ParseScreen(parser.value(size), r.width, r.height)) {
+    if (g.size && !ParseScreen(*g.size, r.width, r.height)) {
       problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
       return false;
     }
@@ -169,46 +269,46 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     if (!problem.empty()) return false;
   }
   if (o.gallery) {
-    app::GalleryRequest& g = o.galleryRequest;
-    bool number = false;
-    g.count = parser.value(random).toInt(&number);
-    if (!number || g.count < 1 || g.count > 100000) {
+    app::GalleryRequest& gallery = o.galleryRequest;
+    const auto count = PlainWhole(*g.random, 1, 100000);
+    if (!count) {
       problem = "--random takes a number of pictures from 1 to 100000";
       return false;
     }
-    if (!files.isEmpty()) g.parms = files.first().toStdString();
-    g.outDir = parser.value(outDir).toStdString();
-    if (g.outDir.empty() || parser.isSet(out)) {
+    gallery.count = *count;
+    if (!files.empty()) gallery.parms = files.front();
+    gallery.outDir = g.outDir.value_or("");
+    if (gallery.outDir.empty() || g.out) {
       problem = "--random takes --out-dir, not --out";
       return false;
     }
-    if (parser.isSet(format)) g.format = parser.value(format).toStdString();
-    if (g.format != "png" && g.format != "bmp" && g.format != "svg") {
+    if (g.format) gallery.format = format;
+    if (gallery.format != "png" && gallery.format != "bmp" && gallery.format != "svg") {
       problem = "--format takes png, bmp or svg";
       return false;
     }
-    g.antialias = parser.isSet(antialias);
-    if (g.antialias && g.format != "png") {
+    gallery.antialias = g.antialias.has_value();
+    if (gallery.antialias && gallery.format != "png") {
       problem = "--antialias draws PNG pictures only";
       return false;
     }
-    if (parser.isSet(size) && !ParseScreen(parser.value(size), g.width, g.height)) {
+    if (g.size && !ParseScreen(*g.size, gallery.width, gallery.height)) {
       problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
       return false;
     }
-    g.jobs = o.jobs;
+    gallery.jobs = o.jobs;
   }
-  o.headless = parser.isSet(headless);
-  o.splash = !parser.isSet(noSplash);
-  if (parser.isSet(screen)) {
-    if (!ParseScreen(parser.value(screen), o.width, o.height)) {
+  o.headless = g.headless.has_value();
+  o.splash = !g.noSplash;
+  if (g.screen) {
+    if (!ParseScreen(*g.screen, o.width, o.height)) {
       problem = "--screen takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
       return false;
     }
     o.screenGiven = true;
   }
-  if (parser.isSet(ratio)) {
-    const auto v = base::ParseNumber(parser.value(ratio).toStdString());
+  if (g.ratio) {
+    const auto v = base::ParseNumber(*g.ratio);
     if (!v || !(*v >= 1 && *v <= kMaxPixelRatio)) {
       problem = "--pixel-ratio takes a number from 1 to " + std::to_string(kMaxPixelRatio);
       return false;
@@ -216,25 +316,24 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     o.pixelRatio = *v;
     o.ratioGiven = true;
   }
-  if (parser.isSet(depth)) {
-    const QString v = parser.value(depth);
-    if (v != "16" && v != "32") {
+  if (g.depth) {
+    if (*g.depth != "16" && *g.depth != "32") {
       problem = "--depth takes 16 or 32";
       return false;
     }
-    o.depth = v.toInt();
+    o.depth = std::stoi(*g.depth);
     o.depthGiven = true;
   }
-  if (parser.isSet(seed)) {
-    const auto v = base::ParseNumber(parser.value(seed).toStdString());
+  if (g.seed) {
+    const auto v = base::ParseNumber(*g.seed);
     if (!v) {
       problem = "--seed takes a number";
       return false;
     }
     o.seed = *v;
   }
-  if (parser.isSet(script)) {
-    o.script = parser.value(script).toStdString();
+  if (g.script) {
+    o.script = *g.script;
     if (o.script.empty()) {
       problem = "--script takes a file";
       return false;
@@ -257,14 +356,14 @@ int main(int argc, char** argv) {
   Options o;
   std::string problem;
   if (!ParseOptions(argc, argv, o, problem)) return Usage(problem);
-  if (o.help) {
-    PrintUsage(std::cout);
-    return 0;
+  if (o.help) PrintUsage(std::cout);
+  if (o.version && !o.help) std::cout << "trochela " << base::kVersion << "\n";
+  // Output that is lost (a full disk) is a failure, told where it can be seen.
+  if ((o.help || o.version) && !std::cout.flush()) {
+    std::cerr << "trochela: cannot write to standard output: " << std::strerror(errno) << "\n";
+    return 1;
   }
-  if (o.version) {
-    std::cout << "trochela " << base::kVersion << "\n";
-    return 0;
-  }
+  if (o.help || o.version) return 0;
   // A gallery picks its settings in a window nobody sees, which needs the
   // toolkit without a screen; pictures are drawn without it.
   std::unique_ptr<QApplication> batchToolkit;

@@ -25,21 +25,45 @@ std::string PenColourSection(const base::Rgb& c) {
   return p.Text();
 }
 
-std::optional<base::Rgb> PenColourIn(const std::string& settings) {
+namespace {
+
+// The section's colour, or why it cannot be used; none without a section.
+std::string ReadSection(const std::string& settings, std::optional<base::Rgb>& colour) {
   const base::Profile p(settings);
-  if (!p.HasSection(kSection)) return std::nullopt;
+  if (!p.HasSection(kSection)) return {};
   int32_t v[3];
   const char* keys[3] = {"Red", "Green", "Blue"};
   for (int i = 0; i < 3; ++i) {
-    const std::optional<double> n = base::ParseNumber(p.Get(kSection, keys[i], "", 21));
-    if (!n || *n != std::floor(*n) || *n < 0 || *n > kMostComponent) return std::nullopt;
+    const std::string named = std::string("[") + kSection + "] " + keys[i] + " ";
+    const std::string text = p.Get(kSection, keys[i], "", 21);
+    const std::optional<double> n = base::ParseNumber(text);
+    if (!p.Has(kSection, keys[i])) return named + "is missing";
+    if (!n || *n != std::floor(*n) || *n < 0 || *n > kMostComponent)
+      return named + "is not a whole number from 0 to " + std::to_string(kMostComponent) +
+             ": \"" + text + "\"";
     v[i] = static_cast<int32_t>(*n);
   }
-  return base::Rgb{v[0], v[1], v[2]};
+  colour = base::Rgb{v[0], v[1], v[2]};
+  return {};
+}
+
+}  // namespace
+
+std::optional<base::Rgb> PenColourIn(const std::string& settings) {
+  std::optional<base::Rgb> colour;
+  return ReadSection(settings, colour).empty() ? colour : std::nullopt;
+}
+
+std::string PenColourSectionProblem(const std::string& settings) {
+  std::optional<base::Rgb> colour;
+  return ReadSection(settings, colour);
 }
 
 void ApplyPenColourSection(window::TrochelaMain& w, const std::string& settings) {
-  if (const auto c = PenColourIn(settings))
+  std::optional<base::Rgb> c;
+  if (const std::string problem = ReadSection(settings, c); !problem.empty())
+    w.services.ShowMessage(problem);
+  else if (c)
     window::SetDrawingColour(w, *c, random_pictures::ShownColour(*c));
 }
 

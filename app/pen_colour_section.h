@@ -22,8 +22,15 @@ std::optional<base::Rgb> PenColourIn(const std::string& settings);
 // The section for the drawing colour's components.
 std::string PenColourSection(const base::Rgb& components);
 
+// Why the settings text's section cannot give a colour, naming the key
+// ("[Colour] Red is not a whole number from 0 to 256: \"300\""); empty when
+// it can or when there is no section.
+std::string PenColourSectionProblem(const std::string& settings);
+
 // Sets the drawing colour from the section when the settings text has one
-// with three whole numbers from 0 to 256; otherwise changes nothing.
+// with three whole numbers from 0 to 256. A section that cannot be used
+// changes nothing and is told through the window's services, which makes
+// --render refuse the file.
 void ApplyPenColourSection(window::TrochelaMain& w, const std::string& settings);
 
 }  // namespace app

@@ -126,7 +126,11 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
 bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
                     int height, bool antialias, const std::string& out, bool showProgress,
                     std::string& problem) {
-  std::string reason;
+  std::string reason = PenColourSectionProblem(settings);
+  if (!reason.empty()) {
+    problem = "cannot render " + out + ": " + reason;
+    return false;
+  }
   model::StartedProgram program = model::StartProgram(width, height);
   files::ApplyParms(program, values);
   model::Settings& s = program.settings;

@@ -1,5 +1,7 @@
 #include "automation/script_runner.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
@@ -68,9 +70,21 @@ struct ScriptRunner::State final : VerbRunner {
   void RemoveFile(const ScriptLine& line) override;
 };
 
+// Writes a line of the script's output; false, with the line told on
+// standard error, when standard output loses it (a full disk).
+static bool Said(const std::string& text) {
+  std::cout << text << std::endl;
+  if (std::cout) return true;
+  const int error = errno;
+  std::cout.clear();
+  std::cerr << "trochela: " << text << " (standard output: " << std::strerror(error) << ")"
+            << std::endl;
+  return false;
+}
+
 void ScriptRunner::State::Fail(const ScriptLine& line, const std::string& message) {
   ++failures;
-  std::cout << "line " << line.number << ": " << message << std::endl;
+  Said("line " + std::to_string(line.number) + ": " + message);
 }
 
 forms::Control* ScriptRunner::State::Control(const ScriptLine& line, const std::string& name) {
@@ -156,7 +170,8 @@ void ScriptRunner::State::Dialog(const ScriptLine& line) {
 void ScriptRunner::State::Print(const ScriptLine& line) {
   std::string label, value;
   size_t used = 0;
-  if (Read(line, 1, label, value, used)) std::cout << label << "=" << value << std::endl;
+  if (Read(line, 1, label, value, used) && !Said(label + "=" + value))
+    Fail(line, "the printed line was lost");
 }
 
 void ScriptRunner::State::Pixel(const ScriptLine& line) {

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 namespace base {
 namespace {
@@ -62,6 +63,13 @@ bool CheckReadableFile(const std::string& path, std::string& reason) {
   Descriptor d;
   struct stat st;
   return OpenRegularFile(path, d, st, reason);
+}
+
+int OpenReadableFile(const std::string& path, std::string& reason) {
+  Descriptor d;
+  struct stat st;
+  if (!OpenRegularFile(path, d, st, reason)) return -1;
+  return std::exchange(d.fd, -1);
 }
 
 bool ReadWholeFile(const std::string& path, size_t limit, std::string& out, std::string& reason) {

@@ -18,6 +18,10 @@ bool ReadWholeFile(const std::string& path, size_t limit, std::string& out, std:
 // Whether the path names a regular file that can be opened for reading.
 bool CheckReadableFile(const std::string& path, std::string& reason);
 
+// A descriptor of the regular file opened for reading (never waiting on a
+// FIFO), which the caller closes; -1 and the reason when there is none.
+int OpenReadableFile(const std::string& path, std::string& reason);
+
 // Whether the path names an existing file system entry.
 bool PathExists(const std::string& path);
 

@@ -73,6 +73,23 @@ size_t Profile::FindKey(size_t header, std::string_view key) const {
 
 bool Profile::HasSection(std::string_view section) const { return FindSection(section) != npos; }
 
+std::string Profile::StrayText(std::string_view section) const {
+  const size_t header = FindSection(section);
+  if (header == npos) return {};
+  std::string_view first, name;
+  const auto note = [&](std::string_view text) {
+    text = TrimBlanks(text);
+    if (first.empty() && !text.empty() && text.front() != ';') first = text;
+  };
+  const std::string& head = lines_[header];
+  if (const size_t close = head.find(']'); close != npos) note(std::string_view(head).substr(close + 1));
+  for (size_t i = header + 1; i < lines_.size() && !SectionName(lines_[i], name); ++i) {
+    if (KeyName(lines_[i], name)) return {};
+    note(lines_[i]);
+  }
+  return std::string(first);
+}
+
 bool Profile::Has(std::string_view section, std::string_view key) const {
   const size_t header = FindSection(section);
   return header != npos && FindKey(header, key) != npos;

@@ -29,6 +29,11 @@ class Profile {
                   size_t maxChars) const;
   bool Has(std::string_view section, std::string_view key) const;
   bool HasSection(std::string_view section) const;
+  // The first text of a section without any "key=value" line (after its
+  // header, or a line without "="), which a reader would otherwise pass over
+  // as if the section were empty; blanks and comments (";") do not count.
+  // Empty when the section has a key line or nothing else.
+  std::string StrayText(std::string_view section) const;
 
   // Writes "key=value": in place of the key's line when the section has it,
   // else after the section's last non-blank line; a missing section is added

@@ -20,17 +20,27 @@ std::string PngWithSettings(std::string_view png, std::string_view settings);
 // The SVG element that carries `settings`.
 std::string SvgSettingsElement(std::string_view settings);
 
-// The settings a PNG's or SVG's bytes carry; false when they carry none. The
-// bytes may be the start of the file only: a PNG's chunks are read as far as
-// they go (the program writes the text before the pixels, other programs may
-// move it after them).
-bool SettingsInPng(std::string_view png, std::string& settings);
-bool SettingsInSvg(std::string_view svg, std::string& settings);
+// The most text a picture's settings may hold once inflated: far more than
+// any parameter file, little enough to hold in memory.
+inline constexpr size_t kMaxPictureSettingsBytes = size_t{16} << 20;
+
+// The settings a whole PNG's or SVG's bytes carry; false when they carry
+// none, with the reason in `reason` when it is given: none at all, or a
+// damaged settings chunk (a wrong checksum, a cut length, text that does not
+// inflate), which is refused rather than read in part. A PNG's text may be
+// plain, compressed (zTXt, or iTXt compressed) and before or after the
+// pixels; an SVG's element may carry a namespace prefix (<ns0:metadata>) and
+// character references (&#10;).
+bool SettingsInPng(std::string_view png, std::string& settings, std::string* reason = nullptr);
+bool SettingsInSvg(std::string_view svg, std::string& settings, std::string* reason = nullptr);
 
 // The settings text of a parameter file or of a picture written by the
-// program, from the file's first `limit` bytes for a picture and the whole
-// file, at most `limit` bytes, for anything else. False with a short reason
-// when the file cannot be read or is a picture without settings.
+// program: the whole file, at most `limit` bytes, for a parameter file; for a
+// picture, its settings, read without holding the picture: a PNG's chunks
+// are walked and the pixels skipped, an SVG is searched a block at a time,
+// and the settings may hold kMaxPictureSettingsBytes. False with a short
+// reason when the file cannot be read or is a picture without usable
+// settings.
 bool ReadSettingsText(const std::string& path, size_t limit, std::string& text,
                       std::string& reason);
 

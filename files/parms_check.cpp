@@ -53,6 +53,17 @@ bool ReadParms(const Profile& file, ParmsValues& out, std::string& reason) {
     reason = "it has no [Parms] section";
     return false;
   }
+  // Keys run together on one line, or split by separators other than line
+  // ends, would otherwise load as nothing but defaults.
+  if (std::string stray = file.StrayText(kParmsSection); !stray.empty()) {
+    if (stray.size() > 40) {
+      size_t cut = 40;
+      while (cut > 0 && (static_cast<unsigned char>(stray[cut]) & 0xC0) == 0x80) --cut;
+      stray = stray.substr(0, cut) + "...";
+    }
+    reason = "its [Parms] section has no \"key=value\" line, only " + Quoted(stray);
+    return false;
+  }
   // The wheel keys beyond the file's wheel count are not read; the count
   // comes before them.
   for (const ParmsKey& k : ParmsKeys(base::kWheels)) {

@@ -47,7 +47,15 @@ forms::PageInches ReadPrinterIni(const std::string& folder, std::string* problem
   page.printedWidth = value("Printed_Width");
   page.heightOffset = value("Height_Offset");
   page.widthOffset = value("Width_Offset");
-  // A file without both printed sizes leaves the page to the printer.
+  // A file without both printed sizes leaves the page to the printer; a
+  // printed size that is there but is no positive number (-1, inf, nan) is no
+  // page either, and is told as a size too large is.
+  for (const char* key : {"Printed_Height", "Printed_Width"}) {
+    if (ini.Has(kParmsSection, key) && !(value(key) > 0)) {
+      if (problem) *problem = PageProblem({});
+      return {};
+    }
+  }
   if (!(page.printedWidth > 0) || !(page.printedHeight > 0)) return page;
   if (const std::string bad = PageProblem(page); !bad.empty()) {
     if (problem) *problem = bad;

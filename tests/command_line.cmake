@@ -47,16 +47,40 @@ run(2 "--render ${parms}/bad_wheel.tra --out ${BIN}/bad.png")
 run(2 "--render /nonexistent/x.tra --out x.png")
 run(2 "--render ${parms}/start.tra --out /nonexistent/folder/p.png")
 run(2 "--render --out ${BIN}/none.png")
-run(0 "--render ${parms}/start.tra ${parms}/chain_square.tra --out-dir ${BIN} --format svg --size 320x240")
+run(0 "--render ${parms}/start.tra ${parms}/chain_square.tra --out-dir ${BIN} --format SVG --size 320x240")
 # An ignored option, an unwritable picture kind, a batch missing folder or workers: usage errors.
 foreach(args "--out o.jpg" "--out o" "--out o.png --format svg" "--out o.svg --antialias"
     "--out-dir . --format bmp --antialias" "--out o.png --screen 10x10" "--out o.png --depth 16"
-    "--out o.png --no-splash" "--out x.png -j 0")
+    "--out o.png --no-splash" "--out x.png -j 0" "--out-dir . -j ' 2'" "--out-dir . -j +2"
+    "--out o.png --out p.png")
   run(2 "--render ${parms}/start.tra ${args}")
+endforeach()
+# A [Colour] section that cannot be used is refused with its key, as a bad [Parms] value is.
+foreach(bad "Red=300" "Green=nan" "Blue=-1" "Blue=4.5")
+  file(WRITE ${BIN}/colour.tra "[Parms]\nTxtLoop=1\n[Colour]\n${bad}\nRed=1\nGreen=2\nBlue=3\n")
+  string(REGEX REPLACE "=.*" "" key "${bad}")
+  run(2 "--render ${BIN}/colour.tra --out ${BIN}/colour.png --size 8x8" "" "\\[Colour\\] ${key} ")
 endforeach()
 run(2 "--out o.png")
 run(2 "--size 10x10")
 run(2 "--random 3")
+foreach(count "' 3'" "+3" "'3 '")
+  run(2 "--random ${count} --size 8x8 --out-dir ${BIN}/lax")
+endforeach()
+run(2 "-dash.tra" "" "Unknown option '-dash.tra'")
+# Names are bytes: a name that is not UTF-8 is written, read, run and opened as given.
+execute_process(COMMAND sh -c "n=$(printf \"%s/out\\377\" \"$2\") && $0 --render $1 --out \"$n.png\" \
+  --size 8x8 && $0 --render \"$n.png\" --out \"$n.svg\" && echo 'expect Messages 0' > \"$n.tscript\" && \
+  $0 --headless --script \"$n.tscript\" \"$n.png\"" ${EXE} ${parms}/start.tra ${BIN} RESULT_VARIABLE rc)
+# Output lost to a full disk fails, told on standard error.
+file(WRITE ${BIN}/print.tscript "print TxtX\n")
+foreach(args "--help" "--version" "--headless --script ${BIN}/print.tscript")
+  separate_arguments(args UNIX_COMMAND "${args}")
+  execute_process(COMMAND ${EXE} ${args} OUTPUT_FILE /dev/full RESULT_VARIABLE rc2 ERROR_VARIABLE err)
+  if(rc2 EQUAL 0 OR NOT err MATCHES "No space left" OR NOT rc EQUAL 0)
+    string(APPEND failed "a name not UTF-8 (exit ${rc}), or output lost: exit ${rc2}: ${args}\n${err}\n")
+  endif()
+endforeach()
 run(2 "--random 2 /nonexistent/x.tra --out-dir ${BIN}/none")
 # Started from a deleted working folder, the program runs with no start folder.
 execute_process(COMMAND sh -c "d=$(mktemp -d) && cd \"$d\" && rmdir \"$d\" && exec \"$0\" $1"
@@ -115,6 +139,17 @@ file(READ ${BIN}/m.png width OFFSET 16 LIMIT 4 HEX)
 if(NOT width STREQUAL "00000800")
   string(APPEND failed "a screenshot at ratio 2 is ${width} pixels wide\n")
 endif()
+# A printed size in printer.ini that is no positive number is told, as one too large is.
+file(MAKE_DIRECTORY ${BIN}/printer)
+file(WRITE ${BIN}/printer/p.tscript "dialog print 1 1\nclick CmdPrint\nexpect Messages 1\n")
+foreach(size -1 inf nan)
+  file(WRITE ${BIN}/printer/printer.ini "[Parms]\nPrinted_Width=8\nPrinted_Height=${size}\n")
+  execute_process(COMMAND ${EXE} --headless --script p.tscript WORKING_DIRECTORY ${BIN}/printer
+    RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR NOT err MATCHES "printer.ini is not used: a printed size is not from")
+    string(APPEND failed "printed size ${size}: exit ${rc}\n${err}\n")
+  endif()
+endforeach()
 # A gallery picture that cannot be written is told, with exit 2.
 file(MAKE_DIRECTORY ${BIN}/g/random-001.png)
 run(2 "--random 1 --size 40x30 -j 1 --out-dir ${BIN}/g" ""

@@ -1,6 +1,9 @@
 #include "base/line_log.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <fstream>
 
 #include "base/png_encoder.h"
 #include "base/settings_in_pictures.h"
@@ -49,6 +52,56 @@ TEST(SettingsInPictures, TextComesBackFromPngAndSvg) {
   }
   EXPECT_FALSE(base::SettingsInPng(base::EncodePng(image), got));
   EXPECT_FALSE(base::SettingsInSvg(base::SvgDocument(log, 3, 2, ""), got));
+}
+
+// A PNG chunk with its length and checksum; text compressed as PNG does.
+std::string Chunk(const std::string& type, const std::string& data) {
+  std::string out;
+  const uLong crc = crc32(0, reinterpret_cast<const Bytef*>((type + data).data()), data.size() + 4);
+  for (const uLong v : {uLong{data.size()}, crc})
+    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>(v >> shift);
+  return out.insert(4, type + data);
+}
+std::string Deflated(const std::string& text) {
+  uLongf size = compressBound(text.size());
+  std::string z(size, '\0');
+  compress(reinterpret_cast<Bytef*>(z.data()), &size, reinterpret_cast<const Bytef*>(text.data()),
+           text.size());
+  return z.substr(0, size);
+}
+
+// Pictures other programs rewrote read as ours (compressed text, text after
+// the pixels or beyond the first megabyte, a prefixed SVG); a damaged chunk
+// is refused whole, with the reason.
+TEST(SettingsInPictures, RewrittenPicturesReadAndDamagedOnesAreRefused) {
+  const std::string bare = base::EncodePng(base::Image(3, 2, 0xFFFFFF)), text = "[Parms]\r\nX=6";
+  const std::string head = bare.substr(0, bare.size() - 12), end = bare.substr(head.size());
+  const std::string key = std::string("Trochela settings") + '\0', big(3 << 20, ';');
+  std::string cut = base::PngWithSettings(bare, text), zeroCrc = cut;
+  cut[36] = 20;
+  zeroCrc.replace(8 + 25 + 8 + 31, 4, 4, '\0');
+  const std::string damaged = "the picture's settings are damaged (";
+  const struct {
+    std::string bytes, want;
+  } cases[] = {
+      {head + Chunk("zTXt", key + '\0' + Deflated(text + "\xE9")) + end, text + "\xC3\xA9"},
+      {head + Chunk("iTXt", key + std::string("\1\0\0\0", 4) + Deflated(text)) + end, text},
+      {head + Chunk("IDAT", big) + Chunk("tEXt", key + text) + end, text},
+      {head + Chunk("tEXt", key + text + big) + end, text + big},
+      {cut, damaged + "their checksum does not match)"},
+      {zeroCrc, damaged + "their checksum does not match)"},
+      {head + Chunk("zTXt", key + '\0' + "junk") + end, damaged + "their compressed text does not inflate)"},
+      {bare, "the picture carries no settings"},
+      {"<!--" + big + "--><ns0:svg xmlns:ns0=\"http://www.w3.org/2000/svg\"><ns0:metadata "
+       "id='trochela-settings'>[Parms]&#10;X=6&#xA;</ns0:metadata></ns0:svg>", "[Parms]\nX=6\n"},
+  };
+  const std::string path = ::testing::TempDir() + "/settings_picture";
+  for (const auto& c : cases) {
+    std::ofstream(path, std::ios::binary) << c.bytes;
+    std::string got, reason;
+    const bool read = base::ReadSettingsText(path, 1 << 20, got, reason);
+    EXPECT_EQ(read ? got : reason, c.want) << c.bytes.substr(0, 60);
+  }
 }
 
 }  // namespace
