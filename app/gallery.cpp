@@ -11,15 +11,13 @@
 #include "app/batch.h"
 #include "app/pen_colour_section.h"
 #include "app/render.h"
-#include "app/startup.h"
 #include "base/file_io.h"
 #include "base/profile.h"
+#include "base/rnd.h"
 #include "base/settings_in_pictures.h"
-#include "files/parameter_file.h"
 #include "files/parms_check.h"
-#include "forms/scripted_services.h"
-#include "random/random_picture.h"
-#include "window/trochela_main.h"
+#include "files/parms_settings.h"
+#include "model/random_settings.h"
 
 namespace app {
 namespace {
@@ -30,29 +28,22 @@ struct Choice {
   std::string settings;
 };
 
-// A fresh window as the program starts on a screen of the request's size,
-// seen by nobody.
-struct FreshWindow {
-  explicit FreshWindow(const GalleryRequest& r, double seed)
-      : services(r.width, r.height, 32),
-        started(StartWindow(services, seed, WindowShown::Unseen)),
-        w(*started) {}
-  forms::ScriptedServices services;
-  std::unique_ptr<window::TrochelaMain> started;
-  window::TrochelaMain& w;
-};
-
 // Random's choices for every picture, in order, as the button makes them one
-// after the other in one window.
-bool Choose(const GalleryRequest& r, double seed, std::vector<Choice>& out, std::string& reason) {
-  FreshWindow fresh(r, seed);
-  window::TrochelaMain& w = fresh.w;
-  if (!r.parms.empty() && !files::LoadParmsFile(w, r.parms, reason)) return false;
+// after the other in a program just started (with the parameter file's
+// values applied when there is one), with the boxes it starts with.
+bool Choose(const GalleryRequest& r, double seed, const files::ParmsValues* values,
+            std::vector<Choice>& out, std::string& reason) {
+  model::StartedProgram p = model::StartProgram(r.width, r.height);
+  if (values) files::ApplyParms(p, *values);
+  base::Rnd rnd;
+  rnd.Randomize(seed);
+  int16_t loopIndex = 0;
+  const model::RandomRules rules;
   for (int k = 0; k < r.count; ++k) {
-    random_pictures::PickRandomSettings(w);
+    model::PickRandomSettings(p.settings, p.bars, rnd, rules, loopIndex);
     Choice c;
-    if (!files::ParmsText(w, c.settings, reason)) return false;
-    c.settings += PenColourSection({w.DrawRed, w.DrawGreen, w.DrawBlue});
+    if (!files::ParmsText(p.settings, c.settings, reason)) return false;
+    c.settings += PenColourSection(p.settings.pen);
     out.push_back(std::move(c));
   }
   return true;
@@ -149,8 +140,7 @@ int MakeGallery(const GalleryRequest& r) {
   // Random's choices for every picture, made once, in order; then each
   // picture is drawn from its settings by a worker.
   std::vector<Choice> choices;
-  r.startToolkit();
-  if (!Choose(r, seed, choices, reason)) {
+  if (!Choose(r, seed, r.parms.empty() ? nullptr : &values, choices, reason)) {
     std::cerr << "trochela: cannot choose the pictures: " << reason << "\n";
     return 2;
   }

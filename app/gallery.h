@@ -21,8 +21,6 @@ struct GalleryRequest {
   std::optional<double> seed;  // when not given, one is chosen and shown in index.html
   bool antialias = false;
   int jobs = 0;  // worker threads; 0: one a core
-  // Readies the toolkit for the window that picks the settings.
-  std::function<void()> startToolkit = [] {};
 };
 
 // Returns the exit code: 0 when the whole gallery was written, 2 (with

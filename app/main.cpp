@@ -364,13 +364,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (o.help || o.version) return 0;
-  // A gallery picks its settings in a window nobody sees, which needs the
-  // toolkit without a screen; pictures are drawn without it.
-  std::unique_ptr<QApplication> batchToolkit;
-  const auto startToolkit = [&] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    batchToolkit = std::make_unique<QApplication>(argc, argv);
-  };
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
     r.seed = o.seed;
@@ -379,7 +372,6 @@ int main(int argc, char** argv) {
   if (o.gallery) {
     app::GalleryRequest& g = o.galleryRequest;
     g.seed = o.seed;
-    g.startToolkit = startToolkit;
     return app::MakeGallery(g);
   }
   std::vector<automation::ScriptLine> lines;

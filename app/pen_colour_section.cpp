@@ -5,7 +5,7 @@
 
 #include "base/numbers.h"
 #include "base/profile.h"
-#include "random/colour_rule.h"
+#include "model/random_settings.h"
 #include "window/drawing_colour.h"
 #include "window/trochela_main.h"
 
@@ -64,7 +64,7 @@ void ApplyPenColourSection(window::TrochelaMain& w, const std::string& settings)
   if (const std::string problem = ReadSection(settings, c); !problem.empty())
     w.services.ShowMessage(problem);
   else if (c)
-    window::SetDrawingColour(w, *c, random_pictures::ShownColour(*c));
+    window::SetDrawingColour(w, *c, model::ShownColour(*c));
 }
 
 }  // namespace app

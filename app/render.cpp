@@ -23,7 +23,7 @@
 #include "files/parms_check.h"
 #include "files/parms_settings.h"
 #include "model/bindings.h"
-#include "random/colour_rule.h"
+#include "model/random_settings.h"
 
 namespace app {
 namespace {
@@ -136,7 +136,7 @@ bool RenderSettings(const std::string& settings, const files::ParmsValues& value
   model::Settings& s = program.settings;
   if (const auto c = PenColourIn(settings)) {
     s.pen = *c;
-    s.penShown = random_pictures::ShownColour(*c);
+    s.penShown = model::ShownColour(*c);
   }
   Canvas canvas(width, height);
   base::DrawingState d;

@@ -9,7 +9,8 @@ set(trochela_base_sources
   base/raster.cpp base/rnd.cpp base/settings_in_pictures.cpp base/smooth_lines.cpp
   base/svg_writer.cpp base/vector_state.cpp)
 # A picture's settings as a value, and the drawing of one: no Qt, no window.
-set(trochela_model_sources model/bindings.cpp model/editor_bars.cpp model/steps.cpp)
+set(trochela_model_sources
+  model/bindings.cpp model/editor_bars.cpp model/random_settings.cpp model/steps.cpp)
 set(trochela_drawing_sources drawing/draw_passes.cpp drawing/draw_picture.cpp)
 # The parameter file's keys and their checks: reads a profile, no window.
 set(trochela_parms_reader_sources files/parms_check.cpp files/parms_keys.cpp files/parms_settings.cpp)
@@ -27,7 +28,7 @@ set(trochela_engine_sources engine/draw_driver.cpp engine/scale_fit.cpp)
 set(trochela_wheels_sources
   wheels/random_flags.cpp wheels/show_wheel.cpp wheels/wheel_editor.cpp wheels/wheel_mode.cpp)
 set(trochela_random_sources
-  random/colour_bar.cpp random/colour_rule.cpp random/random_picture.cpp random/slideshow.cpp
+  random/colour_bar.cpp random/random_picture.cpp random/slideshow.cpp
   random/symmetry.cpp)
 set(trochela_files_sources
   files/file_messages.cpp files/image_files.cpp files/open_file.cpp files/parameter_file.cpp

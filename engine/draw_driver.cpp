@@ -3,7 +3,6 @@
 #include "base/input_codes.h"
 #include "base/numbers.h"
 #include "drawing/draw_picture.h"
-#include "model/bindings.h"
 #include "window/captions.h"
 #include "window/drawing_colour.h"
 #include "window/panel.h"
@@ -14,11 +13,6 @@ namespace engine {
 namespace {
 
 using drawing::Shape;
-
-// The fields show what the settings hold now.
-void ShowFields(window::TrochelaMain& w) {
-  for (const model::Binding& b : model::Bindings()) w.FieldControl(b.id).ShowValue();
-}
 
 // The window around a drawing of its own settings.
 class WindowHost final : public drawing::Host {
@@ -43,16 +37,16 @@ class WindowHost final : public drawing::Host {
   }
   void Yield(model::Settings&, const base::Rect& changed) override {
     w_.Canvas.Invalidate(changed);
-    ShowFields(w_);
+    w_.ShowFields();
     w_.form.DoEvents();
   }
   void PassDrawn(const base::Rect& changed) override {
     w_.Canvas.Invalidate(changed);
-    ShowFields(w_);
+    w_.ShowFields();
   }
   void ShowRotation(long long n) override { w_.LblRot.SetCaptionNumber(n); }
   void PenMoved(model::Settings& s) override {
-    ShowFields(w_);
+    w_.ShowFields();
     if (window::ShownWheel(w_) != 3) return;
     w_.ScrollSetByCode = -1;
     w_.TxtFixed.SetNumber(s.wheels.WheelSize[3]);
@@ -68,13 +62,13 @@ class WindowHost final : public drawing::Host {
     window::UnlockControls(w_);
   }
   void PenRestored(model::Settings& s) override {
-    ShowFields(w_);
+    w_.ShowFields();
     if (window::ShownWheel(w_) == 3)
       w_.ScrollOffset.SetValue(base::ToInt16(s.wheels.WheelSize[3]));  // raises ScrollOffset_Change
   }
   // After the restores.
   void Finished() {
-    ShowFields(w_);
+    w_.ShowFields();
     w_.Canvas.SetMousePointer(savedPointer_);
     w_.Canvas.SetFocus();
   }

@@ -26,26 +26,6 @@ const char* const kFilter = "Trochela! Files (*.tra)|*.tra";
 const char* const kLoadFilter =
     "Trochela! Files (*.tra)|*.tra|Pictures with settings (*.png *.svg)|*.png *.svg";
 
-// What the window holds, as a save writes it.
-ParmsValues WindowValues(window::TrochelaMain& w) {
-  ParmsValues v;
-  v.chkScale = w.ChkScale.Value();
-  v.chkMulti = w.ChkMulti.Value();
-  v.wheelCountText = w.picture.wheelLimit;
-  v.wheelCount = window::WheelLimit(w);
-  for (const model::Binding& b : model::Bindings())
-    if (b.fileKey) v[b.id] = w.picture[b.id].Text();
-  for (int n = 1; n <= std::min(v.wheelCount, base::kWheels); ++n) {
-    v.size[n] = w.wheels.WheelSize[n];
-    v.ratio[n] = w.wheels.WheelRatio[n];
-  }
-  v.type = 0;
-  if (w.ChkCircle.Value()) v.type = 1;
-  if (w.ChkTriangle.Value()) v.type = 2;
-  if (w.ChkSquare.Value()) v.type = 3;
-  return v;
-}
-
 }  // namespace
 
 void CmdSaveParms_Click(window::TrochelaMain& w) {
@@ -54,7 +34,7 @@ void CmdSaveParms_Click(window::TrochelaMain& w) {
     w.ChosenFileName = *path;
     std::vector<std::pair<std::string, std::string>> keys;
     std::string reason, old;
-    if (!ParmsFileTexts(WindowValues(w), keys, reason)) {
+    if (!ParmsFileTexts(ParmsValuesOf(w.picture), keys, reason)) {
       TellFileFailure(w, "Cannot save the settings to", *path, reason);
     } else if (base::PathExists(*path) &&
                !base::ReadWholeFile(*path, kMaxProfileBytes, old, reason)) {
@@ -97,12 +77,7 @@ bool LoadParmsText(window::TrochelaMain& w, const std::string& text, std::string
 }
 
 bool ParmsText(window::TrochelaMain& w, std::string& text, std::string& reason) {
-  std::vector<std::pair<std::string, std::string>> keys;
-  if (!ParmsFileTexts(WindowValues(w), keys, reason)) return false;
-  base::Profile file;
-  for (const auto& [key, value] : keys) file.Set(kParmsSection, key, value);
-  text = file.Text();
-  return true;
+  return ParmsText(w.picture, text, reason);
 }
 
 void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {

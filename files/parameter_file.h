@@ -4,6 +4,7 @@
 #include <string>
 
 #include "files/parms_check.h"
+#include "files/parms_settings.h"
 
 namespace window {
 struct TrochelaMain;
@@ -42,8 +43,5 @@ bool ParmsText(window::TrochelaMain& w, std::string& text, std::string& reason);
 
 // Applies checked values to the window, in the order a load sets them.
 void ApplyParms(window::TrochelaMain& w, const ParmsValues& v);
-
-// The largest parameter file read: real ones are a few hundred bytes.
-inline constexpr size_t kMaxProfileBytes = 1 << 20;
 
 }  // namespace files

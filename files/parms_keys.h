@@ -16,6 +16,8 @@ namespace files {
 
 // Section of every parameter file (and of printer.ini).
 inline constexpr const char* kParmsSection = "Parms";
+// The largest parameter file read: real ones are a few hundred bytes.
+inline constexpr size_t kMaxProfileBytes = 1 << 20;
 // Values are read whole up to this many characters.
 inline constexpr size_t kParmsValueChars = 21;
 

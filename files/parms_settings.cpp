@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/numbers.h"
+#include "base/profile.h"
 #include "model/bindings.h"
 #include "model/steps.h"
 
@@ -81,6 +84,31 @@ void ApplyParms(model::StartedProgram& p, const ParmsValues& v) {
     }
     if (s.scaleRefresh != 0) model::FitScale(s, loopIndex);
   }
+}
+
+ParmsValues ParmsValuesOf(const model::Settings& s) {
+  ParmsValues v;
+  v.chkScale = s.scaleRefresh;
+  v.chkMulti = s.multi;
+  v.wheelCountText = s.wheelLimit;
+  v.wheelCount = model::WheelLimit(s);
+  for (const model::Binding& b : model::Bindings())
+    if (b.fileKey) v[b.id] = s[b.id].Text();
+  for (int n = 1; n <= std::min(v.wheelCount, base::kWheels); ++n) {
+    v.size[n] = s.wheels.WheelSize[n];
+    v.ratio[n] = s.wheels.WheelRatio[n];
+  }
+  v.type = s.square ? 3 : s.triangle ? 2 : s.circle ? 1 : 0;
+  return v;
+}
+
+bool ParmsText(const model::Settings& s, std::string& text, std::string& reason) {
+  std::vector<std::pair<std::string, std::string>> keys;
+  if (!ParmsFileTexts(ParmsValuesOf(s), keys, reason)) return false;
+  base::Profile file;
+  for (const auto& [key, value] : keys) file.Set(kParmsSection, key, value);
+  text = file.Text();
+  return true;
 }
 
 }  // namespace files

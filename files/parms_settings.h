@@ -3,11 +3,20 @@
 // started (model/editor_bars.h), as Load Parms applies them to the window:
 // the mode switch, the bars' notifications and the wheel field's repair
 // included. Plain code: no window, no toolkit.
+#include <string>
+
 #include "files/parms_keys.h"
 #include "model/editor_bars.h"
 
 namespace files {
 
 void ApplyParms(model::StartedProgram& p, const ParmsValues& v);
+
+// The settings as a save writes them.
+ParmsValues ParmsValuesOf(const model::Settings& s);
+
+// The settings as the text of a new parameter file, as Save Parms writes
+// them; false with the reason when a field does not hold a number.
+bool ParmsText(const model::Settings& s, std::string& text, std::string& reason);
 
 }  // namespace files

@@ -1,17 +1,17 @@
 #include "random/colour_bar.h"
 
 #include "base/input_codes.h"
-#include "random/colour_rule.h"
+#include "model/random_settings.h"
 #include "window/drawing_colour.h"
 #include "window/trochela_main.h"
 #include "window/undo.h"
 
 namespace random_pictures {
 void PickDrawingColour(window::TrochelaMain& w) {
-  const base::Rgb c = PickColour(w.rnd, w.services.ColorDepth());
+  const base::Rgb c = model::PickColour(w.rnd, w.services.ColorDepth());
   // The components keep a 256 that a 16-bit display's steps can give; the
   // colour shown uses 255 for it.
-  window::SetDrawingColour(w, c, ShownColour(c));
+  window::SetDrawingColour(w, c, model::ShownColour(c));
   w.Canvas.SetFocus();
 }
 
@@ -24,7 +24,7 @@ void CmdColorBar_MouseDown(window::TrochelaMain& w, int button) {
     // colour, which a new background leaves as it is.
     window::SaveUndo(w);
     w.Canvas.SetPicture({});
-    w.Canvas.SetBackColor(ShownColour(PickColour(w.rnd, depth)));
+    w.Canvas.SetBackColor(model::ShownColour(model::PickColour(w.rnd, depth)));
   }
 }
 

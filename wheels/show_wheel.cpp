@@ -49,4 +49,26 @@ void ShowWheel(window::TrochelaMain& w, int n, std::span<const WheelWrite> order
   }
 }
 
+model::EditorBars BarsOf(const window::TrochelaMain& w) {
+  return {w.ScrollOffset.Value(), w.ScrollRatio.Value(), w.ScrollRatio.Min(),
+          w.ScrollRatio.Max(), w.ScrollSize.Value(), w.ScrollSetByCode != 0};
+}
+
+void ShowBars(window::TrochelaMain& w, const model::EditorBars& bars, int n) {
+  if (w.ScrollRatio.Max() != bars.ratioMax) w.ScrollRatio.SetMax(bars.ratioMax);
+  if (w.ScrollRatio.Min() != bars.ratioMin) w.ScrollRatio.SetMin(bars.ratioMin);
+  const auto move = [&w](forms::ScrollBar& bar, int value) {
+    if (bar.Value() == value) return;
+    w.ScrollSetByCode = -1;
+    bar.SetValue(value);  // raises its Change, which only takes the silence back
+  };
+  move(w.ScrollOffset, bars.offset);
+  move(w.ScrollRatio, bars.ratio);
+  move(w.ScrollSize, bars.size);
+  w.ScrollSetByCode = bars.setByCode ? -1 : 0;
+  if (n < 1 || n > base::kWheels) return;
+  w.TxtFixed.SetNumber(w.wheels.WheelSize[n]);
+  w.TxtRatio1.SetNumber(w.wheels.WheelRatio[n]);
+}
+
 }  // namespace wheels

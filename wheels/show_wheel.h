@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <span>
 
+#include "model/editor_bars.h"
+
 namespace window {
 struct TrochelaMain;
 }
@@ -65,5 +67,11 @@ inline constexpr WheelWrite kShowRandomPicture[] = {
 // table when it runs, so it sees what the notifications of earlier writes
 // stored. A wheel outside 1..24 gets its caption only.
 void ShowWheel(window::TrochelaMain& w, int n, std::span<const WheelWrite> order);
+
+// The editor's bars as a value, and the bars moved to a value's positions
+// without their notifications storing anything (model/editor_bars.h); the
+// wheel fields show wheel n.
+model::EditorBars BarsOf(const window::TrochelaMain& w);
+void ShowBars(window::TrochelaMain& w, const model::EditorBars& bars, int n);
 
 }  // namespace wheels

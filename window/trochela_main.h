@@ -99,6 +99,10 @@ struct TrochelaMain {
 
   // The panel's field that shows a number field of the settings.
   TextBox& FieldControl(model::FieldId id) { return *fieldControls[static_cast<size_t>(id)]; }
+  // The fields show what the settings hold now, after code wrote them.
+  void ShowFields() {
+    for (TextBox* f : fieldControls) f->ShowValue();
+  }
   std::array<TextBox*, model::kFieldCount> fieldControls{};
   base::DrawingState draw;
 };
