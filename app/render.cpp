@@ -68,11 +68,11 @@ class CanvasHost final : public drawing::Host {
  public:
   CanvasHost(Canvas& c, const base::DrawingState& d, std::function<void(double)> progress)
       : canvas_(c), d_(d), progress_(std::move(progress)) {}
-  drawing::LineTarget Target(const model::Settings& s) override {
+  drawing::LineTarget Target(const model::PictureSettings& s) override {
     return {&canvas_.image, &canvas_.lines, canvas_.mapping, s.penShown, s.penWidth};
   }
   const int16_t& StopFlag() const override { return stop_; }
-  void Yield(model::Settings& s, const base::Rect&) override {
+  void Yield(model::PictureSettings& s, const base::Rect&) override {
     if (StopAsked()) stop_ = -1;
     if (progress_) progress_(DrawnPart(s));
   }
@@ -80,9 +80,9 @@ class CanvasHost final : public drawing::Host {
  private:
   // How far the drawing is, from 0 to 1: the passes done and the part of the
   // current one.
-  double DrawnPart(const model::Settings& s) const {
+  double DrawnPart(const model::PictureSettings& s) const {
     const double loops =
-        std::max(1, static_cast<int>(base::ToInt16(s[model::FieldId::Loop].Number())));
+        std::max(1, static_cast<int>(base::ToInt16(s[model::FieldId::Loops].Number())));
     const double end = s[model::FieldId::Rotations].Number();
     const double pass = end != 0 ? d_.CurveParam / end : 0;
     return std::clamp((d_.PassNumber - 1 + std::clamp(pass, 0.0, 1.0)) / loops, 0.0, 1.0);
@@ -133,7 +133,7 @@ bool RenderSettings(const std::string& settings, const files::ParmsValues& value
   }
   model::StartedProgram program = model::StartProgram(width, height);
   files::ApplyParms(program, values);
-  model::Settings& s = program.settings;
+  model::PictureSettings& s = program.settings;
   if (const auto c = PenColourIn(settings)) {
     s.pen = *c;
     s.penShown = model::ShownColour(*c);
@@ -150,7 +150,7 @@ bool RenderSettings(const std::string& settings, const files::ParmsValues& value
       std::fprintf(stderr, "\r%s: %5.1f%%", out.c_str(), 100 * part);
     };
   CanvasHost host(canvas, d, progress);
-  drawing::DrawPicture(s, d, host, s.multi != 0, drawing::ShapeOf(s));
+  drawing::DrawPicture(s, d, host, s.Multi != 0, s.Shape());
   if (shown >= 0) std::fprintf(stderr, "\r%s: done  \n", out.c_str());
   if (StopAsked()) {
     problem = "stopped before " + out + " was written";

@@ -52,7 +52,7 @@ void Settle(window::TrochelaMain& w) {
 struct Case {
   std::string name;
   int wheels;  // 0: single wheel
-  drawing::Shape shape;
+  model::Shape shape;
   double rotations, resolution;
 };
 
@@ -82,7 +82,7 @@ long CurvePoints(const Case& c, Line line) {
   const double step = base::kPi / (c.resolution / 2);
   const base::PassTransform t = base::MakePassTransform(0, 0, 6, 6);
   const base::Outline& outline =
-      c.shape == drawing::Shape::Triangle ? base::kTriangle : base::kSquare;
+      c.shape == model::Shape::Triangle ? base::kTriangle : base::kSquare;
   double size[25], ratio[25], angle[25];
   ChainSizes(size, ratio, c.wheels);
   const double A = 235, K = -47, d = 195;
@@ -95,7 +95,7 @@ long CurvePoints(const Case& c, Line line) {
       base::ComputeWheelAngles(ratio, p, angle);
       base::SumWheelChain(size, angle, c.wheels, x, y);
       base::RotateScale(t, x, y, sx, sy);
-    } else if (c.shape == drawing::Shape::Circle) {
+    } else if (c.shape == model::Shape::Circle) {
       base::SingleCirclePoint(A, K, d, p, x, y);
       base::RotateScale(t, x, y, sx, sy);
     } else {
@@ -152,9 +152,9 @@ void PrepareWindow(window::TrochelaMain& w, const Case& c) {
     w.TxtFixed.SetNumber(w.wheels.WheelSize[shown]);
     w.TxtRatio1.SetNumber(w.wheels.WheelRatio[shown]);
   }
-  w.ChkCircle.SetValue(c.shape == drawing::Shape::Circle);
-  w.ChkTriangle.SetValue(c.shape == drawing::Shape::Triangle);
-  w.ChkSquare.SetValue(c.shape == drawing::Shape::Square);
+  w.ChkCircle.SetValue(c.shape == model::Shape::Circle);
+  w.ChkTriangle.SetValue(c.shape == model::Shape::Triangle);
+  w.ChkSquare.SetValue(c.shape == model::Shape::Square);
   w.TxtRotations.SetText(std::to_string(static_cast<int>(c.rotations)));
   w.TxtResolution.SetText(std::to_string(static_cast<int>(c.resolution)));
   w.TxtX.SetText("6");
@@ -172,9 +172,9 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
 
   const Case cases[] = {
-      {"start_circle", 0, drawing::Shape::Circle, 231, 1440},
-      {"square_outline", 0, drawing::Shape::Square, 231, 1440},
-      {"chain24", 24, drawing::Shape::Circle, 7, 998},
+      {"start_circle", 0, model::Shape::Circle, 231, 1440},
+      {"square_outline", 0, model::Shape::Square, 231, 1440},
+      {"chain24", 24, model::Shape::Circle, 7, 998},
   };
   std::string model = "unknown";
   std::ifstream cpu("/proc/cpuinfo");

@@ -54,8 +54,8 @@ struct Between {
   base::LineChain lines;
   base::Rect changed;  // shown on screen at the next yield
 
-  Between(const model::Settings& s, Host& host) : Between(s, host.Target(s)) {}
-  Between(const model::Settings& s, const LineTarget& target)
+  Between(const model::PictureSettings& s, Host& host) : Between(s, host.Target(s)) {}
+  Between(const model::PictureSettings& s, const LineTarget& target)
       : offX(s[model::FieldId::OffX].Number()),
         offY(s[model::FieldId::OffY].Number()),
         image(target.image),
@@ -68,7 +68,7 @@ struct Between {
 // it whenever a handler can see it. A nested drawing run inside the yield
 // moves CurveParam and the previous point, and this loop goes on from there.
 template <class Routine>
-void CurveLoop(model::Settings& st, base::DrawingState& d, Host& host, PassContext& ctx,
+void CurveLoop(model::PictureSettings& st, base::DrawingState& d, Host& host, PassContext& ctx,
                Routine& routine) {
   // The pass's constants in the loop's own variables: the lines and the
   // yields are calls the compiler cannot see into, and would make it read
@@ -139,7 +139,7 @@ struct SingleCircle {
   const double A, K;
   const base::PassTransform t;
   double pen = 0;  // wheel 3
-  void Load(const model::Settings& s, const base::DrawingState&) { pen = s.wheels.WheelSize[3]; }
+  void Load(const model::PictureSettings& s, const base::DrawingState&) { pen = s.wheels.WheelSize[3]; }
   void Store(base::DrawingState&) {}
   void Pre(double) {}
   void Post(Step& s) {
@@ -157,7 +157,7 @@ struct SingleOutline {
   base::OutlinePosition pos;
   double factor = 0;  // OutlineFactor
   double q = 0;       // the pen offset, taken before the yield
-  void Load(const model::Settings& s, const base::DrawingState& d) {
+  void Load(const model::PictureSettings& s, const base::DrawingState& d) {
     pen = s.wheels.WheelSize[3];
     pos = base::OutlinePosition(d.OutlineAngle);
     factor = d.OutlineFactor;
@@ -185,8 +185,8 @@ struct Multi {
   int count = 0;  // WheelCount
   base::OutlinePosition pos;
   double factor = 0;  // OutlineFactor
-  void Load(const model::Settings& s, const base::DrawingState& d) {
-    count = s.wheelCount;
+  void Load(const model::PictureSettings& s, const base::DrawingState& d) {
+    count = s.WheelCount;
     if (!outline) return;
     pos = base::OutlinePosition(d.OutlineAngle);
     factor = d.OutlineFactor;
@@ -211,7 +211,7 @@ struct Multi {
 
 }  // namespace
 
-void RunPass(model::Settings& s, base::DrawingState& d, Host& host, PassContext& ctx) {
+void RunPass(model::PictureSettings& s, base::DrawingState& d, Host& host, PassContext& ctx) {
   const double angleStep = d.AngleStep;
   if (ctx.multi) {
     Multi m{ctx.t,     ctx.shape == Shape::Circle ? nullptr : &OutlineOf(ctx.shape),

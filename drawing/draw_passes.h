@@ -7,11 +7,11 @@
 #include "base/curve_math.h"
 #include "base/drawing_state.h"
 #include "drawing/host.h"
-#include "model/settings.h"
+#include "model/picture_settings.h"
 
 namespace drawing {
 
-enum class Shape { Circle, Triangle, Square };
+using model::Shape;
 
 // What one drawing computes once and its passes read.
 struct PassContext {
@@ -27,6 +27,6 @@ struct PassContext {
 
 // One pass of the curve loop. Returns when CurveParam passes Rotations or a
 // stop was requested. Yields every 100 steps: any handler may run inside.
-void RunPass(model::Settings& s, base::DrawingState& d, Host& host, PassContext& ctx);
+void RunPass(model::PictureSettings& s, base::DrawingState& d, Host& host, PassContext& ctx);
 
 }  // namespace drawing

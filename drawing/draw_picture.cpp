@@ -12,12 +12,10 @@
 namespace drawing {
 
 using model::FieldId;
+using model::Shape;
 
-Shape ShapeOf(const model::Settings& s) {
-  return s.square ? Shape::Square : s.triangle ? Shape::Triangle : Shape::Circle;
-}
-
-void DrawPicture(model::Settings& s, base::DrawingState& d, Host& host, bool multi, Shape shape) {
+void DrawPicture(model::PictureSettings& s, base::DrawingState& d, Host& host, bool multi,
+                 model::Shape shape) {
   // What the end restores, then the drawing counts as running.
   PassContext ctx;
   ctx.multi = multi;
@@ -25,12 +23,12 @@ void DrawPicture(model::Settings& s, base::DrawingState& d, Host& host, bool mul
   ctx.sizeFactor = s[FieldId::PctScale].Number() / 100;
   std::optional<double> savedPen;
   std::optional<std::string> savedRotStart;
-  if (s.penReset != 0) savedPen = s.wheels.WheelSize[3];
-  if (s.rotStartReset != 0) savedRotStart = s[FieldId::RotStart].Text();
+  if (s.ResetPen != 0) savedPen = s.wheels.WheelSize[3];
+  if (s.ResetRotStart != 0) savedRotStart = s[FieldId::RotStart].Text();
   host.Started(s);
   // The scales keep 3 decimals; then the constants of the whole drawing.
-  model::Field& x = s[FieldId::X];
-  model::Field& y = s[FieldId::Y];
+  model::Field& x = s[FieldId::XScale];
+  model::Field& y = s[FieldId::YScale];
   y.SetNumber(base::RoundHalfEven(y.Number(), 3));
   x.SetNumber(base::RoundHalfEven(x.Number(), 3));
   ctx.rotations = s[FieldId::Rotations].Number();
@@ -47,7 +45,7 @@ void DrawPicture(model::Settings& s, base::DrawingState& d, Host& host, bool mul
   ctx.yieldCounter = 0;
   // Loops beyond the 16-bit range are limited to 32767; passes are counted in
   // 32 bits so that the last one can finish.
-  const int loops = base::ToInt16(s[FieldId::Loop].Number());
+  const int loops = base::ToInt16(s[FieldId::Loops].Number());
   const int16_t& stop = host.StopFlag();
   d.PassNumber = 1;
   while (d.PassNumber <= loops) {
@@ -72,30 +70,30 @@ void DrawPicture(model::Settings& s, base::DrawingState& d, Host& host, bool mul
     if (shape != Shape::Circle) d.OutlineAngle = 0;
     if (ctx.drawable) RunPass(s, d, host, ctx);
     if (stop) break;
-    if (s.gradient != 0) StepGradientColor(s, d, host);
+    if (s.Gradient != 0) StepGradientColor(s, d, host);
     ++d.PassNumber;
   }
   // The end, after the last pass or a stop.
   host.Ended(s);
-  if (s.rotStartReset != 0 && savedRotStart) s[FieldId::RotStart].Set(*savedRotStart);
-  if (s.penReset != 0 && savedPen) {
+  if (s.ResetRotStart != 0 && savedRotStart) s[FieldId::RotStart].Set(*savedRotStart);
+  if (s.ResetPen != 0 && savedPen) {
     s.wheels.WheelSize[3] = *savedPen;
-    if (s.scaleRefresh != 0) model::FitScale(s, d.LoopIndex);
+    if (s.ScaleRefresh != 0) model::FitScale(s, d.LoopIndex);
     host.PenRestored(s);
   }
 }
 
-void StepPen(model::Settings& s, base::DrawingState& d, Host& host) {
+void StepPen(model::PictureSettings& s, base::DrawingState& d, Host& host) {
   const double holeInc = s[FieldId::HoleInc].Number();
   double& pen = s.wheels.WheelSize[3];
   const double v = pen + holeInc;
   if (!(v > -451 && v < 451 && d.PassNumber > 1)) return;
   pen = pen + holeInc;
   host.PenMoved(s);
-  if (s.scaleRefresh != 0 && holeInc != 0) model::FitScale(s, d.LoopIndex);
+  if (s.ScaleRefresh != 0 && holeInc != 0) model::FitScale(s, d.LoopIndex);
 }
 
-void StepGradientColor(model::Settings& s, base::DrawingState& d, Host& host) {
+void StepGradientColor(model::PictureSettings& s, base::DrawingState& d, Host& host) {
   base::Rgb& c = s.pen;
   c.red += d.GradientDirRed;
   c.green += 2 * d.GradientDirGreen;

@@ -7,24 +7,25 @@
 #include "base/drawing_state.h"
 #include "drawing/draw_passes.h"
 #include "drawing/host.h"
-#include "model/settings.h"
+#include "model/picture_settings.h"
 
 namespace drawing {
 
-// The routine the settings choose: a chain or a pair of wheels (Settings::multi)
+// The routine the settings choose: a chain or a pair of wheels (PictureSettings::multi)
 // along the outline.
-Shape ShapeOf(const model::Settings& s);
+Shape ShapeOf(const model::PictureSettings& s);
 
 // Draws the picture of `s` with the routine for `multi` and `shape`, writing
 // what a user sees change (the scales, Rot Start, wheel 3, the pen's colour)
 // into `s` and `d` as it goes.
-void DrawPicture(model::Settings& s, base::DrawingState& d, Host& host, bool multi, Shape shape);
+void DrawPicture(model::PictureSettings& s, base::DrawingState& d, Host& host, bool multi,
+                 model::Shape shape);
 
 // Pen+: moves wheel 3 by the Pen+ value from the second pass on, while it
 // stays strictly inside (-451, 451).
-void StepPen(model::Settings& s, base::DrawingState& d, Host& host);
+void StepPen(model::PictureSettings& s, base::DrawingState& d, Host& host);
 
 // Steps the pen's colour components, each bouncing between 0 and 255.
-void StepGradientColor(model::Settings& s, base::DrawingState& d, Host& host);
+void StepGradientColor(model::PictureSettings& s, base::DrawingState& d, Host& host);
 
 }  // namespace drawing

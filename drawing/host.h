@@ -8,7 +8,7 @@
 
 #include "base/line_log.h"
 #include "base/raster.h"
-#include "model/settings.h"
+#include "model/picture_settings.h"
 
 namespace drawing {
 
@@ -26,28 +26,28 @@ class Host {
  public:
   virtual ~Host() = default;
   // The target, read at the start of each pass and after every yield.
-  virtual LineTarget Target(const model::Settings& s) = 0;
+  virtual LineTarget Target(const model::PictureSettings& s) = 0;
   // Set while a stop is asked for; read at every step.
   virtual const int16_t& StopFlag() const = 0;
   // The colour depth of the screen the gradient's colours are shown on.
   virtual int ColorDepth() const { return 32; }
 
   // The drawing starts (it counts as running from here) and ends.
-  virtual void Started(model::Settings&) {}
-  virtual void Ended(model::Settings&) {}
+  virtual void Started(model::PictureSettings&) {}
+  virtual void Ended(model::PictureSettings&) {}
   // Every 100 steps, with `changed` the pixels drawn since the last yield:
   // what the settings hold is shown, handlers may run (and change the
   // settings), and the drawing reads them again.
-  virtual void Yield(model::Settings&, const base::Rect& changed) { (void)changed; }
+  virtual void Yield(model::PictureSettings&, const base::Rect& changed) { (void)changed; }
   // The pixels a pass drew since the last yield, at its end.
   virtual void PassDrawn(const base::Rect& changed) { (void)changed; }
   // The rotation the pass is at (LblRot).
   virtual void ShowRotation(long long n) { (void)n; }
   // Pen+ moved wheel 3; the drawing's end put it back.
-  virtual void PenMoved(model::Settings&) {}
-  virtual void PenRestored(model::Settings&) {}
+  virtual void PenMoved(model::PictureSettings&) {}
+  virtual void PenRestored(model::PictureSettings&) {}
   // The gradient stepped the pen's colour.
-  virtual void ColourStepped(model::Settings&) {}
+  virtual void ColourStepped(model::PictureSettings&) {}
 };
 
 }  // namespace drawing

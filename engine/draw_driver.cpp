@@ -12,21 +12,21 @@
 namespace engine {
 namespace {
 
-using drawing::Shape;
+using model::Shape;
 
 // The window around a drawing of its own settings.
 class WindowHost final : public drawing::Host {
  public:
   explicit WindowHost(window::TrochelaMain& w) : w_(w) {}
 
-  drawing::LineTarget Target(const model::Settings&) override {
+  drawing::LineTarget Target(const model::PictureSettings&) override {
     const forms::PictureBox::LineTarget t = w_.Canvas.DrawingTarget();
     return {t.image, t.log, w_.Canvas.Mapping(), w_.Canvas.ForeColor(), w_.Canvas.DrawWidth()};
   }
   const int16_t& StopFlag() const override { return w_.StopRequested; }
   int ColorDepth() const override { return w_.services.ColorDepth(); }
 
-  void Started(model::Settings&) override {
+  void Started(model::PictureSettings&) override {
     savedPointer_ = w_.Canvas.MousePointer();
     w_.Canvas.SetMousePointer(base::kHourglassPointer);
     w_.DrawingInProgress = -1;
@@ -35,7 +35,7 @@ class WindowHost final : public drawing::Host {
     w_.MouseX = 0;
     w_.MouseY = 0;
   }
-  void Yield(model::Settings&, const base::Rect& changed) override {
+  void Yield(model::PictureSettings&, const base::Rect& changed) override {
     w_.Canvas.Invalidate(changed);
     w_.ShowFields();
     w_.form.DoEvents();
@@ -45,7 +45,7 @@ class WindowHost final : public drawing::Host {
     w_.ShowFields();
   }
   void ShowRotation(long long n) override { w_.LblRot.SetCaptionNumber(n); }
-  void PenMoved(model::Settings& s) override {
+  void PenMoved(model::PictureSettings& s) override {
     w_.ShowFields();
     if (window::ShownWheel(w_) != 3) return;
     w_.ScrollSetByCode = -1;
@@ -53,15 +53,15 @@ class WindowHost final : public drawing::Host {
     // A pen between 450.5 and 451 rounds outside the bar: it shows the end.
     w_.ScrollOffset.SetValue(base::ToInt16(w_.TxtFixed.Number()));  // raises ScrollOffset_Change
   }
-  void ColourStepped(model::Settings& s) override {
+  void ColourStepped(model::PictureSettings& s) override {
     window::SetDrawingColour(w_, s.pen, s.penShown);
   }
-  void Ended(model::Settings&) override {
+  void Ended(model::PictureSettings&) override {
     w_.StopRequested = 0;
     w_.DrawingInProgress = 0;
     window::UnlockControls(w_);
   }
-  void PenRestored(model::Settings& s) override {
+  void PenRestored(model::PictureSettings& s) override {
     w_.ShowFields();
     if (window::ShownWheel(w_) == 3)
       w_.ScrollOffset.SetValue(base::ToInt16(s.wheels.WheelSize[3]));  // raises ScrollOffset_Change

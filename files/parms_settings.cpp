@@ -14,26 +14,26 @@
 namespace files {
 
 void ApplyParms(model::StartedProgram& p, const ParmsValues& v) {
-  model::Settings& s = p.settings;
+  model::PictureSettings& s = p.settings;
   model::EditorBars& bars = p.bars;
   auto& t = s.wheels;
   int16_t loopIndex = 0;
-  s.scaleRefresh = v.chkScale;
+  s.ScaleRefresh = v.chkScale;
   // Switching to a chain shows the chain's wheel count, limits Rotations,
   // fits the scales, and gives the wheel field the focus, which takes the
   // bars' notifications back and shows wheel 1 there (its ratio bar moves
   // and stores 19). What it writes into fields the file then sets is lost.
-  const bool switched = s.multi == 0 && v.chkMulti != 0;
-  s.multi = v.chkMulti;
+  const bool switched = s.Multi == 0 && v.chkMulti != 0;
+  s.Multi = v.chkMulti;
   if (switched) {
     s.wheelLimit = "3";
-    if (s.scaleRefresh != 0) model::FitScale(s, loopIndex);
+    if (s.ScaleRefresh != 0) model::FitScale(s, loopIndex);
     bars.setByCode = false;
     const int ratio = std::clamp<int>(base::ToInt16(t.WheelRatio[1]), bars.ratioMin, bars.ratioMax);
     if (ratio != bars.ratio) {
       bars.ratio = ratio;
       t.WheelRatio[1] = ratio;
-      if (s.scaleRefresh != 0) model::FitScale(s, loopIndex);
+      if (s.ScaleRefresh != 0) model::FitScale(s, loopIndex);
     }
   }
   s.wheelLimit = v.wheelCountText;
@@ -43,11 +43,11 @@ void ApplyParms(model::StartedProgram& p, const ParmsValues& v) {
   for (int n = 1; n <= count; ++n) t.WheelSize[n] = v.size[n];
   for (int n = 1; n <= count; ++n) t.WheelRatio[n] = v.ratio[n];
   if (v.type >= 1 && v.type <= 3) {
-    s.circle = v.type == 1;
-    s.triangle = v.type == 2;
-    s.square = v.type == 3;
+    s.Circle = v.type == 1;
+    s.Triangle = v.type == 2;
+    s.Square = v.type == 3;
   }
-  s.wheelCount = static_cast<int16_t>(count);
+  s.WheelCount = static_cast<int16_t>(count);
   // Wheel 1 in the editor, its bars silenced: a bar that moves takes the
   // silence back; the size bar then writes its number into Size % unless
   // the ratio bar left the silence in place.
@@ -82,14 +82,14 @@ void ApplyParms(model::StartedProgram& p, const ParmsValues& v) {
       bars.offset = offset;
       bars.setByCode = false;
     }
-    if (s.scaleRefresh != 0) model::FitScale(s, loopIndex);
+    if (s.ScaleRefresh != 0) model::FitScale(s, loopIndex);
   }
 }
 
-ParmsValues ParmsValuesOf(const model::Settings& s) {
+ParmsValues ParmsValuesOf(const model::PictureSettings& s) {
   ParmsValues v;
-  v.chkScale = s.scaleRefresh;
-  v.chkMulti = s.multi;
+  v.chkScale = s.ScaleRefresh;
+  v.chkMulti = s.Multi;
   v.wheelCountText = s.wheelLimit;
   v.wheelCount = model::WheelLimit(s);
   for (const model::Binding& b : model::Bindings())
@@ -98,11 +98,11 @@ ParmsValues ParmsValuesOf(const model::Settings& s) {
     v.size[n] = s.wheels.WheelSize[n];
     v.ratio[n] = s.wheels.WheelRatio[n];
   }
-  v.type = s.square ? 3 : s.triangle ? 2 : s.circle ? 1 : 0;
+  v.type = s.Square ? 3 : s.Triangle ? 2 : s.Circle ? 1 : 0;
   return v;
 }
 
-bool ParmsText(const model::Settings& s, std::string& text, std::string& reason) {
+bool ParmsText(const model::PictureSettings& s, std::string& text, std::string& reason) {
   std::vector<std::pair<std::string, std::string>> keys;
   if (!ParmsFileTexts(ParmsValuesOf(s), keys, reason)) return false;
   base::Profile file;

@@ -13,10 +13,10 @@ namespace files {
 void ApplyParms(model::StartedProgram& p, const ParmsValues& v);
 
 // The settings as a save writes them.
-ParmsValues ParmsValuesOf(const model::Settings& s);
+ParmsValues ParmsValuesOf(const model::PictureSettings& s);
 
 // The settings as the text of a new parameter file, as Save Parms writes
 // them; false with the reason when a field does not hold a number.
-bool ParmsText(const model::Settings& s, std::string& text, std::string& reason);
+bool ParmsText(const model::PictureSettings& s, std::string& text, std::string& reason);
 
 }  // namespace files

@@ -7,7 +7,7 @@ using F = FieldId;
 // clang-format off
 constexpr Binding kBindings[] = {
     {F::HoleInc,    "TxtHoleInc",    "Pen+",      "0",    "HoleInc",       "111"},
-    {F::Loop,       "TxtLoop",       "Loops",     "1",    "TxtLoop",       "111"},
+    {F::Loops,      "TxtLoop",       "Loops",     "1",    "TxtLoop",       "111"},
     {F::PctDec,     "TxtPctDec",     "Dec",       "1",    "TxtPctDec",     "111"},
     {F::PctScale,   "TxtPctScale",   "Size %",    "100",  "TxtPctScale",   "111", FileCheck::SizeRange},
     {F::Resolution, "TxtResolution", "Res.",      "1440", "TxtResolution", "111"},
@@ -15,8 +15,8 @@ constexpr Binding kBindings[] = {
     {F::RotStart,   "TxtRotStart",   "Rot Start", "0",    "TxtRotStart",   "111"},
     {F::RotInc,     "TxtRotInc",     "Rot+",      "0",    "TxtRotInc",     "111"},
     {F::Turn,       "TxtTurn",       "Rot.",      "0",    "TxtTurn",       "0"},
-    {F::X,          "TxtX",          "XScale",    "6",    "TxtX",          "111"},
-    {F::Y,          "TxtY",          "YScale",    "6",    "TxtY",          "111"},
+    {F::XScale,        "TxtX",          "XScale",    "6",    "TxtX",          "111"},
+    {F::YScale,        "TxtY",          "YScale",    "6",    "TxtY",          "111"},
     {F::OffX,       "TxtOff_X",      "Centre X",  "0",    nullptr,         nullptr},
     {F::OffY,       "TxtOff_Y",      "Centre Y",  "0",    nullptr,         nullptr},
 };
@@ -35,8 +35,8 @@ std::span<const Binding> Bindings() { return kBindings; }
 
 const Binding& BindingOf(FieldId id) { return kBindings[static_cast<size_t>(id)]; }
 
-Settings StartSettings() {
-  Settings s;
+PictureSettings StartSettings() {
+  PictureSettings s;
   for (const Binding& b : kBindings) s[b.id].Set(b.start);
   return s;
 }

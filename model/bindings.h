@@ -8,7 +8,7 @@
 // its use in the drawing.
 #include <span>
 
-#include "model/settings.h"
+#include "model/picture_settings.h"
 
 namespace model {
 
@@ -34,6 +34,6 @@ const Binding& BindingOf(FieldId id);
 
 // The settings of a program that has just started, before its screen is
 // known.
-Settings StartSettings();
+PictureSettings StartSettings();
 
 }  // namespace model

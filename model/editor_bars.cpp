@@ -11,7 +11,7 @@ namespace model {
 
 StartedProgram StartProgram(int width, int height) {
   StartedProgram p{StartSettings(), {}};
-  Settings& s = p.settings;
+  PictureSettings& s = p.settings;
   for (int k = 1; k <= base::kWheels; ++k) {
     s.wheels.WheelRatio[k] = 19;
     s.wheels.WheelSize[k] = k == 1 ? 240 : k == 2 ? 5 : k == 3 ? 195 : 30;
@@ -20,22 +20,22 @@ StartedProgram StartProgram(int width, int height) {
   }
   int16_t loopIndex = 0;
   ClearUnusedWheels(s, loopIndex);
-  s.screenX = static_cast<float>(width);
-  s.screenY = static_cast<float>(height);
+  s.ScreenPixelsX = static_cast<float>(width);
+  s.ScreenPixelsY = static_cast<float>(height);
   // The size bar moves to wheel 1's 240: its notification stores it, writes
   // the closing rotation count and fits the scales.
   p.bars.offset = base::ToInt16(s.wheels.WheelSize[1]);
   s.wheels.WheelSize[1] = p.bars.offset;
   WriteClosingRotations(s);
-  if (s.scaleRefresh != 0) FitScale(s, loopIndex);
+  if (s.ScaleRefresh != 0) FitScale(s, loopIndex);
   return p;
 }
 
-double RepairedWheelSize(const Settings& s, double size) {
+double RepairedWheelSize(const PictureSettings& s, double size) {
   Field f;
   f.SetNumber(size);
   if (!base::ParseNumber(f.Text())) f.Set("1");
-  if (s.multi == 0) f.SetNumber(std::floor(f.Number()));
+  if (s.Multi == 0) f.SetNumber(std::floor(f.Number()));
   if (f.Number() > kMostWheelSize) f.SetNumber(kMostWheelSize);
   if (f.Number() < -kMostWheelSize) f.SetNumber(-kMostWheelSize);
   if (f.Number() == 0) f.Set("1");

@@ -7,7 +7,7 @@
 // its settings, with the same result as the window's load step and Draw.
 #include <cstdint>
 
-#include "model/settings.h"
+#include "model/picture_settings.h"
 
 namespace model {
 
@@ -20,7 +20,7 @@ struct EditorBars {
 };
 
 struct StartedProgram {
-  Settings settings;
+  PictureSettings settings;
   EditorBars bars;
 };
 
@@ -31,6 +31,6 @@ StartedProgram StartProgram(int width, int height);
 
 // The wheel size a wheel field's repair keeps when the field is left: a
 // number (else 1), floored in single-wheel mode, within +-450, never 0.
-double RepairedWheelSize(const Settings& s, double size);
+double RepairedWheelSize(const PictureSettings& s, double size);
 
 }  // namespace model

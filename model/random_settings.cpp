@@ -27,13 +27,13 @@ double Pick(base::Rnd& rnd, double range) {
 
 int SignCoin(base::Rnd& rnd) { return static_cast<int>(Pick(rnd, 2)) + 1; }
 
-void PickSizes(Settings& s, base::Rnd& rnd, const RandomRules& rules) {
+void PickSizes(PictureSettings& s, base::Rnd& rnd, const RandomRules& rules) {
   auto& t = s.wheels;
   // Wheel 1, the fixed wheel of a single-wheel picture, is never negative.
   if (t.RandomSizeFlag[1]) t.WheelSize[1] = Pick(rnd, kMostWheelSize) + 1;
   // Single-wheel pictures turn the rolling wheel and the pen value round
   // half of the time; multi-wheel ones only when negative sizes are allowed.
-  const bool negativeAllowed = rules.negativeSizes || s.multi == 0;
+  const bool negativeAllowed = rules.negativeSizes || s.Multi == 0;
   for (int i = 2; i <= base::kWheels; ++i) {
     if (!t.RandomSizeFlag[i]) continue;
     t.WheelSize[i] = Pick(rnd, 150) + 1;
@@ -45,10 +45,10 @@ void PickSizes(Settings& s, base::Rnd& rnd, const RandomRules& rules) {
 
 // Multi-wheel mode only: the mode box and the wheel's flag are joined bit by
 // bit, as the two check-box values they are.
-void PickRatios(Settings& s, base::Rnd& rnd, const RandomRules& rules) {
+void PickRatios(PictureSettings& s, base::Rnd& rnd, const RandomRules& rules) {
   auto& t = s.wheels;
   for (int i = 1; i <= base::kWheels; ++i) {
-    if ((s.multi & t.RandomRatioFlag[i]) == 0) continue;
+    if ((s.Multi & t.RandomRatioFlag[i]) == 0) continue;
     double ratio = Pick(rnd, rules.ratioLimit) + 1;
     // Odd ratios keep a multi-wheel picture symmetrical; the ratio may then
     // pass the limit by one.
@@ -61,16 +61,16 @@ void PickRatios(Settings& s, base::Rnd& rnd, const RandomRules& rules) {
 // A bar that code moves without silencing it stores its whole number into
 // the wheel shown, with the rotation rule of the mode and the scale fitting
 // (both are done again at the end with the final values).
-void BarStored(Settings& s, const RandomRules& rules, int16_t& loopIndex) {
-  if (s.multi == 0 && !rules.drawing) WriteClosingRotations(s);
+void BarStored(PictureSettings& s, const RandomRules& rules, int16_t& loopIndex) {
+  if (s.Multi == 0 && !rules.drawing) WriteClosingRotations(s);
   Field& rotations = s[FieldId::Rotations];
-  if (s.multi != 0 && !rules.drawing)
+  if (s.Multi != 0 && !rules.drawing)
     if (auto r = base::ParseNumber(rotations.Text()); r && *r < kMultiRotations)
       rotations.Set(std::to_string(kMultiRotations));
-  if (s.scaleRefresh != 0) FitScale(s, loopIndex);
+  if (s.ScaleRefresh != 0) FitScale(s, loopIndex);
 }
 
-void MoveOffsetBar(Settings& s, EditorBars& bars, int value, int n, const RandomRules& rules,
+void MoveOffsetBar(PictureSettings& s, EditorBars& bars, int value, int n, const RandomRules& rules,
                    int16_t& loopIndex) {
   const int most = static_cast<int>(kMostWheelSize);
   value = std::clamp(value, -most, most);
@@ -79,7 +79,7 @@ void MoveOffsetBar(Settings& s, EditorBars& bars, int value, int n, const Random
   if (!bars.setByCode) {
     const bool isWheel = n >= 1 && n <= base::kWheels;
     if (isWheel) s.wheels.WheelSize[n] = value;
-    if (s.multi == 0 && !rules.drawing && n >= 1 && n <= 3 && isWheel &&
+    if (s.Multi == 0 && !rules.drawing && n >= 1 && n <= 3 && isWheel &&
         s.wheels.WheelSize[n] == 0) {
       s.wheels.WheelSize[n] = 1;
       MoveOffsetBar(s, bars, 1, n, rules, loopIndex);
@@ -89,7 +89,7 @@ void MoveOffsetBar(Settings& s, EditorBars& bars, int value, int n, const Random
   bars.setByCode = false;
 }
 
-void MoveRatioBar(Settings& s, EditorBars& bars, int value, int n, const RandomRules& rules,
+void MoveRatioBar(PictureSettings& s, EditorBars& bars, int value, int n, const RandomRules& rules,
                   int16_t& loopIndex) {
   value = std::clamp(value, std::min(bars.ratioMin, bars.ratioMax),
                      std::max(bars.ratioMin, bars.ratioMax));
@@ -104,7 +104,7 @@ void MoveRatioBar(Settings& s, EditorBars& bars, int value, int n, const RandomR
 
 }  // namespace
 
-void PickRandomSettings(Settings& s, EditorBars& bars, base::Rnd& rnd, const RandomRules& rules,
+void PickRandomSettings(PictureSettings& s, EditorBars& bars, base::Rnd& rnd, const RandomRules& rules,
                         int16_t& loopIndex, RandomHost* host) {
   PickSizes(s, rnd, rules);
   PickRatios(s, rnd, rules);
@@ -124,7 +124,7 @@ void PickRandomSettings(Settings& s, EditorBars& bars, base::Rnd& rnd, const Ran
   }
   ClearUnusedWheels(s, loopIndex);
   Field& rotations = s[FieldId::Rotations];
-  if (s.multi != 0) {
+  if (s.Multi != 0) {
     if (rotations.Number() < kMultiRotations) rotations.Set(std::to_string(kMultiRotations));
   } else {
     // A size pair without a closing count (a zero or fractional size from a
@@ -136,12 +136,12 @@ void PickRandomSettings(Settings& s, EditorBars& bars, base::Rnd& rnd, const Ran
     s.penShown = ShownColour(s.pen);
     if (host) host->ColourPicked(s, bars);
   }
-  if (s.scaleRefresh != 0) FitScale(s, loopIndex);
+  if (s.ScaleRefresh != 0) FitScale(s, loopIndex);
   if (rules.resolutionRefresh != 0) {
     Field& resolution = s[FieldId::Resolution];
     resolution.SetNumber(Pick(rnd, 120) + 4);
     // Multi-wheel pictures need finer steps: the second draw replaces the first.
-    if ((rules.resolutionRefresh & s.multi) != 0) resolution.SetNumber(Pick(rnd, 899) + 100);
+    if ((rules.resolutionRefresh & s.Multi) != 0) resolution.SetNumber(Pick(rnd, 899) + 100);
   }
 }
 

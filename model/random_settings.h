@@ -9,7 +9,7 @@
 
 #include "base/colours.h"
 #include "model/editor_bars.h"
-#include "model/settings.h"
+#include "model/picture_settings.h"
 
 namespace base {
 class Rnd;
@@ -34,12 +34,12 @@ struct RandomRules {
 class RandomHost {
  public:
   virtual ~RandomHost() = default;
-  virtual void ColourPicked(Settings&, EditorBars&) {}
+  virtual void ColourPicked(PictureSettings&, EditorBars&) {}
 };
 
 // Picks new settings into `s`, moving `bars` to the wheel shown; `loopIndex`
 // is the shared loop counter.
-void PickRandomSettings(Settings& s, EditorBars& bars, base::Rnd& rnd, const RandomRules& rules,
+void PickRandomSettings(PictureSettings& s, EditorBars& bars, base::Rnd& rnd, const RandomRules& rules,
                         int16_t& loopIndex, RandomHost* host = nullptr);
 
 // Three draws, red, green, blue. On a 16-bit display red and blue come in

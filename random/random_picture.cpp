@@ -17,7 +17,7 @@ namespace {
 class WindowRandom final : public model::RandomHost {
  public:
   WindowRandom(window::TrochelaMain& w, int shown) : w_(w), shown_(shown) {}
-  void ColourPicked(model::Settings& s, model::EditorBars& bars) override {
+  void ColourPicked(model::PictureSettings& s, model::EditorBars& bars) override {
     Show(bars);
     window::SetDrawingColour(w_, s.pen, s.penShown);
     w_.Canvas.SetFocus();

@@ -111,15 +111,16 @@ TrochelaMain::TrochelaMain(forms::Services& given)
         fieldControls[static_cast<size_t>(b.id)] = dynamic_cast<TextBox*>(c);
         FieldControl(b.id).Bind(picture[b.id]);
       }
-  ChkMulti.Bind(picture.multi);
-  ChkScale.Bind(picture.scaleRefresh);
-  ChkAspect.Bind(picture.oneToOne);
-  ChkRotStart.Bind(picture.rotStartReset);
-  ChkPen.Bind(picture.penReset);
-  ChkGradient.Bind(picture.gradient);
-  ChkCircle.Bind(picture.circle);
-  ChkTriangle.Bind(picture.triangle);
-  ChkSquare.Bind(picture.square);
+  ChkMulti.Bind(picture.Multi);
+  ChkScale.Bind(picture.ScaleRefresh);
+  ChkAspect.Bind(picture.OneToOne);
+  ChkRotStart.Bind(picture.ResetRotStart);
+  ChkPen.Bind(picture.ResetPen);
+  ChkGradient.Bind(picture.Gradient);
+  ChkClear.Bind(picture.ClearOnScroll);
+  ChkCircle.Bind(picture.Circle);
+  ChkTriangle.Bind(picture.Triangle);
+  ChkSquare.Bind(picture.Square);
   BuildPanel(*this);
 }
 

@@ -12,7 +12,7 @@
 #include "base/rnd.h"
 #include "base/wheel_table.h"
 #include "model/bindings.h"
-#include "model/settings.h"
+#include "model/picture_settings.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 
@@ -37,7 +37,7 @@ struct TrochelaMain {
   base::Rnd rnd;
   // The picture's settings: the panel shows and edits them, the drawing draws
   // them. The fields below under their own names are parts of it.
-  model::Settings picture = model::StartSettings();
+  model::PictureSettings picture = model::StartSettings();
 
   // The drawing surface and the picture buffers.
   PictureBox Canvas;
@@ -70,8 +70,8 @@ struct TrochelaMain {
 
   // Fields of the window.
   std::string StartFolder;
-  float& ScreenPixelsX = picture.screenX;
-  float& ScreenPixelsY = picture.screenY;
+  float& ScreenPixelsX = picture.ScreenPixelsX;
+  float& ScreenPixelsY = picture.ScreenPixelsY;
   int32_t& DrawRed = picture.pen.red;
   int32_t& DrawGreen = picture.pen.green;
   int32_t& DrawBlue = picture.pen.blue;
@@ -84,11 +84,11 @@ struct TrochelaMain {
   std::string ChosenFileName;
   double AspectProportion = 0;
   int16_t CurrentWheel = 1;
-  int16_t& WheelCount = picture.wheelCount;
+  int16_t& WheelCount = picture.WheelCount;
   std::string SavedWheelCount = "3";
   int16_t RatioLimit = 19;
   int16_t SlideshowRunning = 0;
-  float& PictureExtent = picture.pictureExtent;
+  float& PictureExtent = picture.PictureExtent;
   // The wheel the editor shows ("Wheel #n"), the pen's step (CmdThick) and
   // whether random multi-wheel sizes may be negative (LblRatios underlined).
   int16_t ShownWheelNumber = 1;

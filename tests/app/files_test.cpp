@@ -264,7 +264,7 @@ TEST(ReadParms, HostileValuesAreRefusedWithTheirKey) {
       files::ReadParms(base::Profile("[Parms]\nTxtRotations= 1E+308\nTxtX=-2.5e-3"), v, reason));
   EXPECT_EQ(v[model::FieldId::Rotations], "1E+308");
   // A save meets a field without a number only when code put it there.
-  v[model::FieldId::Loop] = "abc";
+  v[model::FieldId::Loops] = "abc";
   std::vector<std::pair<std::string, std::string>> keys;
   EXPECT_FALSE(files::ParmsFileTexts(v, keys, reason));
   EXPECT_EQ(reason, "Loops does not hold a number: \"abc\"");

@@ -1,9 +1,10 @@
 #pragma once
-// Everything that makes a picture, as a plain value: the panel's number
-// fields, the mode and the outline, the boxes the drawing reads, the wheel
-// table, the wheel count and the pen. The window shows such a value and the
+// PictureSettings: everything that makes a picture, as one plain value: the
+// panel's number fields, the mode and the outline, the boxes the drawing
+// reads, the wheel table, the wheel count and the pen. The window's controls
+// are its view and edit it (a text field shows its value's text); the
 // drawing (drawing/draw_picture.h) draws one; a picture drawn without a
-// window starts from Settings::AtStart() for its screen.
+// window starts from model::StartProgram (model/editor_bars.h).
 #include <array>
 #include <cstdint>
 #include <string>
@@ -19,7 +20,7 @@ namespace model {
 // (model/bindings.h has a row for each).
 enum class FieldId : uint8_t {
   HoleInc,
-  Loop,
+  Loops,
   PctDec,
   PctScale,
   Resolution,
@@ -27,46 +28,55 @@ enum class FieldId : uint8_t {
   RotStart,
   RotInc,
   Turn,
-  X,
-  Y,
+  XScale,
+  YScale,
   OffX,
   OffY,
 };
 inline constexpr int kFieldCount = static_cast<int>(FieldId::OffY) + 1;
+
+// The outline a picture follows.
+enum class Shape { Circle, Triangle, Square };
 
 // The largest size a wheel takes from the editor, either way.
 inline constexpr double kMostWheelSize = 450;
 // The rotation count a multi-wheel picture draws at least.
 inline constexpr int kMultiRotations = 7;
 
-struct Settings {
+struct PictureSettings {
   std::array<Field, kFieldCount> fields;
   Field& operator[](FieldId id) { return fields[static_cast<size_t>(id)]; }
   const Field& operator[](FieldId id) const { return fields[static_cast<size_t>(id)]; }
 
-  int multi = 0;  // the mode box: 0 single-wheel, 1 (or 2) a chain
-  bool circle = true, triangle = false, square = false;  // none: the circle
-  // Boxes the drawing reads: refit the scale, one scale for both axes,
-  // restore Rot Start and the pen at the end, step the gradient.
-  int scaleRefresh = 1, oneToOne = 1, rotStartReset = 1, penReset = 1, gradient = 0;
+  int Multi = 0;  // the mode box: 0 single-wheel, 1 (or 2) a chain
+  // The outline's options; none selected draws the circle.
+  bool Circle = true, Triangle = false, Square = false;
+  model::Shape Shape() const {
+    return Square ? Shape::Square : Triangle ? Shape::Triangle : Shape::Circle;
+  }
+  // Boxes the drawing reads: restore the pen and Rot Start at the end, step
+  // the gradient, refit the scale, one scale for both axes, clear the canvas
+  // before a redraw from a scroll bar.
+  int ResetPen = 1, ResetRotStart = 1, Gradient = 0, ScaleRefresh = 1, OneToOne = 1,
+      ClearOnScroll = 1;
 
   base::WheelTable wheels;
   // The wheel count as the panel shows it (a parameter file may write it
   // any way that reads as a number), and the wheels a chain sums.
   std::string wheelLimit = "3";
-  int16_t wheelCount = 3;
+  int16_t WheelCount = 3;
 
-  base::Rgb pen{255, 0, 0};     // the components the gradient steps
+  base::Rgb pen{255, 0, 0};        // DrawRed, DrawGreen, DrawBlue: what the gradient steps
   uint32_t penShown = base::kRed;  // the colour the lines take
   int penWidth = 1;
 
   // The screen the scales are fitted to, and the picture's extent they were
   // last fitted for.
-  float screenX = 0, screenY = 0;
-  float pictureExtent = 0;
+  float ScreenPixelsX = 0, ScreenPixelsY = 0;
+  float PictureExtent = 0;
 };
 
-// The wheel count as a whole number.
-int WheelLimit(const Settings& s);
+// The wheel-count caption's number, rounded to a whole number.
+int WheelLimit(const PictureSettings& s);
 
 }  // namespace model
