@@ -1,20 +1,12 @@
 #include "app/field_repair.h"
 
 #include <cmath>
-#include <optional>
-#include <string>
 
 #include "base/numbers.h"
 #include "window/trochela_main.h"
 
 namespace app {
 namespace {
-
-// The not-numeric repair: returns the field's value after it.
-double Numeric(forms::TextBox& field, const char* fallback) {
-  if (!base::ParseNumber(field.Text())) field.SetText(fallback);
-  return field.Number();
-}
 
 // X over Y when both fields gain the focus; a Y of 0 has no proportion, and
 // the previous one is kept.
@@ -27,8 +19,9 @@ void RoundTo3(forms::TextBox& field) { field.SetNumber(base::RoundHalfEven(field
 
 // Leaving X (or Y): at most 100; with "Aspect" ticked the partner keeps the
 // proportion taken at focus gain; the partner always keeps 3 decimals.
-void RepairScaleField(TrochelaMain& w, forms::TextBox& field, forms::TextBox& partner, bool isX) {
-  if (Numeric(field, "1") > 100) field.SetText("100");
+void RepairScaleField(TrochelaMain& w, forms::TextBox& field, model::FieldId id,
+                      forms::TextBox& partner, bool isX) {
+  RepairField(field, model::BindingOf(id).repair);
   if (w.ChkRatio.Value() == 1 && w.AspectProportion != 0) {
     const double v =
         isX ? field.Number() / w.AspectProportion : field.Number() * w.AspectProportion;
@@ -38,12 +31,13 @@ void RepairScaleField(TrochelaMain& w, forms::TextBox& field, forms::TextBox& pa
   RoundTo3(partner);
 }
 
-// The centre stays within 1000 units of the middle.
-void RepairCentre(forms::TextBox& field) {
-  if (std::fabs(Numeric(field, "0")) > 1000) field.SetText("0");
-}
-
 }  // namespace
+
+void RepairField(forms::TextBox& field, const model::Repair& repair) {
+  model::Field f(field.Text());
+  model::RepairField(f, repair);
+  field.SetText(f.Text());
+}
 
 void TextField_GotFocus(forms::TextBox& field) {
   field.SetSelStart(0);
@@ -69,41 +63,19 @@ void TxtY_GotFocus(TrochelaMain& w) {
   TakeAspect(w);
   TextField_GotFocus(w.TxtY);
 }
-
-void TxtRotations_LostFocus(TrochelaMain& w) { Numeric(w.TxtRotations, "1"); }
-void TxtRotStart_LostFocus(TrochelaMain& w) { Numeric(w.TxtRotStart, "1"); }
-void TxtRotInc_LostFocus(TrochelaMain& w) { Numeric(w.TxtRotInc, "1"); }
-void TxtHoleInc_LostFocus(TrochelaMain& w) { Numeric(w.TxtHoleInc, "1"); }
-void TxtNStart_LostFocus(TrochelaMain& w) { Numeric(w.TxtNStart, "1"); }
-void TxtNFactor_LostFocus(TrochelaMain& w) { Numeric(w.TxtNFactor, "1"); }
-void TxtTurn_LostFocus(TrochelaMain& w) { Numeric(w.TxtTurn, "0"); }
-
-void TxtLoop_LostFocus(TrochelaMain& w) {
-  if (Numeric(w.TxtLoop, "1") < 1) w.TxtLoop.SetText("1");
-}
-
-void TxtPctDec_LostFocus(TrochelaMain& w) {
-  if (Numeric(w.TxtPctDec, "1") <= 0) w.TxtPctDec.SetText("1");
-  if (w.TxtPctDec.Number() >= 1) w.TxtPctDec.SetText("1");
-}
-
-void TxtResolution_LostFocus(TrochelaMain& w) {
-  if (Numeric(w.TxtResolution, "1") < 1) w.TxtResolution.SetText("1");
-  if (w.TxtResolution.Number() > 9999) w.TxtResolution.SetText("9999");
-}
-
 void TxtPctScale_LostFocus(TrochelaMain& w) {
-  if (Numeric(w.TxtPctScale, "100") == 0) w.TxtPctScale.SetText("100");
-  if (w.TxtPctScale.Number() > 500) w.TxtPctScale.SetText("500");
+  RepairField(w.TxtPctScale, model::BindingOf(model::FieldId::PctScale).repair);
   // A size outside the bar's 1..500 shows the bar at its nearer end; the
   // field keeps its text.
   w.ScrollSetByCode = -1;
   w.ScrollSize.SetValue(base::ToInt16(w.TxtPctScale.Number()));  // raises ScrollSize_Change
 }
 
-void TxtOff_X_LostFocus(TrochelaMain& w) { RepairCentre(w.TxtOff_X); }
-void TxtOff_Y_LostFocus(TrochelaMain& w) { RepairCentre(w.TxtOff_Y); }
-void TxtX_LostFocus(TrochelaMain& w) { RepairScaleField(w, w.TxtX, w.TxtY, true); }
-void TxtY_LostFocus(TrochelaMain& w) { RepairScaleField(w, w.TxtY, w.TxtX, false); }
+void TxtX_LostFocus(TrochelaMain& w) {
+  RepairScaleField(w, w.TxtX, model::FieldId::XScale, w.TxtY, true);
+}
+void TxtY_LostFocus(TrochelaMain& w) {
+  RepairScaleField(w, w.TxtY, model::FieldId::YScale, w.TxtX, false);
+}
 
 }  // namespace app

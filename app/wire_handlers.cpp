@@ -32,6 +32,10 @@ void WireHandlers(window::TrochelaMain& w) {
   using namespace files;
   using namespace random_pictures;
   using namespace wheels;
+  using model::BindingOf;
+  using model::FieldId;
+  // The symmetry's fields take any number.
+  static constexpr model::Repair kAnyNumber{"1"};
   // clang-format off
   // Control and event                Handler
   w.CmdDraw.Click                   = [&w] { CmdDraw_Click(w); };
@@ -90,31 +94,31 @@ void WireHandlers(window::TrochelaMain& w) {
   w.TxtY.GotFocus                   = [&w] { TxtY_GotFocus(w); };
   w.TxtY.LostFocus                  = [&w] { TxtY_LostFocus(w); };
   w.TxtRotations.GotFocus           = [&w] { TextField_GotFocus(w.TxtRotations); };
-  w.TxtRotations.LostFocus          = [&w] { TxtRotations_LostFocus(w); };
+  w.TxtRotations.LostFocus          = [&w] { RepairField(w.TxtRotations, BindingOf(FieldId::Rotations).repair); };
   w.TxtResolution.GotFocus          = [&w] { TextField_GotFocus(w.TxtResolution); };
-  w.TxtResolution.LostFocus         = [&w] { TxtResolution_LostFocus(w); };
+  w.TxtResolution.LostFocus         = [&w] { RepairField(w.TxtResolution, BindingOf(FieldId::Resolution).repair); };
   w.TxtPctScale.GotFocus            = [&w] { TextField_GotFocus(w.TxtPctScale); };
   w.TxtPctScale.LostFocus           = [&w] { TxtPctScale_LostFocus(w); };
   w.TxtOff_X.GotFocus               = [&w] { TextField_GotFocus(w.TxtOff_X); };
-  w.TxtOff_X.LostFocus              = [&w] { TxtOff_X_LostFocus(w); };
+  w.TxtOff_X.LostFocus              = [&w] { RepairField(w.TxtOff_X, BindingOf(FieldId::OffX).repair); };
   w.TxtOff_Y.GotFocus               = [&w] { TextField_GotFocus(w.TxtOff_Y); };
-  w.TxtOff_Y.LostFocus              = [&w] { TxtOff_Y_LostFocus(w); };
+  w.TxtOff_Y.LostFocus              = [&w] { RepairField(w.TxtOff_Y, BindingOf(FieldId::OffY).repair); };
   w.TxtTurn.GotFocus                = [&w] { TextField_GotFocus(w.TxtTurn); };
-  w.TxtTurn.LostFocus               = [&w] { TxtTurn_LostFocus(w); };
+  w.TxtTurn.LostFocus               = [&w] { RepairField(w.TxtTurn, BindingOf(FieldId::Turn).repair); };
   w.TxtRotStart.GotFocus            = [&w] { TextField_GotFocus(w.TxtRotStart); };
-  w.TxtRotStart.LostFocus           = [&w] { TxtRotStart_LostFocus(w); };
+  w.TxtRotStart.LostFocus           = [&w] { RepairField(w.TxtRotStart, BindingOf(FieldId::RotStart).repair); };
   w.TxtLoop.GotFocus                = [&w] { TextField_GotFocus(w.TxtLoop); };
-  w.TxtLoop.LostFocus               = [&w] { TxtLoop_LostFocus(w); };
+  w.TxtLoop.LostFocus               = [&w] { RepairField(w.TxtLoop, BindingOf(FieldId::Loops).repair); };
   w.TxtPctDec.GotFocus              = [&w] { TextField_GotFocus(w.TxtPctDec); };
-  w.TxtPctDec.LostFocus             = [&w] { TxtPctDec_LostFocus(w); };
+  w.TxtPctDec.LostFocus             = [&w] { RepairField(w.TxtPctDec, BindingOf(FieldId::PctDec).repair); };
   w.TxtRotInc.GotFocus              = [&w] { TextField_GotFocus(w.TxtRotInc); };
-  w.TxtRotInc.LostFocus             = [&w] { TxtRotInc_LostFocus(w); };
+  w.TxtRotInc.LostFocus             = [&w] { RepairField(w.TxtRotInc, BindingOf(FieldId::RotInc).repair); };
   w.TxtHoleInc.GotFocus             = [&w] { TextField_GotFocus(w.TxtHoleInc); };
-  w.TxtHoleInc.LostFocus            = [&w] { TxtHoleInc_LostFocus(w); };
+  w.TxtHoleInc.LostFocus            = [&w] { RepairField(w.TxtHoleInc, BindingOf(FieldId::HoleInc).repair); };
   w.TxtNStart.GotFocus              = [&w] { TextField_GotFocus(w.TxtNStart); };
-  w.TxtNStart.LostFocus             = [&w] { TxtNStart_LostFocus(w); };
+  w.TxtNStart.LostFocus             = [&w] { RepairField(w.TxtNStart, kAnyNumber); };
   w.TxtNFactor.GotFocus             = [&w] { TextField_GotFocus(w.TxtNFactor); };
-  w.TxtNFactor.LostFocus            = [&w] { TxtNFactor_LostFocus(w); };
+  w.TxtNFactor.LostFocus            = [&w] { RepairField(w.TxtNFactor, kAnyNumber); };
   // clang-format on
 }
 
