@@ -40,11 +40,11 @@ void CmdThick_Click(TrochelaMain& w) {
   w.Canvas.SetDrawWidth(kWidths[w.PenStep - 1]);
 }
 
-void ChkAspect_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
-void ChkClear_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
-void ChkRotStart_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
-void ChkColor_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
-void ChkResolution_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
-void ChkScale_Click(TrochelaMain& w) { w.Canvas.SetFocus(); }
+void ChkAspect_Click(forms::PictureBox& canvas) { canvas.SetFocus(); }
+void ChkClear_Click(forms::PictureBox& canvas) { canvas.SetFocus(); }
+void ChkRotStart_Click(forms::PictureBox& canvas) { canvas.SetFocus(); }
+void ChkColor_Click(forms::PictureBox& canvas) { canvas.SetFocus(); }
+void ChkResolution_Click(forms::PictureBox& canvas) { canvas.SetFocus(); }
+void ChkScale_Click(forms::PictureBox& canvas) { canvas.SetFocus(); }
 
 }  // namespace app

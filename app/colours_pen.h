@@ -1,6 +1,9 @@
 #pragma once
 // The drawing and background colours through the colour dialog, and the four
 // pen widths.
+namespace forms {
+class PictureBox;
+}
 namespace window {
 struct TrochelaMain;
 }
@@ -15,11 +18,11 @@ void CmdThick_Click(TrochelaMain& w);
 
 // The check boxes that only hand the keyboard focus back to the canvas; the
 // other routines read their values when they need them.
-void ChkAspect_Click(TrochelaMain& w);
-void ChkClear_Click(TrochelaMain& w);
-void ChkRotStart_Click(TrochelaMain& w);
-void ChkColor_Click(TrochelaMain& w);
-void ChkResolution_Click(TrochelaMain& w);
-void ChkScale_Click(TrochelaMain& w);
+void ChkAspect_Click(forms::PictureBox& canvas);
+void ChkClear_Click(forms::PictureBox& canvas);
+void ChkRotStart_Click(forms::PictureBox& canvas);
+void ChkColor_Click(forms::PictureBox& canvas);
+void ChkResolution_Click(forms::PictureBox& canvas);
+void ChkScale_Click(forms::PictureBox& canvas);
 
 }  // namespace app

@@ -13,6 +13,9 @@ inline constexpr int kWheels = 24;
 // single-wheel one.
 inline constexpr int kFewestWheels = 3;
 
+// A wheel's number, 1 to 24: the tables are never read or written outside.
+constexpr bool IsWheel(int n) { return n >= 1 && n <= kWheels; }
+
 // Indexed by wheel number 1..24; index 0 is never used.
 struct WheelTable {
   std::array<double, kWheels + 1> WheelSize{};

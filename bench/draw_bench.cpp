@@ -148,7 +148,7 @@ void PrepareWindow(window::TrochelaMain& w, const Case& c) {
     window::SetWheelLimit(w, std::to_string(c.wheels));
     // The wheel's fields show the table, as they do for a user: a field
     // repaired when it loses the focus writes what it shows back.
-    const int shown = window::ShownWheel(w);
+    const int shown = w.ShownWheelNumber;
     w.TxtFixed.SetNumber(w.wheels.WheelSize[shown]);
     w.TxtRatio1.SetNumber(w.wheels.WheelRatio[shown]);
   }

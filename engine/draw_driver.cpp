@@ -47,7 +47,7 @@ class WindowHost final : public drawing::Host {
   void ShowRotation(long long n) override { w_.LblRot.SetCaptionNumber(n); }
   void PenMoved(model::PictureSettings& s) override {
     w_.ShowFields();
-    if (window::ShownWheel(w_) != 3) return;
+    if (w_.ShownWheelNumber != 3) return;
     w_.ScrollSetByCode = -1;
     w_.TxtFixed.SetNumber(s.wheels.WheelSize[3]);
     // A pen between 450.5 and 451 rounds outside the bar: it shows the end.
@@ -63,7 +63,7 @@ class WindowHost final : public drawing::Host {
   }
   void PenRestored(model::PictureSettings& s) override {
     w_.ShowFields();
-    if (window::ShownWheel(w_) == 3)
+    if (w_.ShownWheelNumber == 3)
       w_.ScrollOffset.SetValue(base::ToInt16(s.wheels.WheelSize[3]));  // raises ScrollOffset_Change
   }
   // After the restores.
@@ -83,6 +83,15 @@ void RunDrawing(window::TrochelaMain& w, bool multi, Shape shape) {
   drawing::DrawPicture(w.picture, w.draw, host, multi, shape);
   host.Finished();
 }
+
+// The six drawing routines.
+void DrawSingleCircle(window::TrochelaMain& w) { RunDrawing(w, false, Shape::Circle); }
+void DrawSingleTriangle(window::TrochelaMain& w) { RunDrawing(w, false, Shape::Triangle); }
+void DrawSingleSquare(window::TrochelaMain& w) { RunDrawing(w, false, Shape::Square); }
+void DrawMultiCircle(window::TrochelaMain& w) { RunDrawing(w, true, Shape::Circle); }
+void DrawMultiTriangle(window::TrochelaMain& w) { RunDrawing(w, true, Shape::Triangle); }
+void DrawMultiSquare(window::TrochelaMain& w) { RunDrawing(w, true, Shape::Square); }
+
 
 }  // namespace
 
@@ -109,12 +118,5 @@ void DrawChosenRoutine(window::TrochelaMain& w) {
     if (w.ChkTriangle.Value()) DrawSingleTriangle(w);
   }
 }
-
-void DrawSingleCircle(window::TrochelaMain& w) { RunDrawing(w, false, Shape::Circle); }
-void DrawSingleTriangle(window::TrochelaMain& w) { RunDrawing(w, false, Shape::Triangle); }
-void DrawSingleSquare(window::TrochelaMain& w) { RunDrawing(w, false, Shape::Square); }
-void DrawMultiCircle(window::TrochelaMain& w) { RunDrawing(w, true, Shape::Circle); }
-void DrawMultiTriangle(window::TrochelaMain& w) { RunDrawing(w, true, Shape::Triangle); }
-void DrawMultiSquare(window::TrochelaMain& w) { RunDrawing(w, true, Shape::Square); }
 
 }  // namespace engine

@@ -14,16 +14,9 @@ namespace engine {
 void CmdDraw_Click(window::TrochelaMain& w);
 
 // Runs the routine for the mode (ChkMulti) and the outline (ChkSquare,
-// ChkTriangle, else the circle): the draw command and Random.
+// ChkTriangle, else the circle): the draw command and Random. Each of the
+// six routines yields to the event queue every 100 steps, so any handler of
+// the window, a nested drawing included, may run inside.
 void DrawChosenRoutine(window::TrochelaMain& w);
-
-// The six drawing routines. Each yields to the event queue every 100 steps,
-// so any handler of the window, a nested drawing included, may run inside.
-void DrawSingleCircle(window::TrochelaMain& w);
-void DrawSingleTriangle(window::TrochelaMain& w);
-void DrawSingleSquare(window::TrochelaMain& w);
-void DrawMultiCircle(window::TrochelaMain& w);
-void DrawMultiTriangle(window::TrochelaMain& w);
-void DrawMultiSquare(window::TrochelaMain& w);
 
 }  // namespace engine

@@ -14,6 +14,7 @@
 #include "files/file_messages.h"
 #include "wheels/show_wheel.h"
 #include "wheels/wheel_editor.h"
+#include "model/picture_settings.h"
 #include "window/captions.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
@@ -91,7 +92,7 @@ void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {
   window::SetWheelLimit(w, v.wheelCountText);
   for (const model::Binding& b : model::Bindings())
     if (b.fileKey) w.FieldControl(b.id).SetText(v[b.id]);
-  const int count = window::WheelLimit(w);
+  const int count = model::WheelLimit(w.picture);
   for (int n = 1; n <= count; ++n) t.WheelSize[n] = v.size[n];
   for (int n = 1; n <= count; ++n) t.WheelRatio[n] = v.ratio[n];
   if (v.type == 1) w.ChkCircle.SetValue(true);

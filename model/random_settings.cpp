@@ -77,7 +77,7 @@ void MoveOffsetBar(PictureSettings& s, EditorBars& bars, int value, int n, const
   if (value == bars.offset) return;
   bars.offset = value;
   if (!bars.setByCode) {
-    const bool isWheel = n >= 1 && n <= base::kWheels;
+    const bool isWheel = base::IsWheel(n);
     if (isWheel) s.wheels.WheelSize[n] = value;
     if (s.Multi == 0 && !rules.drawing && n >= 1 && n <= 3 && isWheel &&
         s.wheels.WheelSize[n] == 0) {
@@ -96,7 +96,7 @@ void MoveRatioBar(PictureSettings& s, EditorBars& bars, int value, int n, const 
   if (value == bars.ratio) return;
   bars.ratio = value;
   if (!bars.setByCode) {
-    if (n >= 1 && n <= base::kWheels) s.wheels.WheelRatio[n] = value;
+    if (base::IsWheel(n)) s.wheels.WheelRatio[n] = value;
     BarStored(s, rules, loopIndex);
   }
   bars.setByCode = false;
@@ -113,7 +113,7 @@ void PickRandomSettings(PictureSettings& s, EditorBars& bars, base::Rnd& rnd, co
   // bar's 16-bit range is shown at the end of the bar, while the table keeps
   // it.
   const int c = rules.shownWheel;
-  if (c >= 1 && c <= base::kWheels) {
+  if (base::IsWheel(c)) {
     const double ratio = s.wheels.WheelRatio[c];
     if (std::fabs(ratio) > bars.ratioMax) {
       bars.ratioMax = base::ToInt16(std::fabs(ratio));

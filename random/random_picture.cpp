@@ -45,8 +45,7 @@ void CmdRandom_Click(window::TrochelaMain& w) {
 }
 
 void PickRandomSettings(window::TrochelaMain& w) {
-  const int shown = window::ShownWheel(w);
-  w.CurrentWheel = static_cast<int16_t>(shown);
+  const int shown = window::TakeShownWheel(w);
   const model::RandomRules rules{w.ChkColor.Value(),  w.ChkResolution.Value(),
                                  w.ChkEven.Value(),   w.RatioLimit,
                                  w.NegativeSizes,     w.services.ColorDepth(),

@@ -6,7 +6,9 @@
 #include "base/numbers.h"
 #include "base/wheel_table.h"
 #include "wheels/random_flags.h"
+#include "wheels/show_wheel.h"
 #include "wheels/wheel_editor.h"
+#include "model/picture_settings.h"
 #include "window/captions.h"
 #include "window/trochela_main.h"
 
@@ -16,23 +18,6 @@ namespace {
 constexpr double kRatioLimit = 200;
 
 void MoveStartDown(window::TrochelaMain& w) { w.TxtNStart.SetNumber(w.TxtNStart.Number() - 1); }
-
-// The editor shows the wheel's new ratio; the bars are written with the flag
-// that keeps their Change handlers from storing anything.
-void ShowCurrentWheel(window::TrochelaMain& w) {
-  const int c = window::ShownWheel(w);
-  if (c < 1 || c > base::kWheels) return;
-  const auto& t = w.wheels;
-  w.ChkF.SetValue(t.RandomSizeFlag[c]);
-  w.ChkR1.SetValue(t.RandomRatioFlag[c]);
-  w.TxtRatio1.SetNumber(t.WheelRatio[c]);
-  w.TxtFixed.SetNumber(t.WheelSize[c]);
-  wheels::WidenRatioBar(w, t.WheelRatio[c]);
-  w.ScrollSetByCode = -1;
-  w.ScrollRatio.SetValue(base::ToInt16(t.WheelRatio[c]));  // raises ScrollRatio_Change
-  w.ScrollSetByCode = -1;
-  w.ScrollOffset.SetValue(base::ToInt16(t.WheelSize[c]));  // raises ScrollOffset_Change
-}
 
 }  // namespace
 
@@ -46,7 +31,7 @@ void CmdSymmetry_Click(window::TrochelaMain& w) {
   if (std::fmod(start, spokes) == 0) MoveStartDown(w);
   double ratio = w.TxtNStart.Number();
   const double step = w.TxtNFactor.Number();
-  const int count = std::min(window::WheelLimit(w), base::kWheels);
+  const int count = std::min(model::WheelLimit(w.picture), base::kWheels);
   for (int i = 1; i <= count; ++i) {
     w.wheels.WheelRatio[i] = ratio;
     if (ratio == 0) {
@@ -58,7 +43,8 @@ void CmdSymmetry_Click(window::TrochelaMain& w) {
     w.wheels.WheelRatio[i] = std::clamp(ratio, -kRatioLimit, kRatioLimit);
     ratio += step;
   }
-  ShowCurrentWheel(w);
+  // The editor shows the wheel's new ratio; its bars store nothing.
+  wheels::ShowWheel(w, w.ShownWheelNumber, wheels::kShowSymmetry);
   // Random keeps these ratios. Unchecking the box may run its Click already;
   // running it again gives the same result.
   w.ChkRatioAll.SetValue(0);

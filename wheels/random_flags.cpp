@@ -12,11 +12,11 @@
 namespace wheels {
 namespace {
 
-// Takes the wheel shown from the caption; the flags are never written outside
+// The wheel shown when it is one; the flags are never written outside
 // wheels 1..24.
-int TakeShownWheel(window::TrochelaMain& w) {
-  w.CurrentWheel = static_cast<int16_t>(window::ShownWheel(w));
-  return w.CurrentWheel >= 1 && w.CurrentWheel <= base::kWheels ? w.CurrentWheel : 0;
+int TakeShownFlagWheel(window::TrochelaMain& w) {
+  const int c = window::TakeShownWheel(w);
+  return base::IsWheel(c) ? c : 0;
 }
 
 void SetAllFlags(window::TrochelaMain& w, const forms::CheckBox& master,
@@ -33,7 +33,7 @@ void SetAllFlags(window::TrochelaMain& w, const forms::CheckBox& master,
 }  // namespace
 
 void ChkF_Click(window::TrochelaMain& w) {
-  if (const int c = TakeShownWheel(w))
+  if (const int c = TakeShownFlagWheel(w))
     w.wheels.RandomSizeFlag[c] = static_cast<int16_t>(w.ChkF.Value());
 }
 
@@ -41,7 +41,7 @@ void ChkR1_MouseUp(window::TrochelaMain& w, int button) {
   if (button != base::kLeftButton) return;
   // A ratio beyond the 16-bit range gives the largest limit there is.
   if (w.ChkR1.Value() != 0) w.RatioLimit = base::ToInt16(std::fabs(w.TxtRatio1.Number()));
-  if (const int c = TakeShownWheel(w))
+  if (const int c = TakeShownFlagWheel(w))
     w.wheels.RandomRatioFlag[c] = static_cast<int16_t>(w.ChkR1.Value());
 }
 

@@ -10,7 +10,7 @@
 namespace wheels {
 
 void ShowWheel(window::TrochelaMain& w, int n, std::span<const WheelWrite> order) {
-  const bool isWheel = n >= 1 && n <= base::kWheels;
+  const bool isWheel = base::IsWheel(n);
   const auto& t = w.wheels;
   for (const WheelWrite step : order) {
     if (step == WheelWrite::Caption) {

@@ -57,6 +57,12 @@ inline constexpr WheelWrite kShowOnLoad[] = {WheelWrite::Caption,      WheelWrit
                                              WheelWrite::ScrollRatio,  WheelWrite::TxtFixed,
                                              WheelWrite::TxtRatio1};
 inline constexpr WheelWrite kShowFlagsOnLoad[] = {WheelWrite::ChkF, WheelWrite::ChkR1};
+// The symmetry's new ratios: flags and fields first, then the bars,
+// silenced.
+inline constexpr WheelWrite kShowSymmetry[] = {
+    WheelWrite::ChkF,        WheelWrite::ChkR1,       WheelWrite::TxtRatio1,
+    WheelWrite::TxtFixed,    WheelWrite::WidenRatio,  WheelWrite::SilenceBars,
+    WheelWrite::ScrollRatio, WheelWrite::SilenceBars, WheelWrite::ScrollOffset};
 // A random picture's new values: the bars are not silenced, so their Change
 // handlers store the whole numbers back.
 inline constexpr WheelWrite kShowRandomPicture[] = {

@@ -8,6 +8,7 @@
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
 #include "wheels/show_wheel.h"
+#include "model/picture_settings.h"
 #include "window/captions.h"
 #include "window/trochela_main.h"
 
@@ -16,13 +17,8 @@ namespace {
 
 bool SingleWheelMode(const window::TrochelaMain& w) { return w.ChkMulti.Value() == 0; }
 
-// Takes the wheel shown from the caption; the tables are never read outside
-// wheels 1..24.
-int TakeCurrentWheel(window::TrochelaMain& w) {
-  w.CurrentWheel = static_cast<int16_t>(window::ShownWheel(w));
-  return w.CurrentWheel;
-}
-bool IsWheel(int n) { return n >= 1 && n <= base::kWheels; }
+using base::IsWheel;
+using window::TakeShownWheel;
 
 void ShowWheelFromButtons(window::TrochelaMain& w, int n) {
   ShowWheel(w, n, kShowFromWheelButtons);
@@ -55,14 +51,14 @@ void WriteClosingRotations(window::TrochelaMain& w) {
 }
 
 void CmdRightScrollWheel_Click(window::TrochelaMain& w) {
-  int n = TakeCurrentWheel(w) + 1;
-  if (n == window::WheelLimit(w) + 1) n = 1;
+  int n = TakeShownWheel(w) + 1;
+  if (n == model::WheelLimit(w.picture) + 1) n = 1;
   ShowWheelFromButtons(w, n);
 }
 
 void CmdLeftScrollWheel_Click(window::TrochelaMain& w) {
-  int n = TakeCurrentWheel(w) - 1;
-  if (n == 0) n = window::WheelLimit(w);
+  int n = TakeShownWheel(w) - 1;
+  if (n == 0) n = model::WheelLimit(w.picture);
   ShowWheelFromButtons(w, n);
 }
 
@@ -73,7 +69,7 @@ void TxtFixed_LostFocus(window::TrochelaMain& w) {
   if (w.TxtFixed.Number() > 450) w.TxtFixed.SetText("450");
   if (w.TxtFixed.Number() < -450) w.TxtFixed.SetText("-450");
   if (w.TxtFixed.Number() == 0) w.TxtFixed.SetText("1");
-  const int n = TakeCurrentWheel(w);
+  const int n = TakeShownWheel(w);
   if (IsWheel(n)) w.wheels.WheelSize[n] = w.TxtFixed.Number();
   if (!w.DrawFromScroll)
     w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));  // raises ScrollOffset_Change
@@ -91,7 +87,7 @@ void WidenRatioBar(window::TrochelaMain& w, double ratio) {
 void TxtRatio1_LostFocus(window::TrochelaMain& w) {
   w.ScrollSetByCode = -1;
   if (!base::ParseNumber(w.TxtRatio1.Text())) w.TxtRatio1.SetText("1");
-  const int n = TakeCurrentWheel(w);
+  const int n = TakeShownWheel(w);
   const double ratio = w.TxtRatio1.Number();
   if (IsWheel(n)) w.wheels.WheelRatio[n] = ratio;
   WidenRatioBar(w, ratio);
@@ -100,7 +96,7 @@ void TxtRatio1_LostFocus(window::TrochelaMain& w) {
 
 void ScrollOffset_Change(window::TrochelaMain& w) {
   if (!w.ScrollSetByCode) {
-    const int n = TakeCurrentWheel(w);
+    const int n = TakeShownWheel(w);
     w.TxtFixed.SetText(std::to_string(w.ScrollOffset.Value()));
     if (IsWheel(n)) w.wheels.WheelSize[n] = w.ScrollOffset.Value();
     if (SingleWheelMode(w) && !w.DrawingInProgress) {
@@ -118,7 +114,7 @@ void ScrollOffset_Change(window::TrochelaMain& w) {
 
 void ScrollRatio_Change(window::TrochelaMain& w) {
   if (!w.ScrollSetByCode) {
-    const int n = TakeCurrentWheel(w);
+    const int n = TakeShownWheel(w);
     w.TxtRatio1.SetText(std::to_string(w.ScrollRatio.Value()));
     if (IsWheel(n)) w.wheels.WheelRatio[n] = w.ScrollRatio.Value();
     if (SingleWheelMode(w) && !w.DrawingInProgress) WriteClosingRotations(w);

@@ -7,6 +7,7 @@
 #include "engine/scale_fit.h"
 #include "wheels/show_wheel.h"
 #include "wheels/wheel_editor.h"
+#include "model/picture_settings.h"
 #include "window/captions.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
@@ -20,8 +21,7 @@ void ChkMulti_Click(window::TrochelaMain& w) {
     window::ShowMultiControls(w);
     if (w.ChkScale.Value() != 0) engine::FitScale(w);
     w.TxtFixed.SetFocus();
-    const int n = window::ShownWheel(w);
-    w.CurrentWheel = static_cast<int16_t>(n);
+    const int n = window::TakeShownWheel(w);
     ShowWheel(w, n, kShowOnMultiOn);
   } else {
     w.SavedWheelCount = w.picture.wheelLimit;
@@ -34,7 +34,7 @@ void ChkMulti_Click(window::TrochelaMain& w) {
 void CmdWheelLimit_MouseDown(window::TrochelaMain& w, int button) {
   window::HideMultiControls(w);
   w.ScrollSetByCode = -1;
-  const int count = window::WheelLimit(w);
+  const int count = model::WheelLimit(w.picture);
   auto setCount = [&](int k) {
     window::SetWheelLimit(w, std::to_string(k));
     w.WheelCount = static_cast<int16_t>(k);
@@ -42,11 +42,11 @@ void CmdWheelLimit_MouseDown(window::TrochelaMain& w, int button) {
   const bool counted = count >= base::kFewestWheels && count <= base::kWheels;
   if (button == base::kLeftButton && counted) {
     setCount(count == base::kWheels ? base::kFewestWheels : count + 1);
-    if (window::WheelLimit(w) < window::ShownWheel(w)) ShowWheel(w, 1, kShowOnCountReset);
+    if (model::WheelLimit(w.picture) < w.ShownWheelNumber) ShowWheel(w, 1, kShowOnCountReset);
   } else if (button == base::kRightButton && counted) {
     setCount(count == base::kFewestWheels ? base::kWheels : count - 1);
-    const int n = window::WheelLimit(w);
-    if (n < window::ShownWheel(w)) ShowWheel(w, n, kShowOnCountLowered);
+    const int n = model::WheelLimit(w.picture);
+    if (n < w.ShownWheelNumber) ShowWheel(w, n, kShowOnCountLowered);
   }
   window::ShowMultiControls(w);
   engine::FitScale(w);

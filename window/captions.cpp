@@ -3,19 +3,19 @@
 #include <string>
 #include <utility>
 
-#include "model/steps.h"
 #include "window/trochela_main.h"
 
 namespace window {
 
-int ShownWheel(const TrochelaMain& w) { return w.ShownWheelNumber; }
+int TakeShownWheel(TrochelaMain& w) {
+  w.CurrentWheel = w.ShownWheelNumber;
+  return w.CurrentWheel;
+}
 
 void SetShownWheel(TrochelaMain& w, int n) {
   w.ShownWheelNumber = static_cast<int16_t>(n);
   w.LblScrollWheel.SetCaption("Wheel #" + std::to_string(n));
 }
-
-int WheelLimit(const TrochelaMain& w) { return model::WheelLimit(w.picture); }
 
 void SetWheelLimit(TrochelaMain& w, std::string text) {
   w.CmdWheelLimit.SetCaption(text);

@@ -7,13 +7,12 @@ namespace window {
 
 struct TrochelaMain;
 
-// The wheel the editor shows.
-int ShownWheel(const TrochelaMain& w);
+// The wheel the editor shows (TrochelaMain::ShownWheelNumber) becomes the
+// current wheel, as handlers of the editor take it.
+int TakeShownWheel(TrochelaMain& w);
 // Shows wheel n in the editor's caption, "Wheel #n".
 void SetShownWheel(TrochelaMain& w, int n);
 
-// The wheel count as a whole number ("3" in single-wheel mode).
-int WheelLimit(const TrochelaMain& w);
 // Sets the wheel count as the panel shows it (any text that reads as a
 // number; a parameter file may write "8.0").
 void SetWheelLimit(TrochelaMain& w, std::string text);
