@@ -58,6 +58,7 @@ bool StopAsked() { return stopAsked.load(std::memory_order_relaxed); }
 
 bool RunJobs(int count, int workers, const std::function<bool(int, std::string&)>& run) {
   workers = std::clamp(workers, 1, std::max(count, 1));
+  stopAsked = false;
   struct sigaction ask {};
   ask.sa_handler = AskToStop;
   sigemptyset(&ask.sa_mask);

@@ -80,9 +80,27 @@ std::string Html(const std::string& text) {
   return out;
 }
 
-std::string Index(const GalleryRequest& r, double seed) {
+// A word as a POSIX shell reads it back: in single quotes unless it is made
+// only of characters a shell takes as they are.
+std::string ShellWord(const std::string& word) {
+  const bool plain = !word.empty() && word.find_first_not_of(
+                                          "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                          "0123456789_-+=./:,@%") == std::string::npos;
+  if (plain) return word;
+  std::string out = "'";
+  for (const char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+// "1 random picture", "3 random pictures".
+std::string Count(int n) {
+  return std::to_string(n) + (n == 1 ? " random picture" : " random pictures");
+}
+
+// The page of the pictures written (`written[k]` for picture k).
+std::string Index(const GalleryRequest& r, double seed, const std::vector<char>& written) {
   std::string command = "trochela --random " + std::to_string(r.count);
-  if (!r.parms.empty()) command += " " + r.parms;
+  if (!r.parms.empty()) command += " " + ShellWord(r.parms);
   command += " --seed " + NumberText(seed) + " --size " + std::to_string(r.width) + "x" +
              std::to_string(r.height) + " --format " + r.format;
   if (r.antialias) command += " --antialias";
@@ -91,22 +109,23 @@ std::string Index(const GalleryRequest& r, double seed) {
   std::string page =
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<title>Trochela: " +
-      std::to_string(r.count) +
-      " random pictures</title>\n"
+      Count(r.count) +
+      "</title>\n"
       "<style>\nbody { font-family: sans-serif; margin: 1em; }\n"
       ".grid { display: grid; grid-template-columns: repeat(auto-fill, minmax(240px, 1fr)); "
       "gap: 1em; }\nfigure { margin: 0; }\n"
       "img { width: 100%; height: auto; border: 1px solid #ccc; }\n"
       "figcaption { font-size: small; }\n</style>\n</head>\n<body>\n"
       "<h1>" +
-      std::to_string(r.count) +
-      " random pictures</h1>\n"
+      Count(r.count) +
+      "</h1>\n"
       "<p>Seed " +
       NumberText(seed) + ": <code>" + Html(command) +
       "</code> draws this gallery again. Each picture's settings file draws it again with "
       "<code>trochela --render FILE.tra</code>; Load Parms takes its settings, the window "
       "keeps its own pen colour.</p>\n<div class=\"grid\">\n";
   for (int k = 0; k < r.count; ++k) {
+    if (!written[k]) continue;
     const std::string name = Name(r, k), picture = name + "." + r.format;
     page += "<figure><a href=\"" + picture + "\"><img src=\"" + picture + "\" alt=\"" + name +
             "\" loading=\"lazy\"></a><figcaption><a href=\"" + picture + "\">" + picture +
@@ -144,6 +163,7 @@ int MakeGallery(const GalleryRequest& r) {
     std::cerr << "trochela: cannot choose the pictures: " << reason << "\n";
     return 2;
   }
+  std::vector<char> written(r.count, 0);  // one writer each
   const auto job = [&](int k, std::string& said) {
     const std::string name = Name(r, k), picture = (dir / (name + "." + r.format)).string();
     said.append("[").append(std::to_string(k + 1)).append("/");
@@ -151,22 +171,28 @@ int MakeGallery(const GalleryRequest& r) {
     std::string why;
     const Choice& c = choices[k];
     const std::string tra = (dir / (name + ".tra")).string();
-    if (!base::WriteFileReplacing(tra, c.settings, why)) {
-      said += "trochela: cannot write " + tra + ": " + why + "\n";
-      return false;
-    }
+    // The picture first, then its settings; a pair whose second half cannot
+    // be written loses its first, so that no picture stands beside another
+    // picture's settings.
     files::ParmsValues values;
     if (!files::ReadParms(base::Profile(c.settings), values, why) ||
         !RenderSettings(c.settings, values, r.width, r.height, r.antialias, picture, false, why)) {
       said += "trochela: " + why + "\n";
       return false;
     }
+    if (!base::WriteFileReplacing(tra, c.settings, why)) {
+      said += "trochela: cannot write " + tra + ": " + why + "\n";
+      std::error_code ignored;
+      std::filesystem::remove(picture, ignored);
+      return false;
+    }
+    written[k] = 1;
     return true;
   };
   const int jobs = r.jobs > 0 ? r.jobs : DefaultJobs();
   const bool ok = RunJobs(r.count, jobs, job);
   const std::string index = (dir / "index.html").string();
-  if (!base::WriteFileReplacing(index, Index(r, seed), reason)) {
+  if (!base::WriteFileReplacing(index, Index(r, seed, written), reason)) {
     std::cerr << "trochela: cannot write " << index << ": " << reason << "\n";
     return 2;
   }

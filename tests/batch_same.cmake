@@ -38,3 +38,23 @@ foreach(link ${links})
     message(FATAL_ERROR "index.html links the missing ${target}")
   endif()
 endforeach()
+# A gallery's first picture has the settings Random gives the window started with the same seed.
+set(script ${OUT}/random_once.tscript)
+file(WRITE ${script} "click CmdRandom\nidle\ndialog save ${OUT}/window.tra\nclick CmdSaveParms\n")
+execute_process(COMMAND ${EXE} --headless --screen 320x240 --seed 5 --script ${script}
+  COMMAND_ERROR_IS_FATAL ANY)
+file(READ ${OUT}/window.tra window)
+file(READ ${OUT}/gallery1/random-001.tra gallery)
+string(REGEX REPLACE "\n*\\[Colour\\].*" "" gallery "${gallery}")
+string(STRIP "${window}" window)
+if(NOT gallery STREQUAL window)
+  message(FATAL_ERROR "the gallery's first pick:\n${gallery}\nthe window's Random:\n${window}")
+endif()
+# The page names its settings file as a shell reads it back and as HTML shows it.
+file(COPY_FILE ${PARMS}/start.tra "${OUT}/a <b>'.tra")
+execute_process(COMMAND ${EXE} --random 1 "${OUT}/a <b>'.tra" --size 40x30 --out-dir ${OUT}/named
+  COMMAND_ERROR_IS_FATAL ANY)
+file(READ ${OUT}/named/index.html page)
+if(NOT page MATCHES "'[^']*a &lt;b&gt;'\\\\''.tra' --seed" OR NOT page MATCHES "<h1>1 random picture</h1>")
+  message(FATAL_ERROR "index.html: ${page}")
+endif()
