@@ -72,6 +72,7 @@ SEEDS_script_fuzz := tests/scripts
 SEEDS_parms_fuzz := tests/parms_corpus
 SEEDS_profile_line_ends_fuzz := tests/parms_corpus
 SEEDS_apply_parms_fuzz := tests/parms_corpus
+SEEDS_picture_settings_fuzz := tests/parms_corpus tests/reference
 
 fuzz: $(addprefix fuzz-run-,$(FUZZ_TARGETS))
 
