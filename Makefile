@@ -12,16 +12,18 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev xv
 CHECK_PACKAGES := $(PACKAGES) clang-tidy
 # The fuzz build links the program's own libraries, Qt and zlib included.
 FUZZ_PACKAGES := $(PACKAGES) clang libclang-rt-dev
+# The package is checked as Debian checks its own.
+PACKAGE_PACKAGES := $(PACKAGES) lintian
 WERROR := $(if $(CI),ON,OFF)
 # The folders of the program's own sources, which clang-tidy reads.
 LEVELS := base model drawing forms window engine wheels random files canvas app automation
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps check-deps fuzz-deps build run test check fuzz fuzz-build bench clean screenshot \
+.PHONY: deps check-deps fuzz-deps package-deps build run test check fuzz fuzz-build bench clean screenshot \
   install package
 
-deps check-deps fuzz-deps: WANTED = $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES),$(if $(filter check-deps,$@),$(CHECK_PACKAGES),$(PACKAGES)))
-deps check-deps fuzz-deps:
+deps check-deps fuzz-deps package-deps: WANTED = $(or $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES)),$(if $(filter check-deps,$@),$(CHECK_PACKAGES)),$(if $(filter package-deps,$@),$(PACKAGE_PACKAGES)),$(PACKAGES))
+deps check-deps fuzz-deps package-deps:
 	@missing=""; for p in $(WANTED); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
 	done; \
@@ -70,6 +72,7 @@ SEEDS_script_fuzz := tests/scripts
 SEEDS_parms_fuzz := tests/parms_corpus
 SEEDS_profile_line_ends_fuzz := tests/parms_corpus
 SEEDS_apply_parms_fuzz := tests/parms_corpus
+SEEDS_picture_settings_fuzz := tests/parms_corpus tests/reference
 
 fuzz: $(addprefix fuzz-run-,$(FUZZ_TARGETS))
 
@@ -101,9 +104,12 @@ install: build
 	  update-desktop-database -q "$(PREFIX)/share/applications" 2>/dev/null || true; \
 	  gtk-update-icon-cache -q -t "$(PREFIX)/share/icons/hicolor" 2>/dev/null || true; fi
 
-package: build
+# lintian reports the package's faults; any error fails the target.
+package: package-deps build
 	cd $(BUILD) && cpack -G DEB
 	@ls $(BUILD)/*.deb
+	@if command -v lintian >/dev/null; then \
+	  lintian --pedantic --fail-on error $(BUILD)/trochela_$$(sed -n 's/^set(TROCHELA_VERSION \(.*\))$$/\1/p' cmake/version.cmake)_*.deb; fi
 
 bench: build
 	./$(BUILD)/bench/trochela_draw_bench

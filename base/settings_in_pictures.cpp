@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <utility>
 
 #include "base/file_io.h"
@@ -414,13 +415,19 @@ bool ReadSettingsText(const std::string& path, size_t limit, std::string& text,
   const int fd = OpenReadableFile(path, reason);
   if (fd < 0) return false;
   Bytes in(fd);
-  const std::string_view start = in.Peek(kPngSignature.size() + 64);
-  if (IsPng(start)) return PngSettings(in, text, reason);
-  if (IsXml(start)) {
-    if (SvgSettings(in, text, reason)) return true;
-    if (reason != kNoSvg) return false;
+  // The blocks read and the settings held are memory that may run out.
+  try {
+    const std::string_view start = in.Peek(kPngSignature.size() + 64);
+    if (IsPng(start)) return PngSettings(in, text, reason);
+    if (IsXml(start)) {
+      if (SvgSettings(in, text, reason)) return true;
+      if (reason != kNoSvg) return false;
+    }
+    return ReadWholeFile(path, limit, text, reason);
+  } catch (const std::bad_alloc&) {
+    reason = "out of memory";
+    return false;
   }
-  return ReadWholeFile(path, limit, text, reason);
 }
 
 }  // namespace base
