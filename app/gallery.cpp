@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/batch.h"
-#include "app/pen_colour_section.h"
+#include "files/pen_colour_section.h"
 #include "app/render.h"
 #include "base/file_io.h"
 #include "base/profile.h"
@@ -23,7 +23,7 @@ namespace app {
 namespace {
 
 // What Random chose for one picture: the parameter file's settings and,
-// after them, the pen colour (app/pen_colour_section.h).
+// after them, the pen colour (files/pen_colour_section.h).
 struct Choice {
   std::string settings;
 };
@@ -43,7 +43,7 @@ bool Choose(const GalleryRequest& r, double seed, const files::ParmsValues* valu
     model::PickRandomSettings(p.settings, p.bars, rnd, rules, loopIndex);
     Choice c;
     if (!files::ParmsText(p.settings, c.settings, reason)) return false;
-    c.settings += PenColourSection(p.settings.pen);
+    c.settings += files::PenColourSection(p.settings.pen);
     out.push_back(std::move(c));
   }
   return true;
@@ -100,7 +100,7 @@ std::string Count(int n) {
 // The page of the pictures written (`written[k]` for picture k).
 std::string Index(const GalleryRequest& r, double seed, const std::vector<char>& written) {
   std::string command = "trochela --random " + std::to_string(r.count);
-  if (!r.parms.empty()) command += " " + ShellWord(r.parms);
+  if (!r.parms.empty()) command.append(" ").append(ShellWord(r.parms));
   command += " --seed " + NumberText(seed) + " --size " + std::to_string(r.width) + "x" +
              std::to_string(r.height) + " --format " + r.format;
   if (r.antialias) command += " --antialias";
@@ -174,9 +174,9 @@ int MakeGallery(const GalleryRequest& r) {
     // The picture first, then its settings; a pair whose second half cannot
     // be written loses its first, so that no picture stands beside another
     // picture's settings.
-    files::ParmsValues values;
-    if (!files::ReadParms(base::Profile(c.settings), values, why) ||
-        !RenderSettings(c.settings, values, r.width, r.height, r.antialias, picture, false, why)) {
+    files::ParmsValues picked;
+    if (!files::ReadParms(base::Profile(c.settings), picked, why) ||
+        !RenderSettings(c.settings, picked, r.width, r.height, r.antialias, picture, false, why)) {
       said += "trochela: " + why + "\n";
       return false;
     }

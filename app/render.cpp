@@ -12,7 +12,7 @@
 #include <set>
 
 #include "app/batch.h"
-#include "app/pen_colour_section.h"
+#include "files/pen_colour_section.h"
 #include "base/drawing_state.h"
 #include "base/numbers.h"
 #include "base/picture_file.h"
@@ -126,7 +126,7 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
 bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
                     int height, bool antialias, const std::string& out, bool showProgress,
                     std::string& problem) {
-  std::string reason = PenColourSectionProblem(settings);
+  std::string reason = files::PenColourSectionProblem(settings);
   if (!reason.empty()) {
     problem = "cannot render " + out + ": " + reason;
     return false;
@@ -134,7 +134,7 @@ bool RenderSettings(const std::string& settings, const files::ParmsValues& value
   model::StartedProgram program = model::StartProgram(width, height);
   files::ApplyParms(program, values);
   model::PictureSettings& s = program.settings;
-  if (const auto c = PenColourIn(settings)) {
+  if (const auto c = files::PenColourIn(settings)) {
     s.pen = *c;
     s.penShown = model::ShownColour(*c);
   }

@@ -13,7 +13,8 @@ set(trochela_model_sources
   model/bindings.cpp model/editor_bars.cpp model/random_settings.cpp model/steps.cpp)
 set(trochela_drawing_sources drawing/draw_passes.cpp drawing/draw_picture.cpp)
 # The parameter file's keys and their checks: reads a profile, no window.
-set(trochela_parms_reader_sources files/parms_check.cpp files/parms_keys.cpp files/parms_settings.cpp)
+set(trochela_parms_reader_sources
+  files/parms_check.cpp files/parms_keys.cpp files/parms_settings.cpp files/pen_colour_section.cpp)
 # The script grammar and its table of actions: reads text, no window.
 set(trochela_script_reader_sources automation/script_reader.cpp)
 
@@ -35,7 +36,7 @@ set(trochela_files_sources
   files/picture_buffers.cpp files/printing.cpp)
 set(trochela_canvas_sources canvas/canvas_input.cpp)
 set(trochela_app_sources
-  app/batch.cpp app/colours_pen.cpp app/field_repair.cpp app/gallery.cpp app/pen_colour_section.cpp
+  app/batch.cpp app/colours_pen.cpp app/field_repair.cpp app/gallery.cpp
   app/render.cpp
   app/splash.cpp app/startup.cpp app/wire_handlers.cpp)
 set(trochela_automation_sources

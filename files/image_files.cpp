@@ -9,6 +9,7 @@
 
 #include "files/file_messages.h"
 #include "files/parameter_file.h"
+#include "files/pen_colour_section.h"
 #include "forms/picture_export.h"
 #include "forms/scripted_services.h"
 #include "window/trochela_main.h"
@@ -89,9 +90,12 @@ void CmdSave_Click(window::TrochelaMain& w) {
     w.ChosenFileName = *path;
     // A failed save leaves the old file whole.
     std::string reason;
-    // PNG and SVG carry the settings that draw the picture again.
+    // PNG and SVG carry the settings that draw the picture again, in its
+    // pen colour.
     std::string settings, unused;
-    if (base::KindOfName(*path) != base::PictureKind::Bitmap) ParmsText(w, settings, unused);
+    if (base::KindOfName(*path) != base::PictureKind::Bitmap &&
+        ParmsText(w.picture, settings, unused))
+      settings += PenColourSection(w.picture.pen);
     if (!forms::SaveCanvas(w.Canvas, *path, false, settings, reason))
       TellFileFailure(w, "Cannot save the picture to", *path, reason);
   }

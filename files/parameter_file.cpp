@@ -27,6 +27,14 @@ const char* const kFilter = "Trochela! Files (*.tra)|*.tra";
 const char* const kLoadFilter =
     "Trochela! Files (*.tra)|*.tra|Pictures with settings (*.png *.svg)|*.png *.svg";
 
+// Reads, checks and applies a parameter file's text.
+bool LoadParmsText(window::TrochelaMain& w, const std::string& text, std::string& reason) {
+  ParmsValues values;
+  if (!ReadParms(base::Profile(text), values, reason)) return false;
+  ApplyParms(w, values);
+  return true;
+}
+
 }  // namespace
 
 void CmdSaveParms_Click(window::TrochelaMain& w) {
@@ -70,16 +78,6 @@ bool LoadParmsFile(window::TrochelaMain& w, const std::string& path, std::string
          LoadParmsText(w, text, reason);
 }
 
-bool LoadParmsText(window::TrochelaMain& w, const std::string& text, std::string& reason) {
-  ParmsValues values;
-  if (!ReadParms(base::Profile(text), values, reason)) return false;
-  ApplyParms(w, values);
-  return true;
-}
-
-bool ParmsText(window::TrochelaMain& w, std::string& text, std::string& reason) {
-  return ParmsText(w.picture, text, reason);
-}
 
 void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {
   auto& t = w.wheels;

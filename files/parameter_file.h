@@ -34,12 +34,6 @@ void LoadParmsChosen(window::TrochelaMain& w, const std::string& path);
 // cannot be read or holds a value the window cannot take.
 bool LoadParmsFile(window::TrochelaMain& w, const std::string& path, std::string& reason);
 
-// The same from a parameter file's text.
-bool LoadParmsText(window::TrochelaMain& w, const std::string& text, std::string& reason);
-
-// The window's settings as the text of a new parameter file, as Save Parms
-// writes them; false with the reason when a field does not hold a number.
-bool ParmsText(window::TrochelaMain& w, std::string& text, std::string& reason);
 
 // Applies checked values to the window, in the order a load sets them.
 void ApplyParms(window::TrochelaMain& w, const ParmsValues& v);

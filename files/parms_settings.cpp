@@ -26,7 +26,7 @@ void ApplyParms(model::StartedProgram& p, const ParmsValues& v) {
   const bool switched = s.Multi == 0 && v.chkMulti != 0;
   s.Multi = v.chkMulti;
   if (switched) {
-    s.wheelLimit = "3";
+    s.wheelLimit = std::to_string(base::kFewestWheels);
     if (s.ScaleRefresh != 0) model::FitScale(s, loopIndex);
     bars.setByCode = false;
     const int ratio = std::clamp<int>(base::ToInt16(t.WheelRatio[1]), bars.ratioMin, bars.ratioMax);

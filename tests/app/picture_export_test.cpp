@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/gallery.h"
-#include "app/pen_colour_section.h"
+#include "files/pen_colour_section.h"
 #include "app/render.h"
 #include "app/startup.h"
 #include "base/file_io.h"
@@ -22,6 +22,7 @@
 #include "files/parameter_file.h"
 #include "files/printing.h"
 #include "tests/window_fixture.h"
+#include "window/drawing_colour.h"
 
 namespace {
 
@@ -161,7 +162,8 @@ TEST_F(PictureExport, PicturesCarryTheSettingsThatDrawThemAgain) {
   std::string reason, saved, loaded;
   ASSERT_TRUE(files::LoadParmsFile(w, TESTS_DIR "/parms/chain_square.tra", reason)) << reason;
   engine::CmdDraw_Click(w);
-  ASSERT_TRUE(files::ParmsText(w, saved, reason));
+  ASSERT_TRUE(files::ParmsText(w.picture, saved, reason));
+  window::SetDrawingColour(w, {1, 2, 3}, base::RgbColor({1, 2, 3}));
   for (const char* name : {"s.png", "s.svg"}) {
     forms::DialogAnswer answer;
     answer.kind = forms::DialogAnswer::Kind::Save;
@@ -173,8 +175,12 @@ TEST_F(PictureExport, PicturesCarryTheSettingsThatDrawThemAgain) {
     window::TrochelaMain& fresh = *other;
     ASSERT_TRUE(files::LoadParmsFile(fresh, Path(name), reason)) << name << ": " << reason;
     engine::CmdDraw_Click(fresh);
-    ASSERT_TRUE(files::ParmsText(fresh, loaded, reason));
+    ASSERT_TRUE(files::ParmsText(fresh.picture, loaded, reason));
     EXPECT_EQ(loaded, saved) << name;
+    // It carries the pen colour too, for --render.
+    std::string carried;
+    ASSERT_TRUE(base::ReadSettingsText(Path(name), 1 << 20, carried, reason));
+    EXPECT_EQ(files::PenColourIn(carried).value_or(base::Rgb{}).green, 2) << name;
     EXPECT_EQ(fresh.Canvas.Raster().pixels, w.Canvas.Raster().pixels) << name;
   }
   ASSERT_TRUE(forms::SaveCanvas(w.Canvas, Path("bare.png")));
@@ -212,8 +218,9 @@ TEST_F(PictureExport, AGalleryPicturesFileDrawsItAgain) {
     EXPECT_NE(tra.find("\r\n[Colour]\r\nRed="), std::string::npos) << tra;
     EXPECT_EQ(again, png) << name;
   }
-  app::ApplyPenColourSection(w, app::PenColourSection({1, 2, 256}));  // any colour, all three
-  EXPECT_EQ((std::vector<int>{w.DrawRed, w.DrawGreen, w.DrawBlue}), (std::vector<int>{1, 2, 256}));
+  const auto c = files::PenColourIn(files::PenColourSection({1, 2, 256}));  // all three
+  ASSERT_TRUE(c);
+  EXPECT_EQ((std::vector<int>{c->red, c->green, c->blue}), (std::vector<int>{1, 2, 256}));
 }
 
 }  // namespace

@@ -1,15 +1,12 @@
-#include "app/pen_colour_section.h"
+#include "files/pen_colour_section.h"
 
 #include <cmath>
 #include <optional>
 
 #include "base/numbers.h"
 #include "base/profile.h"
-#include "model/random_settings.h"
-#include "window/drawing_colour.h"
-#include "window/trochela_main.h"
 
-namespace app {
+namespace files {
 namespace {
 
 constexpr const char* kSection = "Colour";
@@ -58,13 +55,4 @@ std::string PenColourSectionProblem(const std::string& settings) {
   std::optional<base::Rgb> colour;
   return ReadSection(settings, colour);
 }
-
-void ApplyPenColourSection(window::TrochelaMain& w, const std::string& settings) {
-  std::optional<base::Rgb> c;
-  if (const std::string problem = ReadSection(settings, c); !problem.empty())
-    w.services.ShowMessage(problem);
-  else if (c)
-    window::SetDrawingColour(w, *c, model::ShownColour(*c));
-}
-
-}  // namespace app
+}  // namespace files

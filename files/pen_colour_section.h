@@ -1,19 +1,16 @@
 #pragma once
 // The pen colour a random picture was drawn in, kept beside its settings: a
 // section of its own ("[Colour]" with Red, Green and Blue) after the
-// parameter file's "[Parms]". Load Parms reads only "[Parms]", as ever;
-// --render and galleries draw a file that has the section in its colour, so a
-// gallery's parameter file draws its picture again exactly.
+// parameter file's "[Parms]", in gallery settings files and in the pictures
+// the program writes. Load Parms reads only "[Parms]", as ever; --render and
+// galleries draw a file that has the section in its colour, so a picture's
+// settings draw it again exactly. Plain code: no window.
 #include <optional>
 #include <string>
 
 #include "base/colours.h"
 
-namespace window {
-struct TrochelaMain;
-}
-
-namespace app {
+namespace files {
 
 // The components the section gives, when the settings text has one with
 // three whole numbers from 0 to 256.
@@ -27,10 +24,5 @@ std::string PenColourSection(const base::Rgb& components);
 // it can or when there is no section.
 std::string PenColourSectionProblem(const std::string& settings);
 
-// Sets the drawing colour from the section when the settings text has one
-// with three whole numbers from 0 to 256. A section that cannot be used
-// changes nothing and is told through the window's services, which makes
-// --render refuse the file.
-void ApplyPenColourSection(window::TrochelaMain& w, const std::string& settings);
 
-}  // namespace app
+}  // namespace files
