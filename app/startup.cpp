@@ -7,6 +7,7 @@
 #include "base/numbers.h"
 #include "engine/draw_driver.h"
 #include "engine/scale_fit.h"
+#include "model/steps.h"
 #include "window/drawing_colour.h"
 #include "window/panel.h"
 #include "window/trochela_main.h"
@@ -23,7 +24,7 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
     t.RandomRatioFlag[k] = 1;
     t.RandomSizeFlag[k] = 1;
   }
-  engine::ClearUnusedWheels(w);  // the wheels above the start count "3"
+  model::ClearUnusedWheels(w.picture, w.draw.LoopIndex);  // above the start count "3"
   w.SavedWheelCount = std::string("3");
   w.WheelCount = 3;
   w.StartFolder = w.services.CurrentFolder();
@@ -65,8 +66,8 @@ std::unique_ptr<TrochelaMain> StartWindow(forms::Services& services, std::option
   return w;
 }
 
-void CmdExit_Click(TrochelaMain& w) { w.form.EndProgram(0); }
+void CmdExit_Click(forms::Form& form) { form.EndProgram(0); }
 
-void CmdStop_Click(TrochelaMain& w) { w.StopRequested = -1; }
+void CmdStop_Click(int16_t& StopRequested) { StopRequested = -1; }
 
 }  // namespace app

@@ -1,9 +1,11 @@
 #pragma once
 // The main window's load step and the two buttons that end work.
+#include <cstdint>
 #include <memory>
 #include <optional>
 
 namespace forms {
+class Form;
 class Services;
 }
 namespace window {
@@ -32,9 +34,9 @@ std::unique_ptr<TrochelaMain> StartWindow(forms::Services& services, std::option
 void Form_Load(TrochelaMain& w, bool seedGiven, double seed);
 
 // Ends the program at once, also from inside a drawing's or a pause's yield.
-void CmdExit_Click(TrochelaMain& w);
+void CmdExit_Click(forms::Form& form);
 
 // Asks the running drawing to stop at its next step.
-void CmdStop_Click(TrochelaMain& w);
+void CmdStop_Click(int16_t& StopRequested);
 
 }  // namespace app

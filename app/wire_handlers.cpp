@@ -40,8 +40,8 @@ void WireHandlers(window::TrochelaMain& w) {
   // Control and event                Handler
   w.CmdDraw.Click                   = [&w] { CmdDraw_Click(w); };
   w.CmdDraw.KeyPress                = [&w](int& key) { CmdDraw_KeyPress(w, key); };
-  w.CmdStop.Click                   = [&w] { CmdStop_Click(w); };
-  w.CmdExit.Click                   = [&w] { CmdExit_Click(w); };
+  w.CmdStop.Click                   = [&w] { CmdStop_Click(w.StopRequested); };
+  w.CmdExit.Click                   = [&w] { CmdExit_Click(w.form); };
   w.CmdRandom.Click                 = [&w] { CmdRandom_Click(w); };
   w.CmdSlide.Click                  = [&w] { CmdSlide_Click(w); };
   w.CmdSymmetry.Click               = [&w] { CmdSymmetry_Click(w); };
@@ -81,9 +81,9 @@ void WireHandlers(window::TrochelaMain& w) {
   w.ChkColor.Click                  = [&w] { ChkColor_Click(w.Canvas); };
   w.ChkResolution.Click             = [&w] { ChkResolution_Click(w.Canvas); };
   w.ChkScale.Click                  = [&w] { ChkScale_Click(w.Canvas); };
-  w.LblRatios.Click                 = [&w] { LblRatios_Click(w); };
+  w.LblRatios.Click                 = [&w] { LblRatios_Click(w.LblRatios, w.NegativeSizes); };
   w.Canvas.MouseDown                = [&w](int button, int shift, float, float) { Canvas_MouseDown(w, button, shift); };
-  w.Canvas.MouseMove                = [&w](int, int, float x, float y) { Canvas_MouseMove(w, x, y); };
+  w.Canvas.MouseMove                = [&w](int, int, float x, float y) { Canvas_MouseMove(w.MouseX, w.MouseY, x, y); };
   w.Canvas.KeyPress                 = [&w](int& key) { Canvas_KeyPress(w, key); };
   w.TxtFixed.GotFocus               = [&w] { TxtFixed_GotFocus(w); };
   w.TxtFixed.LostFocus              = [&w] { TxtFixed_LostFocus(w); };

@@ -44,9 +44,9 @@ void FillSequence(window::TrochelaMain& w, bool mirrored) {
 
 }  // namespace
 
-void Canvas_MouseMove(window::TrochelaMain& w, float x, float y) {
-  w.MouseX = base::ToInt16(x);
-  w.MouseY = base::ToInt16(y);
+void Canvas_MouseMove(int16_t& MouseX, int16_t& MouseY, float x, float y) {
+  MouseX = base::ToInt16(x);
+  MouseY = base::ToInt16(y);
 }
 
 void Canvas_MouseDown(window::TrochelaMain& w, int button, int shift) {

@@ -10,7 +10,7 @@ struct TrochelaMain;
 
 namespace canvas {
 
-void Canvas_MouseMove(window::TrochelaMain& w, float x, float y);
+void Canvas_MouseMove(int16_t& MouseX, int16_t& MouseY, float x, float y);
 void Canvas_MouseDown(window::TrochelaMain& w, int button, int shift);
 void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii);
 

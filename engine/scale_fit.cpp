@@ -6,10 +6,6 @@
 
 namespace engine {
 
-void ClearUnusedWheels(window::TrochelaMain& w) {
-  model::ClearUnusedWheels(w.picture, w.draw.LoopIndex);
-}
-
 void FitScale(window::TrochelaMain& w) {
   model::FitScale(w.picture, w.draw.LoopIndex);
   w.TxtX.ShowValue();

@@ -12,6 +12,7 @@
 #include "base/wheel_table.h"
 #include "engine/scale_fit.h"
 #include "files/file_messages.h"
+#include "model/steps.h"
 #include "wheels/show_wheel.h"
 #include "wheels/wheel_editor.h"
 #include "model/picture_settings.h"
@@ -101,11 +102,11 @@ void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {
 
   // Wheel 1 in the editor; the bars' Change handlers see the values as set by
   // code. The ratio bar widens first to show the largest ratio.
-  for (int n = 1; n <= count; ++n) wheels::WidenRatioBar(w, t.WheelRatio[n]);
+  for (int n = 1; n <= count; ++n) wheels::WidenRatioBar(w.ScrollRatio, t.WheelRatio[n]);
   wheels::ShowWheel(w, 1, wheels::kShowOnLoad);
   w.ScrollSize.SetValue(v.pctScaleValue);  // raises ScrollSize_Change
   wheels::ShowWheel(w, 1, wheels::kShowFlagsOnLoad);
-  engine::ClearUnusedWheels(w);
+  model::ClearUnusedWheels(w.picture, w.draw.LoopIndex);
   // Moving the focus may run the wheel field's leave handler (when the mode
   // switch gave it the focus), which refits the scale when ChkScale is set.
   w.Canvas.SetFocus();

@@ -53,9 +53,9 @@ void ChkRatioAll_Click(window::TrochelaMain& w) {
   SetAllFlags(w, w.ChkRatioAll, w.wheels.RandomRatioFlag, w.ChkR1);
 }
 
-void LblRatios_Click(window::TrochelaMain& w) {
-  w.NegativeSizes = !w.NegativeSizes;
-  w.LblRatios.SetFontUnderline(w.NegativeSizes);
+void LblRatios_Click(forms::Label& label, bool& negativeSizes) {
+  negativeSizes = !negativeSizes;
+  label.SetFontUnderline(negativeSizes);
 }
 
 }  // namespace wheels

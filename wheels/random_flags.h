@@ -3,6 +3,9 @@
 // (ChkF) and ratio (ChkR1), the two boxes that set a flag for all 24 wheels,
 // the largest ratio Random picks, and the "Ratio" label's switch for
 // negative random sizes in multi-wheel mode.
+namespace forms {
+class Label;
+}
 namespace window {
 struct TrochelaMain;
 }
@@ -24,6 +27,6 @@ void ChkWheelAll_Click(window::TrochelaMain& w);
 void ChkRatioAll_Click(window::TrochelaMain& w);
 
 // The underline of "Ratio" switches negative random sizes on and off.
-void LblRatios_Click(window::TrochelaMain& w);
+void LblRatios_Click(forms::Label& label, bool& negativeSizes);
 
 }  // namespace wheels

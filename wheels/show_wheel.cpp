@@ -43,7 +43,7 @@ void ShowWheel(window::TrochelaMain& w, int n, std::span<const WheelWrite> order
         w.ScrollRatio.SetValue(base::ToInt16(t.WheelRatio[n]));  // ScrollRatio_Change
         break;
       case WheelWrite::WidenRatio:
-        WidenRatioBar(w, t.WheelRatio[n]);
+        WidenRatioBar(w.ScrollRatio, t.WheelRatio[n]);
         break;
     }
   }

@@ -77,11 +77,11 @@ void TxtFixed_LostFocus(window::TrochelaMain& w) {
   if (w.ChkScale.Value() != 0) engine::FitScale(w);
 }
 
-void WidenRatioBar(window::TrochelaMain& w, double ratio) {
-  if (!(std::fabs(ratio) > w.ScrollRatio.Max())) return;
+void WidenRatioBar(forms::ScrollBar& bar, double ratio) {
+  if (!(std::fabs(ratio) > bar.Max())) return;
   const int16_t end = base::ToInt16(std::fabs(ratio));
-  w.ScrollRatio.SetMax(end);
-  w.ScrollRatio.SetMin(-end);
+  bar.SetMax(end);
+  bar.SetMin(-end);
 }
 
 void TxtRatio1_LostFocus(window::TrochelaMain& w) {
@@ -90,7 +90,7 @@ void TxtRatio1_LostFocus(window::TrochelaMain& w) {
   const int n = TakeShownWheel(w);
   const double ratio = w.TxtRatio1.Number();
   if (IsWheel(n)) w.wheels.WheelRatio[n] = ratio;
-  WidenRatioBar(w, ratio);
+  WidenRatioBar(w.ScrollRatio, ratio);
   if (!w.DrawFromScroll) w.ScrollRatio.SetValue(base::ToInt16(ratio));  // raises ScrollRatio_Change
 }
 

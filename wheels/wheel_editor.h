@@ -1,6 +1,9 @@
 #pragma once
 // The wheel editor: the wheel shown, its size and ratio in the fields and the
 // scroll bars, and the size scroll bar of the picture.
+namespace forms {
+class ScrollBar;
+}
 namespace window {
 struct TrochelaMain;
 }
@@ -26,6 +29,6 @@ void WriteClosingRotations(window::TrochelaMain& w);
 // Widens the ratio bar symmetrically when the ratio's magnitude is above its
 // Max; it never narrows. A ratio beyond the bar's 16-bit range widens it to
 // the end of that range only.
-void WidenRatioBar(window::TrochelaMain& w, double ratio);
+void WidenRatioBar(forms::ScrollBar& bar, double ratio);
 
 }  // namespace wheels
