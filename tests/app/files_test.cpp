@@ -101,6 +101,12 @@ TEST_F(FilesTest, HostileFilesAreToldAndLoseNothing) {
          return folder / "w.png";
        },
        "it is too large (16385x1 pixels; at most 16384 a side)"},
+      {"load a picture as wide as the widest canvas", files::CmdOpen_Click, K::Open,
+       [&] {
+         QImage(16384, 1, QImage::Format_RGB32).save(QString::fromStdString(folder / "v.bmp"));
+         return folder / "v.bmp";
+       },
+       ""},
       {"save a picture with a 249-byte name", files::CmdSave_Click, K::Save,
        [&] { return folder / (std::string(245, 'n') + ".bmp"); }, ""},
       {"save a picture through a link", files::CmdSave_Click, K::Save,
@@ -156,7 +162,7 @@ TEST_F(FilesTest, HostileFilesAreToldAndLoseNothing) {
   EXPECT_TRUE(fs::is_symlink(folder / "link.bmp"));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder / "ro"), fs::directory_iterator()), 1);
   fs::permissions(folder / "ro", fs::perms::owner_all);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 11);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 12);
 }
 
 TEST_F(FilesTest, AParameterFileOverTheSizeLimitIsRefused) {
