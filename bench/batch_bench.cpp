@@ -1,5 +1,5 @@
 // Batches: 40 random parameter files drawn at 1920x1080 into PNG files by
-// `trochela --render` with one worker and with one a core, into new folders
+// `trochela --render` with one worker thread and with one a core, into new folders
 // ("batch-pictures-per-s", goal: all >= 1.8x one on 2 cores) and over the
 // pictures of a run before ("batch-replacing-pictures-per-s"), and the
 // program's PNG encoding against Qt's default PNG settings on the same
