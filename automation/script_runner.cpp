@@ -187,7 +187,7 @@ void ScriptRunner::State::Expect(const ScriptLine& line) {
 }
 
 void ScriptRunner::State::SaveCanvas(const ScriptLine& line) {
-  if (!services.SavePicture(w.Canvas.Raster(), line.rest)) Fail(line, "cannot write " + line.rest);
+  if (!forms::SavePictureFile(w.Canvas.Raster(), line.rest)) Fail(line, "cannot write " + line.rest);
 }
 
 void ScriptRunner::State::Screenshot(const ScriptLine& line) {
@@ -274,7 +274,7 @@ void ScriptRunner::State::ExpectCanvas(const ScriptLine& line) {
   if (problem.empty()) return;
   // The canvas as it is, to look at or to take as the new picture.
   const std::filesystem::path shown = outFolder / (path.stem().string() + ".actual.png");
-  services.SavePicture(w.Canvas.Raster(), shown.string());
+  forms::SavePictureFile(w.Canvas.Raster(), shown.string());
   Fail(line, "canvas differs from " + file + ": " + problem + " (canvas written to " +
                  shown.string() + ")");
 }

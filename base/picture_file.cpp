@@ -6,6 +6,7 @@
 #include "base/bmp_encoder.h"
 #include "base/file_io.h"
 #include "base/png_encoder.h"
+#include "base/profile.h"
 #include "base/smooth_lines.h"
 #include "base/svg_writer.h"
 
@@ -31,27 +32,23 @@ bool CompletePng(std::string_view bytes) {
          bytes.substr(bytes.size() - 8) == kEnd;
 }
 
-bool Lower(std::string_view s, std::string_view lower) {
-  if (s.size() != lower.size()) return false;
-  for (size_t i = 0; i < s.size(); ++i)
-    if ((s[i] >= 'A' && s[i] <= 'Z' ? s[i] - 'A' + 'a' : s[i]) != lower[i]) return false;
-  return true;
-}
-
 }  // namespace
 
 bool KindOfEnding(std::string_view ending, PictureKind& kind) {
-  if (Lower(ending, "png")) kind = PictureKind::Png;
-  else if (Lower(ending, "bmp")) kind = PictureKind::Bitmap;
-  else if (Lower(ending, "svg")) kind = PictureKind::Svg;
-  else return false;
+  if (SameName(ending, "png"))
+    kind = PictureKind::Png;
+  else if (SameName(ending, "bmp"))
+    kind = PictureKind::Bitmap;
+  else if (SameName(ending, "svg"))
+    kind = PictureKind::Svg;
+  else
+    return false;
   return true;
 }
 
 PictureKind KindOfName(std::string_view path) {
-  PictureKind kind = PictureKind::Bitmap;
-  if (path.size() >= 4 && path[path.size() - 4] == '.')
-    if (KindOfEnding(path.substr(path.size() - 3), kind) && kind != PictureKind::Bitmap) return kind;
+  if (EndsWithName(path, ".png")) return PictureKind::Png;
+  if (EndsWithName(path, ".svg")) return PictureKind::Svg;
   return PictureKind::Bitmap;
 }
 

@@ -42,6 +42,10 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool EndsWithName(std::string_view text, std::string_view ending) {
+  return text.size() >= ending.size() && SameName(text.substr(text.size() - ending.size()), ending);
+}
+
 Profile::Profile(std::string_view text) {
   // Editors that write UTF-8 may start the file with a byte order mark.
   bom_ = text.substr(0, 3) == kByteOrderMark;

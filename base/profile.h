@@ -56,5 +56,7 @@ class Profile {
 std::string_view TrimBlanks(std::string_view s);
 // ASCII letters compared without regard to case.
 bool SameName(std::string_view a, std::string_view b);
+// True when `text` ends in `ending` in any case ("X.TRA" ends in ".tra").
+bool EndsWithName(std::string_view text, std::string_view ending);
 
 }  // namespace base

@@ -46,26 +46,17 @@ std::string OpenFilter() {
   return "Pictures (" + patterns + ")|" + patterns + "|" + kBitmapFilter;
 }
 
-bool EndsWithNoCase(const std::string& text, const std::string& ending) {
-  if (text.size() < ending.size()) return false;
-  for (size_t i = 0; i < ending.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(text[text.size() - ending.size() + i])) !=
-        ending[i])
-      return false;
-  return true;
-}
-
 }  // namespace
 
 std::string SaveImageName(const std::string& typed, int type) {
   for (const SaveType& t : kSaveTypes)
-    if (EndsWithNoCase(typed, t.ending)) return typed;
+    if (base::EndsWithName(typed, t.ending)) return typed;
   if (type <= 1 || type > static_cast<int>(std::size(kSaveTypes))) return typed;
   return typed + kSaveTypes[type - 1].ending;
 }
 
 void CmdOpen_Click(window::TrochelaMain& w) {
-  const auto path = w.services.ShowOpen({4, w.services.CurrentFolder(), "Open", OpenFilter()});
+  const auto path = w.services.ShowOpen({forms::kOpenDialog, w.services.CurrentFolder(), "Open", OpenFilter()});
   if (path && path->empty()) return;
   if (path) LoadImageChosen(w, *path);
   w.Canvas.SetFocus();
@@ -83,7 +74,7 @@ void LoadImageChosen(window::TrochelaMain& w, const std::string& path) {
 void CmdSave_Click(window::TrochelaMain& w) {
   int type = 1;
   const auto typed =
-      w.services.ShowSave({6, w.services.CurrentFolder(), "Save", SaveFilter(), &type});
+      w.services.ShowSave({forms::kSaveDialog, w.services.CurrentFolder(), "Save", SaveFilter(), &type});
   if (typed && typed->empty()) return;
   if (typed) {
     const auto path = std::optional<std::string>(SaveImageName(*typed, type));

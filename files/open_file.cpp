@@ -1,8 +1,6 @@
 #include "files/open_file.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "base/profile.h"
 #include "files/image_files.h"
 #include "files/parameter_file.h"
 #include "window/trochela_main.h"
@@ -10,10 +8,7 @@
 namespace files {
 
 void OpenGivenFile(window::TrochelaMain& w, const std::string& path) {
-  std::string ending = path.size() >= 4 ? path.substr(path.size() - 4) : std::string();
-  std::transform(ending.begin(), ending.end(), ending.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  const bool parms = ending == ".tra";
+  const bool parms = base::EndsWithName(path, ".tra");
   if (!(parms ? w.CmdLoadParms : w.CmdOpen).Enabled()) return;
   if (parms)
     LoadParmsChosen(w, path);

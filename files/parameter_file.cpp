@@ -39,7 +39,7 @@ bool LoadParmsText(window::TrochelaMain& w, const std::string& text, std::string
 }  // namespace
 
 void CmdSaveParms_Click(window::TrochelaMain& w) {
-  const auto path = w.services.ShowSave({6, w.services.CurrentFolder(), "Save", kFilter});
+  const auto path = w.services.ShowSave({forms::kSaveDialog, w.services.CurrentFolder(), "Save", kFilter});
   if (path && !path->empty()) {
     w.ChosenFileName = *path;
     std::vector<std::pair<std::string, std::string>> keys;
@@ -61,7 +61,7 @@ void CmdSaveParms_Click(window::TrochelaMain& w) {
 }
 
 void CmdLoadParms_Click(window::TrochelaMain& w) {
-  const auto path = w.services.ShowOpen({4, w.services.CurrentFolder(), "Open", kLoadFilter});
+  const auto path = w.services.ShowOpen({forms::kOpenDialog, w.services.CurrentFolder(), "Open", kLoadFilter});
   if (path && !path->empty()) LoadParmsChosen(w, *path);
   w.Canvas.SetFocus();
 }

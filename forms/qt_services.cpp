@@ -64,7 +64,7 @@ class DesktopServices : public Services {
   }
   std::optional<std::string> ShowSave(const FileDialogRequest& r) override {
     // Qt's save dialog asks before overwriting unless told not to.
-    const auto options = (r.flags & 2) ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
+    const auto options = (r.flags & kAskBeforeOverwrite) ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
     const QString filters = QtFilter(r.filter);
     QString chosen;
     auto path = Accepted(QFileDialog::getSaveFileName(nullptr, QString::fromStdString(r.title),
@@ -129,9 +129,6 @@ class DesktopServices : public Services {
   using Services::LoadPicture;
   std::optional<base::Image> LoadPicture(const std::string& path, std::string& reason) override {
     return LoadPictureFile(path, reason);
-  }
-  bool SavePicture(const base::Image& image, const std::string& path) override {
-    return SavePictureFile(image, path);
   }
 
  private:

@@ -110,8 +110,5 @@ std::optional<base::Image> ScriptedServices::LoadPicture(const std::string& path
   return LoadPictureFile(path, reason);
 }
 
-bool ScriptedServices::SavePicture(const base::Image& image, const std::string& path) {
-  return SavePictureFile(image, path);
-}
 
 }  // namespace forms

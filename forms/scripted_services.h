@@ -39,7 +39,6 @@ class ScriptedServices : public Services {
   std::optional<PrintChoice> ShowPrinter() override;
   using Services::LoadPicture;
   std::optional<base::Image> LoadPicture(const std::string& path, std::string& reason) override;
-  bool SavePicture(const base::Image& image, const std::string& path) override;
   void SetClipboardPicture(const base::Image& image) override { clipboard_ = image; }
   std::optional<base::Image> ClipboardPicture() override { return clipboard_; }
   void ClearClipboard() override { clipboard_.reset(); }

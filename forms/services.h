@@ -12,8 +12,14 @@
 namespace forms {
 
 // What the open and save dialogs are set up with before they are shown.
+// A file dialog's flags: no read-only box; a save dialog also asks before
+// overwriting a file.
+inline constexpr int kOpenDialog = 4;
+inline constexpr int kAskBeforeOverwrite = 2;
+inline constexpr int kSaveDialog = kOpenDialog | kAskBeforeOverwrite;
+
 struct FileDialogRequest {
-  int flags = 0;        // 4: no read-only box; 6: also ask before overwriting
+  int flags = 0;  // kOpenDialog or kSaveDialog
   std::string initDir;  // folder the dialog starts in
   std::string title;    // "Open" or "Save"
   std::string filter;   // description and pattern joined by "|"
@@ -87,15 +93,14 @@ class Services {
   // on standard error in headless runs.
   virtual void ShowMessage(const std::string& text) = 0;
 
-  // Picture files (bitmap, or PNG by extension when saving). A load takes
-  // the raster kinds only (BMP, PNG, JPEG, GIF) up to the largest canvas, and
-  // says why it took nothing.
+  // Picture files to load: the raster kinds only (BMP, PNG, JPEG, GIF) up to
+  // the largest canvas; says why it took nothing. (Pictures are saved by
+  // forms::SavePictureFile, the same for every session.)
   virtual std::optional<base::Image> LoadPicture(const std::string& path, std::string& reason) = 0;
   std::optional<base::Image> LoadPicture(const std::string& path) {
     std::string reason;
     return LoadPicture(path, reason);
   }
-  virtual bool SavePicture(const base::Image& image, const std::string& path) = 0;
 };
 
 }  // namespace forms
