@@ -7,9 +7,22 @@
 // next yield; no job starts after that, and the batch returns once every
 // worker has stopped.
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace app {
+
+// What every batch of pictures takes: where they go and as what, the screen
+// they are drawn for, the seed, smoothing and the workers.
+struct BatchOptions {
+  std::string outDir;          // the folder of the pictures
+  std::string format = "png";  // the pictures' ending in outDir: png, bmp or svg
+  bool formatGiven = false;
+  int width = 1920, height = 1080;
+  std::optional<double> seed;  // none: from the clock
+  bool antialias = false;      // PNG pictures drawn smoothly from their lines
+  int jobs = 0;                // worker threads; 0: one a core
+};
 
 // The workers a batch uses unless told: one a core.
 int DefaultJobs();

@@ -33,7 +33,7 @@ struct Choice {
 // values applied when there is one), with the boxes it starts with.
 bool Choose(const GalleryRequest& r, double seed, const files::ParmsValues* values,
             std::vector<Choice>& out, std::string& reason) {
-  model::StartedProgram p = model::StartProgram(r.width, r.height);
+  model::StartedProgram p = model::StartProgram(r.batch.width, r.batch.height);
   if (values) files::ApplyParms(p, *values);
   base::Rnd rnd;
   rnd.Randomize(seed);
@@ -101,9 +101,9 @@ std::string Count(int n) {
 std::string Index(const GalleryRequest& r, double seed, const std::vector<char>& written) {
   std::string command = "trochela --random " + std::to_string(r.count);
   if (!r.parms.empty()) command.append(" ").append(ShellWord(r.parms));
-  command += " --seed " + NumberText(seed) + " --size " + std::to_string(r.width) + "x" +
-             std::to_string(r.height) + " --format " + r.format;
-  if (r.antialias) command += " --antialias";
+  command += " --seed " + NumberText(seed) + " --size " + std::to_string(r.batch.width) + "x" +
+             std::to_string(r.batch.height) + " --format " + r.batch.format;
+  if (r.batch.antialias) command += " --antialias";
   // The folder is left open: the gallery is the same wherever it is made.
   command += " --out-dir DIR";
   std::string page =
@@ -126,7 +126,7 @@ std::string Index(const GalleryRequest& r, double seed, const std::vector<char>&
       "keeps its own pen colour.</p>\n<div class=\"grid\">\n";
   for (int k = 0; k < r.count; ++k) {
     if (!written[k]) continue;
-    const std::string name = Name(r, k), picture = name + "." + r.format;
+    const std::string name = Name(r, k), picture = name + "." + r.batch.format;
     page += "<figure><a href=\"" + picture + "\"><img src=\"" + picture + "\" alt=\"" + name +
             "\" loading=\"lazy\"></a><figcaption><a href=\"" + picture + "\">" + picture +
             "</a> &middot; <a href=\"" + name + ".tra\">" + name +
@@ -140,7 +140,7 @@ std::string Index(const GalleryRequest& r, double seed, const std::vector<char>&
 int MakeGallery(const GalleryRequest& r) {
   // The seed is chosen once, here, so that every worker makes the same
   // choices and index.html can tell it.
-  const double seed = r.seed.value_or(static_cast<double>(std::time(nullptr) % 1000000));
+  const double seed = r.batch.seed.value_or(static_cast<double>(std::time(nullptr) % 1000000));
   std::string reason, text;
   files::ParmsValues values;
   if (!r.parms.empty() &&
@@ -150,12 +150,12 @@ int MakeGallery(const GalleryRequest& r) {
     return 2;
   }
   std::error_code error;
-  std::filesystem::create_directories(r.outDir, error);
+  std::filesystem::create_directories(r.batch.outDir, error);
   if (error) {
-    std::cerr << "trochela: cannot make the folder " << r.outDir << ": " << error.message() << "\n";
+    std::cerr << "trochela: cannot make the folder " << r.batch.outDir << ": " << error.message() << "\n";
     return 2;
   }
-  const std::filesystem::path dir(r.outDir);
+  const std::filesystem::path dir(r.batch.outDir);
   // Random's choices for every picture, made once, in order; then each
   // picture is drawn from its settings by a worker.
   std::vector<Choice> choices;
@@ -165,7 +165,7 @@ int MakeGallery(const GalleryRequest& r) {
   }
   std::vector<char> written(r.count, 0);  // one writer each
   const auto job = [&](int k, std::string& said) {
-    const std::string name = Name(r, k), picture = (dir / (name + "." + r.format)).string();
+    const std::string name = Name(r, k), picture = (dir / (name + "." + r.batch.format)).string();
     said.append("[").append(std::to_string(k + 1)).append("/");
     said.append(std::to_string(r.count)).append("] ").append(picture).append("\n");
     std::string why;
@@ -176,7 +176,7 @@ int MakeGallery(const GalleryRequest& r) {
     // picture's settings.
     files::ParmsValues picked;
     if (!files::ReadParms(base::Profile(c.settings), picked, why) ||
-        !RenderSettings(c.settings, picked, r.width, r.height, r.antialias, picture, false, why)) {
+        !RenderSettings(c.settings, picked, r.batch.width, r.batch.height, r.batch.antialias, picture, false, why)) {
       said += "trochela: " + why + "\n";
       return false;
     }
@@ -189,7 +189,7 @@ int MakeGallery(const GalleryRequest& r) {
     written[k] = 1;
     return true;
   };
-  const int jobs = r.jobs > 0 ? r.jobs : DefaultJobs();
+  const int jobs = r.batch.jobs > 0 ? r.batch.jobs : DefaultJobs();
   const bool ok = RunJobs(r.count, jobs, job);
   const std::string index = (dir / "index.html").string();
   if (!base::WriteFileReplacing(index, Index(r, seed, written), reason)) {

@@ -7,20 +7,16 @@
 // The same seed gives the same gallery, byte for byte, whatever the number
 // of workers.
 #include <functional>
-#include <optional>
 #include <string>
+
+#include "app/batch.h"
 
 namespace app {
 
 struct GalleryRequest {
   int count = 0;
-  std::string parms;  // settings to start from; empty: the start-up settings
-  std::string outDir;
-  std::string format = "png";  // png, svg or bmp
-  int width = 1920, height = 1080;
-  std::optional<double> seed;  // when not given, one is chosen and shown in index.html
-  bool antialias = false;
-  int jobs = 0;  // worker threads; 0: one a core
+  std::string parms;   // settings to start from; empty: the start-up settings
+  BatchOptions batch;  // a seed not given is chosen and shown in index.html
 };
 
 // Returns the exit code: 0 when the whole gallery was written, 2 (with

@@ -22,6 +22,7 @@
 #include "base/file_io.h"
 #include "base/look.h"
 #include "base/numbers.h"
+#include "base/picture_file.h"
 #include "base/raster.h"
 #include "files/open_file.h"
 #include "forms/scripted_services.h"
@@ -252,19 +253,22 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   std::string format = g.format.value_or("");
   for (char& c : format) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (!batch && !files.empty()) o.file = files.front();
+  // What both kinds of batch take.
+  app::BatchOptions b;
+  b.outDir = g.outDir.value_or("");
+  b.formatGiven = g.format.has_value();
+  if (b.formatGiven) b.format = format;
+  b.antialias = g.antialias.has_value();
+  b.jobs = o.jobs;
+  if (g.size && !ParseScreen(*g.size, b.width, b.height)) {
+    problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
+    return false;
+  }
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
     r.parms = files;
     r.out = g.out.value_or("");
-    r.outDir = g.outDir.value_or("");
-    r.formatGiven = g.format.has_value();
-    if (r.formatGiven) r.format = format;
-    r.antialias = g.antialias.has_value();
-    r.jobs = o.jobs;
-    if (g.size && !ParseScreen(*g.size, r.width, r.height)) {
-      problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
-      return false;
-    }
+    r.batch = b;
     problem = app::RenderRequestProblem(r);
     if (!problem.empty()) return false;
   }
@@ -277,26 +281,20 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     }
     gallery.count = *count;
     if (!files.empty()) gallery.parms = files.front();
-    gallery.outDir = g.outDir.value_or("");
-    if (gallery.outDir.empty() || g.out) {
+    gallery.batch = b;
+    if (b.outDir.empty() || g.out) {
       problem = "--random takes --out-dir, not --out";
       return false;
     }
-    if (g.format) gallery.format = format;
-    if (gallery.format != "png" && gallery.format != "bmp" && gallery.format != "svg") {
+    base::PictureKind kind;
+    if (!base::KindOfEnding(b.format, kind)) {
       problem = "--format takes png, bmp or svg";
       return false;
     }
-    gallery.antialias = g.antialias.has_value();
-    if (gallery.antialias && gallery.format != "png") {
+    if (b.antialias && kind != base::PictureKind::Png) {
       problem = "--antialias draws PNG pictures only";
       return false;
     }
-    if (g.size && !ParseScreen(*g.size, gallery.width, gallery.height)) {
-      problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
-      return false;
-    }
-    gallery.jobs = o.jobs;
   }
   o.headless = g.headless.has_value();
   o.splash = !g.noSplash;
@@ -366,12 +364,12 @@ int main(int argc, char** argv) {
   if (o.help || o.version) return 0;
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
-    r.seed = o.seed;
+    r.batch.seed = o.seed;
     return app::RenderPictures(r);
   }
   if (o.gallery) {
     app::GalleryRequest& g = o.galleryRequest;
-    g.seed = o.seed;
+    g.batch.seed = o.seed;
     return app::MakeGallery(g);
   }
   std::vector<automation::ScriptLine> lines;

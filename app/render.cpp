@@ -117,7 +117,7 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
     problem = "cannot load " + parms + ": " + reason;
     return false;
   }
-  return RenderSettings(settings, values, r.width, r.height, r.antialias, out, showProgress,
+  return RenderSettings(settings, values, r.batch.width, r.batch.height, r.batch.antialias, out, showProgress,
                         problem);
 }
 
@@ -165,38 +165,38 @@ bool RenderSettings(const std::string& settings, const files::ParmsValues& value
 
 std::string RenderRequestProblem(const RenderRequest& r) {
   if (r.parms.empty()) return "--render takes parameter files";
-  if (r.out.empty() == r.outDir.empty()) return "--render takes --out or --out-dir";
+  if (r.out.empty() == r.batch.outDir.empty()) return "--render takes --out or --out-dir";
   if (!r.out.empty() && r.parms.size() != 1) return "--out takes one parameter file";
-  if (!r.out.empty() && r.formatGiven)
+  if (!r.out.empty() && r.batch.formatGiven)
     return "--format goes with --out-dir; --out takes the kind of its name's ending";
-  const std::string kind = r.out.empty() ? r.format : KindOfName(r.out);
-  if (r.out.empty() && KindOfName("x." + r.format) != r.format)
+  const std::string kind = r.out.empty() ? r.batch.format : KindOfName(r.out);
+  if (r.out.empty() && KindOfName("x." + r.batch.format) != r.batch.format)
     return "--format takes png, bmp or svg";
   if (kind.empty()) return "--out takes a name ending in .png, .bmp or .svg: " + r.out;
-  if (r.antialias && kind != "png") return "--antialias draws PNG pictures only";
+  if (r.batch.antialias && kind != "png") return "--antialias draws PNG pictures only";
   return {};
 }
 
 std::vector<std::string> RenderOutputs(const RenderRequest& r) {
-  if (r.outDir.empty()) return {r.out};
+  if (r.batch.outDir.empty()) return {r.out};
   std::vector<std::string> outs;
   std::set<std::string> taken;
   for (const std::string& parms : r.parms) {
     const std::string stem = fs::path(parms).stem().string();
-    std::string name = stem + "." + r.format;
-    for (int n = 2; taken.count(name); ++n) name = stem + "-" + std::to_string(n) + "." + r.format;
+    std::string name = stem + "." + r.batch.format;
+    for (int n = 2; taken.count(name); ++n) name = stem + "-" + std::to_string(n) + "." + r.batch.format;
     taken.insert(name);
-    outs.push_back((fs::path(r.outDir) / name).string());
+    outs.push_back((fs::path(r.batch.outDir) / name).string());
   }
   return outs;
 }
 
 int RenderPictures(const RenderRequest& r) {
-  if (!r.outDir.empty()) {
+  if (!r.batch.outDir.empty()) {
     std::error_code ec;
-    fs::create_directories(r.outDir, ec);
-    if (!fs::is_directory(r.outDir)) {
-      std::cerr << "trochela: cannot make the folder " << r.outDir << ": "
+    fs::create_directories(r.batch.outDir, ec);
+    if (!fs::is_directory(r.batch.outDir)) {
+      std::cerr << "trochela: cannot make the folder " << r.batch.outDir << ": "
                 << (ec ? ec.message() : "a file has its name") << "\n";
       return 2;
     }
@@ -205,7 +205,7 @@ int RenderPictures(const RenderRequest& r) {
   // a picture has to say (its line, its failure) comes in the files' order.
   const std::vector<std::string> outs = RenderOutputs(r);
   const int files = static_cast<int>(r.parms.size());
-  const int jobs = std::min(r.outDir.empty() ? 1 : r.jobs > 0 ? r.jobs : DefaultJobs(), files);
+  const int jobs = std::min(r.batch.outDir.empty() ? 1 : r.batch.jobs > 0 ? r.batch.jobs : DefaultJobs(), files);
   // Progress on a terminal, where one picture draws at a time.
   const bool showProgress = jobs == 1 && ::isatty(STDERR_FILENO) == 1;
   const auto job = [&](int i, std::string& said) {

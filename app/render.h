@@ -8,20 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "app/batch.h"
 #include "files/parms_keys.h"
 
 namespace app {
 
 struct RenderRequest {
   std::vector<std::string> parms;  // parameter files
-  std::string out;                 // the picture, for one parameter file
-  std::string outDir;              // or a folder: one picture a file, named after it
-  std::string format = "png";      // extension of the pictures in outDir
-  bool formatGiven = false;
-  int width = 1920, height = 1080;
-  std::optional<double> seed;  // none: from the clock
-  bool antialias = false;      // PNG output drawn smoothly from the lines
-  int jobs = 0;                // worker threads; 0: one a core (app/batch.h)
+  std::string out;                 // the picture, for one parameter file, or
+  BatchOptions batch;              // a folder: one picture a file, named after it
 };
 
 // What makes the request a usage error, before anything is drawn (a kind of

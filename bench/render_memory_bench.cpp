@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   app::RenderRequest r;
   r.parms = {TROCHELA_SOURCE_DIR "/examples/start.tra"};
   r.out = out.string();
-  r.width = r.height = 16384;
+  r.batch.width = r.batch.height = 16384;
   const int code = app::RenderPictures(r);
   std::filesystem::remove(out);
   rusage usage{};

@@ -195,19 +195,19 @@ TEST_F(PictureExport, PicturesCarryTheSettingsThatDrawThemAgain) {
 TEST_F(PictureExport, AGalleryPicturesFileDrawsItAgain) {
   app::GalleryRequest g;
   g.count = 2;
-  g.outDir = Path("gallery");
-  g.width = 320;
-  g.height = 240;
-  g.seed = 3;
-  g.jobs = 1;
+  g.batch.outDir = Path("gallery");
+  g.batch.width = 320;
+  g.batch.height = 240;
+  g.batch.seed = 3;
+  g.batch.jobs = 1;
   ASSERT_EQ(app::MakeGallery(g), 0);
   for (const char* name : {"random-001", "random-002"}) {
     const std::string stem = Path("gallery/") + name;
     app::RenderRequest r;
     r.parms = {stem + ".tra"};
     r.out = Path("again.png");
-    r.width = 320;
-    r.height = 240;
+    r.batch.width = 320;
+    r.batch.height = 240;
     ASSERT_EQ(app::RenderPictures(r), 0);
     std::string png, again, tra, settings, reason;
     ASSERT_TRUE(base::ReadWholeFile(Path("again.png"), 1 << 24, again, reason));
