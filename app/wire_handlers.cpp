@@ -18,6 +18,7 @@
 #include "wheels/wheel_editor.h"
 #include "wheels/wheel_mode.h"
 #include "window/trochela_main.h"
+#include "window/undo.h"
 
 namespace app {
 
@@ -57,9 +58,11 @@ void WireHandlers(window::TrochelaMain& w) {
   w.CmdThick.Click                  = [&w] { CmdThick_Click(w); };
   w.CmdColorBar.MouseDown           = [&w](int button, int, float, float) { CmdColorBar_MouseDown(w, button); };
   w.CmdColorBar.KeyPress            = [&w](int& key) { CmdColorBar_KeyPress(w, key); };
+  w.CmdColorBar.KeyDown             = [&w](int& key, int shift) { CmdColorBar_KeyDown(w, key, shift); };
   w.CmdRightScrollWheel.Click       = [&w] { CmdRightScrollWheel_Click(w); };
   w.CmdLeftScrollWheel.Click        = [&w] { CmdLeftScrollWheel_Click(w); };
   w.CmdWheelLimit.MouseDown         = [&w](int button, int, float, float) { CmdWheelLimit_MouseDown(w, button); };
+  w.CmdWheelLimit.KeyDown           = [&w](int& key, int) { CmdWheelLimit_KeyDown(w, key); };
   w.ScrollOffset.Change             = [&w] { ScrollOffset_Change(w); };
   w.ScrollOffset.Scroll             = [&w] { ScrollOffset_Scroll(w); };
   w.ScrollRatio.Change              = [&w] { ScrollRatio_Change(w); };
@@ -115,6 +118,12 @@ void WireHandlers(window::TrochelaMain& w) {
   w.TxtNStart.LostFocus             = [&w] { TxtNStart_LostFocus(w); };
   w.TxtNFactor.GotFocus             = [&w] { TextField_GotFocus(w.TxtNFactor); };
   w.TxtNFactor.LostFocus            = [&w] { TxtNFactor_LostFocus(w); };
+  // Key chords of the whole window               Handler
+  w.form.AddShortcut("Ctrl+Z",                    [&w] { window::HistoryBack(w); });
+  w.form.AddShortcut("Ctrl+Shift+Z",              [&w] { window::HistoryForward(w); });
+  w.form.AddShortcut("Ctrl+Y",                    [&w] { window::HistoryForward(w); });
+  w.form.AddShortcut("Ctrl+R",                    [&w] { LblRatios_Shortcut(w); });
+  w.form.AddShortcut("F9",                        [&w] { TogglePanel(w); });
   // clang-format on
 }
 

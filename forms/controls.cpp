@@ -1,5 +1,7 @@
 #include "forms/controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
@@ -27,6 +29,37 @@ const char* TrueFalse(bool b) { return b ? "True" : "False"; }
 
 bool IsPress(const QEvent& e) {
   return e.type() == QEvent::MouseButtonPress || e.type() == QEvent::MouseButtonDblClick;
+}
+
+// The options keep their group themselves rather than in Qt's auto-exclusive
+// groups, and Qt would report them as check boxes: assistive technology
+// hears radio buttons, checked or not, that a press selects.
+class OptionAccessible : public QAccessibleWidget {
+ public:
+  explicit OptionAccessible(QRadioButton* b) : QAccessibleWidget(b, QAccessible::RadioButton) {}
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = true;
+    s.checked = Button().isChecked();
+    return s;
+  }
+  QStringList actionNames() const override {
+    return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction())
+      Button().click();
+    else
+      QAccessibleWidget::doAction(action);
+  }
+
+ private:
+  QRadioButton& Button() const { return *static_cast<QRadioButton*>(widget()); }
+};
+
+QAccessibleInterface* OptionAccessibleFor(const QString&, QObject* object) {
+  auto* b = qobject_cast<QRadioButton*>(object);
+  return b ? new OptionAccessible(b) : nullptr;
 }
 
 }  // namespace
@@ -79,6 +112,7 @@ bool Control::UserInput(QEvent& event) {
       return !enabled_;
     case QEvent::KeyPress: {
       if (!enabled_) return true;
+      if (KeyDownKept(event)) return true;
       // Only the focused control hears a key: one that a control leaves
       // unused travels up to its containers, the canvas among them.
       auto& ke = static_cast<QKeyEvent&>(event);
@@ -90,6 +124,31 @@ bool Control::UserInput(QEvent& event) {
     default:
       return false;
   }
+}
+
+bool Control::KeyDownKept(QEvent& event) {
+  if (!KeyDown || !widget_->hasFocus()) return false;
+  const KeyArgs k = ControlKey(static_cast<QKeyEvent&>(event));
+  if (k.code == 0) return false;
+  int code = k.code;
+  form_.Raise([&] { KeyDown(code, k.shift); });
+  return code == 0;
+}
+
+void Control::SetAccessibleName(std::string name, bool withCaption) {
+  accessibleName_ = std::move(name);
+  nameWithCaption_ = withCaption;
+  ShowAccessibleName();
+}
+
+void Control::ShowAccessibleName() {
+  if (!widget_ || accessibleName_.empty()) return;
+  const QString shown = Q(accessibleName_) + " " + Q(nameWithCaption_ ? NameCaption() : "");
+  widget_->setAccessibleName(shown.trimmed());
+}
+
+void Control::SetAccessibleDescription(const std::string& text) {
+  if (widget_) widget_->setAccessibleDescription(Q(text));
 }
 
 void Control::QueueRefresh() {
@@ -355,6 +414,8 @@ OptionButton::OptionButton(Form& form, std::string name, Control* parent)
     : ControlOf(form, std::move(name), parent), container_(parent) {
   widget_->setAutoFillBackground(false);  // on the frame's own background
   QtWidget().setAutoExclusive(false);     // the group is kept here, with its notifications
+  static const bool named = (QAccessible::installFactory(OptionAccessibleFor), true);
+  (void)named;
   Show(false);
   QObject::connect(&QtWidget(), &QRadioButton::clicked, [this](bool) {
     if (enabled_)
@@ -461,6 +522,7 @@ bool CommandButton::UserInput(QEvent& event) {
       return false;
     }
     case QEvent::KeyPress: {
+      if (KeyDownKept(event)) return true;
       // Enter presses the focused button, as Space does.
       const int key = static_cast<QKeyEvent&>(event).key();
       if (key != Qt::Key_Return && key != Qt::Key_Enter) return Control::UserInput(event);
@@ -496,6 +558,7 @@ void CommandButton::SyncPressed() {
 void CommandButton::SetCaption(std::string c) {
   caption_ = std::move(c);
   QtWidget().setText(Q(caption_));
+  if (nameWithCaption_) ShowAccessibleName();
 }
 
 void CommandButton::SetBackColor(uint32_t bgr) {
@@ -546,7 +609,10 @@ void Label::SetCaption(std::string c) {
 
 void Label::RefreshView() {
   Control::RefreshView();
-  QtWidget().setText(Q(caption_));
+  const QString text = Q(caption_);
+  QtWidget().setText(text);
+  // A caption laid out with blanks ("   X") is named without them.
+  QtWidget().setAccessibleName(text.trimmed() == text ? QString() : text.trimmed());
 }
 
 void Label::ShowNumber(long long n) {

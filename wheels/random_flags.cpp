@@ -57,4 +57,8 @@ void LblRatios_Click(window::TrochelaMain& w) {
   w.LblRatios.SetFontUnderline(!w.LblRatios.FontUnderline());
 }
 
+void LblRatios_Shortcut(window::TrochelaMain& w) {
+  if (w.LblRatios.Reachable()) LblRatios_Click(w);
+}
+
 }  // namespace wheels

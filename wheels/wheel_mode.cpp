@@ -52,4 +52,12 @@ void CmdWheelLimit_MouseDown(window::TrochelaMain& w, int button) {
   engine::FitScale(w);
 }
 
+void CmdWheelLimit_KeyDown(window::TrochelaMain& w, int& keyCode) {
+  if (keyCode != base::kKeyUp && keyCode != base::kKeyDown) return;
+  const int button = keyCode == base::kKeyUp ? base::kLeftButton : base::kRightButton;
+  keyCode = 0;
+  CmdWheelLimit_MouseDown(w, button);
+  w.CmdWheelLimit.SetFocus();
+}
+
 }  // namespace wheels

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/drawing_state.h"
+#include "base/picture_history.h"
 #include "base/rnd.h"
 #include "base/wheel_table.h"
 #include "forms/controls.h"
@@ -84,6 +85,8 @@ struct TrochelaMain {
 
   base::WheelTable wheels;
   base::DrawingState draw;
+  base::PictureHistory history;
+  int SaveImageType = 1;  // the file type Save Image saved last, from 1
 };
 
 }  // namespace window

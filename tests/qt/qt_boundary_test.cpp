@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
@@ -18,6 +19,7 @@
 #include <QToolTip>
 #include <QUrl>
 #include <array>
+#include <set>
 
 #include "tests/window_fixture.h"
 
@@ -220,6 +222,87 @@ TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
   EXPECT_EQ(static_cast<QLabel*>(Q(w.LblScrollWheel))->text(), "Wheel #8");
   EXPECT_EQ(QImage(shot).size(), w.form.Widget()->size());
   QFile::remove(shot);
+}
+
+// Every control a user can reach, in either mode, has a name of its own
+// without blanks around it, its tooltip as description, and its kind's role.
+TEST_F(QtBoundary, ControlsHaveNamesAndRolesForAssistiveTechnology) {
+  using A = QAccessible;
+  const auto text = [](forms::Control* c, A::Text t) {
+    return A::queryAccessibleInterface(c->Widget())->text(t).toStdString();
+  };
+  for (int multi : {1, 0}) {
+    w.ChkMulti.SetValue(multi);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text(&w.LblXScale, A::Name) == "XScale"; }));
+    std::set<std::string> names;
+    for (forms::Control* c : w.form.Controls()) {
+      if (!c->Reachable()) continue;
+      const std::string name = text(c, A::Name), tip = c->ToolTipText();
+      EXPECT_EQ(QString::fromStdString(name).trimmed().toStdString(), name) << c->Name();
+      EXPECT_TRUE(name != "" && (name != "Trochela! Options" || c == &w.Frame1)) << c->Name() << name;
+      EXPECT_TRUE(!c->CanTakeFocus() || names.insert(name).second) << name;
+      EXPECT_TRUE(tip.empty() || text(c, A::Description) == tip) << c->Name();
+    }
+  }
+  for (auto [c, name, role] : {std::tuple<forms::Control*, const char*, A::Role>{
+           &w.TxtX, "X scale", A::EditableText}, {&w.TxtFixed, "Wheel size", A::EditableText},
+           {&w.TxtLoop, "Loops", A::EditableText}, {&w.CmdExit, "Exit", A::PushButton},
+           {&w.CmdColorBar, "Random color", A::PushButton}, {&w.ChkSquare, "Square", A::RadioButton},
+           {&w.ChkF, "Random wheel size", A::CheckBox}, {&w.LblOff_X, "X", A::StaticText},
+           {&w.ScrollOffset, "Wheel scroll bar", A::ScrollBar}, {&w.Canvas, "Picture", A::Canvas},
+           {&w.CmdThick, "Pen width 1", A::PushButton}}) {
+    EXPECT_EQ(text(c, A::Name), name);
+    EXPECT_EQ(A::queryAccessibleInterface(c->Widget())->role(), role) << name;
+  }
+}
+
+// Keys do what the mouse does: the colour bar, the wheel count, "Ratio", the
+// panel, and the picture history; every control shows where the focus is.
+TEST_F(QtBoundary, KeysReachWhatTheMouseReaches) {
+  const auto key = [&](forms::Control& c, int k, Qt::KeyboardModifiers m = {}) {
+    c.SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m);
+  };
+  const uint32_t fore = w.Canvas.ForeColor(), back = w.Canvas.BackColor();
+  key(w.CmdColorBar, Qt::Key_Space);
+  EXPECT_TRUE(w.Canvas.ForeColor() != fore && w.Canvas.BackColor() == back);
+  key(w.CmdColorBar, Qt::Key_Space, Qt::ShiftModifier);
+  EXPECT_NE(w.Canvas.BackColor(), back);
+  key(w.Canvas, Qt::Key_F9);
+  EXPECT_FALSE(w.CmdColorBar.Visible());
+  key(w.Canvas, Qt::Key_F9);
+  w.ChkMulti.SetValue(1);
+  for (int k : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Up}) key(w.CmdWheelLimit, k);
+  EXPECT_EQ(FocusName() + " " + w.CmdWheelLimit.Caption(), "CmdWheelLimit 5");
+  EXPECT_EQ(Q(w.CmdWheelLimit)->accessibleName(), "Wheel count 5");
+  key(w.TxtX, Qt::Key_R, Qt::ControlModifier);
+  EXPECT_TRUE(w.LblRatios.FontUnderline());
+  // Three drawings; Ctrl+Z steps back to the blank canvas, Ctrl+Shift+Z and
+  // Ctrl+Y forward again; Backspace still brings back the one picture Undo kept.
+  std::vector<long> red = {RedPixels()};
+  for (int i = 0; i < 3; ++i) {
+    key(w.CmdDraw, Qt::Key_D, Qt::AltModifier);
+    red.push_back(RedPixels());
+  }
+  for (int i = 2; i >= 0; --i) {
+    key(w.Canvas, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(RedPixels(), red[i]);
+  }
+  key(w.Canvas, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  key(w.Canvas, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(RedPixels(), red[2]);
+  key(w.Canvas, Qt::Key_Backspace);
+  EXPECT_EQ(RedPixels(), red[2]);
+  // The focus mark: the highlight just outside a control, at the canvas's edge.
+  const QRgb mark = Q(w.Canvas)->palette().color(QPalette::Highlight).rgb();
+  for (forms::Control* c : w.form.Controls()) {
+    if (!c->CanTakeFocus()) continue;
+    c->SetFocus();
+    QApplication::processEvents();
+    const QRect r = c == &w.Canvas ? QRect(0, 0, 800, 600) : Q(*c)->geometry();
+    const QPoint at = Q(*c)->parentWidget()->mapTo(w.form.Widget(), r.topRight() + QPoint(c == &w.Canvas ? 0 : 1, 8));
+    EXPECT_EQ(w.form.Widget()->grab().toImage().pixel(at), mark) << c->Name();
+  }
 }
 
 // The thumb's centre, in the bar's own pixels, as the style places it.
