@@ -146,7 +146,9 @@ bool ReadSettingsText(const std::string& path, size_t limit, std::string& text,
     start.resize(std::fread(start.data(), 1, limit, f.get()));
   }
   const bool png = IsPng(start), svg = !png && IsSvg(start);
-  if (!png && !svg) return ReadWholeFile(path, limit, text, reason);
+  const bool otherPicture = start.starts_with("BM") || start.starts_with("GIF8") ||
+                            start.starts_with("\xFF\xD8\xFF");  // a bitmap, GIF, JPEG
+  if (!png && !svg && !otherPicture) return ReadWholeFile(path, limit, text, reason);
   if ((png && SettingsInPng(start, text)) || (svg && SettingsInSvg(start, text))) return true;
   reason = "the picture carries no settings";
   return false;

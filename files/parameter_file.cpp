@@ -70,7 +70,8 @@ ParmsValues WindowValues(window::TrochelaMain& w) {
 }  // namespace
 
 void CmdSaveParms_Click(window::TrochelaMain& w) {
-  const auto path = w.services.ShowSave({6, w.services.CurrentFolder(), "Save", kFilter});
+  const auto path =
+      WithEnding(w.services.ShowSave({6, w.services.CurrentFolder(), "Save", kFilter}), ".tra");
   if (path && !path->empty()) {
     w.ChosenFileName = *path;
     std::vector<std::pair<std::string, std::string>> keys;
