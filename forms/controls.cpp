@@ -32,11 +32,13 @@ bool IsPress(const QEvent& e) {
 }
 
 // The options keep their group themselves rather than in Qt's auto-exclusive
-// groups, and Qt would report them as check boxes: assistive technology
-// hears radio buttons, checked or not, that a press selects.
-class OptionAccessible : public QAccessibleWidget {
+// groups, which Qt would report as check boxes; and the program hears a
+// box's or option's click, not Qt's own toggling. Assistive technology hears
+// radio buttons and check boxes, checked or not, whose press or toggle
+// action clicks them as the mouse does.
+class ClickableAccessible : public QAccessibleWidget {
  public:
-  explicit OptionAccessible(QRadioButton* b) : QAccessibleWidget(b, QAccessible::RadioButton) {}
+  ClickableAccessible(QAbstractButton* b, QAccessible::Role role) : QAccessibleWidget(b, role) {}
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
     s.checkable = true;
@@ -44,22 +46,25 @@ class OptionAccessible : public QAccessibleWidget {
     return s;
   }
   QStringList actionNames() const override {
-    return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    return QStringList{pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
   }
   void doAction(const QString& action) override {
-    if (action == pressAction())
+    if (action == pressAction() || action == toggleAction())
       Button().click();
     else
       QAccessibleWidget::doAction(action);
   }
 
  private:
-  QRadioButton& Button() const { return *static_cast<QRadioButton*>(widget()); }
+  QAbstractButton& Button() const { return *static_cast<QAbstractButton*>(widget()); }
 };
 
-QAccessibleInterface* OptionAccessibleFor(const QString&, QObject* object) {
-  auto* b = qobject_cast<QRadioButton*>(object);
-  return b ? new OptionAccessible(b) : nullptr;
+QAccessibleInterface* ClickableAccessibleFor(const QString&, QObject* object) {
+  if (auto* option = qobject_cast<QRadioButton*>(object))
+    return new ClickableAccessible(option, QAccessible::RadioButton);
+  if (auto* box = qobject_cast<QCheckBox*>(object))
+    return new ClickableAccessible(box, QAccessible::CheckBox);
+  return nullptr;
 }
 
 }  // namespace
@@ -68,6 +73,8 @@ QAccessibleInterface* OptionAccessibleFor(const QString&, QObject* object) {
 
 Control::Control(Form& form, std::string name, std::unique_ptr<QWidget> widget)
     : form_(form), name_(std::move(name)), widget_(std::move(widget)) {
+  static const bool accessible = (QAccessible::installFactory(ClickableAccessibleFor), true);
+  (void)accessible;
   if (widget_) {
     widget_->setObjectName(Q(name_));
     widget_->setAutoFillBackground(true);  // controls hide the canvas under them
@@ -414,8 +421,6 @@ OptionButton::OptionButton(Form& form, std::string name, Control* parent)
     : ControlOf(form, std::move(name), parent), container_(parent) {
   widget_->setAutoFillBackground(false);  // on the frame's own background
   QtWidget().setAutoExclusive(false);     // the group is kept here, with its notifications
-  static const bool named = (QAccessible::installFactory(OptionAccessibleFor), true);
-  (void)named;
   Show(false);
   QObject::connect(&QtWidget(), &QRadioButton::clicked, [this](bool) {
     if (enabled_)
@@ -516,11 +521,26 @@ bool CommandButton::UserInput(QEvent& event) {
       // Every button reaches MouseDown and MouseUp; only the left one clicks.
       const MouseArgs m = ControlMouse(static_cast<QMouseEvent&>(event));
       MouseHandler& h = IsPress(event) ? MouseDown : MouseUp;
+      const int hides = hides_;
       form_.Raise([&] {
         if (h) h(m.button, m.shift, m.x, m.y);
       });
+      // A handler that hid the button and showed it again (the wheel count
+      // does) took Qt's hold of the pointer with it: the button holds it
+      // again, so that the release reaches it and it shows pushed in only
+      // while the button is held.
+      if (IsPress(event) && hides_ != hides && QtWidget().isVisible()) {
+        QtWidget().grabMouse();
+      } else if (event.type() == QEvent::MouseButtonRelease &&
+                 QWidget::mouseGrabber() == &QtWidget()) {
+        QtWidget().releaseMouse();
+      }
       return false;
     }
+    case QEvent::Hide:
+      ++hides_;
+      return false;
+
     case QEvent::KeyPress: {
       if (KeyDownKept(event)) return true;
       // Enter presses the focused button, as Space does.

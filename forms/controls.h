@@ -279,6 +279,7 @@ class CommandButton : public ControlOf<QPushButton> {
 
  private:
   void SyncPressed();
+  int hides_ = 0;  // times the button was hidden
   std::string caption_;
   uint32_t backColor_ = 0xC0C0C0;
   bool pressed_ = false;

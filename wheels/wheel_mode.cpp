@@ -53,8 +53,9 @@ void CmdWheelLimit_MouseDown(window::TrochelaMain& w, int button) {
 }
 
 void CmdWheelLimit_KeyDown(window::TrochelaMain& w, int& keyCode) {
-  if (keyCode != base::kKeyUp && keyCode != base::kKeyDown) return;
-  const int button = keyCode == base::kKeyUp ? base::kLeftButton : base::kRightButton;
+  const bool up = keyCode == base::kKeyUp || keyCode == base::kKeySpace || keyCode == base::kKeyReturn;
+  if (!up && keyCode != base::kKeyDown) return;
+  const int button = up ? base::kLeftButton : base::kRightButton;
   keyCode = 0;
   CmdWheelLimit_MouseDown(w, button);
   w.CmdWheelLimit.SetFocus();

@@ -134,7 +134,8 @@ constexpr ButtonRow kButtons[] = {
      "Sets Ratio Values for Mult-Wheel drawings so they appear symmetrical based on values "
      "entered in Symmetry fields"},
     {&M::CmdWheelLimit, F, 3945, 2160, kSmallW, kFieldH, "3",
-     "Chooses number of active wheels for multi wheel pictures.  Keys: Up (more), Down (fewer)."},
+     "Chooses number of active wheels for multi wheel pictures.  Keys: Up or Space (more), Down "
+     "(fewer)."},
     {&M::CmdDraw, F, 120, 4080, kButtonW, kButtonH, "&Draw",
      "Draws picture.  Will draw on top of existing picture unless \"Clear\" is clicked first."},
     {&M::CmdOpen, C, 2100, 4080, kButtonW, kFileH, "Load Image",
