@@ -16,8 +16,6 @@
 namespace files {
 namespace {
 
-const char* const kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp";
-
 // The kinds Save Image offers, in the dialog's order: a bitmap first (the
 // default), then the formats a bitmap cannot be: PNG, and SVG with the lines as
 // vectors.
