@@ -18,6 +18,7 @@
 #include "wheels/wheel_editor.h"
 #include "wheels/wheel_mode.h"
 #include "window/trochela_main.h"
+#include "window/undo.h"
 
 namespace app {
 
@@ -61,9 +62,11 @@ void WireHandlers(window::TrochelaMain& w) {
   w.CmdThick.Click                  = [&w] { CmdThick_Click(w); };
   w.CmdColorBar.MouseDown           = [&w](int button, int, float, float) { CmdColorBar_MouseDown(w, button); };
   w.CmdColorBar.KeyPress            = [&w](int& key) { CmdColorBar_KeyPress(w, key); };
+  w.CmdColorBar.KeyDown             = [&w](int& key, int shift) { CmdColorBar_KeyDown(w, key, shift); };
   w.CmdRightScrollWheel.Click       = [&w] { CmdRightScrollWheel_Click(w); };
   w.CmdLeftScrollWheel.Click        = [&w] { CmdLeftScrollWheel_Click(w); };
   w.CmdWheelLimit.MouseDown         = [&w](int button, int, float, float) { CmdWheelLimit_MouseDown(w, button); };
+  w.CmdWheelLimit.KeyDown           = [&w](int& key, int) { CmdWheelLimit_KeyDown(w, key); };
   w.ScrollOffset.Change             = [&w] { ScrollOffset_Change(w); };
   w.ScrollOffset.Scroll             = [&w] { ScrollOffset_Scroll(w); };
   w.ScrollRatio.Change              = [&w] { ScrollRatio_Change(w); };
@@ -119,6 +122,12 @@ void WireHandlers(window::TrochelaMain& w) {
   w.TxtNStart.LostFocus             = [&w] { RepairField(w.TxtNStart, kAnyNumber); };
   w.TxtNFactor.GotFocus             = [&w] { TextField_GotFocus(w.TxtNFactor); };
   w.TxtNFactor.LostFocus            = [&w] { RepairField(w.TxtNFactor, kAnyNumber); };
+  // Key chords of the whole window               Handler
+  w.form.AddShortcut("Ctrl+Z",                    [&w] { window::HistoryBack(w); });
+  w.form.AddShortcut("Ctrl+Shift+Z",              [&w] { window::HistoryForward(w); });
+  w.form.AddShortcut("Ctrl+Y",                    [&w] { window::HistoryForward(w); });
+  w.form.AddShortcut("Ctrl+R",                    [&w] { LblRatios_Shortcut(w); });
+  w.form.AddShortcut("F9",                        [&w] { TogglePanel(w); });
   // clang-format on
 }
 

@@ -423,6 +423,11 @@ bool ReadSettingsText(const std::string& path, size_t limit, std::string& text,
       if (SvgSettings(in, text, reason)) return true;
       if (reason != kNoSvg) return false;
     }
+    // A bitmap, GIF or JPEG is a picture too, but never carries settings.
+    if (start.starts_with("BM") || start.starts_with("GIF8") || start.starts_with("\xFF\xD8\xFF")) {
+      reason = "the picture carries no settings";
+      return false;
+    }
     return ReadWholeFile(path, limit, text, reason);
   } catch (const std::bad_alloc&) {
     reason = "out of memory";

@@ -51,15 +51,19 @@ void Canvas_MouseMove(int16_t& MouseX, int16_t& MouseY, float x, float y) {
 
 void Canvas_MouseDown(window::TrochelaMain& w, int button, int shift) {
   if (button == base::kRightButton) {
-    if (w.CmdColorBar.Visible())
-      window::HideControlPanel(w);
-    else
-      window::ShowControlPanel(w);
+    TogglePanel(w);
   } else if (button == base::kMiddleButton) {
     FillSequence(w, shift == base::kShiftKey);
   } else if (button == base::kLeftButton) {
     // The left button only moves the focus to the canvas.
   }
+}
+
+void TogglePanel(window::TrochelaMain& w) {
+  if (w.CmdColorBar.Visible())
+    window::HideControlPanel(w);
+  else
+    window::ShowControlPanel(w);
 }
 
 void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii) {

@@ -13,6 +13,9 @@ namespace canvas {
 void Canvas_MouseMove(int16_t& MouseX, int16_t& MouseY, float x, float y);
 void Canvas_MouseDown(window::TrochelaMain& w, int button, int shift);
 void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii);
+// Hides the panel, or shows it again: the right button on the canvas, and
+// F9 anywhere in the window.
+void TogglePanel(window::TrochelaMain& w);
 
 // Fills the region of FillTargetColor around a canvas point with the drawing
 // colour; points outside the picture are moved to its edge.

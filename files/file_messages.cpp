@@ -4,6 +4,13 @@
 
 namespace files {
 
+std::optional<std::string> WithEnding(std::optional<std::string> typed, const std::string& ending) {
+  if (!typed || typed->empty()) return typed;
+  const size_t name = typed->find_last_of('/') + 1;  // 0 when there is no folder
+  if (name < typed->size() && typed->find('.', name) == std::string::npos) *typed += ending;
+  return typed;
+}
+
 void TellFileFailure(window::TrochelaMain& w, const std::string& what, const std::string& path,
                      const std::string& reason) {
   // A control character (a CR from a file's line, say) would garble the

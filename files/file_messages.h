@@ -1,5 +1,7 @@
 #pragma once
-// The message a file command shows when a file cannot be used.
+// The message a file command shows when a file cannot be used, and the
+// ending a saved file's name gets when the user typed none.
+#include <optional>
 #include <string>
 
 namespace window {
@@ -12,5 +14,9 @@ namespace files {
 // standard error headless).
 void TellFileFailure(window::TrochelaMain& w, const std::string& what, const std::string& path,
                      const std::string& reason);
+
+// The name a save dialog returned, with `ending` (".tra") added when its last
+// part has no ending at all ("p1" saves as "p1.tra", "p1.txt" as typed).
+std::optional<std::string> WithEnding(std::optional<std::string> typed, const std::string& ending);
 
 }  // namespace files

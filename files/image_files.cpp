@@ -17,8 +17,6 @@
 namespace files {
 namespace {
 
-const char* const kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp";
-
 // The kinds Save Image offers, in the dialog's order: a bitmap first (the
 // default), then the formats a bitmap cannot be: PNG, and SVG with the lines as
 // vectors.
@@ -38,13 +36,10 @@ std::string SaveFilter() {
   return filter;
 }
 
-// Every picture the program can read, BMP and PNG first, then a bitmap alone.
-std::string OpenFilter() {
-  std::string patterns = "*.bmp *.png";
-  for (const std::string& e : forms::ReadablePictureEndings())
-    if (e != "bmp" && e != "png") patterns += " *." + e;
-  return "Pictures (" + patterns + ")|" + patterns + "|" + kBitmapFilter;
-}
+// The pictures Load Image takes (forms::LoadPictureFile), then a bitmap alone.
+const char* const kOpenFilter =
+    "Pictures (*.bmp *.png *.jpg *.jpeg *.gif)|*.bmp *.png *.jpg *.jpeg *.gif|Bitmap Files "
+    "(*.bmp)|*.bmp";
 
 }  // namespace
 
@@ -56,7 +51,8 @@ std::string SaveImageName(const std::string& typed, int type) {
 }
 
 void CmdOpen_Click(window::TrochelaMain& w) {
-  const auto path = w.services.ShowOpen({forms::kOpenDialog, w.services.CurrentFolder(), "Open", OpenFilter()});
+  const auto path =
+      w.services.ShowOpen({forms::kOpenDialog, w.services.CurrentFolder(), "Open", kOpenFilter});
   if (path && path->empty()) return;
   if (path) LoadImageChosen(w, *path);
   w.Canvas.SetFocus();
@@ -72,12 +68,16 @@ void LoadImageChosen(window::TrochelaMain& w, const std::string& path) {
 }
 
 void CmdSave_Click(window::TrochelaMain& w) {
-  int type = 1;
+  // The dialog opens on the type last saved.
+  int type = w.SaveImageType;
   const auto typed =
       w.services.ShowSave({forms::kSaveDialog, w.services.CurrentFolder(), "Save", SaveFilter(), &type});
   if (typed && typed->empty()) return;
   if (typed) {
     const auto path = std::optional<std::string>(SaveImageName(*typed, type));
+    w.SaveImageType = type;
+    for (size_t t = 0; t < std::size(kSaveTypes); ++t)
+      if (base::EndsWithName(*path, kSaveTypes[t].ending)) w.SaveImageType = static_cast<int>(t) + 1;
     w.ChosenFileName = *path;
     // A failed save leaves the old file whole.
     std::string reason;

@@ -39,7 +39,9 @@ bool LoadParmsText(window::TrochelaMain& w, const std::string& text, std::string
 }  // namespace
 
 void CmdSaveParms_Click(window::TrochelaMain& w) {
-  const auto path = w.services.ShowSave({forms::kSaveDialog, w.services.CurrentFolder(), "Save", kFilter});
+  const auto path = WithEnding(
+      w.services.ShowSave({forms::kSaveDialog, w.services.CurrentFolder(), "Save", kFilter}),
+      ".tra");
   if (path && !path->empty()) {
     w.ChosenFileName = *path;
     std::vector<std::pair<std::string, std::string>> keys;

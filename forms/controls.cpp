@@ -1,5 +1,7 @@
 #include "forms/controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
@@ -29,12 +31,50 @@ bool IsPress(const QEvent& e) {
   return e.type() == QEvent::MouseButtonPress || e.type() == QEvent::MouseButtonDblClick;
 }
 
+// The options keep their group themselves rather than in Qt's auto-exclusive
+// groups, which Qt would report as check boxes; and the program hears a
+// box's or option's click, not Qt's own toggling. Assistive technology hears
+// radio buttons and check boxes, checked or not, whose press or toggle
+// action clicks them as the mouse does.
+class ClickableAccessible : public QAccessibleWidget {
+ public:
+  ClickableAccessible(QAbstractButton* b, QAccessible::Role role) : QAccessibleWidget(b, role) {}
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = true;
+    s.checked = Button().isChecked();
+    return s;
+  }
+  QStringList actionNames() const override {
+    return QStringList{pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction() || action == toggleAction())
+      Button().click();
+    else
+      QAccessibleWidget::doAction(action);
+  }
+
+ private:
+  QAbstractButton& Button() const { return *static_cast<QAbstractButton*>(widget()); }
+};
+
+QAccessibleInterface* ClickableAccessibleFor(const QString&, QObject* object) {
+  if (auto* option = qobject_cast<QRadioButton*>(object))
+    return new ClickableAccessible(option, QAccessible::RadioButton);
+  if (auto* box = qobject_cast<QCheckBox*>(object))
+    return new ClickableAccessible(box, QAccessible::CheckBox);
+  return nullptr;
+}
+
 }  // namespace
 
 // ---- Control -------------------------------------------------------------
 
 Control::Control(Form& form, std::string name, std::unique_ptr<QWidget> widget)
     : form_(form), name_(std::move(name)), widget_(std::move(widget)) {
+  static const bool accessible = (QAccessible::installFactory(ClickableAccessibleFor), true);
+  (void)accessible;
   if (widget_) {
     widget_->setObjectName(Q(name_));
     widget_->setAutoFillBackground(true);  // controls hide the canvas under them
@@ -79,6 +119,7 @@ bool Control::UserInput(QEvent& event) {
       return !enabled_;
     case QEvent::KeyPress: {
       if (!enabled_) return true;
+      if (KeyDownKept(event)) return true;
       // Only the focused control hears a key: one that a control leaves
       // unused travels up to its containers, the canvas among them.
       auto& ke = static_cast<QKeyEvent&>(event);
@@ -90,6 +131,31 @@ bool Control::UserInput(QEvent& event) {
     default:
       return false;
   }
+}
+
+bool Control::KeyDownKept(QEvent& event) {
+  if (!KeyDown || !widget_->hasFocus()) return false;
+  const KeyArgs k = ControlKey(static_cast<QKeyEvent&>(event));
+  if (k.code == 0) return false;
+  int code = k.code;
+  form_.Raise([&] { KeyDown(code, k.shift); });
+  return code == 0;
+}
+
+void Control::SetAccessibleName(std::string name, bool withCaption) {
+  accessibleName_ = std::move(name);
+  nameWithCaption_ = withCaption;
+  ShowAccessibleName();
+}
+
+void Control::ShowAccessibleName() {
+  if (!widget_ || accessibleName_.empty()) return;
+  const QString shown = Q(accessibleName_) + " " + Q(nameWithCaption_ ? NameCaption() : "");
+  widget_->setAccessibleName(shown.trimmed());
+}
+
+void Control::SetAccessibleDescription(const std::string& text) {
+  if (widget_) widget_->setAccessibleDescription(Q(text));
 }
 
 void Control::QueueRefresh() {
@@ -467,12 +533,28 @@ bool CommandButton::UserInput(QEvent& event) {
       // Every button reaches MouseDown and MouseUp; only the left one clicks.
       const MouseArgs m = ControlMouse(static_cast<QMouseEvent&>(event));
       MouseHandler& h = IsPress(event) ? MouseDown : MouseUp;
+      const int hides = hides_;
       form_.Raise([&] {
         if (h) h(m.button, m.shift, m.x, m.y);
       });
+      // A handler that hid the button and showed it again (the wheel count
+      // does) took Qt's hold of the pointer with it: the button holds it
+      // again, so that the release reaches it and it shows pushed in only
+      // while the button is held.
+      if (IsPress(event) && hides_ != hides && QtWidget().isVisible()) {
+        QtWidget().grabMouse();
+      } else if (event.type() == QEvent::MouseButtonRelease &&
+                 QWidget::mouseGrabber() == &QtWidget()) {
+        QtWidget().releaseMouse();
+      }
       return false;
     }
+    case QEvent::Hide:
+      ++hides_;
+      return false;
+
     case QEvent::KeyPress: {
+      if (KeyDownKept(event)) return true;
       // Enter presses the focused button, as Space does.
       const int key = static_cast<QKeyEvent&>(event).key();
       if (key != Qt::Key_Return && key != Qt::Key_Enter) return Control::UserInput(event);
@@ -508,6 +590,7 @@ void CommandButton::SyncPressed() {
 void CommandButton::SetCaption(std::string c) {
   caption_ = std::move(c);
   QtWidget().setText(Q(caption_));
+  if (nameWithCaption_) ShowAccessibleName();
 }
 
 void CommandButton::SetBackColor(uint32_t bgr) {
@@ -558,7 +641,10 @@ void Label::SetCaption(std::string c) {
 
 void Label::RefreshView() {
   Control::RefreshView();
-  QtWidget().setText(Q(caption_));
+  const QString text = Q(caption_);
+  QtWidget().setText(text);
+  // A caption laid out with blanks ("   X") is named without them.
+  QtWidget().setAccessibleName(text.trimmed() == text ? QString() : text.trimmed());
 }
 
 void Label::ShowNumber(long long n) {

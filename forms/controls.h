@@ -72,6 +72,12 @@ class Control {
   // Shown on screen and enabled, its containers included: a user can reach it.
   bool Reachable() const;
 
+  // What assistive technology calls the control; with `withCaption` a button's
+  // caption follows the name ("Wheel count 5"). Its description is the
+  // tooltip unless one is given here.
+  void SetAccessibleName(std::string name, bool withCaption = false);
+  void SetAccessibleDescription(const std::string& text);
+
   void Move(const Twips& t);
   const Twips& Position() const { return twips_; }
   void SetFont(const std::string& family, int pointSize, bool bold);
@@ -79,6 +85,10 @@ class Control {
   std::function<void()> GotFocus;
   std::function<void()> LostFocus;
   KeyHandler KeyPress;
+  // Any key pressed on the focused control, before KeyPress: its key code
+  // (base/input_codes.h) and the shift keys held. A handler that sets the
+  // code to 0 keeps the key from the control.
+  std::function<void(int& keyCode, int shift)> KeyDown;
 
   // Property by name as automation prints it; false when the control has none.
   virtual bool Property(std::string_view prop, std::string& out) const;
@@ -123,6 +133,14 @@ class Control {
   friend class InputFilter;
   // Raises KeyPress; the handler may change the key.
   void PressKey(int& key);
+  // Raises KeyDown for a key press; true when the handler kept the key.
+  bool KeyDownKept(QEvent& event);
+  // Names the control on screen as SetAccessibleName asked.
+  void ShowAccessibleName();
+  // What follows the name when asked to (a button's caption).
+  virtual std::string NameCaption() const { return {}; }
+  std::string accessibleName_;
+  bool nameWithCaption_ = false;
 
   void QueueRefresh();
   bool refreshQueued_ = false;
@@ -266,9 +284,11 @@ class CommandButton : public ControlOf<QPushButton> {
 
  protected:
   bool UserInput(QEvent& event) override;
+  std::string NameCaption() const override { return caption_; }
 
  private:
   void SyncPressed();
+  int hides_ = 0;  // times the button was hidden
   std::string caption_;
   uint32_t backColor_ = 0xC0C0C0;
   bool pressed_ = false;
@@ -427,6 +447,8 @@ class PictureBox : public Control {
   void SetPictureFromImage(const PictureBox& source);
 
   const base::Image& Raster() const { return image_; }
+  // The image holds only BackColor: nothing drawn on it since it was cleared.
+  bool IsBlank() const { return blank_; }
   // The pixels, to change them directly (a fill): from here on the picture
   // is no longer only lines on a background.
   base::Image& EditRaster() {

@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
+#include <QFocusFrame>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMetaObject>
+#include <QMimeData>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 #include <algorithm>
 #include <chrono>
@@ -79,6 +83,31 @@ class DropFilter : public QObject {
   Form& form_;
 };
 
+// The focused control's mark: a frame in the highlight colour around the
+// control, which Qt keeps beside it and which lets the mouse through. The
+// canvas draws its own (CanvasView).
+class FocusMark : public QFocusFrame {
+ public:
+  explicit FocusMark(QWidget* window) : QFocusFrame(window), window_(window) {
+    setObjectName("FocusMark");
+  }
+  void Follow(QWidget* now) {
+    const bool marked = now && now != window_ && now->window() == window_ &&
+                        !dynamic_cast<CanvasView*>(now);
+    setWidget(marked ? now : nullptr);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+
+ private:
+  QWidget* window_;
+};
+
 }  // namespace
 
 struct Form::Hooks {
@@ -103,6 +132,9 @@ Form::Form(std::string name, forms::Services& services)
   hooks_->focusConnection =
       QObject::connect(qApp, &QApplication::focusChanged, window_.get(),
                        [this](QWidget*, QWidget* now) { OnQtFocusChanged(now); });
+  auto* mark = new FocusMark(window_.get());  // the window owns it
+  QObject::connect(qApp, &QApplication::focusChanged, mark,
+                   [mark](QWidget*, QWidget* now) { mark->Follow(now); });
 }
 
 Form::~Form() {
@@ -162,6 +194,13 @@ void Form::SetTabOrder(const std::vector<Control*>& order) {
   for (size_t i = 1; i < order.size(); ++i)
     if (order[i - 1]->Widget() && order[i]->Widget())
       QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+}
+
+void Form::AddShortcut(const std::string& keys, std::function<void()> handler) {
+  auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(keys)), window_.get());
+  shortcut->setContext(Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, window_.get(),
+                   [this, handler = std::move(handler)] { Raise(handler); });
 }
 
 Control* Form::Find(std::string_view name) const {

@@ -56,6 +56,10 @@ class Form {
   void MoveFocus(Control* to);
   // The order in which Tab visits the controls (Shift+Tab the reverse).
   void SetTabOrder(const std::vector<Control*>& order);
+  // Runs `handler` for a key chord ("Ctrl+Z", "F9") pressed anywhere in the
+  // window, unless the focused control uses the chord itself (a text field
+  // its Ctrl+Z).
+  void AddShortcut(const std::string& keys, std::function<void()> handler);
 
   // Runs a notification as a handler: counted while it runs.
   void Raise(const std::function<void()>& handler);

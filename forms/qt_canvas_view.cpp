@@ -1,5 +1,7 @@
 // The canvas on screen: the picture box's persistent image, repainted only
 // where it changed, and the mouse over it.
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -9,8 +11,21 @@
 #include "forms/qt_views.h"
 
 namespace forms {
+namespace {
+
+constexpr int kFocusFrame = 2;  // logical pixels
+
+// Assistive technology sees the canvas as a canvas, not as a bare panel.
+QAccessibleInterface* CanvasAccessible(const QString&, QObject* object) {
+  auto* view = dynamic_cast<CanvasView*>(object);
+  return view ? new QAccessibleWidget(view, QAccessible::Canvas) : nullptr;
+}
+
+}  // namespace
 
 CanvasView::CanvasView(PictureBox& box, QWidget* parent) : QWidget(parent), box_(box) {
+  static const bool installed = (QAccessible::installFactory(CanvasAccessible), true);
+  (void)installed;
   setAttribute(Qt::WA_StaticContents);
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Tab reaches the canvas; a press gives it the focus itself, so that a click
@@ -31,6 +46,23 @@ void CanvasView::paintEvent(QPaintEvent* event) {
   for (const QRect& r : event->region())
     p.drawImage(QRectF(r), view,
                 QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+  if (hasFocus()) {
+    p.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrame));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+}
+
+void CanvasView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update(QRegion(rect()) - QRegion(rect().adjusted(kFocusFrame, kFocusFrame, -kFocusFrame,
+                                                   -kFocusFrame)));
+}
+
+void CanvasView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update(QRegion(rect()) - QRegion(rect().adjusted(kFocusFrame, kFocusFrame, -kFocusFrame,
+                                                   -kFocusFrame)));
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {

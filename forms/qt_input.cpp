@@ -1,4 +1,5 @@
 // Qt's input events as the program's handlers take them.
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <cmath>
 
@@ -33,6 +34,22 @@ MouseArgs ControlMouse(const QMouseEvent& e) {
   const QPointF p = e.position();
   return {EventButton(e), ShiftCode(e.modifiers()), static_cast<float>(p.x() * kTwipsPerPixel),
           static_cast<float>(p.y() * kTwipsPerPixel)};
+}
+
+KeyArgs ControlKey(const QKeyEvent& e) {
+  const int key = e.key();
+  int code = 0;
+  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
+    code = key;  // the same codes as their upper-case characters
+  else if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+    code = base::kKeyF1 + (key - Qt::Key_F1);
+  else if (key == Qt::Key_Space)
+    code = base::kKeySpace;
+  else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    code = base::kKeyReturn;
+  else if (key >= Qt::Key_Left && key <= Qt::Key_Down)
+    code = base::kKeyLeft + (key - Qt::Key_Left);  // left, up, right, down
+  return {code, ShiftCode(e.modifiers())};
 }
 
 MouseArgs CanvasMouse(const QMouseEvent& e, const base::Mapping& scale, double pixelRatio) {

@@ -66,7 +66,7 @@ class DesktopServices : public Services {
     // Qt's save dialog asks before overwriting unless told not to.
     const auto options = (r.flags & kAskBeforeOverwrite) ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
     const QString filters = QtFilter(r.filter);
-    QString chosen;
+    QString chosen = r.chosenType ? filters.split(";;").value(*r.chosenType - 1) : QString();
     auto path = Accepted(QFileDialog::getSaveFileName(nullptr, QString::fromStdString(r.title),
                                                       QString::fromStdString(r.initDir), filters,
                                                       &chosen, options));
@@ -187,13 +187,6 @@ std::optional<base::Image> LoadPictureFile(const std::string& path, std::string&
     reason = "it is too large for the memory";
     return std::nullopt;
   }
-}
-
-std::vector<std::string> ReadablePictureEndings() {
-  std::vector<std::string> endings;
-  for (const QByteArray& format : QImageReader::supportedImageFormats())
-    endings.push_back(format.toLower().toStdString());
-  return endings;
 }
 
 bool SavePictureFile(const base::Image& image, const std::string& path) {

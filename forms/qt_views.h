@@ -8,6 +8,7 @@
 
 #include "base/raster.h"
 
+class QKeyEvent;
 class QMouseEvent;
 
 namespace forms {
@@ -41,6 +42,12 @@ struct MouseArgs {
 };
 // On a control: the position in twips from its top-left corner.
 MouseArgs ControlMouse(const QMouseEvent& event);
+// A key as KeyDown takes it: its code (0 for a key the program has no code
+// for) and the shift keys held.
+struct KeyArgs {
+  int code = 0, shift = 0;
+};
+KeyArgs ControlKey(const QKeyEvent& event);
 // On a picture box: the position in its user scale.
 MouseArgs CanvasMouse(const QMouseEvent& event, const base::Mapping& scale, double pixelRatio);
 
@@ -55,6 +62,9 @@ class CanvasView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  // The focus shows as a frame at the canvas's edges, on screen only.
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   PictureBox& box_;

@@ -55,11 +55,20 @@ std::optional<std::string> ScriptedServices::TakeFile(DialogAnswer::Kind kind, i
   return CurrentFolder() == before ? a->path : path.string();
 }
 
-std::optional<std::string> ScriptedServices::ShowOpen(const FileDialogRequest&) {
+void ScriptedServices::Shown(const FileDialogRequest& r) {
+  std::string shown = std::to_string(r.flags) + " ";
+  shown.append(r.filter, 0, r.filter.find('|'));
+  if (r.chosenType) shown.append(" ").append(std::to_string(*r.chosenType));
+  dialogs_.push_back(std::move(shown));
+}
+
+std::optional<std::string> ScriptedServices::ShowOpen(const FileDialogRequest& request) {
+  Shown(request);
   return TakeFile(DialogAnswer::Kind::Open);
 }
 
 std::optional<std::string> ScriptedServices::ShowSave(const FileDialogRequest& request) {
+  Shown(request);
   return TakeFile(DialogAnswer::Kind::Save, request.chosenType);
 }
 

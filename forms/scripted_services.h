@@ -59,6 +59,9 @@ class ScriptedServices : public Services {
   const std::vector<PrintedPicture>& Printed() const { return printed_; }
   // The messages shown, oldest first.
   const std::vector<std::string>& Messages() const { return messages_; }
+  // The file dialogs shown, oldest first: "FLAGS FILTER TYPE", with the
+  // filter's first description and the type a save dialog opened on.
+  const std::vector<std::string>& Dialogs() const { return dialogs_; }
 
   void Answer(DialogAnswer a) { answers_.push_back(std::move(a)); }
 
@@ -80,6 +83,8 @@ class ScriptedServices : public Services {
   std::optional<PrintChoice> document_;
   std::vector<PrintedPicture> printed_;
   std::vector<std::string> messages_;
+  std::vector<std::string> dialogs_;
+  void Shown(const FileDialogRequest& r);
   PrinterFault printerFault_ = PrinterFault::None;
   size_t documentStart_ = 0;
 };
@@ -91,7 +96,5 @@ std::unique_ptr<Services> MakeDesktopServices();
 // by the file's extension) to save.
 std::optional<base::Image> LoadPictureFile(const std::string& path, std::string& reason);
 bool SavePictureFile(const base::Image& image, const std::string& path);
-// The endings (lower case, no dot) of the picture files LoadPictureFile reads.
-std::vector<std::string> ReadablePictureEndings();
 
 }  // namespace forms

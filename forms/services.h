@@ -23,8 +23,8 @@ struct FileDialogRequest {
   std::string initDir;  // folder the dialog starts in
   std::string title;    // "Open" or "Save"
   std::string filter;   // description and pattern joined by "|"
-  // Where a save dialog writes the number (from 1) of the file type chosen,
-  // when the caller asks.
+  // The number (from 1) of the file type a save dialog opens on, where it
+  // writes the type chosen, when the caller asks.
   int* chosenType = nullptr;
 };
 

@@ -28,6 +28,12 @@ void CmdColorBar_MouseDown(window::TrochelaMain& w, int button) {
   }
 }
 
+void CmdColorBar_KeyDown(window::TrochelaMain& w, int& keyCode, int shift) {
+  if (keyCode != base::kKeySpace && keyCode != base::kKeyReturn) return;
+  keyCode = 0;
+  CmdColorBar_MouseDown(w, (shift & base::kShiftKey) ? base::kRightButton : base::kLeftButton);
+}
+
 void CmdColorBar_KeyPress(window::TrochelaMain& w, int keyAscii) {
   window::RestoreUndoOnBackspace(w, keyAscii);
 }

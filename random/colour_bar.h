@@ -13,5 +13,8 @@ void PickDrawingColour(window::TrochelaMain& w);
 
 void CmdColorBar_MouseDown(window::TrochelaMain& w, int button);
 void CmdColorBar_KeyPress(window::TrochelaMain& w, int keyAscii);
+// Space or Enter on the focused bar picks as the left button does, with Shift
+// as the right button; the key goes no further.
+void CmdColorBar_KeyDown(window::TrochelaMain& w, int& keyCode, int shift);
 
 }  // namespace random_pictures

@@ -58,4 +58,8 @@ void LblRatios_Click(forms::Label& label, bool& negativeSizes) {
   label.SetFontUnderline(negativeSizes);
 }
 
+void LblRatios_Shortcut(window::TrochelaMain& w) {
+  if (w.LblRatios.Reachable()) LblRatios_Click(w.LblRatios, w.NegativeSizes);
+}
+
 }  // namespace wheels

@@ -28,5 +28,7 @@ void ChkRatioAll_Click(window::TrochelaMain& w);
 
 // The underline of "Ratio" switches negative random sizes on and off.
 void LblRatios_Click(forms::Label& label, bool& negativeSizes);
+// Ctrl+R: the same switch, while the label can be clicked.
+void LblRatios_Shortcut(window::TrochelaMain& w);
 
 }  // namespace wheels

@@ -52,4 +52,13 @@ void CmdWheelLimit_MouseDown(window::TrochelaMain& w, int button) {
   engine::FitScale(w);
 }
 
+void CmdWheelLimit_KeyDown(window::TrochelaMain& w, int& keyCode) {
+  const bool up = keyCode == base::kKeyUp || keyCode == base::kKeySpace || keyCode == base::kKeyReturn;
+  if (!up && keyCode != base::kKeyDown) return;
+  const int button = up ? base::kLeftButton : base::kRightButton;
+  keyCode = 0;
+  CmdWheelLimit_MouseDown(w, button);
+  w.CmdWheelLimit.SetFocus();
+}
+
 }  // namespace wheels

@@ -127,14 +127,15 @@ constexpr ButtonRow kButtons[] = {
      "Sets color of background"},
     {&M::CmdColorBar, C, 960, 1320, kButtonW, kFieldH, "",
      "When \"left\" clicked, picks random drawing color.  When \"right\" clicked, picks random "
-     "background color."},
+     "background color.  Keys: Space (drawing color), Shift+Space (background color)."},
     {&M::CmdLeftScrollWheel, F, 1605, 2160, kSmallW, kFieldH, "<", "Sets Wheel Selection"},
     {&M::CmdRightScrollWheel, F, 2040, 2160, kSmallW, kFieldH, ">", "Sets Wheel Selection"},
     {&M::CmdSymmetry, F, 3390, 2160, kSmallW, kFieldH, "&x",
      "Sets Ratio Values for Mult-Wheel drawings so they appear symmetrical based on values "
      "entered in Symmetry fields"},
     {&M::CmdWheelLimit, F, 3945, 2160, kSmallW, kFieldH, "3",
-     "Chooses number of active wheels for multi wheel pictures"},
+     "Chooses number of active wheels for multi wheel pictures.  Keys: Up or Space (more), Down "
+     "(fewer)."},
     {&M::CmdDraw, F, 120, 4080, kButtonW, kButtonH, "&Draw",
      "Draws picture.  Will draw on top of existing picture unless \"Clear\" is clicked first."},
     {&M::CmdOpen, C, 2100, 4080, kButtonW, kFileH, "Load Image",
@@ -239,7 +240,7 @@ constexpr LabelRow kLabels[] = {
     {&M::LblMulti, 4815, 2205, 480, "Multi", ""},
     {&M::LblRatios, 3900, 2565, 480, "Ratio",
      "Click on Ratio Label to enable/disable random negative wheel values on multi wheel "
-     "drawings.  Pictures will be smaller, but more interesting"},
+     "drawings.  Pictures will be smaller, but more interesting.  Key: Ctrl+R."},
     {&M::LblWheelScroll, 255, 2880, 1350, "Wheel Scroll Bar", ""},
     {&M::LblRatioScroll, 255, 3480, 1275, "Ratio Scroll Bar", ""},
     {&M::LblRotations, 2100, 4820, 900, "Rotations", ""},
@@ -268,6 +269,45 @@ constexpr ScrollRow kScrollBars[] = {
     {&M::ScrollRatio, C, 255, 3720, kScrollW, -200, 200, 10, 1},
     {&M::ScrollSize, C, 120, 6640, kSizeScrollW, 1, 500, 10, 100},
 };
+// What assistive technology calls each control, by the control's name: the
+// label beside a field, a button's command, what a box allows; `caption`:
+// the button's caption (a number) follows the name. A label is called by
+// its caption without blanks around it, and a control's description is its
+// tooltip, the canvas's the one given here.
+struct NameRow {
+  const char* control;
+  const char* name;
+  bool caption = false;
+};
+
+constexpr NameRow kNames[] = {
+    {"TxtX", "X scale"}, {"TxtY", "Y scale"}, {"TxtFixed", "Wheel size"},
+    {"TxtNFactor", "Symmetry spokes"}, {"TxtRatio1", "Wheel ratio"},
+    {"TxtNStart", "Symmetry start ratio"}, {"TxtRotations", "Rotations"},
+    {"TxtRotStart", "Rot Start"}, {"TxtTurn", "Picture rotation"}, {"TxtResolution", "Resolution"},
+    {"TxtPctScale", "Size %"}, {"TxtOff_X", "Center X"}, {"TxtOff_Y", "Center Y"},
+    {"TxtLoop", "Loops"}, {"TxtPctDec", "Dec"}, {"TxtRotInc", "Rot+"}, {"TxtHoleInc", "Pen+"},
+    {"CmdSetForeColor", "Drawing Color"}, {"CmdSetBackColor", "Canvas Color"},
+    {"CmdColorBar", "Random color"}, {"CmdLeftScrollWheel", "Previous wheel"},
+    {"CmdRightScrollWheel", "Next wheel"}, {"CmdSymmetry", "Symmetric ratios"},
+    {"CmdWheelLimit", "Wheel count", true}, {"CmdDraw", "Draw"}, {"CmdOpen", "Load Image"},
+    {"CmdSave", "Save Image"}, {"CmdRandom", "Random"}, {"CmdLoadParms", "Load Parms"},
+    {"CmdSaveParms", "Save Parms"}, {"CmdClear", "Clear"}, {"CmdPrint", "Print"},
+    {"CmdSlide", "Slide"}, {"CmdStop", "STOP!"}, {"CmdSnap", "Snap!"}, {"CmdExit", "Exit"},
+    {"CmdThick", "Pen width", true}, {"CmdFrame", "Frame"},
+    {"ChkGradient", "Gradient"}, {"ChkColor", "Col. Refresh"}, {"ChkScale", "Scale Refresh"},
+    {"ChkAspect", "1 To 1"}, {"ChkRatio", "Aspect"}, {"ChkWheelAll", "Random all wheel sizes"},
+    {"ChkF", "Random wheel size"}, {"ChkMulti", "Multi"}, {"ChkRatioAll", "Random all ratios"},
+    {"ChkR1", "Random ratio"}, {"ChkEven", "Random even ratios"},
+    {"ChkClear", "Clear to background"}, {"ChkResolution", "Random resolution"},
+    {"ChkRotStart", "Reset Rot Start"}, {"ChkPen", "Reset Pen"},
+    {"ChkCircle", "Circle"}, {"ChkTriangle", "Triangle"}, {"ChkSquare", "Square"},
+    {"ScrollOffset", "Wheel scroll bar"}, {"ScrollRatio", "Ratio scroll bar"},
+    {"ScrollSize", "Size % scroll bar"}, {"Canvas", "Picture"}, {"Frame1", "Trochela! Options"},
+};
+constexpr const char* kCanvasDescription =
+    "The picture. Backspace brings back the picture before the last change, Ctrl+Z the ones "
+    "before it and Ctrl+Shift+Z or Ctrl+Y the later ones again; F9 hides and shows the panel.";
 // clang-format on
 
 // Every control of the window is in one of the catalogues.
@@ -324,6 +364,7 @@ void BuildPanel(TrochelaMain& w) {
   w.Frame1.SetCaption("Trochela! Options");
   w.Frame1.SetFont(base::kFontName, kFontPt, false);
   w.Frame1.Move(kFrame);
+  w.Frame1.SetToolTipText("F9 hides and shows the panel, as a right click on the picture does.");
 
   // What every row gives its control: place, font, tooltip and, for a
   // control that takes the focus, a Tab stop.
@@ -371,6 +412,10 @@ void BuildPanel(TrochelaMain& w) {
     b.SetValue(r.value);
     tabs.Add(b, r.left, r.top);
   }
+
+  for (const NameRow& r : kNames)
+    if (forms::Control* c = w.form.Find(r.control)) c->SetAccessibleName(r.name, r.caption);
+  w.Canvas.SetAccessibleDescription(kCanvasDescription);
 
   std::vector<forms::Control*> tabOrder = tabs.Order();
   tabOrder.push_back(&w.Canvas);

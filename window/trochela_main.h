@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/drawing_state.h"
+#include "base/picture_history.h"
 #include "base/rnd.h"
 #include "base/wheel_table.h"
 #include "model/bindings.h"
@@ -105,6 +106,8 @@ struct TrochelaMain {
   }
   std::array<TextBox*, model::kFieldCount> fieldControls{};
   base::DrawingState draw;
+  base::PictureHistory history;
+  int SaveImageType = 1;  // the file type Save Image saved last, from 1
 };
 
 }  // namespace window

@@ -1,11 +1,36 @@
 #include "window/undo.h"
 
+#include <memory>
+#include <optional>
+#include <utility>
+
 #include "base/input_codes.h"
 #include "window/trochela_main.h"
 
 namespace window {
 
-void SaveUndo(TrochelaMain& w) { w.Undo.SetPictureFromImage(w.Canvas); }
+namespace {
+
+void ShowFromHistory(TrochelaMain& w, std::optional<base::Image> picture) {
+  if (picture)
+    w.Canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*picture))});
+}
+
+}  // namespace
+
+void SaveUndo(TrochelaMain& w) {
+  w.Undo.SetPictureFromImage(w.Canvas);
+  // A cleared canvas is kept as its size and colour, as Undo keeps it.
+  const base::Image& now = w.Canvas.Raster();
+  if (w.Canvas.IsBlank())
+    w.history.KeepBlank(now.width, now.height, w.Canvas.BackColor());
+  else
+    w.history.Keep(now);
+}
+
+void HistoryBack(TrochelaMain& w) { ShowFromHistory(w, w.history.Back(w.Canvas.Raster())); }
+
+void HistoryForward(TrochelaMain& w) { ShowFromHistory(w, w.history.Forward(w.Canvas.Raster())); }
 
 void RestoreUndoOnBackspace(TrochelaMain& w, int keyAscii) {
   if (keyAscii == base::kKeyBackspace) w.Canvas.SetPicture(w.Undo.GetPicture());

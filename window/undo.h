@@ -1,12 +1,20 @@
 #pragma once
-// The one level of undo, the picture from before the last change, and the
-// start of a new picture from the snapped one.
+// The one level of undo, the picture from before the last change; the
+// history of the pictures before earlier changes; and the start of a new
+// picture from the snapped one.
 namespace window {
 
 struct TrochelaMain;
 
-// Keeps the canvas's picture in Undo before a change to the picture.
+// Keeps the canvas's picture in Undo before a change to the picture, and
+// adds it to the history.
 void SaveUndo(TrochelaMain& w);
+
+// Ctrl+Z: the picture before the last change in the history comes back;
+// Ctrl+Shift+Z and Ctrl+Y step forward again. Undo (Backspace's picture)
+// stays as it is.
+void HistoryBack(TrochelaMain& w);
+void HistoryForward(TrochelaMain& w);
 
 // Backspace on the canvas and on the buttons that change the picture: the
 // picture kept in Undo comes back. Other keys do nothing.

@@ -95,6 +95,9 @@ TEST_F(FilesTest, HostileFilesAreToldAndLoseNothing) {
          return folder / "a.svg";
        },
        "it is a SVG picture; pictures load from BMP, PNG, JPEG and GIF files"},
+      {"load parms from a bitmap", files::CmdLoadParms_Click, K::Open,
+       [&] { return QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString(folder / "p.bmp")), folder / "p.bmp"; },
+       "the picture carries no settings"},
       {"load a picture wider than the widest canvas", files::CmdOpen_Click, K::Open,
        [&] {
          QImage(16385, 1, QImage::Format_RGB32).save(QString::fromStdString(folder / "w.png"));
@@ -162,7 +165,7 @@ TEST_F(FilesTest, HostileFilesAreToldAndLoseNothing) {
   EXPECT_TRUE(fs::is_symlink(folder / "link.bmp"));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder / "ro"), fs::directory_iterator()), 1);
   fs::permissions(folder / "ro", fs::perms::owner_all);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 12);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 13);
 }
 
 TEST_F(FilesTest, AParameterFileOverTheSizeLimitIsRefused) {
@@ -194,26 +197,18 @@ TEST_F(FilesTest, APrintJobThatFailsIsToldAndPrintsNothing) {
 }
 
 // The save dialogs ask before overwriting; the open dialogs show no
-// read-only box.
-TEST(FileDialogs, SavesAskBeforeOverwriting) {
-  struct Recording : forms::ScriptedServices {
-    using ScriptedServices::ScriptedServices;
-    std::optional<std::string> ShowOpen(const forms::FileDialogRequest& r) override {
-      flags.push_back(r.flags);
-      return std::nullopt;
-    }
-    std::optional<std::string> ShowSave(const forms::FileDialogRequest& r) override {
-      return ShowOpen(r);
-    }
-    std::vector<int> flags;
-  } recording(320, 200, 32);
-  const auto started = app::StartWindow(recording, 1);
-  window::TrochelaMain& w = *started;
+// read-only box; Load Image lists what it loads; Save Image opens on the
+// type saved last.
+TEST_F(FilesTest, DialogsAskListAndOpenOnTheTypeSavedLast) {
   files::CmdSaveParms_Click(w);
-  files::CmdSave_Click(w);
-  files::CmdLoadParms_Click(w);
-  files::CmdOpen_Click(w);
-  EXPECT_EQ(recording.flags, (std::vector<int>{6, 6, 4, 4}));
+  Answer(forms::DialogAnswer::Kind::Save, "/nonexistent/p.svg");
+  for (auto command : {files::CmdSave_Click, files::CmdSave_Click, files::CmdLoadParms_Click,
+                       files::CmdOpen_Click})
+    command(w);
+  EXPECT_EQ(services.Dialogs(), (std::vector<std::string>{
+                                    "6 Trochela! Files (*.tra)", "6 Bitmap Files (*.bmp) 1",
+                                    "6 Bitmap Files (*.bmp) 3", "4 Trochela! Files (*.tra)",
+                                    "4 Pictures (*.bmp *.png *.jpg *.jpeg *.gif)"}));
 }
 
 // Save Image: an ending .bmp, .png or .svg decides the kind; otherwise the
@@ -228,7 +223,8 @@ TEST_F(FilesTest, SaveImageTakesTheKindFromTheEndingElseFromTheType) {
       {"a3", 1, "a3", "BM"},           {"a3", 2, "a3.png", "\x89PNG"},
       {"b", 3, "b.svg", "<?xml"},      {"c.BMP", 2, "c.BMP", "BM"},
       {"d.png", 3, "d.png", "\x89PNG"}, {"e.Svg", 1, "e.Svg", "<?xml"},
-      {"f.jpg", 2, "f.jpg.png", "\x89PNG"},
+      {"f.jpg", 2, "f.jpg.png", "\x89PNG"}, {"p1", 0, "p1.tra", "[Parms]"},
+      {"p.2", 0, "p.2", "[Parms]"},  // Save Parms (type 0) adds .tra to a name without an ending
   };
   for (const auto& c : cases) {
     forms::DialogAnswer a;
@@ -236,10 +232,10 @@ TEST_F(FilesTest, SaveImageTakesTheKindFromTheEndingElseFromTheType) {
     a.path = (folder / c.typed).string();
     a.fileType = c.type;
     services.Answer(a);
-    files::CmdSave_Click(w);
+    (c.type ? files::CmdSave_Click : files::CmdSaveParms_Click)(w);
     EXPECT_EQ(Contents(folder / c.written).rfind(c.starts, 0), 0u) << c.typed << " " << c.type;
   }
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 7);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 9);
 }
 
 TEST(ReadParms, HostileValuesAreRefusedWithTheirKey) {

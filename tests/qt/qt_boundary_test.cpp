@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
@@ -18,6 +19,9 @@
 #include <QToolTip>
 #include <QUrl>
 #include <array>
+#include <set>
+#include <string_view>
+#include <tuple>
 
 #include "tests/window_fixture.h"
 
@@ -72,6 +76,10 @@ TEST_F(QtBoundary, PressesBelongToTheControlUnderThePointer) {
   w.CmdWheelLimit.MouseDown = [&](int b, int s, float x, float y) { downX = x, down(b, s, x, y); };
   Click(w.CmdWheelLimit, Qt::RightButton);
   EXPECT_EQ(downX, Middle(w.CmdWheelLimit).x() * 15.f);
+  // A left click through the window looks pressed only while it is pressed.
+  QTest::mouseClick(w.form.Widget()->windowHandle(), Qt::LeftButton, {},
+                    Q(w.CmdWheelLimit)->mapTo(w.form.Widget(), Middle(w.CmdWheelLimit)));
+  EXPECT_FALSE(static_cast<QAbstractButton*>(Q(w.CmdWheelLimit))->isDown());
   EXPECT_TRUE(w.CmdColorBar.Visible());
   Click(w.CmdWheelLimit, Qt::MiddleButton);
   EXPECT_EQ(RedPixels(), 0);
@@ -158,7 +166,6 @@ TEST_F(QtBoundary, TabFollowsThePanelRows) {
 }
 
 TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
-  EXPECT_EQ(Q(w.CmdClear)->toolTip(), "Clears picture");
   EXPECT_EQ(w.form.Widget()->windowTitle(), "Trochela!");
   // Places in twips at 15 a pixel, fonts, and the underline that the Ratio
   // label's click toggles.
@@ -220,6 +227,86 @@ TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
   EXPECT_EQ(static_cast<QLabel*>(Q(w.LblScrollWheel))->text(), "Wheel #8");
   EXPECT_EQ(QImage(shot).size(), w.form.Widget()->size());
   QFile::remove(shot);
+}
+
+// Every control a user can reach, in either mode, has a name of its own
+// without blanks around it, its tooltip as description, and its kind's role.
+TEST_F(QtBoundary, ControlsHaveNamesAndRolesForAssistiveTechnology) {
+  using A = QAccessible;
+  const auto text = [](auto* c, A::Text t) {
+    return A::queryAccessibleInterface(c->Widget())->text(t).toStdString();
+  };
+  for (int multi : {1, 0}) {
+    w.ChkMulti.SetValue(multi);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text(&w.LblXScale, A::Name) == "XScale"; }));
+    std::set<std::string> names;
+    for (forms::Control* c : w.form.Controls()) {
+      if (!c->Reachable()) continue;
+      const std::string name = text(c, A::Name), tip = c->ToolTipText();
+      EXPECT_TRUE(QString::fromStdString(name).trimmed().toStdString() == name && name != "" &&
+                  (name != "Trochela! Options" || c == &w.Frame1) &&
+                  (!c->CanTakeFocus() || names.insert(name).second) &&
+                  (tip.empty() || text(c, A::Description) == tip))
+          << c->Name() << " named " << name;
+    }
+  }
+  for (auto [c, name, role] : {std::tuple<forms::Control*, const char*, A::Role>{
+           &w.TxtX, "X scale", A::EditableText}, {&w.TxtLoop, "Loops", A::EditableText},
+           {&w.CmdExit, "Exit", A::PushButton}, {&w.CmdColorBar, "Random color", A::PushButton},
+           {&w.ChkSquare, "Square", A::RadioButton}, {&w.ChkF, "Random wheel size", A::CheckBox},
+           {&w.LblOff_X, "X", A::StaticText}, {&w.ScrollOffset, "Wheel scroll bar", A::ScrollBar},
+           {&w.Canvas, "Picture", A::Canvas}, {&w.CmdThick, "Pen width 1", A::PushButton}}) {
+    EXPECT_EQ(text(c, A::Name), name);
+    EXPECT_EQ(A::queryAccessibleInterface(c->Widget())->role(), role) << name;
+  }
+}
+
+// Keys do what the mouse does: the colour bar, the wheel count, "Ratio", the
+// panel, and the picture history; every control shows where the focus is.
+TEST_F(QtBoundary, KeysReachWhatTheMouseReaches) {
+  const auto key = [&](forms::Control& c, int k, Qt::KeyboardModifiers m = {}) {
+    c.SetFocus(), QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m);
+  };
+  const uint32_t fore = w.Canvas.ForeColor(), back = w.Canvas.BackColor();
+  key(w.CmdColorBar, Qt::Key_Space);
+  EXPECT_TRUE(w.Canvas.ForeColor() != fore && w.Canvas.BackColor() == back);
+  key(w.CmdColorBar, Qt::Key_Space, Qt::ShiftModifier);
+  EXPECT_NE(w.Canvas.BackColor(), back);
+  key(w.Canvas, Qt::Key_F9);
+  EXPECT_FALSE(w.CmdColorBar.Visible());
+  key(w.Canvas, Qt::Key_F9);
+  w.ChkMulti.SetValue(1);
+  for (int k : {Qt::Key_Up, Qt::Key_Space, Qt::Key_Down, Qt::Key_Up}) key(w.CmdWheelLimit, k);
+  EXPECT_EQ(FocusName() + " " + w.CmdWheelLimit.Caption(), "CmdWheelLimit 5");
+  EXPECT_EQ(Q(w.CmdWheelLimit)->accessibleName(), "Wheel count 5");
+  key(w.TxtX, Qt::Key_R, Qt::ControlModifier);
+  EXPECT_TRUE(w.LblRatios.FontUnderline());
+  // Three random pictures; Ctrl+Z steps back to the first canvas, Ctrl+Shift+Z
+  // and Ctrl+Y forward again; Backspace still brings back the picture Undo kept.
+  const auto sum = [img = &w.Canvas.Raster(), row = std::hash<std::string_view>()] {
+    size_t h = 0;
+    for (int y = 0; y < img->height; ++y)
+      h = h * 31 + row({reinterpret_cast<const char*>(img->Row(y)), img->width * 4u});
+    return h;
+  };
+  std::vector<size_t> seen = {sum()};
+  for (int i = 0; i < 3; ++i) key(w.Canvas, Qt::Key_D), seen.push_back(sum());
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, shift = ctrl | Qt::ShiftModifier, none;
+  for (auto [k, m, i] : {std::tuple{Qt::Key_Z, ctrl, 2}, {Qt::Key_Z, ctrl, 1}, {Qt::Key_Z, ctrl, 0},
+                         {Qt::Key_Z, shift, 1}, {Qt::Key_Y, ctrl, 2}, {Qt::Key_Y, ctrl, 3},
+                         {Qt::Key_Backspace, none, 2}}) {
+    key(w.Canvas, k, m);
+    EXPECT_EQ(sum(), seen[i]) << i;
+  }
+  // The focus mark: the highlight just outside a control, at the canvas's edge.
+  const QRgb mark = Q(w.Canvas)->palette().color(QPalette::Highlight).rgb();
+  for (forms::Control* c : w.form.Controls()) {
+    if (!c->CanTakeFocus()) continue;
+    c->SetFocus(), QApplication::processEvents();
+    const QPoint at = c == &w.Canvas ? QPoint(799, 8) : Q(*c)->geometry().topRight() + QPoint(1, 8);
+    const QImage shown = w.form.Widget()->grab().toImage();
+    EXPECT_EQ(shown.pixel(Q(*c)->parentWidget()->mapTo(w.form.Widget(), at)), mark) << c->Name();
+  }
 }
 
 // The thumb's centre, in the bar's own pixels, as the style places it.
