@@ -265,16 +265,19 @@ void TextBox::Bind(model::Field& f) {
 }
 
 void TextBox::ShowValue() {
-  const QString shown = Q(field_->Text());
-  if (QtWidget().text() == shown) return;
+  // Compared as the text last shown: a drawing shows its fields at every
+  // yield, and almost always nothing changed.
+  if (shown_ == field_->Text()) return;
+  shown_ = field_->Text();
   QSignalBlocker block(&QtWidget());
-  QtWidget().setText(shown);
+  QtWidget().setText(Q(shown_));
   QtWidget().setCursorPosition(0);
 }
 
 void TextBox::SetNumber(double v) { SetText(base::FormatNumber(v)); }
 
 void TextBox::UserEdited(std::string text) {
+  shown_ = text;
   field_->Set(std::move(text));
 }
 

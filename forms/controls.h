@@ -199,6 +199,7 @@ class TextBox : public ControlOf<QLineEdit> {
  private:
   model::Field own_;
   model::Field* field_ = &own_;
+  std::string shown_;  // the text the widget shows
   // A press that gave the field the focus keeps the selection its GotFocus
   // made; the press, its drag and its release are kept from the widget.
   bool focusByPress_ = false;
