@@ -40,14 +40,14 @@ void WireHandlers(window::TrochelaMain& w) {
   // clang-format off
   // Control and event                Handler
   w.CmdDraw.Click                   = [&w] { CmdDraw_Click(w); };
-  w.CmdDraw.KeyPress                = [&w](int& key) { CmdDraw_KeyPress(w, key); };
+  w.CmdDraw.KeyPress                = [&w](int& key) { CmdDraw_KeyPress(w.Canvas, w.Undo, key); };
   w.CmdStop.Click                   = [&w] { CmdStop_Click(w.StopRequested); };
   w.CmdExit.Click                   = [&w] { CmdExit_Click(w.form); };
   w.CmdRandom.Click                 = [&w] { CmdRandom_Click(w); };
   w.CmdSlide.Click                  = [&w] { CmdSlide_Click(w); };
   w.CmdSymmetry.Click               = [&w] { CmdSymmetry_Click(w); };
   w.CmdClear.Click                  = [&w] { CmdClear_Click(w); };
-  w.CmdClear.KeyPress               = [&w](int& key) { CmdClear_KeyPress(w, key); };
+  w.CmdClear.KeyPress               = [&w](int& key) { CmdClear_KeyPress(w.Canvas, w.Undo, key); };
   w.CmdSnap.Click                   = [&w] { CmdSnap_Click(w); };
   w.CmdOpen.Click                   = [&w] { CmdOpen_Click(w); };
   w.CmdSave.Click                   = [&w] { CmdSave_Click(w); };
@@ -58,10 +58,10 @@ void WireHandlers(window::TrochelaMain& w) {
   w.CmdFrame.Click                  = [&w] { CmdFrame_Click(w); };
   w.CmdSetForeColor.Click           = [&w] { CmdSetForeColor_Click(w); };
   w.CmdSetBackColor.Click           = [&w] { CmdSetBackColor_Click(w); };
-  w.CmdSetBackColor.KeyPress        = [&w](int& key) { CmdSetBackColor_KeyPress(w, key); };
+  w.CmdSetBackColor.KeyPress        = [&w](int& key) { CmdSetBackColor_KeyPress(w.Canvas, w.Undo, key); };
   w.CmdThick.Click                  = [&w] { CmdThick_Click(w); };
   w.CmdColorBar.MouseDown           = [&w](int button, int, float, float) { CmdColorBar_MouseDown(w, button); };
-  w.CmdColorBar.KeyPress            = [&w](int& key) { CmdColorBar_KeyPress(w, key); };
+  w.CmdColorBar.KeyPress            = [&w](int& key) { CmdColorBar_KeyPress(w.Canvas, w.Undo, key); };
   w.CmdColorBar.KeyDown             = [&w](int& key, int shift) { CmdColorBar_KeyDown(w, key, shift); };
   w.CmdRightScrollWheel.Click       = [&w] { CmdRightScrollWheel_Click(w); };
   w.CmdLeftScrollWheel.Click        = [&w] { CmdLeftScrollWheel_Click(w); };

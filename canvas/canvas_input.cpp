@@ -67,7 +67,7 @@ void TogglePanel(window::TrochelaMain& w) {
 }
 
 void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii) {
-  window::RestoreUndoOnBackspace(w, keyAscii);
+  window::RestoreUndoOnBackspace(w.Canvas, w.Undo, keyAscii);
   if (keyAscii == base::kKeyEscape && !w.DrawingInProgress) {
     FillSequence(w, false);
   } else if (keyAscii == base::kKeySpace && !w.DrawingInProgress) {

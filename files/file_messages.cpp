@@ -1,6 +1,6 @@
 #include "files/file_messages.h"
 
-#include "window/trochela_main.h"
+#include "forms/services.h"
 
 namespace files {
 
@@ -11,14 +11,14 @@ std::optional<std::string> WithEnding(std::optional<std::string> typed, const st
   return typed;
 }
 
-void TellFileFailure(window::TrochelaMain& w, const std::string& what, const std::string& path,
+void TellFileFailure(forms::Services& services, const std::string& what, const std::string& path,
                      const std::string& reason) {
   // A control character (a CR from a file's line, say) would garble the
   // message: it shows as "?".
   std::string text = what + " \"" + path + "\": " + reason + ".";
   for (char& c : text)
     if (static_cast<unsigned char>(c) < 0x20) c = '?';
-  w.services.ShowMessage(text);
+  services.ShowMessage(text);
 }
 
 }  // namespace files

@@ -4,15 +4,15 @@
 #include <optional>
 #include <string>
 
-namespace window {
-struct TrochelaMain;
+namespace forms {
+class Services;
 }
 
 namespace files {
 
 // Shows `what "path": reason.` (a message box on the desktop, a line on
 // standard error headless).
-void TellFileFailure(window::TrochelaMain& w, const std::string& what, const std::string& path,
+void TellFileFailure(forms::Services& services, const std::string& what, const std::string& path,
                      const std::string& reason);
 
 // The name a save dialog returned, with `ending` (".tra") added when its last

@@ -64,7 +64,7 @@ void LoadImageChosen(window::TrochelaMain& w, const std::string& path) {
   if (auto image = w.services.LoadPicture(path, reason))
     w.Canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*image))});
   else
-    TellFileFailure(w, "Cannot load the picture", path, reason);
+    TellFileFailure(w.services, "Cannot load the picture", path, reason);
 }
 
 void CmdSave_Click(window::TrochelaMain& w) {
@@ -88,7 +88,7 @@ void CmdSave_Click(window::TrochelaMain& w) {
         ParmsText(w.picture, settings, unused))
       settings += PenColourSection(w.picture.pen);
     if (!forms::SaveCanvas(w.Canvas, *path, false, settings, reason))
-      TellFileFailure(w, "Cannot save the picture to", *path, reason);
+      TellFileFailure(w.services, "Cannot save the picture to", *path, reason);
   }
   w.Canvas.SetFocus();
 }

@@ -47,16 +47,16 @@ void CmdSaveParms_Click(window::TrochelaMain& w) {
     std::vector<std::pair<std::string, std::string>> keys;
     std::string reason, old;
     if (!ParmsFileTexts(ParmsValuesOf(w.picture), keys, reason)) {
-      TellFileFailure(w, "Cannot save the settings to", *path, reason);
+      TellFileFailure(w.services, "Cannot save the settings to", *path, reason);
     } else if (base::PathExists(*path) &&
                !base::ReadWholeFile(*path, kMaxProfileBytes, old, reason)) {
-      TellFileFailure(w, "Cannot save the settings over", *path, reason);
+      TellFileFailure(w.services, "Cannot save the settings over", *path, reason);
     } else {
       // Keys already in the file that this save does not write stay in place.
       base::Profile file(old);
       for (const auto& [key, value] : keys) file.Set(kParmsSection, key, value);
       if (!base::WriteFileReplacing(*path, file.Text(), reason))
-        TellFileFailure(w, "Cannot save the settings to", *path, reason);
+        TellFileFailure(w.services, "Cannot save the settings to", *path, reason);
     }
   }
   w.Canvas.SetFocus();
@@ -72,7 +72,7 @@ void LoadParmsChosen(window::TrochelaMain& w, const std::string& path) {
   w.ChosenFileName = path;
   std::string reason;
   if (!LoadParmsFile(w, path, reason))
-    TellFileFailure(w, "Cannot load the settings from", path, reason);
+    TellFileFailure(w.services, "Cannot load the settings from", path, reason);
 }
 
 bool LoadParmsFile(window::TrochelaMain& w, const std::string& path, std::string& reason) {

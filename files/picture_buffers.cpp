@@ -16,16 +16,16 @@ void CmdClear_Click(window::TrochelaMain& w) {
   w.Canvas.SetFocus();
 }
 
-void CmdClear_KeyPress(window::TrochelaMain& w, int keyAscii) {
-  window::RestoreUndoOnBackspace(w, keyAscii);
+void CmdClear_KeyPress(forms::PictureBox& canvas, const forms::PictureBox& undo, int keyAscii) {
+  window::RestoreUndoOnBackspace(canvas, undo, keyAscii);
 }
 
-void CmdDraw_KeyPress(window::TrochelaMain& w, int keyAscii) {
-  window::RestoreUndoOnBackspace(w, keyAscii);
+void CmdDraw_KeyPress(forms::PictureBox& canvas, const forms::PictureBox& undo, int keyAscii) {
+  window::RestoreUndoOnBackspace(canvas, undo, keyAscii);
 }
 
-void CmdSetBackColor_KeyPress(window::TrochelaMain& w, int keyAscii) {
-  window::RestoreUndoOnBackspace(w, keyAscii);
+void CmdSetBackColor_KeyPress(forms::PictureBox& canvas, const forms::PictureBox& undo, int keyAscii) {
+  window::RestoreUndoOnBackspace(canvas, undo, keyAscii);
 }
 
 }  // namespace files

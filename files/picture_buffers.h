@@ -1,6 +1,9 @@
 #pragma once
 // Snap and Clear, and Backspace on the buttons that change the picture. The
 // one level of undo itself is window/undo.h.
+namespace forms {
+class PictureBox;
+}
 namespace window {
 struct TrochelaMain;
 }
@@ -17,8 +20,9 @@ void CmdClear_Click(window::TrochelaMain& w);
 
 // Backspace brings back the picture kept in Undo, also while a drawing runs
 // (which then goes on on top of it); other keys do nothing.
-void CmdClear_KeyPress(window::TrochelaMain& w, int keyAscii);
-void CmdDraw_KeyPress(window::TrochelaMain& w, int keyAscii);
-void CmdSetBackColor_KeyPress(window::TrochelaMain& w, int keyAscii);
+void CmdClear_KeyPress(forms::PictureBox& canvas, const forms::PictureBox& undo, int keyAscii);
+void CmdDraw_KeyPress(forms::PictureBox& canvas, const forms::PictureBox& undo, int keyAscii);
+void CmdSetBackColor_KeyPress(forms::PictureBox& canvas, const forms::PictureBox& undo,
+                              int keyAscii);
 
 }  // namespace files

@@ -34,8 +34,8 @@ void CmdColorBar_KeyDown(window::TrochelaMain& w, int& keyCode, int shift) {
   CmdColorBar_MouseDown(w, (shift & base::kShiftKey) ? base::kRightButton : base::kLeftButton);
 }
 
-void CmdColorBar_KeyPress(window::TrochelaMain& w, int keyAscii) {
-  window::RestoreUndoOnBackspace(w, keyAscii);
+void CmdColorBar_KeyPress(forms::PictureBox& canvas, const forms::PictureBox& undo, int keyAscii) {
+  window::RestoreUndoOnBackspace(canvas, undo, keyAscii);
 }
 
 }  // namespace random_pictures

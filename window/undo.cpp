@@ -32,8 +32,9 @@ void HistoryBack(TrochelaMain& w) { ShowFromHistory(w, w.history.Back(w.Canvas.R
 
 void HistoryForward(TrochelaMain& w) { ShowFromHistory(w, w.history.Forward(w.Canvas.Raster())); }
 
-void RestoreUndoOnBackspace(TrochelaMain& w, int keyAscii) {
-  if (keyAscii == base::kKeyBackspace) w.Canvas.SetPicture(w.Undo.GetPicture());
+void RestoreUndoOnBackspace(forms::PictureBox& canvas, const forms::PictureBox& undo,
+                            int keyAscii) {
+  if (keyAscii == base::kKeyBackspace) canvas.SetPicture(undo.GetPicture());
 }
 
 void StartFromSnapOrBlank(TrochelaMain& w, bool blank) {

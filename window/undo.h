@@ -2,6 +2,10 @@
 // The one level of undo, the picture from before the last change; the
 // history of the pictures before earlier changes; and the start of a new
 // picture from the snapped one.
+namespace forms {
+class PictureBox;
+}
+
 namespace window {
 
 struct TrochelaMain;
@@ -18,7 +22,8 @@ void HistoryForward(TrochelaMain& w);
 
 // Backspace on the canvas and on the buttons that change the picture: the
 // picture kept in Undo comes back. Other keys do nothing.
-void RestoreUndoOnBackspace(TrochelaMain& w, int keyAscii);
+void RestoreUndoOnBackspace(forms::PictureBox& canvas, const forms::PictureBox& undo,
+                            int keyAscii);
 
 // The canvas starts again: blank (its background colour only) or from the
 // picture taken by Snap. Each caller decides by its own reading of ChkClear.

@@ -109,7 +109,7 @@ TEST_F(RandomPicture, ColourBarRightClickPaintsABackgroundAndKeepsTheDrawingColo
   // The middle button changes nothing and draws nothing.
   random_pictures::CmdColorBar_MouseDown(w, 4);
   EXPECT_EQ(w.rnd.Next(), 0.340773761f);
-  random_pictures::CmdColorBar_KeyPress(w, 8);
+  random_pictures::CmdColorBar_KeyPress(w.Canvas, w.Undo, 8);
   EXPECT_EQ(w.Canvas.Raster().pixels, drawn);
 }
 
