@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -71,23 +72,34 @@ QAccessibleInterface* ClickableAccessibleFor(const QString&, QObject* object) {
 
 // ---- Control -------------------------------------------------------------
 
+struct Control::WidgetGuard {
+  QPointer<QWidget> widget;
+};
+
 Control::Control(Form& form, std::string name, std::unique_ptr<QWidget> widget)
-    : form_(form), name_(std::move(name)), widget_(std::move(widget)) {
+    : form_(form),
+      name_(std::move(name)),
+      widget_(std::make_unique<WidgetGuard>(WidgetGuard{widget.release()})) {
   static const bool accessible = (QAccessible::installFactory(ClickableAccessibleFor), true);
   (void)accessible;
-  if (widget_) {
-    widget_->setObjectName(Q(name_));
-    widget_->setAutoFillBackground(true);  // controls hide the canvas under them
+  if (Widget()) {
+    Widget()->setObjectName(Q(name_));
+    Widget()->setAutoFillBackground(true);  // controls hide the canvas under them
     // A press belongs to the control under the pointer: what the control does
     // not use goes nowhere, least of all to the canvas under the panel.
-    widget_->setAttribute(Qt::WA_NoMousePropagation);
+    Widget()->setAttribute(Qt::WA_NoMousePropagation);
     filter_ = std::make_unique<InputFilter>(*this);
-    widget_->installEventFilter(filter_.get());
+    Widget()->installEventFilter(filter_.get());
   }
   form_.Register(this);
 }
 
-Control::~Control() { form_.Unregister(this); }
+QWidget* Control::Widget() const { return widget_->widget.data(); }
+
+Control::~Control() {
+  form_.Unregister(this);
+  delete Widget();
+}
 
 QWidget* Control::ParentWidget(Form& form, Control* parent) {
   return parent ? parent->Widget() : form.Widget();
@@ -123,7 +135,7 @@ bool Control::UserInput(QEvent& event) {
       // Only the focused control hears a key: one that a control leaves
       // unused travels up to its containers, the canvas among them.
       auto& ke = static_cast<QKeyEvent&>(event);
-      if (!KeyPress || ke.text().isEmpty() || !widget_->hasFocus()) return false;
+      if (!KeyPress || ke.text().isEmpty() || !Widget()->hasFocus()) return false;
       int key = ke.text().at(0).unicode();
       form_.Raise([&] { KeyPress(key); });
       return key == 0;  // a handler that sets the key to 0 swallows it
@@ -134,7 +146,7 @@ bool Control::UserInput(QEvent& event) {
 }
 
 bool Control::KeyDownKept(QEvent& event) {
-  if (!KeyDown || !widget_->hasFocus()) return false;
+  if (!KeyDown || !Widget()->hasFocus()) return false;
   const KeyArgs k = ControlKey(static_cast<QKeyEvent&>(event));
   if (k.code == 0) return false;
   int code = k.code;
@@ -149,13 +161,13 @@ void Control::SetAccessibleName(std::string name, bool withCaption) {
 }
 
 void Control::ShowAccessibleName() {
-  if (!widget_ || accessibleName_.empty()) return;
+  if (!Widget() || accessibleName_.empty()) return;
   const QString shown = Q(accessibleName_) + " " + Q(nameWithCaption_ ? NameCaption() : "");
-  widget_->setAccessibleName(shown.trimmed());
+  Widget()->setAccessibleName(shown.trimmed());
 }
 
 void Control::SetAccessibleDescription(const std::string& text) {
-  if (widget_) widget_->setAccessibleDescription(Q(text));
+  if (Widget()) Widget()->setAccessibleDescription(Q(text));
 }
 
 void Control::QueueRefresh() {
@@ -169,7 +181,7 @@ void Control::SetVisible(bool v) {
 }
 
 void Control::SyncVisibility() {
-  if (widget_) widget_->setVisible(visible_);
+  if (Widget()) Widget()->setVisible(visible_);
 }
 
 void Control::SetEnabled(bool e) {
@@ -178,26 +190,26 @@ void Control::SetEnabled(bool e) {
   // Enabling shows at once when the screen has the control greyed already:
   // Qt gives a disabled widget no clicks and no focus. Disabling waits for
   // the refresh; the control ignores the user meanwhile.
-  if (e && widget_ && !widget_->isEnabled())
-    widget_->setEnabled(true);
+  if (e && Widget() && !Widget()->isEnabled())
+    Widget()->setEnabled(true);
   else if (!refreshQueued_)
     QueueRefresh();
 }
 
 void Control::RefreshView() {
-  if (!widget_ || widget_->isEnabled() == enabled_) return;
-  if (!enabled_ && widget_->hasFocus()) {
+  if (!Widget() || Widget()->isEnabled() == enabled_) return;
+  if (!enabled_ && Widget()->hasFocus()) {
     // Qt would hand the focus to the next control and raise its GotFocus; the
     // program's focus stays where it was until code or the user moves it.
-    form_.ParkQtFocus([this] { widget_->setEnabled(false); });
+    form_.ParkQtFocus([this] { Widget()->setEnabled(false); });
   } else {
-    widget_->setEnabled(enabled_);
+    Widget()->setEnabled(enabled_);
   }
 }
 
 void Control::SetToolTipText(std::string text) {
   toolTip_ = std::move(text);
-  if (widget_) widget_->setToolTip(Q(toolTip_));
+  if (Widget()) Widget()->setToolTip(Q(toolTip_));
 }
 
 // Shown as the program sees it: in a window shown unseen (Form::ShowUnseen),
@@ -208,10 +220,10 @@ static bool Shown(const QWidget* w) {
 }
 
 bool Control::CanTakeFocus() const {
-  return widget_ && widget_->focusPolicy() != Qt::NoFocus && Shown(widget_.get()) && enabled_;
+  return Widget() && Widget()->focusPolicy() != Qt::NoFocus && Shown(Widget()) && enabled_;
 }
 
-bool Control::Reachable() const { return widget_ && Shown(widget_.get()) && enabled_; }
+bool Control::Reachable() const { return Widget() && Shown(Widget()) && enabled_; }
 
 void Control::SetFocus() {
   if (!CanTakeFocus()) return;
@@ -220,17 +232,17 @@ void Control::SetFocus() {
 
 void Control::Move(const Twips& t) {
   twips_ = t;
-  if (widget_)
-    widget_->setGeometry(t.left / kTwipsPerPixel, t.top / kTwipsPerPixel,
+  if (Widget())
+    Widget()->setGeometry(t.left / kTwipsPerPixel, t.top / kTwipsPerPixel,
                          std::max(1, t.width / kTwipsPerPixel),
                          std::max(1, t.height / kTwipsPerPixel));
 }
 
 void Control::SetFont(const std::string& family, int pointSize, bool bold) {
-  if (!widget_) return;
+  if (!Widget()) return;
   QFont f(Q(family), pointSize);
   f.setBold(bold);
-  widget_->setFont(f);
+  Widget()->setFont(f);
 }
 
 bool Control::Property(std::string_view prop, std::string& out) const {
@@ -362,7 +374,7 @@ bool TextBox::Property(std::string_view prop, std::string& out) const {
 
 CheckBox::CheckBox(Form& form, std::string name, Control* parent)
     : ControlOf(form, std::move(name), parent) {
-  widget_->setAutoFillBackground(false);  // on the frame's own background
+  Widget()->setAutoFillBackground(false);  // on the frame's own background
   QtWidget().setFocusPolicy(Qt::StrongFocus);
   QObject::connect(&QtWidget(), &QCheckBox::clicked, [this](bool) {
     if (enabled_)
@@ -429,7 +441,7 @@ bool CheckBox::Property(std::string_view prop, std::string& out) const {
 
 OptionButton::OptionButton(Form& form, std::string name, Control* parent)
     : ControlOf(form, std::move(name), parent), container_(parent) {
-  widget_->setAutoFillBackground(false);  // on the frame's own background
+  Widget()->setAutoFillBackground(false);  // on the frame's own background
   QtWidget().setAutoExclusive(false);     // the group is kept here, with its notifications
   Show(false);
   QObject::connect(&QtWidget(), &QRadioButton::clicked, [this](bool) {
@@ -622,7 +634,7 @@ bool CommandButton::Property(std::string_view prop, std::string& out) const {
 
 Label::Label(Form& form, std::string name, Control* parent)
     : ControlOf(form, std::move(name), parent) {
-  widget_->setAutoFillBackground(false);  // on the frame's own background
+  Widget()->setAutoFillBackground(false);  // on the frame's own background
 }
 
 bool Label::UserInput(QEvent& event) {

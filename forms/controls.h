@@ -109,7 +109,7 @@ class Control {
   virtual void ScriptScroll(const std::vector<int>& /*values*/, bool /*drag*/) {}
 
   // Null for a picture box that is only a buffer.
-  QWidget* Widget() const { return widget_.get(); }
+  QWidget* Widget() const;
   Form& Owner() const { return form_; }
 
   // Brings the screen up to date with the properties; the window calls it at
@@ -148,7 +148,11 @@ class Control {
 
   Form& form_;
   std::string name_;
-  std::unique_ptr<QWidget> widget_;
+  // The widget lives in its parent widget, which deletes it with itself; a
+  // control that goes first deletes its widget (the guard knows when the
+  // parent went first).
+  struct WidgetGuard;
+  std::unique_ptr<WidgetGuard> widget_;
   std::unique_ptr<InputFilter> filter_;
   bool visible_ = true;
   bool enabled_ = true;

@@ -45,8 +45,8 @@ void PictureBox::SetPixelSize(int width, int height) {
   blank_ = true;
   map_.width = image_.width;
   map_.height = image_.height;
-  if (widget_)
-    widget_->resize(
+  if (Widget())
+    Widget()->resize(
         LogicalRect(base::Rect{0, 0, image_.width - 1, image_.height - 1}, form_.PixelRatio()).size());
   ResetLines(false);
   // Memory for the lines of a first picture, taken now rather than while
@@ -66,7 +66,7 @@ void PictureBox::SetBackColor(uint32_t bgr) {
 
 void PictureBox::SetMousePointer(int p) {
   mousePointer_ = p;
-  if (widget_) widget_->setCursor(p == base::kHourglassPointer ? Qt::BusyCursor : Qt::ArrowCursor);
+  if (Widget()) Widget()->setCursor(p == base::kHourglassPointer ? Qt::BusyCursor : Qt::ArrowCursor);
 }
 
 int64_t PictureBox::Point(float x, float y) const {
@@ -160,15 +160,15 @@ void PictureBox::RefreshView() {
   Control::RefreshView();
   const base::Rect r = dirty_;
   dirty_ = base::Rect{};
-  if (r.Empty() || !widget_) return;
+  if (r.Empty() || !Widget()) return;
   // The controls lying over the canvas are opaque: what they cover needs no
   // repaint, and leaving them out spares repainting the whole panel with it.
   QRegion region(LogicalRect(r, form_.PixelRatio()));
-  for (QObject* child : widget_->children()) {
+  for (QObject* child : Widget()->children()) {
     auto* cw = qobject_cast<QWidget*>(child);
     if (cw && cw->isVisible()) region -= cw->geometry();
   }
-  if (!region.isEmpty()) widget_->update(region);
+  if (!region.isEmpty()) Widget()->update(region);
 }
 
 bool PictureBox::Property(std::string_view prop, std::string& out) const {
