@@ -85,20 +85,21 @@ void PictureHistory::KeepBlank(int width, int height, uint32_t bgr) {
   Add(Entry{width, height, bgr, {}});
 }
 
+std::optional<Image> PictureHistory::Step(std::deque<Entry>& from, std::deque<Entry>& to,
+                                          const Image& current) {
+  if (from.empty()) return std::nullopt;
+  to.push_back(Compress(current));
+  Image picture = Expand(from.back());
+  from.pop_back();
+  return picture;
+}
+
 std::optional<Image> PictureHistory::Back(const Image& current) {
-  if (back_.empty()) return std::nullopt;
-  forward_.push_back(Compress(current));
-  Image before = Expand(back_.back());
-  back_.pop_back();
-  return before;
+  return Step(back_, forward_, current);
 }
 
 std::optional<Image> PictureHistory::Forward(const Image& current) {
-  if (forward_.empty()) return std::nullopt;
-  back_.push_back(Compress(current));
-  Image after = Expand(forward_.back());
-  forward_.pop_back();
-  return after;
+  return Step(forward_, back_, current);
 }
 
 size_t PictureHistory::Bytes() const {

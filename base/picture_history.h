@@ -46,6 +46,9 @@ class PictureHistory {
   static Image Expand(const Entry& e);
   void Add(Entry e);
   void Trim();
+  // The picture at the end of `from`; `current` goes to the end of `to`.
+  static std::optional<Image> Step(std::deque<Entry>& from, std::deque<Entry>& to,
+                                   const Image& current);
 
   size_t maxSteps_, maxBytes_;
   std::deque<Entry> back_, forward_;

@@ -394,20 +394,27 @@ bool SvgSettings(Bytes& in, std::string& settings, std::string& reason) {
 
 }  // namespace
 
-bool SettingsInPng(std::string_view png, std::string& settings, std::string* reason) {
-  Bytes in(png);
+namespace {
+
+// A reader over bytes in memory, its reason handed on when asked for.
+template <class Reader>
+bool SettingsInBytes(Reader read, std::string_view bytes, std::string& settings,
+                     std::string* reason) {
+  Bytes in(bytes);
   std::string why;
-  const bool found = PngSettings(in, settings, why);
+  const bool found = read(in, settings, why);
   if (reason) *reason = why;
   return found;
 }
 
+}  // namespace
+
+bool SettingsInPng(std::string_view png, std::string& settings, std::string* reason) {
+  return SettingsInBytes(PngSettings, png, settings, reason);
+}
+
 bool SettingsInSvg(std::string_view svg, std::string& settings, std::string* reason) {
-  Bytes in(svg);
-  std::string why;
-  const bool found = SvgSettings(in, settings, why);
-  if (reason) *reason = why;
-  return found;
+  return SettingsInBytes(SvgSettings, svg, settings, reason);
 }
 
 bool ReadSettingsText(const std::string& path, size_t limit, std::string& text,
