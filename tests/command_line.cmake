@@ -104,7 +104,7 @@ foreach(line "scrollto ScrollSize .5e1" "drag ScrollSize 10 .5e1" "drag ScrollOf
     "print WheelSize .3e1" "print WheelSize 100000000000e-11" "expect WheelSize 25 0"
     "key Canvas 1e40" "key Canvas 2147483647" "mousedown Canvas 1e40 0 0 0"
     "mousemove Canvas 1e40 0" "dialog color -1 0 0" "dialog print 1.5 1"
-    "expect DrawRed" "expect StopRequested 7|scrollto ScrollSize 5.0")
+    "expect DrawRed" "expect StopRequested 7|scrollto ScrollSize 5.0" "idle now")
   run(2 "" "${line}")
 endforeach()
 # What cannot be read or evaluated, or is not as expected, fails.
