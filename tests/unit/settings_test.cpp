@@ -6,7 +6,9 @@
 
 #include "base/line_log.h"
 #include "base/svg_writer.h"
+#include "drawing/draw_picture.h"
 #include "model/bindings.h"
+#include "model/editor_bars.h"
 
 namespace {
 
@@ -57,3 +59,47 @@ TEST(Settings, AnSvgHoldsEveryPointOfItsPolylines) {
 }
 
 }  // namespace
+
+// A host with nobody to yield to: the lines go into a picture of its own.
+class Canvas final : public drawing::Host {
+ public:
+  Canvas(int w, int h) : image(w, h, 0xFFFFFF) {
+    map.width = w;
+    map.height = h;
+    map.scaleWidth = w * 1.05;
+    map.scaleHeight = h * 1.05;
+    map.scaleLeft = -map.scaleWidth / 2;
+    map.scaleTop = -map.scaleHeight / 2;
+  }
+  drawing::LineTarget Target(const model::PictureSettings& s) override {
+    return {&image, nullptr, map, s.penShown, s.penWidth};
+  }
+  const int16_t& StopFlag() const override { return stop; }
+  base::Image image;
+  base::Mapping map;
+  int16_t stop = 0;
+};
+
+// The start picture with three passes that shrink, turn and move the pen in a
+// gradient, drawn from a value: its ink and what the passes wrote back.
+TEST(Settings, AValueDrawsWithoutAWindow) {
+  model::StartedProgram p = model::StartProgram(320, 240);
+  model::PictureSettings& s = p.settings;
+  for (const auto& [id, text] : {std::pair{FieldId::Loops, "3"}, {FieldId::PctDec, "0.9"},
+                                 {FieldId::RotInc, "10"}, {FieldId::HoleInc, "5"}})
+    s[id].Set(text);
+  s.Gradient = 1;
+  s.ResetPen = 0;
+  Canvas canvas(320, 240);
+  base::DrawingState d;
+  drawing::DrawPicture(s, d, canvas, false, s.Shape());
+  long ink = 0;
+  for (int y = 0; y < 240; ++y)
+    for (int x = 0; x < 320; ++x) ink += canvas.image.Get(x, y) != 0xFFFFFF;
+  EXPECT_EQ(ink, 23117);
+  EXPECT_EQ(s[FieldId::XScale].Text(), "0.2457");  // refitted to pen 205, then Dec
+  EXPECT_EQ(s[FieldId::RotStart].Text(), "0");
+  EXPECT_EQ(s.wheels.WheelSize[3], 205);
+  EXPECT_EQ(s.pen.green, 6);
+  EXPECT_EQ(d.PassNumber, 4);
+}
