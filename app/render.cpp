@@ -32,34 +32,18 @@ namespace fs = std::filesystem;
 
 constexpr double kProgressSeconds = 0.25;
 
-// The kind of picture a name's ending gives, in lower case ("png"); empty
-// when the ending is none the program writes.
-std::string KindOfName(const std::string& name) {
-  std::string ending = fs::path(name).extension().string();
-  base::PictureKind kind;
-  if (ending.empty() || !base::KindOfEnding(ending.substr(1), kind)) return {};
-  std::transform(ending.begin(), ending.end(), ending.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ending.substr(1);
-}
-
 // A canvas of its own for a picture drawn without a window, on a screen of
 // the request's size, as a window's canvas covers the screen: white, 1.05
 // units a pixel with the origin in the middle, its lines kept as vectors.
 struct Canvas {
-  Canvas(int width, int height) : image(width, height, kWhite) {
+  Canvas(int width, int height)
+      : image(width, height, kWhite), mapping(base::ScreenMapping(width, height)) {
     lines.Reset(kWhite, nullptr);
-    mapping.width = width;
-    mapping.height = height;
-    mapping.scaleHeight = static_cast<float>(height) * 1.05;
-    mapping.scaleWidth = static_cast<float>(width) * 1.05;
-    mapping.scaleTop = -mapping.scaleHeight / 2;
-    mapping.scaleLeft = -mapping.scaleWidth / 2;
   }
   static constexpr uint32_t kWhite = 0xFFFFFF;
   base::Image image;
-  base::LineLog lines;
   base::Mapping mapping;
+  base::LineLog lines;
 };
 
 // Nobody to yield to: the host only tells how far the drawing is and stops
@@ -169,11 +153,13 @@ std::string RenderRequestProblem(const RenderRequest& r) {
   if (!r.out.empty() && r.parms.size() != 1) return "--out takes one parameter file";
   if (!r.out.empty() && r.batch.formatGiven)
     return "--format goes with --out-dir; --out takes the kind of its name's ending";
-  const std::string kind = r.out.empty() ? r.batch.format : KindOfName(r.out);
-  if (r.out.empty() && KindOfName("x." + r.batch.format) != r.batch.format)
-    return "--format takes png, bmp or svg";
-  if (kind.empty()) return "--out takes a name ending in .png, .bmp or .svg: " + r.out;
-  if (r.batch.antialias && kind != "png") return "--antialias draws PNG pictures only";
+  // The kind comes from the format, or from --out's ending, which must name one.
+  const std::string ending = r.out.empty() ? r.batch.format : fs::path(r.out).extension().string();
+  base::PictureKind kind;
+  if (r.out.empty() && !base::KindOfEnding(ending, kind)) return "--format takes png, bmp or svg";
+  if (!r.out.empty() && (ending.empty() || !base::KindOfEnding(ending.substr(1), kind)))
+    return "--out takes a name ending in .png, .bmp or .svg: " + r.out;
+  if (r.batch.antialias && kind != base::PictureKind::Png) return "--antialias draws PNG pictures only";
   return {};
 }
 

@@ -43,10 +43,11 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
   w.Canvas.SetScaleMode(0);
   w.ScreenPixelsX = static_cast<float>(width);
   w.ScreenPixelsY = static_cast<float>(height);
-  w.Canvas.SetScaleHeight(w.ScreenPixelsY * 1.05);
-  w.Canvas.SetScaleWidth(w.ScreenPixelsX * 1.05);
-  w.Canvas.SetScaleTop(-w.Canvas.ScaleHeight() / 2);
-  w.Canvas.SetScaleLeft(-w.Canvas.ScaleWidth() / 2);
+  const base::Mapping screen = base::ScreenMapping(width, height);
+  w.Canvas.SetScaleHeight(screen.scaleHeight);
+  w.Canvas.SetScaleWidth(screen.scaleWidth);
+  w.Canvas.SetScaleTop(screen.scaleTop);
+  w.Canvas.SetScaleLeft(screen.scaleLeft);
   w.Canvas.SetDrawWidth(1);
   // The size bar starts elsewhere, so its Change runs: the size field, the
   // closing rotation count and the fitted scale follow wheel 1.

@@ -87,6 +87,11 @@ Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill);
 // Canvas scale units to pixels: the canvas's ScaleLeft/ScaleTop/ScaleWidth/
 // ScaleHeight over an image of width x height pixels. A unit coordinate maps
 // to the pixel whose span contains it (floor).
+struct Mapping;
+// The mapping of a canvas that covers a screen of width x height pixels: 1.05
+// units a pixel, the origin in the middle.
+Mapping ScreenMapping(int width, int height);
+
 struct Mapping {
   double scaleLeft = 0, scaleTop = 0, scaleWidth = 1, scaleHeight = 1;
   int width = 1, height = 1;
@@ -116,5 +121,16 @@ struct Mapping {
   }
   static int PixelIndex(double v) { return PixelOfClamped(Clamp(v)); }
 };
+
+inline Mapping ScreenMapping(int width, int height) {
+  Mapping m;
+  m.width = width;
+  m.height = height;
+  m.scaleHeight = static_cast<float>(height) * 1.05;
+  m.scaleWidth = static_cast<float>(width) * 1.05;
+  m.scaleTop = -m.scaleHeight / 2;
+  m.scaleLeft = -m.scaleWidth / 2;
+  return m;
+}
 
 }  // namespace base

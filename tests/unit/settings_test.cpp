@@ -63,14 +63,7 @@ TEST(Settings, AnSvgHoldsEveryPointOfItsPolylines) {
 // A host with nobody to yield to: the lines go into a picture of its own.
 class Canvas final : public drawing::Host {
  public:
-  Canvas(int w, int h) : image(w, h, 0xFFFFFF) {
-    map.width = w;
-    map.height = h;
-    map.scaleWidth = w * 1.05;
-    map.scaleHeight = h * 1.05;
-    map.scaleLeft = -map.scaleWidth / 2;
-    map.scaleTop = -map.scaleHeight / 2;
-  }
+  Canvas(int w, int h) : image(w, h, 0xFFFFFF), map(base::ScreenMapping(w, h)) {}
   drawing::LineTarget Target(const model::PictureSettings& s) override {
     return {&image, nullptr, map, s.penShown, s.penWidth};
   }
