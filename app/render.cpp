@@ -85,36 +85,7 @@ double SteadySeconds() {
 
 bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
                     int height, bool antialias, const std::string& out, bool showProgress,
-                    std::string& problem);
-
-namespace {
-
-// One picture, as the program draws a parameter file it has just loaded
-// with Draw: the settings' text, from a parameter file or a picture that
-// carries it, goes into the picture as it stands.
-bool RenderOne(const RenderRequest& r, const std::string& parms, const std::string& out,
-               bool showProgress, std::string& problem) {
-  std::string settings, reason;
-  files::ParmsValues values;
-  if (!base::ReadSettingsText(parms, files::kMaxProfileBytes, settings, reason) ||
-      !files::ReadParms(base::Profile(settings), values, reason)) {
-    problem = "cannot load " + parms + ": " + reason;
-    return false;
-  }
-  return RenderSettings(settings, values, r.batch.width, r.batch.height, r.batch.antialias, out, showProgress,
-                        problem);
-}
-
-}  // namespace
-
-bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
-                    int height, bool antialias, const std::string& out, bool showProgress,
-                    std::string& problem) {
-  std::string reason = files::PenColourSectionProblem(settings);
-  if (!reason.empty()) {
-    problem = "cannot render " + out + ": " + reason;
-    return false;
-  }
+                    std::string& problem) try {
   model::StartedProgram program = model::StartProgram(width, height);
   files::ApplyParms(program, values);
   model::PictureSettings& s = program.settings;
@@ -140,12 +111,38 @@ bool RenderSettings(const std::string& settings, const files::ParmsValues& value
     problem = "stopped before " + out + " was written";
     return false;
   }
+  std::string reason;
   if (!base::SavePicture({canvas.image, canvas.lines, true}, out, antialias, settings, reason)) {
     problem = "cannot write " + out + ": " + reason;
     return false;
   }
   return true;
+} catch (const std::bad_alloc&) {
+  problem = "cannot draw " + out + ": out of memory";
+  return false;
 }
+
+namespace {
+
+// One picture, as the program draws a parameter file it has just loaded
+// with Draw: the settings' text, from a parameter file or a picture that
+// carries it, goes into the picture as it stands. A [Colour] section that
+// cannot be used is refused before anything is drawn.
+bool RenderOne(const RenderRequest& r, const std::string& parms, const std::string& out,
+               bool showProgress, std::string& problem) {
+  std::string settings, reason;
+  files::ParmsValues values;
+  if (!base::ReadSettingsText(parms, files::kMaxProfileBytes, settings, reason) ||
+      !files::ReadParms(base::Profile(settings), values, reason) ||
+      !(reason = files::PenColourSectionProblem(settings)).empty()) {
+    problem = "cannot load " + parms + ": " + reason;
+    return false;
+  }
+  return RenderSettings(settings, values, r.batch.width, r.batch.height, r.batch.antialias, out,
+                        showProgress, problem);
+}
+
+}  // namespace
 
 std::string RenderRequestProblem(const RenderRequest& r) {
   if (r.parms.empty()) return "--render takes parameter files";
