@@ -178,7 +178,6 @@ Int ToWhole(double v) {
   return static_cast<Int>(r);
 }
 
-
 // Converts a scanned number whose mark may be the separator: the same
 // digits with '.' give the same double.
 double ConvertMarked(std::string_view number, char separator, bool& overflow) {

@@ -39,7 +39,7 @@ forms::PageInches ReadPrinterIni(const std::string& folder, std::string* problem
     ini = base::Profile(text);
   else if (base::PathExists(path) && problem)
     *problem = reason;
-  auto value = [&](const char* key) { 
+  auto value = [&](const char* key) {
     return base::Val(ini.Get(kParmsSection, key, "False", 40), base::UserDecimalSeparator());
   };
   forms::PageInches page;
