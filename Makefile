@@ -8,7 +8,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev xvfb xauth \
-  zlib1g-dev dpkg-dev desktop-file-utils appstream python3-pyatspi at-spi2-core dbus-bin
+  zlib1g-dev dpkg-dev desktop-file-utils appstream python3-pyatspi at-spi2-core dbus-bin locales
 CHECK_PACKAGES := $(PACKAGES) clang-tidy
 # The fuzz build links the program's own libraries, Qt and zlib included.
 FUZZ_PACKAGES := $(PACKAGES) clang libclang-rt-dev
@@ -20,7 +20,7 @@ LEVELS := base model drawing forms window engine wheels random files canvas app 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps check-deps fuzz-deps package-deps build run test check fuzz fuzz-build bench clean screenshot \
-  install package
+  install package comma-locale
 
 deps check-deps fuzz-deps package-deps: WANTED = $(or $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES)),$(if $(filter check-deps,$@),$(CHECK_PACKAGES)),$(if $(filter package-deps,$@),$(PACKAGE_PACKAGES)),$(PACKAGES))
 deps check-deps fuzz-deps package-deps:
@@ -46,14 +46,23 @@ run: build
 	else ./$(BUILD)/trochela --render "$(PARMS)" --out trochela.png && \
 	  echo "no display: the picture of $(PARMS) is in $$(pwd)/trochela.png"; fi
 
-test: build
+# Some tests run under a locale that writes numbers with a decimal comma; where
+# it cannot be made, they say so and are skipped.
+COMMA_LOCALE := de_DE.UTF-8
+comma-locale: deps
+	@locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' || { \
+	  echo "generating the locale $(COMMA_LOCALE) for the tests"; \
+	  $(SUDO) localedef -i de_DE -f UTF-8 $(COMMA_LOCALE) || \
+	  echo "cannot generate $(COMMA_LOCALE): its tests will be skipped"; }
+
+test: build comma-locale
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory check; fi
 
 # clang-tidy's checks (.clang-tidy) over the program's sources, then every
 # test under AddressSanitizer and UndefinedBehaviorSanitizer, in its own build
 # folder, warnings as errors; the first finding fails.
-check: check-deps
+check: check-deps comma-locale
 	cmake -S . -B $(CHECK_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DTROCHELA_SANITIZE=ON -DTROCHELA_WERROR=ON
 	cmake --build $(CHECK_BUILD) -j$(JOBS)

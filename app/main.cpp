@@ -386,6 +386,9 @@ int main(int argc, char** argv) {
   // The toolkit lays out the panel at the ratio given, as on such a screen.
   if (o.ratioGiven) setenv("QT_SCALE_FACTOR", QByteArray::number(o.pixelRatio).constData(), 1);
   QApplication qapp(argc, argv);
+  // The fields read and show numbers as the user writes them; pictures drawn
+  // without a window (above) keep '.'.
+  base::SetUserDecimalSeparator(forms::DesktopDecimalSeparator());
 
   // Headless runs and scripts get a scripted services; a desktop session the
   // real one, unless the screen or depth is given.

@@ -1,5 +1,6 @@
 #include "base/numbers.h"
 
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -11,18 +12,30 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsMark(char c, char separator) { return c == '.' || c == separator; }
+
+// The user's separator, and whether it was set; set once before other threads
+// start, read by every field.
+std::atomic<char>& UserSeparator() {
+  static std::atomic<char> separator{'.'};
+  return separator;
+}
+std::atomic<bool>& UserSeparatorSet() {
+  static std::atomic<bool> set{false};
+  return set;
+}
 
 // Where a number starting at `begin` ends: an optional sign, digits with at
-// most one point (at least one digit in all), then an exponent only when it is
-// complete ("1e" and "1e+" end before the 'e'). Returns begin when there is no
-// number at all.
-size_t ScanNumber(std::string_view text, size_t begin) {
+// most one decimal mark (at least one digit in all), then an exponent only
+// when it is complete ("1e" and "1e+" end before the 'e'). Returns begin when
+// there is no number at all.
+size_t ScanNumber(std::string_view text, size_t begin, char separator) {
   size_t i = begin;
   const size_t n = text.size();
   if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
   size_t digits = 0;
   while (i < n && IsDigit(text[i])) ++i, ++digits;
-  if (i < n && text[i] == '.') {
+  if (i < n && IsMark(text[i], separator)) {
     ++i;
     while (i < n && IsDigit(text[i])) ++i, ++digits;
   }
@@ -38,8 +51,8 @@ size_t ScanNumber(std::string_view text, size_t begin) {
   return i;
 }
 
-// Converts a text already known to be a well-formed number (as ScanNumber
-// accepts it). Beyond the double range the result is +-infinity and
+// Converts a text already known to be a well-formed number with '.' for its
+// mark (as ScanNumber accepts it). Beyond the double range the result is +-infinity and
 // `overflow` is set; below it the result is a signed zero.
 double Convert(std::string_view number, bool& overflow) {
   overflow = false;
@@ -165,34 +178,68 @@ Int ToWhole(double v) {
   return static_cast<Int>(r);
 }
 
+// Converts a scanned number whose mark may be the separator: the same
+// digits with '.' give the same double.
+double ConvertMarked(std::string_view number, char separator, bool& overflow) {
+  if (separator == '.' || number.find(separator) == std::string_view::npos)
+    return Convert(number, overflow);
+  std::string dotted(number);
+  dotted[dotted.find(separator)] = '.';
+  return Convert(dotted, overflow);
+}
+
+std::string Marked(std::string text, char separator) {
+  if (separator != '.')
+    if (const size_t mark = text.find('.'); mark != std::string::npos) text[mark] = separator;
+  return text;
+}
+
 }  // namespace
 
-std::optional<double> ParseNumber(std::string_view text) {
+char UserDecimalSeparator() { return UserSeparator().load(std::memory_order_acquire); }
+
+bool SetUserDecimalSeparator(char separator) {
+  if (separator != '.' && separator != ',') return false;
+  if (UserSeparatorSet().exchange(true)) return false;
+  UserSeparator().store(separator, std::memory_order_release);
+  return true;
+}
+
+std::optional<double> ParseNumber(std::string_view text, char separator) {
   size_t begin = 0;
   while (begin < text.size() && IsBlank(text[begin])) ++begin;
   size_t end = text.size();
   while (end > begin && IsBlank(text[end - 1])) --end;
   if (begin == end) return std::nullopt;
   const std::string_view body = text.substr(begin, end - begin);
-  if (ScanNumber(body, 0) != body.size()) return std::nullopt;
+  if (ScanNumber(body, 0, separator) != body.size()) return std::nullopt;
   bool overflow = false;
-  const double v = Convert(body, overflow);
+  const double v = ConvertMarked(body, separator, overflow);
   if (overflow) return std::nullopt;
   return v;
 }
 
-double Val(std::string_view text) {
+double Val(std::string_view text, char separator) {
   size_t begin = 0;
   while (begin < text.size() && IsBlank(text[begin])) ++begin;
-  const size_t end = ScanNumber(text, begin);
+  const size_t end = ScanNumber(text, begin, separator);
   if (end == begin) return 0;
   bool overflow = false;
-  return Convert(text.substr(begin, end - begin), overflow);
+  return ConvertMarked(text.substr(begin, end - begin), separator, overflow);
 }
 
-std::string FormatNumber(double v) { return Format(v, 15); }
+std::string FormatNumber(double v, char separator) { return Marked(Format(v, 15), separator); }
 
-std::string FormatSingle(float v) { return Format(static_cast<double>(v), 7); }
+std::string FormatSingle(float v, char separator) {
+  return Marked(Format(static_cast<double>(v), 7), separator);
+}
+
+std::string WithDecimalSeparator(std::string text, char separator) {
+  if (!ParseNumber(text, separator)) return text;
+  for (char& c : text)
+    if (IsMark(c, separator)) c = separator;
+  return text;
+}
 
 double RoundHalfEven(double v, int decimals) {
   if (!std::isfinite(v)) return v;

@@ -18,7 +18,7 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // A whole-text number, or a reason naming the key.
 std::optional<double> Number(const std::string& key, const std::string& text, std::string& reason) {
-  if (auto v = base::ParseNumber(text)) return v;
+  if (auto v = base::ParseNumber(text, base::UserDecimalSeparator())) return v;
   reason = key + " is not a number: " + Quoted(text);
   return std::nullopt;
 }
@@ -79,7 +79,7 @@ bool ReadParms(const Profile& file, ParmsValues& out, std::string& reason) {
       case ParmsCheck::WheelCount: {
         // The caption of the wheel-count button: a whole number of wheels the
         // program can draw.
-        const auto count = base::ParseNumber(text);
+        const auto count = base::ParseNumber(text, base::UserDecimalSeparator());
         if (!count || *count != std::floor(*count) || *count < base::kFewestWheels ||
             *count > base::kWheels) {
           reason = k.key + " is not a whole number from " + std::to_string(base::kFewestWheels) +
@@ -99,7 +99,8 @@ bool ReadParms(const Profile& file, ParmsValues& out, std::string& reason) {
         } else if (!Number(k.key, text, reason)) {
           return false;
         }
-        out[k.field->id] = text;
+        // The field shows the number as the user writes numbers.
+        out[k.field->id] = base::WithDecimalSeparator(text, base::UserDecimalSeparator());
         break;
       case ParmsCheck::WheelSize: {
         const auto size = Number(k.key, text, reason);

@@ -72,7 +72,7 @@ bool ParmsFileTexts(const ParmsValues& v, std::vector<std::pair<std::string, std
         break;
       case ParmsCheck::Field: {
         const std::string& shown = v[k.field->id];
-        const auto number = base::ParseNumber(shown);
+        const auto number = base::ParseNumber(shown, base::UserDecimalSeparator());
         if (!number) {
           reason = std::string(k.field->label) + " does not hold a number: \"" + shown + "\"";
           return false;

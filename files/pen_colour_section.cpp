@@ -33,7 +33,7 @@ std::string ReadSection(const std::string& settings, std::optional<base::Rgb>& c
   for (int i = 0; i < 3; ++i) {
     const std::string named = std::string("[") + kSection + "] " + keys[i] + " ";
     const std::string text = p.Get(kSection, keys[i], "", 21);
-    const std::optional<double> n = base::ParseNumber(text);
+    const std::optional<double> n = base::ParseNumber(text, base::UserDecimalSeparator());
     if (!p.Has(kSection, keys[i])) return named + "is missing";
     if (!n || *n != std::floor(*n) || *n < 0 || *n > kMostComponent)
       return named + "is not a whole number from 0 to " + std::to_string(kMostComponent) +

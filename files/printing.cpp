@@ -39,7 +39,9 @@ forms::PageInches ReadPrinterIni(const std::string& folder, std::string* problem
     ini = base::Profile(text);
   else if (base::PathExists(path) && problem)
     *problem = reason;
-  auto value = [&](const char* key) { return base::Val(ini.Get(kParmsSection, key, "False", 40)); };
+  auto value = [&](const char* key) {
+    return base::Val(ini.Get(kParmsSection, key, "False", 40), base::UserDecimalSeparator());
+  };
   forms::PageInches page;
   page.paperHeight = value("Paper_Height");
   page.paperWidth = value("Paper_Width");

@@ -286,7 +286,7 @@ void TextBox::ShowValue() {
   QtWidget().setCursorPosition(0);
 }
 
-void TextBox::SetNumber(double v) { SetText(base::FormatNumber(v)); }
+void TextBox::SetNumber(double v) { SetText(base::FormatNumber(v, base::UserDecimalSeparator())); }
 
 void TextBox::UserEdited(std::string text) {
   shown_ = text;

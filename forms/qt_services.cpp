@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -146,6 +147,10 @@ class DesktopServices : public Services {
 }  // namespace
 
 std::unique_ptr<Services> MakeDesktopServices() { return std::make_unique<DesktopServices>(); }
+
+char DesktopDecimalSeparator() {
+  return QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
 
 std::optional<base::Image> LoadPictureFile(const std::string& path, std::string& reason) {
   // Read whole first: a FIFO or a device never reaches the decoders.

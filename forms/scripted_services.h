@@ -92,6 +92,12 @@ class ScriptedServices : public Services {
 // The machine of a desktop session: the real clock, screen, Qt's dialogs.
 std::unique_ptr<Services> MakeDesktopServices();
 
+// The decimal separator of the user's numbers (LC_ALL, LC_NUMERIC, LANG), as
+// the toolkit reads it: ',' or '.', and '.' for any other mark. Scripted runs
+// take it too, so that a script runs under the user's locale as the desktop
+// would.
+char DesktopDecimalSeparator();
+
 // Picture files through Qt's image codecs: bitmaps to load, bitmaps (or PNG,
 // by the file's extension) to save.
 std::optional<base::Image> LoadPictureFile(const std::string& path, std::string& reason);

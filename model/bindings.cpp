@@ -65,7 +65,7 @@ std::span<const Binding> Bindings() { return kBindings; }
 const Binding& BindingOf(FieldId id) { return kBindings[static_cast<size_t>(id)]; }
 
 void RepairField(Field& f, const Repair& r) {
-  if (!base::ParseNumber(f.Text())) f.Set(r.notNumber);
+  if (!Field::IsNumber(f.Text())) f.Set(r.notNumber);
   for (const Rule& rule : {r.first, r.second})
     if (Meets(rule, f.Number())) f.Set(rule.text);
 }

@@ -34,7 +34,7 @@ StartedProgram StartProgram(int width, int height) {
 double RepairedWheelSize(const PictureSettings& s, double size) {
   Field f;
   f.SetNumber(size);
-  if (!base::ParseNumber(f.Text())) f.Set("1");
+  if (!Field::IsNumber(f.Text())) f.Set("1");
   if (s.Multi == 0) f.SetNumber(std::floor(f.Number()));
   if (f.Number() > kMostWheelSize) f.SetNumber(kMostWheelSize);
   if (f.Number() < -kMostWheelSize) f.SetNumber(-kMostWheelSize);

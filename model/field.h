@@ -1,7 +1,8 @@
 #pragma once
 // A text field's value: the text as it stands and the number it reads as.
 // Every field of the panel and of a settings value reads its text the same
-// way (base/numbers.h): a whole number text, or else its leading number.
+// way (base/numbers.h): a whole number text, or else its leading number, with
+// the user's decimal separator (or '.'), and writes numbers with it.
 #include <string>
 #include <utility>
 
@@ -21,10 +22,15 @@ class Field {
   }
   // A number written as the program writes numbers into fields; the value
   // is then the number that text reads as.
-  void SetNumber(double v) { Set(base::FormatNumber(v)); }
+  void SetNumber(double v) { Set(base::FormatNumber(v, base::UserDecimalSeparator())); }
   static double Read(const std::string& text) {
-    const auto v = base::ParseNumber(text);
-    return v ? *v : base::Val(text);
+    const char separator = base::UserDecimalSeparator();
+    const auto v = base::ParseNumber(text, separator);
+    return v ? *v : base::Val(text, separator);
+  }
+  // Whether the whole text is a number, as the user writes numbers.
+  static bool IsNumber(const std::string& text) {
+    return base::ParseNumber(text, base::UserDecimalSeparator()).has_value();
   }
   bool operator==(const Field& o) const { return text_ == o.text_; }
 

@@ -65,7 +65,7 @@ void BarStored(PictureSettings& s, const RandomRules& rules, int16_t& loopIndex)
   if (s.Multi == 0 && !rules.drawing) WriteClosingRotations(s);
   Field& rotations = s[FieldId::Rotations];
   if (s.Multi != 0 && !rules.drawing)
-    if (auto r = base::ParseNumber(rotations.Text()); r && *r < kMultiRotations)
+    if (auto r = base::ParseNumber(rotations.Text(), base::UserDecimalSeparator()); r && *r < kMultiRotations)
       rotations.Set(std::to_string(kMultiRotations));
   if (s.ScaleRefresh != 0) FitScale(s, loopIndex);
 }

@@ -9,7 +9,7 @@
 
 namespace model {
 
-int WheelLimit(const PictureSettings& s) { return base::ToInt32(base::Val(s.wheelLimit)); }
+int WheelLimit(const PictureSettings& s) { return base::ToInt32(base::Val(s.wheelLimit, base::UserDecimalSeparator())); }
 
 void ClearUnusedWheels(PictureSettings& s, int16_t& loopIndex) {
   const int limit = WheelLimit(s);

@@ -28,7 +28,7 @@ void ShowWheelFromButtons(window::TrochelaMain& w, int n) {
 // In multi-wheel mode a click on a wheel bar makes sure at least a little
 // more than one revolution is drawn.
 void RaiseRotationsToSeven(window::TrochelaMain& w) {
-  if (auto r = base::ParseNumber(w.TxtRotations.Text()); r && *r < 7) w.TxtRotations.SetText("7");
+  if (auto r = base::ParseNumber(w.TxtRotations.Text(), base::UserDecimalSeparator()); r && *r < 7) w.TxtRotations.SetText("7");
 }
 
 // A thumb being dragged: the bar's value goes into its field, a leave handler
@@ -64,7 +64,7 @@ void CmdLeftScrollWheel_Click(window::TrochelaMain& w) {
 
 void TxtFixed_LostFocus(window::TrochelaMain& w) {
   w.ScrollSetByCode = -1;
-  if (!base::ParseNumber(w.TxtFixed.Text())) w.TxtFixed.SetText("1");
+  if (!model::Field::IsNumber(w.TxtFixed.Text())) w.TxtFixed.SetText("1");
   if (SingleWheelMode(w)) w.TxtFixed.SetNumber(std::floor(w.TxtFixed.Number()));
   if (w.TxtFixed.Number() > 450) w.TxtFixed.SetText("450");
   if (w.TxtFixed.Number() < -450) w.TxtFixed.SetText("-450");
@@ -86,7 +86,7 @@ void WidenRatioBar(forms::ScrollBar& bar, double ratio) {
 
 void TxtRatio1_LostFocus(window::TrochelaMain& w) {
   w.ScrollSetByCode = -1;
-  if (!base::ParseNumber(w.TxtRatio1.Text())) w.TxtRatio1.SetText("1");
+  if (!model::Field::IsNumber(w.TxtRatio1.Text())) w.TxtRatio1.SetText("1");
   const int n = TakeShownWheel(w);
   const double ratio = w.TxtRatio1.Number();
   if (IsWheel(n)) w.wheels.WheelRatio[n] = ratio;

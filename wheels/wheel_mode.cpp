@@ -17,7 +17,7 @@ namespace wheels {
 void ChkMulti_Click(window::TrochelaMain& w) {
   if (w.ChkMulti.Value() != 0) {
     window::SetWheelLimit(w, w.SavedWheelCount);
-    if (auto r = base::ParseNumber(w.TxtRotations.Text()); r && *r > 7) w.TxtRotations.SetText("7");
+    if (auto r = base::ParseNumber(w.TxtRotations.Text(), base::UserDecimalSeparator()); r && *r > 7) w.TxtRotations.SetText("7");
     window::ShowMultiControls(w);
     if (w.ChkScale.Value() != 0) engine::FitScale(w);
     w.TxtFixed.SetFocus();

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -38,13 +37,42 @@ TEST(ParseNumber, TakesOnlyAWholeTextThatIsANumberAndValTheLeadingOne) {
   }
 }
 
-TEST(ParseNumber, IgnoresTheDesktopLocale) {
-  const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-  if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.utf8"))
-    GTEST_SKIP() << "no locale with a decimal comma installed";
-  EXPECT_EQ(std::tuple(ParseNumber("2.5"), ParseNumber("2,5"), Val("3.5e2x"), FormatNumber(2.5)),
-            std::tuple(std::optional(2.5), std::optional<double>(), 350.0, std::string("2.5")));
-  std::setlocale(LC_NUMERIC, saved.c_str());
+TEST(ParseNumber, ACommaSeparatorReadsACommaOrAPointAndWritesAComma) {
+  // clang-format off
+  for (auto [text, value] : std::vector<std::pair<const char*, double>>{
+      {"0,9", 0.9}, {"12,7", 12.7}, {" -3,5e+2 ", -350}, {",5", 0.5}, {"5,", 5}, {"0.9", 0.9},
+      {"1,5E-3", 0.0015}})
+    EXPECT_EQ(ParseNumber(text, ','), value) << '"' << text << '"';
+  for (const char* text : {"1,2,3", "1,.5", "1.,5", ",", "1 ,5", "1,5,", "1e2,5", "1;5"})
+    EXPECT_FALSE(ParseNumber(text, ',').has_value()) << '"' << text << '"';
+  // With '.' a comma ends the number, as it always did.
+  for (auto [text, separator, value] : std::vector<std::tuple<const char*, char, double>>{
+      {"12,7", '.', 12}, {"12,7", ',', 12.7}, {"3,5e2x", ',', 350}, {"1,5,3", ',', 1.5},
+      {"-,25 and more", ',', -0.25}, {"2.5,5", ',', 2.5}})
+    EXPECT_EQ(Val(text, separator), value) << '"' << text << "\" with " << separator;
+  for (auto [value, text] : std::vector<std::pair<double, const char*>>{
+      {6 * 0.9, "5,4"}, {2.0 / 3, "0,666666666666667"}, {0.0000012, "1,2E-06"}, {1e15, "1E+15"},
+      {-12.7, "-12,7"}, {6, "6"}})
+    EXPECT_EQ(FormatNumber(value, ','), text);
+  EXPECT_EQ(base::FormatSingle(1080.0f / 860.0f, ','), "1,255814");
+  // A number written and read back is the same double with either separator.
+  for (double v : {0.1 + 0.2, 1.0 / 3, -2.5e300, 5e-324, 123456.789012345678, 0.893 * 0.9})
+    for (char separator : {'.', ','})
+      EXPECT_EQ(ParseNumber(FormatNumber(v, separator), separator), ParseNumber(FormatNumber(v)))
+          << v << " with " << separator;
+  for (auto [text, separator, shown] : std::vector<std::tuple<const char*, char, const char*>>{
+      {"1.5", ',', "1,5"}, {" -0.9 ", ',', " -0,9 "}, {"0,9", ',', "0,9"}, {"1.5", '.', "1.5"},
+      {"1,5", '.', "1,5"}, {"x.5", ',', "x.5"}, {"1.5.", ',', "1.5."}, {"1e5", ',', "1e5"}})
+    EXPECT_EQ(base::WithDecimalSeparator(text, separator), shown) << '"' << text << '"';
+  // clang-format on
+}
+
+TEST(UserDecimalSeparator, IsSetOnceToAPointOrAComma) {
+  EXPECT_EQ(base::UserDecimalSeparator(), '.');
+  EXPECT_FALSE(base::SetUserDecimalSeparator(';'));
+  EXPECT_TRUE(base::SetUserDecimalSeparator('.'));
+  EXPECT_FALSE(base::SetUserDecimalSeparator(','));
+  EXPECT_EQ(base::UserDecimalSeparator(), '.');
 }
 
 TEST(Format, FifteenOrSevenDigitsOrExponentFormAndRoundingHalvesToEven) {
