@@ -101,7 +101,7 @@ double SteadySeconds() {
 
 bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
                     int height, bool antialias, const std::string& out, bool showProgress,
-                    std::string& problem);
+                    std::string& problem, base::AtLink atLink);
 
 namespace {
 
@@ -118,14 +118,14 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
     return false;
   }
   return RenderSettings(settings, values, r.batch.width, r.batch.height, r.batch.antialias, out, showProgress,
-                        problem);
+                        problem, r.batch.outDir.empty() ? base::AtLink::Follow : base::AtLink::Refuse);
 }
 
 }  // namespace
 
 bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
                     int height, bool antialias, const std::string& out, bool showProgress,
-                    std::string& problem) {
+                    std::string& problem, base::AtLink atLink) {
   std::string reason = files::PenColourSectionProblem(settings);
   if (!reason.empty()) {
     problem = "cannot render " + out + ": " + reason;
@@ -156,7 +156,7 @@ bool RenderSettings(const std::string& settings, const files::ParmsValues& value
     problem = "stopped before " + out + " was written";
     return false;
   }
-  if (!base::SavePicture({canvas.image, canvas.lines, true}, out, antialias, settings, reason)) {
+  if (!base::SavePicture({canvas.image, canvas.lines, true}, out, antialias, settings, reason, atLink)) {
     problem = "cannot write " + out + ": " + reason;
     return false;
   }
