@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QFocusFrame>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeySequence>
 #include <QMetaObject>
 #include <QMimeData>
@@ -171,8 +172,21 @@ void Form::ShowUnseen() {
 bool Form::SaveScreenshot(const std::string& path) {
   RefreshViews();
   QCoreApplication::processEvents();
-  std::string reason;
-  return SaveRaster(FromQImage(window_->grab().toImage()), path, reason);
+  // The window's size is a whole number of logical pixels, which at a
+  // fractional ratio is a device pixel or two more or less than the screen:
+  // the window is drawn into the screen's own pixels, over its background
+  // where it falls short.
+  try {
+    QImage shot(services_.ScreenWidth(), services_.ScreenHeight(), QImage::Format_RGB32);
+    if (shot.isNull()) return false;  // no memory for it
+    shot.setDevicePixelRatio(PixelRatio());
+    shot.fill(window_->palette().color(QPalette::Window));
+    window_->render(&shot);
+    std::string reason;
+    return SaveRaster(FromQImage(shot), path, reason);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
 }
 
 void Form::Register(Control* c) {

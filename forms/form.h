@@ -39,7 +39,8 @@ class Form {
   // but is never put on a screen, so no screen memory as large as the window
   // is made for it.
   void ShowUnseen();
-  // Writes the window as it shows now (controls included) to an image file.
+  // Writes the screen as the window that covers it shows it now (controls
+  // included) to an image file, in the screen's device pixels.
   bool SaveScreenshot(const std::string& path);
 
   // Controls register themselves when made and leave when destroyed.
