@@ -223,8 +223,9 @@ void Form::ShowUnseen() {
 }
 
 bool Form::SaveScreenshot(const std::string& path) {
+  // The window is drawn as it stands now, without a yield, in which a script's
+  // next line would run first.
   RefreshViews();
-  QCoreApplication::processEvents();
   // The window's size is a whole number of logical pixels, which at a
   // fractional ratio is a device pixel or two more or less than the screen:
   // the window is drawn into the screen's own pixels, over its background

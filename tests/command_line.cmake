@@ -147,6 +147,12 @@ foreach(ratio 1.5 3 6)
     string(APPEND failed "a screenshot of 1000x700 at ratio ${ratio}: ${size}\n")
   endif()
 endforeach()
+# A screenshot is taken when its line runs, before the next line (here Exit) can.
+file(REMOVE ${BIN}/last.png)
+run(0 "" "screenshot ${BIN}/last.png|click CmdExit")
+if(NOT EXISTS ${BIN}/last.png)
+  string(APPEND failed "a screenshot before Exit was not written\n")
+endif()
 # A printed size in printer.ini that is no positive number is told, as one too large is.
 file(MAKE_DIRECTORY ${BIN}/printer)
 file(WRITE ${BIN}/printer/p.tscript "dialog print 1 1\nclick CmdPrint\nexpect Messages 1\n")
