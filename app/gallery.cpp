@@ -176,11 +176,12 @@ int MakeGallery(const GalleryRequest& r) {
     // picture's settings.
     files::ParmsValues picked;
     if (!files::ReadParms(base::Profile(c.settings), picked, why) ||
-        !RenderSettings(c.settings, picked, r.batch.width, r.batch.height, r.batch.antialias, picture, false, why)) {
+        !RenderSettings(c.settings, picked, r.batch.width, r.batch.height, r.batch.antialias,
+                        picture, false, why, base::AtLink::Refuse)) {
       said += "trochela: " + why + "\n";
       return false;
     }
-    if (!base::WriteFileReplacing(tra, c.settings, why)) {
+    if (!base::WriteFileReplacing(tra, c.settings, why, base::AtLink::Refuse)) {
       said += "trochela: cannot write " + tra + ": " + why + "\n";
       std::error_code ignored;
       std::filesystem::remove(picture, ignored);
@@ -192,7 +193,7 @@ int MakeGallery(const GalleryRequest& r) {
   const int jobs = r.batch.jobs > 0 ? r.batch.jobs : DefaultJobs();
   const bool ok = RunJobs(r.count, jobs, job);
   const std::string index = (dir / "index.html").string();
-  if (!base::WriteFileReplacing(index, Index(r, seed, written), reason)) {
+  if (!base::WriteFileReplacing(index, Index(r, seed, written), reason, base::AtLink::Refuse)) {
     std::cerr << "trochela: cannot write " << index << ": " << reason << "\n";
     return 2;
   }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -408,10 +409,19 @@ int main(int argc, char** argv) {
     splash.form.Pause(3);
   }
 
-  const auto started = app::StartWindow(
-      *services, o.seed,
-      !o.headless && !scripted ? app::WindowShown::FullScreen : app::WindowShown::Window);
+  std::unique_ptr<window::TrochelaMain> started;
+  try {
+    started = app::StartWindow(
+        *services, o.seed,
+        !o.headless && !scripted ? app::WindowShown::FullScreen : app::WindowShown::Window);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "trochela: out of memory for the canvas of a screen of " << services->ScreenWidth()
+              << "x" << services->ScreenHeight() << " pixels\n";
+    return 2;
+  }
   window::TrochelaMain& w = *started;
+  // A window that could not be shown (told) serves a headless run only.
+  if (!o.headless && !w.form.OnScreen()) return 2;
   // A file named on the command line, before the first script line.
   if (!o.file.empty()) files::OpenGivenFile(w, o.file);
 

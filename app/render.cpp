@@ -85,7 +85,7 @@ double SteadySeconds() {
 
 bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
                     int height, bool antialias, const std::string& out, bool showProgress,
-                    std::string& problem) try {
+                    std::string& problem, base::AtLink atLink) try {
   model::StartedProgram program = model::StartProgram(width, height);
   files::ApplyParms(program, values);
   model::PictureSettings& s = program.settings;
@@ -112,7 +112,8 @@ bool RenderSettings(const std::string& settings, const files::ParmsValues& value
     return false;
   }
   std::string reason;
-  if (!base::SavePicture({canvas.image, canvas.lines, true}, out, antialias, settings, reason)) {
+  if (!base::SavePicture({canvas.image, canvas.lines, true}, out, antialias, settings, reason,
+                         atLink)) {
     problem = "cannot write " + out + ": " + reason;
     return false;
   }
@@ -139,7 +140,8 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
     return false;
   }
   return RenderSettings(settings, values, r.batch.width, r.batch.height, r.batch.antialias, out,
-                        showProgress, problem);
+                        showProgress, problem,
+                        r.batch.outDir.empty() ? base::AtLink::Follow : base::AtLink::Refuse);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/batch.h"
+#include "base/file_io.h"
 #include "files/parms_keys.h"
 
 namespace app {
@@ -32,9 +33,10 @@ std::vector<std::string> RenderOutputs(const RenderRequest& request);
 // Draws a settings text (a parameter file's, with its pen colour) into the
 // picture `out`, as RenderPictures draws each file; false with the problem.
 // `values` are the checked values of `settings`, which the picture carries.
+// A picture a batch makes refuses a link in its place (base::AtLink).
 bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
                     int height, bool antialias, const std::string& out, bool showProgress,
-                    std::string& problem);
+                    std::string& problem, base::AtLink atLink = base::AtLink::Follow);
 
 // Renders every file of the request, over several worker threads with
 // --out-dir (app/batch.h); a line on standard error for each file when there

@@ -107,10 +107,12 @@ size_t NameLimit(const fs::path& folder) {
   return limit > 16 ? static_cast<size_t>(limit) : 255;
 }
 
-// Creates an empty file with a new name in the folder of `target`; its name
-// ends in as much of the target's own name as fits. Returns the empty string
-// and a reason when the folder takes no new file.
-std::string CreateTempBeside(const std::string& target, std::string& reason) {
+// Creates an empty file with a new name in the folder of `target`, open for
+// writing in `d`; its name ends in as much of the target's own name as fits.
+// The file is written through this descriptor only: its name, in a folder
+// others may write to, could be made a link before it was opened again.
+// Returns the empty string and a reason when the folder takes no new file.
+std::string CreateTempBeside(const std::string& target, Descriptor& d, std::string& reason) {
   static std::atomic<unsigned> counter{0};
   const fs::path t(target);
   if (t.filename().empty()) {
@@ -127,11 +129,8 @@ std::string CreateTempBeside(const std::string& target, std::string& reason) {
     const size_t room = limit > name.size() ? limit - name.size() : 0;
     name.append(own.size() > room ? own.substr(own.size() - room) : own);
     const fs::path temp = t.parent_path() / name;
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-      ::close(fd);
-      return temp.string();
-    }
+    d.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (d.fd >= 0) return temp.string();
     if (errno != EEXIST) {
       reason = Reason(errno);
       return {};
@@ -161,17 +160,15 @@ std::string FollowLinks(const std::string& path) {
 void RemoveTemp(const std::string& temp) { ::unlink(temp.c_str()); }
 
 // Puts `temp` in the place of `target` in one step; on failure removes `temp`
-// and leaves `target` as it was.
+// and leaves `target` as it was. The rename replaces a link in the target's
+// place itself, never the file it points to.
 bool ReplaceWithTemp(const std::string& temp, const std::string& target, std::string& reason) {
   struct stat st;
-  const bool exists = ::stat(target.c_str(), &st) == 0;
-  if (exists && S_ISDIR(st.st_mode)) {
+  if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
     RemoveTemp(temp);
     reason = "it is a folder";
     return false;
   }
-  // The new file keeps the permissions of the one it replaces.
-  if (exists && S_ISREG(st.st_mode)) ::chmod(temp.c_str(), st.st_mode & 07777);
   if (std::rename(temp.c_str(), target.c_str()) != 0) {
     reason = Reason(errno);
     RemoveTemp(temp);
@@ -182,11 +179,16 @@ bool ReplaceWithTemp(const std::string& temp, const std::string& target, std::st
 
 }  // namespace
 
-bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& reason) {
-  // Through a link the file it points to is replaced; the link stays.
-  const std::string target = FollowLinks(path);
-  // A file the user may not write to stays, as a plain write would leave it.
+bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& reason,
+                        AtLink atLink) {
   struct stat st;
+  if (atLink == AtLink::Refuse && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    reason = "it is a symbolic link";
+    return false;
+  }
+  // Through a link the file it points to is replaced; the link stays.
+  const std::string target = atLink == AtLink::Follow ? FollowLinks(path) : path;
+  // A file the user may not write to stays, as a plain write would leave it.
   const bool replacing = ::stat(target.c_str(), &st) == 0;
   if (replacing) {
     // A FIFO or a device is no file to replace.
@@ -196,29 +198,29 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
       return false;
     }
   }
-  const std::string temp = CreateTempBeside(target, reason);
+  Descriptor d;
+  const std::string temp = CreateTempBeside(target, d, reason);
   if (temp.empty()) return false;
-  {
-    errno = 0;  // a write that takes nothing sets none
-    Descriptor d{::open(temp.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC)};
-    bool ok = d.fd >= 0;
-    while (ok && !bytes.empty()) {
-      const ssize_t n = ::write(d.fd, bytes.data(), bytes.size());
-      if (n < 0 && errno == EINTR) continue;
-      ok = n > 0;
-      if (ok) bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    // A file that is replaced gets the new data on the disk before the rename
-    // makes it the file's content, so that a crash leaves the old content or
-    // the new, never an empty file. A new file has nothing to lose: it is not
-    // waited for, which keeps a batch from queueing on the disk.
-    ok = ok && (!replacing || ::fsync(d.fd) == 0);
-    ok = ok && d.Close();
-    if (!ok) {
-      reason = Reason(errno ? errno : ENOSPC);
-      RemoveTemp(temp);
-      return false;
-    }
+  errno = 0;  // a write that takes nothing sets none
+  bool ok = true;
+  while (ok && !bytes.empty()) {
+    const ssize_t n = ::write(d.fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  // The new file keeps the permissions of the one it replaces.
+  if (ok && replacing) ::fchmod(d.fd, st.st_mode & 07777);
+  // A file that is replaced gets the new data on the disk before the rename
+  // makes it the file's content, so that a crash leaves the old content or
+  // the new, never an empty file. A new file has nothing to lose: it is not
+  // waited for, which keeps a batch from queueing on the disk.
+  ok = ok && (!replacing || ::fsync(d.fd) == 0);
+  ok = ok && d.Close();
+  if (!ok) {
+    reason = Reason(errno ? errno : ENOSPC);
+    RemoveTemp(temp);
+    return false;
   }
   return ReplaceWithTemp(temp, target, reason);
 }

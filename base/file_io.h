@@ -25,10 +25,22 @@ int OpenReadableFile(const std::string& path, std::string& reason);
 // Whether the path names an existing file system entry.
 bool PathExists(const std::string& path);
 
+// What a write does with a symbolic link in the target's place.
+enum class AtLink {
+  // The file it points to is replaced and the link stays: a name the user
+  // chose, who knows where it leads.
+  Follow,
+  // Refused: a batch makes new files, and a link in a shared folder may have
+  // been planted there to have the batch write over someone's file.
+  Refuse,
+};
+
 // Writes `bytes` to a temporary file beside `target`, flushes it to the disk
-// when `target` exists, and renames it over `target`. Through a link the file
-// it points to is replaced; a file the user may not write to, a folder, a FIFO
-// or a device is refused. The temporary name fits the folder's name limit.
-bool WriteFileReplacing(const std::string& target, std::string_view bytes, std::string& reason);
+// when `target` exists, and renames it over `target`. A link in the target's
+// place is followed or refused as `atLink` says; a file the user may not
+// write to, a folder, a FIFO or a device is refused. The temporary name fits
+// the folder's name limit.
+bool WriteFileReplacing(const std::string& target, std::string_view bytes, std::string& reason,
+                        AtLink atLink = AtLink::Follow);
 
 }  // namespace base

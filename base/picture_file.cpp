@@ -90,16 +90,17 @@ bool EncodePicture(const DrawnPicture& p, PictureKind kind, bool antialias,
 }
 
 bool SavePicture(const DrawnPicture& p, const std::string& path, bool antialias,
-                 std::string_view settings, std::string& reason) {
-  return SavePictureAs(p, KindOfName(path), path, antialias, settings, reason);
+                 std::string_view settings, std::string& reason, AtLink atLink) {
+  return SavePictureAs(p, KindOfName(path), path, antialias, settings, reason, atLink);
 }
 
 bool SavePictureAs(const DrawnPicture& p, PictureKind kind, const std::string& path,
-                   bool antialias, std::string_view settings, std::string& reason) {
+                   bool antialias, std::string_view settings, std::string& reason,
+                   AtLink atLink) {
   try {
     std::string bytes;
     return EncodePicture(p, kind, antialias, settings, bytes, reason) &&
-           WriteFileReplacing(path, bytes, reason);
+           WriteFileReplacing(path, bytes, reason, atLink);
   } catch (const std::bad_alloc&) {
     reason = "out of memory";
     return false;

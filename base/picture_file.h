@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/file_io.h"
 #include "base/line_log.h"
 #include "base/raster.h"
 
@@ -37,12 +38,14 @@ Image SmoothPicture(const DrawnPicture& p);
 bool EncodePicture(const DrawnPicture& p, PictureKind kind, bool antialias,
                    std::string_view settings, std::string& bytes, std::string& reason);
 
-// Encodes with EncodePicture and writes the file whole (WriteFileReplacing);
-// memory that runs out on the way is a failed save ("out of memory").
+// Encodes with EncodePicture and writes the file whole (WriteFileReplacing,
+// which follows or refuses a link in its place as `atLink` says); memory that
+// runs out on the way is a failed save ("out of memory").
 bool SavePicture(const DrawnPicture& p, const std::string& path, bool antialias,
-                 std::string_view settings, std::string& reason);
+                 std::string_view settings, std::string& reason, AtLink atLink = AtLink::Follow);
 // The same as the given kind, whatever the name's ending.
 bool SavePictureAs(const DrawnPicture& p, PictureKind kind, const std::string& path,
-                   bool antialias, std::string_view settings, std::string& reason);
+                   bool antialias, std::string_view settings, std::string& reason,
+                   AtLink atLink = AtLink::Follow);
 
 }  // namespace base

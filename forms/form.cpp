@@ -4,16 +4,21 @@
 #include <QDropEvent>
 #include <QFocusFrame>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeySequence>
 #include <QMetaObject>
 #include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QSemaphore>
 #include <QShortcut>
+#include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -108,6 +113,40 @@ class FocusMark : public QFocusFrame {
   QWidget* window_;
 };
 
+// What painting takes beside the window's image.
+constexpr size_t kPaintingMemory = size_t{64} << 20;
+constexpr int kThreadStartMilliseconds = 2000;
+
+// Whether `bytes` more memory can be had now. The toolkit paints a shown
+// window into an image as large as the window, and when that image cannot be
+// made it paints into nothing and crashes: it is asked for beforehand.
+bool MemoryAvailable(size_t bytes) {
+  void* p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (p == MAP_FAILED) return false;
+  ::munmap(p, bytes);
+  return true;
+}
+
+// The toolkit fills a large area in the threads of its global pool, and waits
+// for ever on a fill whose thread could not start for want of memory. So the
+// pool's threads are started once, while there is memory, and kept.
+void KeepPaintingThreads() {
+  QThreadPool* pool = QThreadPool::globalInstance();
+  pool->setExpiryTimeout(-1);
+  const int threads = pool->maxThreadCount();
+  // Each task holds its thread until all have started, so that each starts one.
+  auto started = std::make_shared<QSemaphore>();
+  auto go = std::make_shared<QSemaphore>();
+  for (int k = 0; k < threads; ++k)
+    pool->start([started, go] {
+      started->release();
+      go->acquire();
+    });
+  // Threads start at once; a bounded wait only where one could not.
+  started->tryAcquire(threads, kThreadStartMilliseconds);
+  go->release(threads);
+}
+
 }  // namespace
 
 struct Form::Hooks {
@@ -123,6 +162,8 @@ Form::Form(std::string name, forms::Services& services)
       services_(services),
       window_(std::make_unique<QWidget>()),
       hooks_(std::make_unique<Hooks>(*this)) {
+  static const bool kept = (KeepPaintingThreads(), true);
+  (void)kept;
   window_->setObjectName(QString::fromStdString(name_));
   window_->installEventFilter(&hooks_->closeFilter);
   qApp->installEventFilter(&hooks_->dropFilter);
@@ -151,28 +192,55 @@ void Form::SetPixelSize(int width, int height) { window_->resize(width, height);
 int Form::PixelWidth() const { return window_->width(); }
 int Form::PixelHeight() const { return window_->height(); }
 
-void Form::Show(bool fullScreen) {
+bool Form::Show(bool fullScreen) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize size = fullScreen && screen ? screen->geometry().size() : window_->size();
+  const double ratio = window_->devicePixelRatioF();
+  const size_t pixels = static_cast<size_t>(std::ceil(size.width() * ratio)) *
+                        static_cast<size_t>(std::ceil(size.height() * ratio));
+  if (!MemoryAvailable(pixels * 4 + kPaintingMemory)) {
+    ShowUnseen();
+    services_.ShowMessage("There is not enough memory to show a window of " +
+                          std::to_string(size.width()) + "x" + std::to_string(size.height()) +
+                          " pixels: it is not shown.");
+    return false;
+  }
   if (fullScreen) {
     window_->showFullScreen();
   } else {
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-      window_->move(screen->geometry().center() - window_->rect().center());
+    if (screen) window_->move(screen->geometry().center() - window_->rect().center());
     window_->show();
   }
   window_->activateWindow();
+  return true;
 }
 
 void Form::ShowUnseen() {
+  onScreen_ = false;
   // Qt paints only what is shown: the window stays hidden to Qt, and the
   // program's own focus moves run as in a shown window.
   window_->setAttribute(Qt::WA_DontShowOnScreen);
 }
 
 bool Form::SaveScreenshot(const std::string& path) {
+  // The window is drawn as it stands now, without a yield, in which a script's
+  // next line would run first.
   RefreshViews();
-  QCoreApplication::processEvents();
-  std::string reason;
-  return SaveRaster(FromQImage(window_->grab().toImage()), path, reason);
+  // The window's size is a whole number of logical pixels, which at a
+  // fractional ratio is a device pixel or two more or less than the screen:
+  // the window is drawn into the screen's own pixels, over its background
+  // where it falls short.
+  try {
+    QImage shot(services_.ScreenWidth(), services_.ScreenHeight(), QImage::Format_RGB32);
+    if (shot.isNull()) return false;  // no memory for it
+    shot.setDevicePixelRatio(PixelRatio());
+    shot.fill(window_->palette().color(QPalette::Window));
+    window_->render(&shot);
+    std::string reason;
+    return SaveRaster(FromQImage(shot), path, reason);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
 }
 
 void Form::Register(Control* c) {

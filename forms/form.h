@@ -34,12 +34,19 @@ class Form {
   void SetPixelSize(int width, int height);
   int PixelWidth() const;
   int PixelHeight() const;
-  void Show(bool fullScreen);
+  // Shows the window on the screen, filling it or in its middle. When there is
+  // no memory for the image the toolkit paints a shown window into (as large
+  // as the window in device pixels), it is shown unseen instead, told, and
+  // false is returned.
+  bool Show(bool fullScreen);
   // Shows the window to the program only: it is visible and takes the focus,
   // but is never put on a screen, so no screen memory as large as the window
   // is made for it.
   void ShowUnseen();
-  // Writes the window as it shows now (controls included) to an image file.
+  // False once the window is shown unseen.
+  bool OnScreen() const { return onScreen_; }
+  // Writes the screen as the window that covers it shows it now (controls
+  // included) to an image file, in the screen's device pixels.
   bool SaveScreenshot(const std::string& path);
 
   // Controls register themselves when made and leave when destroyed.
@@ -118,6 +125,7 @@ class Form {
   double lastSystemPoll_ = -1;  // when DoEvents last asked the system, seconds
   Control* focused_ = nullptr;
   bool movingFocus_ = false;
+  bool onScreen_ = true;
   int running_ = 0;
   struct Hooks;
   std::unique_ptr<Hooks> hooks_;

@@ -139,6 +139,20 @@ file(READ ${BIN}/m.png width OFFSET 16 LIMIT 4 HEX)
 if(NOT width STREQUAL "00000800")
   string(APPEND failed "a screenshot at ratio 2 is ${width} pixels wide\n")
 endif()
+# So at a fractional ratio, or one that leaves a fraction of a logical pixel at the edge.
+foreach(ratio 1.5 3 6)
+  run(0 "--screen 1000x700 --pixel-ratio ${ratio}" "screenshot ${BIN}/m${ratio}.png")
+  file(READ ${BIN}/m${ratio}.png size OFFSET 16 LIMIT 8 HEX)
+  if(NOT size STREQUAL "000003e8000002bc")
+    string(APPEND failed "a screenshot of 1000x700 at ratio ${ratio}: ${size}\n")
+  endif()
+endforeach()
+# A screenshot is taken when its line runs, before the next line (here Exit) can.
+file(REMOVE ${BIN}/last.png)
+run(0 "" "screenshot ${BIN}/last.png|click CmdExit")
+if(NOT EXISTS ${BIN}/last.png)
+  string(APPEND failed "a screenshot before Exit was not written\n")
+endif()
 # A printed size in printer.ini that is no positive number is told, as one too large is.
 file(MAKE_DIRECTORY ${BIN}/printer)
 file(WRITE ${BIN}/printer/p.tscript "dialog print 1 1\nclick CmdPrint\nexpect Messages 1\n")
@@ -154,6 +168,35 @@ endforeach()
 file(MAKE_DIRECTORY ${BIN}/g/random-001.png)
 run(2 "--random 1 --size 40x30 -j 1 --out-dir ${BIN}/g" ""
   "cannot write [^\n]*random-001.png: it is a folder")
+# A picture that cannot be written leaves an earlier run's pair whole, and the page lists neither.
+file(REMOVE_RECURSE ${BIN}/pair)
+run(0 "--random 1 --seed 1 --size 100x100 --format bmp --out-dir ${BIN}/pair")
+file(READ ${BIN}/pair/random-001.tra before)
+execute_process(COMMAND sh -c "ulimit -f 8 && exec \"$0\" --random 1 --seed 2 --size 100x100 \
+  --format bmp --out-dir \"$1\"" ${EXE} ${BIN}/pair RESULT_VARIABLE rc ERROR_VARIABLE err)
+file(READ ${BIN}/pair/random-001.tra after)
+file(READ ${BIN}/pair/index.html page)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "random-001.bmp: File too large" OR NOT after STREQUAL before
+   OR page MATCHES "random-001")
+  string(APPEND failed "a failed gallery picture: exit ${rc}, ${err}, its settings ${after}\n")
+endif()
+# A batch makes new files: a link planted in its folder is refused, the file it leads to kept,
+# and a picture whose settings file is refused is taken back.
+file(WRITE ${BIN}/victim "mine")
+foreach(name random-001.png random-001.tra index.html start.png)
+  file(REMOVE_RECURSE ${BIN}/planted)
+  file(MAKE_DIRECTORY ${BIN}/planted)
+  file(CREATE_LINK ${BIN}/victim ${BIN}/planted/${name} SYMBOLIC)
+  set(batch "--random 1")
+  if(name STREQUAL "start.png")
+    set(batch "--render ${parms}/start.tra")
+  endif()
+  run(2 "${batch} --size 40x30 --out-dir ${BIN}/planted" "" "${name}: it is a symbolic link")
+  file(READ ${BIN}/victim kept)
+  if(NOT kept STREQUAL "mine" OR (name STREQUAL "random-001.tra" AND EXISTS ${BIN}/planted/random-001.png))
+    string(APPEND failed "a link planted at ${name}: the file it leads to was written over\n")
+  endif()
+endforeach()
 # Exit ends the program at once, with status 0.
 run(0 "" "click CmdExit|expect WheelCount 99")
 
