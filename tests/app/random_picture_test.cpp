@@ -127,6 +127,9 @@ TEST_F(RandomPicture16, LeftClickKeepsA256InTheComponentsAndShows255) {
   EXPECT_EQ(w.CmdColorBar.BackColor(), shown);
   EXPECT_EQ(w.Canvas.ForeColor(), shown);
   EXPECT_EQ(w.form.Focused(), &w.Canvas);
+  random_pictures::CmdColorBar_MouseDown(w, 1);  // red and blue in steps of 8
+  random_pictures::CmdColorBar_MouseDown(w, 1);
+  EXPECT_EQ(Rgb(), (std::vector<int>{88, 224, 192}));
 }
 
 }  // namespace
