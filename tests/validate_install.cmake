@@ -14,3 +14,11 @@ foreach(check "desktop-file-validate;${share}/applications/${ID}.desktop"
   list(REMOVE_AT check 0)
   execute_process(COMMAND ${exe_${tool}} ${check} COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
+# The manual page tells the batches, their workers and what a run ends with.
+execute_process(COMMAND gzip -dc ${share}/man/man1/trochela.1.gz OUTPUT_VARIABLE page
+  COMMAND_ERROR_IS_FATAL ANY)
+foreach(word "\\\\-\\\\-random" "\\\\-j" "EXIT STATUS" "SIGTERM")
+  if(NOT page MATCHES "${word}")
+    message(FATAL_ERROR "the manual page does not tell ${word}")
+  endif()
+endforeach()
