@@ -168,7 +168,10 @@ std::optional<base::Image> LoadPictureFile(const std::string& path, std::string&
     return std::nullopt;
   }
   if (kind != "bmp" && kind != "png" && kind != "jpeg" && kind != "gif") {
-    reason = "it is a " + kind.toUpper().toStdString() +
+    // The kind is spoken letter by letter: "an SVG", "a PGM".
+    const std::string name = kind.toUpper().toStdString();
+    const bool vowel = std::string_view("AEFHILMNORSX").find(name[0]) != std::string_view::npos;
+    reason = std::string("it is ") + (vowel ? "an " : "a ") + name +
              " picture; pictures load from BMP, PNG, JPEG and GIF files";
     return std::nullopt;
   }

@@ -94,7 +94,7 @@ TEST_F(FilesTest, HostileFilesAreToldAndLoseNothing) {
          std::ofstream(folder / "a.svg") << "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
          return folder / "a.svg";
        },
-       "it is a SVG picture; pictures load from BMP, PNG, JPEG and GIF files"},
+       "it is an SVG picture; pictures load from BMP, PNG, JPEG and GIF files"},
       {"load parms from a bitmap", files::CmdLoadParms_Click, K::Open,
        [&] { return QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString(folder / "p.bmp")), folder / "p.bmp"; },
        "the picture carries no settings"},
