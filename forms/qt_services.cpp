@@ -17,6 +17,8 @@
 #include <QTime>
 
 #include <new>
+#include <string>
+#include <string_view>
 
 #include "base/file_io.h"
 #include "forms/picture_export.h"
