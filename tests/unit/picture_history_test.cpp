@@ -46,6 +46,14 @@ TEST(PictureHistory, ThirtyStepsBackAndForthAt1080pWithin16MiB) {
   history.Back(canvas);
   history.Keep(canvas);  // a new change forgets the pictures stepped back over
   EXPECT_EQ(history.ForwardSteps(), 0u);
+  // The oldest go first: at most the steps asked for, and within the bytes.
+  base::PictureHistory few(3, 1000);
+  for (uint32_t colour = 0; colour < 5; ++colour) few.KeepBlank(10, 10, colour);
+  EXPECT_EQ(few.BackSteps(), 3u);
+  base::Image noise(40, 40, 0);
+  for (size_t i = 0; i < noise.pixels.size(); ++i) noise.pixels[i] = uint32_t(i * 2654435761u);
+  few.Keep(noise);  // larger than the bytes allowed: kept alone
+  EXPECT_EQ(few.BackSteps(), 1u);
 }
 
 }  // namespace
