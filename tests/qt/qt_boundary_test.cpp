@@ -210,6 +210,11 @@ TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
                !Q(w.CmdClear)->isEnabled();
       },
       20000));  // a slow paint delays the next refresh
+  // Every field shows what the settings hold after the picks, the fitting and the drawing.
+  for (const model::Binding& b : model::Bindings())
+    EXPECT_EQ(static_cast<QLineEdit*>(Q(w.FieldControl(b.id)))->text().toStdString(),
+              w.picture[b.id].Text())
+        << b.control;
   const base::Image& img = w.Canvas.Raster();
   long drawn = 0, missed = 0;
   for (int y = 0; y < img.height; ++y)
