@@ -21,7 +21,7 @@ void CmdSetForeColor_Click(TrochelaMain& w) {
 void CmdSetBackColor_Click(TrochelaMain& w) {
   const int depth = w.services.ColorDepth();
   // The picture that the new background erases can come back with Backspace.
-  window::SaveUndo(w);
+  window::SaveUndo(w.Pictures());
   if (auto chosen = w.services.ShowColor(w.Canvas.BackColor())) {
     w.Canvas.SetPicture({});
     base::Rgb c = base::Components(*chosen);
@@ -32,12 +32,12 @@ void CmdSetBackColor_Click(TrochelaMain& w) {
   w.Canvas.SetFocus();
 }
 
-void CmdThick_Click(TrochelaMain& w) {
-  // The pen's steps 1 to 4 and their widths in pixels; the button shows the step.
+void CmdThick_Click(int16_t& penStep, forms::CommandButton& button, forms::PictureBox& canvas) {
+  // The pen's steps 1 to 4 and their widths in pixels.
   static constexpr int kWidths[] = {1, 2, 4, 8};
-  w.PenStep = static_cast<int16_t>(w.PenStep % 4 + 1);
-  w.CmdThick.SetCaption(std::to_string(w.PenStep));
-  w.Canvas.SetDrawWidth(kWidths[w.PenStep - 1]);
+  penStep = static_cast<int16_t>(penStep % 4 + 1);
+  button.SetCaption(std::to_string(penStep));
+  canvas.SetDrawWidth(kWidths[penStep - 1]);
 }
 
 void ChkAspect_Click(forms::PictureBox& canvas) { canvas.SetFocus(); }

@@ -3,33 +3,19 @@
 #include <cmath>
 
 #include "base/numbers.h"
-#include "window/trochela_main.h"
+#include "forms/controls.h"
 
 namespace app {
 namespace {
 
-// X over Y when both fields gain the focus; a Y of 0 has no proportion, and
+// X over Y when either field gains the focus; a Y of 0 has no proportion, and
 // the previous one is kept.
-void TakeAspect(TrochelaMain& w) {
-  const double p = w.TxtX.Number() / w.TxtY.Number();
-  if (std::isfinite(p)) w.AspectProportion = p;
+void TakeAspect(const ScaleFields& f) {
+  const double p = f.x.Number() / f.y.Number();
+  if (std::isfinite(p)) f.proportion = p;
 }
 
 void RoundTo3(forms::TextBox& field) { field.SetNumber(base::RoundHalfEven(field.Number(), 3)); }
-
-// Leaving X (or Y): at most 100; with "Aspect" ticked the partner keeps the
-// proportion taken at focus gain; the partner always keeps 3 decimals.
-void RepairScaleField(TrochelaMain& w, forms::TextBox& field, model::FieldId id,
-                      forms::TextBox& partner, bool isX) {
-  RepairField(field, model::BindingOf(id).repair);
-  if (w.ChkRatio.Value() == 1 && w.AspectProportion != 0) {
-    const double v =
-        isX ? field.Number() / w.AspectProportion : field.Number() * w.AspectProportion;
-    // A proportion that overflows the partner leaves it as it was.
-    if (std::isfinite(v)) partner.SetNumber(v);
-  }
-  RoundTo3(partner);
-}
 
 }  // namespace
 
@@ -44,38 +30,36 @@ void TextField_GotFocus(forms::TextBox& field) {
   field.SetSelLength(32);
 }
 
-void TxtFixed_GotFocus(TrochelaMain& w) {
-  TextField_GotFocus(w.TxtFixed);
-  w.ScrollSetByCode = 0;
+void EditorField_GotFocus(forms::TextBox& field, int16_t& scrollSetByCode) {
+  TextField_GotFocus(field);
+  scrollSetByCode = 0;
 }
 
-void TxtRatio1_GotFocus(TrochelaMain& w) {
-  TextField_GotFocus(w.TxtRatio1);
-  w.ScrollSetByCode = 0;
+void ScaleField_GotFocus(const ScaleFields& f, forms::TextBox& field) {
+  TakeAspect(f);
+  TextField_GotFocus(field);
 }
 
-void TxtX_GotFocus(TrochelaMain& w) {
-  TakeAspect(w);
-  TextField_GotFocus(w.TxtX);
-}
-
-void TxtY_GotFocus(TrochelaMain& w) {
-  TakeAspect(w);
-  TextField_GotFocus(w.TxtY);
-}
-void TxtPctScale_LostFocus(TrochelaMain& w) {
-  RepairField(w.TxtPctScale, model::BindingOf(model::FieldId::PctScale).repair);
+void TxtPctScale_LostFocus(forms::TextBox& field, int16_t& scrollSetByCode, forms::ScrollBar& bar) {
+  RepairField(field, model::BindingOf(model::FieldId::PctScale).repair);
   // A size outside the bar's 1..500 shows the bar at its nearer end; the
   // field keeps its text.
-  w.ScrollSetByCode = -1;
-  w.ScrollSize.SetValue(base::ToInt16(w.TxtPctScale.Number()));  // raises ScrollSize_Change
+  scrollSetByCode = -1;
+  bar.SetValue(base::ToInt16(field.Number()));  // raises ScrollSize_Change
 }
 
-void TxtX_LostFocus(TrochelaMain& w) {
-  RepairScaleField(w, w.TxtX, model::FieldId::XScale, w.TxtY, true);
-}
-void TxtY_LostFocus(TrochelaMain& w) {
-  RepairScaleField(w, w.TxtY, model::FieldId::YScale, w.TxtX, false);
+// Leaving X (or Y): at most 100; with "Aspect" ticked the partner keeps the
+// proportion taken at focus gain; the partner always keeps 3 decimals.
+void ScaleField_LostFocus(const ScaleFields& f, bool isX) {
+  forms::TextBox& field = isX ? f.x : f.y;
+  forms::TextBox& partner = isX ? f.y : f.x;
+  RepairField(field, model::BindingOf(isX ? model::FieldId::XScale : model::FieldId::YScale).repair);
+  if (f.aspect.Value() == 1 && f.proportion != 0) {
+    const double v = isX ? field.Number() / f.proportion : field.Number() * f.proportion;
+    // A proportion that overflows the partner leaves it as it was.
+    if (std::isfinite(v)) partner.SetNumber(v);
+  }
+  RoundTo3(partner);
 }
 
 }  // namespace app

@@ -37,6 +37,7 @@ void WireHandlers(window::TrochelaMain& w) {
   using model::FieldId;
   // The symmetry's fields take any number.
   static constexpr model::Repair kAnyNumber{"1"};
+  const ScaleFields scale{w.TxtX, w.TxtY, w.ChkRatio, w.AspectProportion};
   // clang-format off
   // Control and event                Handler
   w.CmdDraw.Click                   = [&w] { CmdDraw_Click(w); };
@@ -59,7 +60,7 @@ void WireHandlers(window::TrochelaMain& w) {
   w.CmdSetForeColor.Click           = [&w] { CmdSetForeColor_Click(w); };
   w.CmdSetBackColor.Click           = [&w] { CmdSetBackColor_Click(w); };
   w.CmdSetBackColor.KeyPress        = [&w](int& key) { CmdSetBackColor_KeyPress(w.Canvas, w.Undo, key); };
-  w.CmdThick.Click                  = [&w] { CmdThick_Click(w); };
+  w.CmdThick.Click                  = [&w] { CmdThick_Click(w.PenStep, w.CmdThick, w.Canvas); };
   w.CmdColorBar.MouseDown           = [&w](int button, int, float, float) { CmdColorBar_MouseDown(w, button); };
   w.CmdColorBar.KeyPress            = [&w](int& key) { CmdColorBar_KeyPress(w.Canvas, w.Undo, key); };
   w.CmdColorBar.KeyDown             = [&w](int& key, int shift) { CmdColorBar_KeyDown(w, key, shift); };
@@ -88,20 +89,20 @@ void WireHandlers(window::TrochelaMain& w) {
   w.Canvas.MouseDown                = [&w](int button, int shift, float, float) { Canvas_MouseDown(w, button, shift); };
   w.Canvas.MouseMove                = [&w](int, int, float x, float y) { Canvas_MouseMove(w.MouseX, w.MouseY, x, y); };
   w.Canvas.KeyPress                 = [&w](int& key) { Canvas_KeyPress(w, key); };
-  w.TxtFixed.GotFocus               = [&w] { TxtFixed_GotFocus(w); };
+  w.TxtFixed.GotFocus               = [&w] { EditorField_GotFocus(w.TxtFixed, w.ScrollSetByCode); };
   w.TxtFixed.LostFocus              = [&w] { TxtFixed_LostFocus(w); };
-  w.TxtRatio1.GotFocus              = [&w] { TxtRatio1_GotFocus(w); };
+  w.TxtRatio1.GotFocus              = [&w] { EditorField_GotFocus(w.TxtRatio1, w.ScrollSetByCode); };
   w.TxtRatio1.LostFocus             = [&w] { TxtRatio1_LostFocus(w); };
-  w.TxtX.GotFocus                   = [&w] { TxtX_GotFocus(w); };
-  w.TxtX.LostFocus                  = [&w] { TxtX_LostFocus(w); };
-  w.TxtY.GotFocus                   = [&w] { TxtY_GotFocus(w); };
-  w.TxtY.LostFocus                  = [&w] { TxtY_LostFocus(w); };
+  w.TxtX.GotFocus                   = [scale] { ScaleField_GotFocus(scale, scale.x); };
+  w.TxtX.LostFocus                  = [scale] { ScaleField_LostFocus(scale, true); };
+  w.TxtY.GotFocus                   = [scale] { ScaleField_GotFocus(scale, scale.y); };
+  w.TxtY.LostFocus                  = [scale] { ScaleField_LostFocus(scale, false); };
   w.TxtRotations.GotFocus           = [&w] { TextField_GotFocus(w.TxtRotations); };
   w.TxtRotations.LostFocus          = [&w] { RepairField(w.TxtRotations, BindingOf(FieldId::Rotations).repair); };
   w.TxtResolution.GotFocus          = [&w] { TextField_GotFocus(w.TxtResolution); };
   w.TxtResolution.LostFocus         = [&w] { RepairField(w.TxtResolution, BindingOf(FieldId::Resolution).repair); };
   w.TxtPctScale.GotFocus            = [&w] { TextField_GotFocus(w.TxtPctScale); };
-  w.TxtPctScale.LostFocus           = [&w] { TxtPctScale_LostFocus(w); };
+  w.TxtPctScale.LostFocus           = [&w] { TxtPctScale_LostFocus(w.TxtPctScale, w.ScrollSetByCode, w.ScrollSize); };
   w.TxtOff_X.GotFocus               = [&w] { TextField_GotFocus(w.TxtOff_X); };
   w.TxtOff_X.LostFocus              = [&w] { RepairField(w.TxtOff_X, BindingOf(FieldId::OffX).repair); };
   w.TxtOff_Y.GotFocus               = [&w] { TextField_GotFocus(w.TxtOff_Y); };
@@ -123,10 +124,10 @@ void WireHandlers(window::TrochelaMain& w) {
   w.TxtNFactor.GotFocus             = [&w] { TextField_GotFocus(w.TxtNFactor); };
   w.TxtNFactor.LostFocus            = [&w] { RepairField(w.TxtNFactor, kAnyNumber); };
   // Key chords of the whole window               Handler
-  w.form.AddShortcut("Ctrl+Z",                    [&w] { window::HistoryBack(w); });
-  w.form.AddShortcut("Ctrl+Shift+Z",              [&w] { window::HistoryForward(w); });
-  w.form.AddShortcut("Ctrl+Y",                    [&w] { window::HistoryForward(w); });
-  w.form.AddShortcut("Ctrl+R",                    [&w] { LblRatios_Shortcut(w); });
+  w.form.AddShortcut("Ctrl+Z",                    [&w] { window::HistoryBack(w.Pictures()); });
+  w.form.AddShortcut("Ctrl+Shift+Z",              [&w] { window::HistoryForward(w.Pictures()); });
+  w.form.AddShortcut("Ctrl+Y",                    [&w] { window::HistoryForward(w.Pictures()); });
+  w.form.AddShortcut("Ctrl+R",                    [&w] { LblRatios_Shortcut(w.LblRatios, w.NegativeSizes); });
   w.form.AddShortcut("F9",                        [&w] { TogglePanel(w); });
   // clang-format on
 }

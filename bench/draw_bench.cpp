@@ -145,7 +145,7 @@ void PrepareWindow(window::TrochelaMain& w, const Case& c) {
   if (c.wheels) {
     ChainSizes(w.wheels.WheelSize.data(), w.wheels.WheelRatio.data(), c.wheels);
     w.WheelCount = static_cast<int16_t>(c.wheels);
-    window::SetWheelLimit(w, std::to_string(c.wheels));
+    window::SetWheelLimit(w.CmdWheelLimit, w.picture, std::to_string(c.wheels));
     // The wheel's fields show the table, as they do for a user: a field
     // repaired when it loses the focus writes what it shows back.
     const int shown = w.ShownWheelNumber;

@@ -18,12 +18,28 @@ namespace {
 constexpr int kRandomKey = 100;  // d, lower case only
 constexpr int kSolid = 0, kTransparent = 1;
 
+// Fills the region of FillTargetColor around a canvas point with the drawing
+// colour; points outside the picture are moved to its edge.
+void FillAtPoint(window::TrochelaMain& w, int16_t x, int16_t y) {
+  const float sx = w.ScreenPixelsX / static_cast<float>(w.Canvas.ScaleWidth());
+  const float sy = w.ScreenPixelsY / static_cast<float>(w.Canvas.ScaleHeight());
+  double px = sx * (w.Canvas.ScaleWidth() / 2 + x);
+  double py = sy * (w.Canvas.ScaleHeight() / 2 + y);
+  if (px > w.ScreenPixelsX - 1) px = w.ScreenPixelsX - 1;
+  if (py > w.ScreenPixelsY - 1) py = w.ScreenPixelsY - 1;
+  if (px < 0) px = 0;
+  if (py < 0) py = 0;
+  base::Image& img = w.Canvas.EditRaster();
+  w.Canvas.Invalidate(base::FloodFillSurface(img, base::ToInt32(px), base::ToInt32(py),
+                                             w.FillTargetColor, w.Canvas.FillColor()));
+}
+
 void FillSequence(window::TrochelaMain& w, bool mirrored) {
   w.Canvas.SetFillStyle(kSolid);
   w.Canvas.SetFillColor(w.Canvas.ForeColor());
   const int64_t target = w.Canvas.Point(w.MouseX, w.MouseY);
   w.FillTargetColor = static_cast<uint32_t>(target);
-  window::SaveUndo(w);
+  window::SaveUndo(w.Pictures());
   const int16_t x = w.MouseX, y = w.MouseY;
   // A point off the picture has no colour to replace: such a fill fills
   // nothing, though the fill itself would clamp to the picture's edge.
@@ -60,10 +76,7 @@ void Canvas_MouseDown(window::TrochelaMain& w, int button, int shift) {
 }
 
 void TogglePanel(window::TrochelaMain& w) {
-  if (w.CmdColorBar.Visible())
-    window::HideControlPanel(w);
-  else
-    window::ShowControlPanel(w);
+  window::ShowControlPanel(w, !w.CmdColorBar.Visible());
 }
 
 void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii) {
@@ -77,23 +90,9 @@ void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii) {
     window::SetDrawingColour(w, base::Components(picked), picked);
   } else if (keyAscii == kRandomKey && !w.DrawingInProgress) {
     // Random keeps the same picture for undo again as its first step.
-    window::SaveUndo(w);
+    window::SaveUndo(w.Pictures());
     random_pictures::CmdRandom_Click(w);
   }
-}
-
-void FillAtPoint(window::TrochelaMain& w, int16_t x, int16_t y) {
-  const float sx = w.ScreenPixelsX / static_cast<float>(w.Canvas.ScaleWidth());
-  const float sy = w.ScreenPixelsY / static_cast<float>(w.Canvas.ScaleHeight());
-  double px = sx * (w.Canvas.ScaleWidth() / 2 + x);
-  double py = sy * (w.Canvas.ScaleHeight() / 2 + y);
-  if (px > w.ScreenPixelsX - 1) px = w.ScreenPixelsX - 1;
-  if (py > w.ScreenPixelsY - 1) py = w.ScreenPixelsY - 1;
-  if (px < 0) px = 0;
-  if (py < 0) py = 0;
-  base::Image& img = w.Canvas.EditRaster();
-  w.Canvas.Invalidate(base::FloodFillSurface(img, base::ToInt32(px), base::ToInt32(py),
-                                             w.FillTargetColor, w.Canvas.FillColor()));
 }
 
 }  // namespace canvas

@@ -17,8 +17,4 @@ void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii);
 // F9 anywhere in the window.
 void TogglePanel(window::TrochelaMain& w);
 
-// Fills the region of FillTargetColor around a canvas point with the drawing
-// colour; points outside the picture are moved to its edge.
-void FillAtPoint(window::TrochelaMain& w, int16_t x, int16_t y);
-
 }  // namespace canvas

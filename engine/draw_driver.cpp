@@ -31,7 +31,7 @@ class WindowHost final : public drawing::Host {
     w_.Canvas.SetMousePointer(base::kHourglassPointer);
     w_.DrawingInProgress = -1;
     w_.StopRequested = 0;
-    window::LockControls(w_);
+    window::LockControls(w_, true);
     w_.MouseX = 0;
     w_.MouseY = 0;
   }
@@ -59,7 +59,7 @@ class WindowHost final : public drawing::Host {
   void Ended(model::PictureSettings&) override {
     w_.StopRequested = 0;
     w_.DrawingInProgress = 0;
-    window::UnlockControls(w_);
+    window::LockControls(w_, false);
   }
   void PenRestored(model::PictureSettings& s) override {
     w_.ShowFields();
@@ -96,11 +96,11 @@ void DrawMultiSquare(window::TrochelaMain& w) { RunDrawing(w, true, Shape::Squar
 }  // namespace
 
 void CmdDraw_Click(window::TrochelaMain& w) {
-  window::SaveUndo(w);
+  window::SaveUndo(w.Pictures());
   if (w.DrawFromScroll) {
     w.DrawFromScroll = 0;
     const bool blank = w.ChkClear.Value() != 0;
-    if (blank || w.ScrollSetByCode) window::StartFromSnapOrBlank(w, blank);
+    if (blank || w.ScrollSetByCode) window::StartFromSnapOrBlank(w.Pictures(), blank);
   }
   DrawChosenRoutine(w);
 }

@@ -84,13 +84,13 @@ bool LoadParmsFile(window::TrochelaMain& w, const std::string& path, std::string
 
 void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {
   auto& t = w.wheels;
-  window::HideMultiControls(w);
+  window::ShowMultiControls(w, false);
   // The check boxes raise their Click handlers here when they change: the
   // mode switch changes the editor and the wheel-count caption before the
   // rest of the file is applied.
   w.ChkScale.SetValue(v.chkScale);
   w.ChkMulti.SetValue(v.chkMulti);
-  window::SetWheelLimit(w, v.wheelCountText);
+  window::SetWheelLimit(w.CmdWheelLimit, w.picture, v.wheelCountText);
   for (const model::Binding& b : model::Bindings())
     if (b.fileKey) w.FieldControl(b.id).SetText(v[b.id]);
   const int count = model::WheelLimit(w.picture);
@@ -99,7 +99,7 @@ void ApplyParms(window::TrochelaMain& w, const ParmsValues& v) {
   if (v.type == 1) w.ChkCircle.SetValue(true);
   if (v.type == 2) w.ChkTriangle.SetValue(true);
   if (v.type == 3) w.ChkSquare.SetValue(true);
-  if (w.ChkMulti.Value() != 0) window::ShowMultiControls(w);
+  if (w.ChkMulti.Value() != 0) window::ShowMultiControls(w, true);
   w.WheelCount = static_cast<int16_t>(count);
 
   // Wheel 1 in the editor; the bars' Change handlers see the values as set by

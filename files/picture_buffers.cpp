@@ -9,10 +9,10 @@ namespace files {
 void CmdSnap_Click(window::TrochelaMain& w) { w.SnapPic.SetPictureFromImage(w.Canvas); }
 
 void CmdClear_Click(window::TrochelaMain& w) {
-  window::SaveUndo(w);
+  window::SaveUndo(w.Pictures());
   if (w.ChkScale.Value() == 1) engine::FitScale(w);
   // Only a plain tick blanks the canvas here.
-  window::StartFromSnapOrBlank(w, w.ChkClear.Value() == 1);
+  window::StartFromSnapOrBlank(w.Pictures(), w.ChkClear.Value() == 1);
   w.Canvas.SetFocus();
 }
 

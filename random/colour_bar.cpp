@@ -7,6 +7,10 @@
 #include "window/undo.h"
 
 namespace random_pictures {
+namespace {
+
+// A random drawing colour for the canvas and the bar (Random picks one the
+// same way).
 void PickDrawingColour(window::TrochelaMain& w) {
   const base::Rgb c = model::PickColour(w.rnd, w.services.ColorDepth());
   // The components keep a 256 that a 16-bit display's steps can give; the
@@ -15,6 +19,8 @@ void PickDrawingColour(window::TrochelaMain& w) {
   w.Canvas.SetFocus();
 }
 
+}  // namespace
+
 void CmdColorBar_MouseDown(window::TrochelaMain& w, int button) {
   const int depth = w.services.ColorDepth();
   if (button == base::kLeftButton) {
@@ -22,7 +28,7 @@ void CmdColorBar_MouseDown(window::TrochelaMain& w, int button) {
   } else if (button == base::kRightButton) {
     // The erased drawing stays in Undo. The components describe the drawing
     // colour, which a new background leaves as it is.
-    window::SaveUndo(w);
+    window::SaveUndo(w.Pictures());
     w.Canvas.SetPicture({});
     w.Canvas.SetBackColor(model::ShownColour(model::PickColour(w.rnd, depth)));
   }

@@ -10,10 +10,6 @@ struct TrochelaMain;
 
 namespace random_pictures {
 
-// A random drawing colour for the canvas and the bar (Random picks one the
-// same way).
-void PickDrawingColour(window::TrochelaMain& w);
-
 void CmdColorBar_MouseDown(window::TrochelaMain& w, int button);
 void CmdColorBar_KeyPress(forms::PictureBox& canvas, const forms::PictureBox& undo, int keyAscii);
 // Space or Enter on the focused bar picks as the left button does, with Shift

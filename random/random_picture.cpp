@@ -33,19 +33,10 @@ class WindowRandom final : public model::RandomHost {
   int shown_;
 };
 
-}  // namespace
-
-void CmdRandom_Click(window::TrochelaMain& w) {
-  window::SaveUndo(w);
-  // The last snapped picture is the background of the new one unless the
-  // canvas is to be cleared.
-  window::StartFromSnapOrBlank(w, w.ChkClear.Value() != 0);
-  PickRandomSettings(w);
-  engine::DrawChosenRoutine(w);
-}
-
+// Random's picks and the settings that follow from them (the wheel shown,
+// the rotations, the colour, the scale, the resolution), without the drawing.
 void PickRandomSettings(window::TrochelaMain& w) {
-  const int shown = window::TakeShownWheel(w);
+  const int shown = window::TakeShownWheel(w.CurrentWheel, w.ShownWheelNumber);
   const model::RandomRules rules{w.ChkColor.Value(),  w.ChkResolution.Value(),
                                  w.ChkEven.Value(),   w.RatioLimit,
                                  w.NegativeSizes,     w.services.ColorDepth(),
@@ -54,6 +45,17 @@ void PickRandomSettings(window::TrochelaMain& w) {
   WindowRandom host(w, shown);
   model::PickRandomSettings(w.picture, bars, w.rnd, rules, w.draw.LoopIndex, &host);
   host.Show(bars);
+}
+
+}  // namespace
+
+void CmdRandom_Click(window::TrochelaMain& w) {
+  window::SaveUndo(w.Pictures());
+  // The last snapped picture is the background of the new one unless the
+  // canvas is to be cleared.
+  window::StartFromSnapOrBlank(w.Pictures(), w.ChkClear.Value() != 0);
+  PickRandomSettings(w);
+  engine::DrawChosenRoutine(w);
 }
 
 }  // namespace random_pictures

@@ -17,8 +17,4 @@ namespace random_pictures {
 // of the window, a nested Random or slideshow included, may run inside.
 void CmdRandom_Click(window::TrochelaMain& w);
 
-// Random's picks and the settings that follow from them (the wheel shown,
-// the rotations, the colour, the scale, the resolution), without the drawing.
-void PickRandomSettings(window::TrochelaMain& w);
-
 }  // namespace random_pictures

@@ -15,7 +15,7 @@ namespace {
 // The wheel shown when it is one; the flags are never written outside
 // wheels 1..24.
 int TakeShownFlagWheel(window::TrochelaMain& w) {
-  const int c = window::TakeShownWheel(w);
+  const int c = window::TakeShownWheel(w.CurrentWheel, w.ShownWheelNumber);
   return base::IsWheel(c) ? c : 0;
 }
 
@@ -58,8 +58,8 @@ void LblRatios_Click(forms::Label& label, bool& negativeSizes) {
   label.SetFontUnderline(negativeSizes);
 }
 
-void LblRatios_Shortcut(window::TrochelaMain& w) {
-  if (w.LblRatios.Reachable()) LblRatios_Click(w.LblRatios, w.NegativeSizes);
+void LblRatios_Shortcut(forms::Label& label, bool& negativeSizes) {
+  if (label.Reachable()) LblRatios_Click(label, negativeSizes);
 }
 
 }  // namespace wheels

@@ -29,6 +29,6 @@ void ChkRatioAll_Click(window::TrochelaMain& w);
 // The underline of "Ratio" switches negative random sizes on and off.
 void LblRatios_Click(forms::Label& label, bool& negativeSizes);
 // Ctrl+R: the same switch, while the label can be clicked.
-void LblRatios_Shortcut(window::TrochelaMain& w);
+void LblRatios_Shortcut(forms::Label& label, bool& negativeSizes);
 
 }  // namespace wheels

@@ -14,7 +14,7 @@ void ShowWheel(window::TrochelaMain& w, int n, std::span<const WheelWrite> order
   const auto& t = w.wheels;
   for (const WheelWrite step : order) {
     if (step == WheelWrite::Caption) {
-      window::SetShownWheel(w, n);
+      window::SetShownWheel(w.ShownWheelNumber, w.LblScrollWheel, n);
       continue;
     }
     if (!isWheel) return;

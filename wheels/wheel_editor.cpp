@@ -51,13 +51,13 @@ void WriteClosingRotations(window::TrochelaMain& w) {
 }
 
 void CmdRightScrollWheel_Click(window::TrochelaMain& w) {
-  int n = TakeShownWheel(w) + 1;
+  int n = TakeShownWheel(w.CurrentWheel, w.ShownWheelNumber) + 1;
   if (n == model::WheelLimit(w.picture) + 1) n = 1;
   ShowWheelFromButtons(w, n);
 }
 
 void CmdLeftScrollWheel_Click(window::TrochelaMain& w) {
-  int n = TakeShownWheel(w) - 1;
+  int n = TakeShownWheel(w.CurrentWheel, w.ShownWheelNumber) - 1;
   if (n == 0) n = model::WheelLimit(w.picture);
   ShowWheelFromButtons(w, n);
 }
@@ -69,7 +69,7 @@ void TxtFixed_LostFocus(window::TrochelaMain& w) {
   if (w.TxtFixed.Number() > 450) w.TxtFixed.SetText("450");
   if (w.TxtFixed.Number() < -450) w.TxtFixed.SetText("-450");
   if (w.TxtFixed.Number() == 0) w.TxtFixed.SetText("1");
-  const int n = TakeShownWheel(w);
+  const int n = TakeShownWheel(w.CurrentWheel, w.ShownWheelNumber);
   if (IsWheel(n)) w.wheels.WheelSize[n] = w.TxtFixed.Number();
   if (!w.DrawFromScroll)
     w.ScrollOffset.SetValue(base::ToInt16(w.TxtFixed.Number()));  // raises ScrollOffset_Change
@@ -87,7 +87,7 @@ void WidenRatioBar(forms::ScrollBar& bar, double ratio) {
 void TxtRatio1_LostFocus(window::TrochelaMain& w) {
   w.ScrollSetByCode = -1;
   if (!model::Field::IsNumber(w.TxtRatio1.Text())) w.TxtRatio1.SetText("1");
-  const int n = TakeShownWheel(w);
+  const int n = TakeShownWheel(w.CurrentWheel, w.ShownWheelNumber);
   const double ratio = w.TxtRatio1.Number();
   if (IsWheel(n)) w.wheels.WheelRatio[n] = ratio;
   WidenRatioBar(w.ScrollRatio, ratio);
@@ -96,7 +96,7 @@ void TxtRatio1_LostFocus(window::TrochelaMain& w) {
 
 void ScrollOffset_Change(window::TrochelaMain& w) {
   if (!w.ScrollSetByCode) {
-    const int n = TakeShownWheel(w);
+    const int n = TakeShownWheel(w.CurrentWheel, w.ShownWheelNumber);
     w.TxtFixed.SetText(std::to_string(w.ScrollOffset.Value()));
     if (IsWheel(n)) w.wheels.WheelSize[n] = w.ScrollOffset.Value();
     if (SingleWheelMode(w) && !w.DrawingInProgress) {
@@ -114,7 +114,7 @@ void ScrollOffset_Change(window::TrochelaMain& w) {
 
 void ScrollRatio_Change(window::TrochelaMain& w) {
   if (!w.ScrollSetByCode) {
-    const int n = TakeShownWheel(w);
+    const int n = TakeShownWheel(w.CurrentWheel, w.ShownWheelNumber);
     w.TxtRatio1.SetText(std::to_string(w.ScrollRatio.Value()));
     if (IsWheel(n)) w.wheels.WheelRatio[n] = w.ScrollRatio.Value();
     if (SingleWheelMode(w) && !w.DrawingInProgress) WriteClosingRotations(w);

@@ -16,27 +16,27 @@ namespace wheels {
 
 void ChkMulti_Click(window::TrochelaMain& w) {
   if (w.ChkMulti.Value() != 0) {
-    window::SetWheelLimit(w, w.SavedWheelCount);
+    window::SetWheelLimit(w.CmdWheelLimit, w.picture, w.SavedWheelCount);
     if (auto r = base::ParseNumber(w.TxtRotations.Text(), base::UserDecimalSeparator()); r && *r > 7) w.TxtRotations.SetText("7");
-    window::ShowMultiControls(w);
+    window::ShowMultiControls(w, true);
     if (w.ChkScale.Value() != 0) engine::FitScale(w);
     w.TxtFixed.SetFocus();
-    const int n = window::TakeShownWheel(w);
+    const int n = window::TakeShownWheel(w.CurrentWheel, w.ShownWheelNumber);
     ShowWheel(w, n, kShowOnMultiOn);
   } else {
     w.SavedWheelCount = w.picture.wheelLimit;
-    window::SetWheelLimit(w, "3");
+    window::SetWheelLimit(w.CmdWheelLimit, w.picture, "3");
     ShowWheel(w, 1, kShowOnMultiOff);
-    window::HideMultiControls(w);
+    window::ShowMultiControls(w, false);
   }
 }
 
 void CmdWheelLimit_MouseDown(window::TrochelaMain& w, int button) {
-  window::HideMultiControls(w);
+  window::ShowMultiControls(w, false);
   w.ScrollSetByCode = -1;
   const int count = model::WheelLimit(w.picture);
   auto setCount = [&](int k) {
-    window::SetWheelLimit(w, std::to_string(k));
+    window::SetWheelLimit(w.CmdWheelLimit, w.picture, std::to_string(k));
     w.WheelCount = static_cast<int16_t>(k);
   };
   const bool counted = count >= base::kFewestWheels && count <= base::kWheels;
@@ -48,7 +48,7 @@ void CmdWheelLimit_MouseDown(window::TrochelaMain& w, int button) {
     const int n = model::WheelLimit(w.picture);
     if (n < w.ShownWheelNumber) ShowWheel(w, n, kShowOnCountLowered);
   }
-  window::ShowMultiControls(w);
+  window::ShowMultiControls(w, true);
   engine::FitScale(w);
 }
 

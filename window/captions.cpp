@@ -3,23 +3,24 @@
 #include <string>
 #include <utility>
 
-#include "window/trochela_main.h"
+#include "forms/controls.h"
+#include "model/picture_settings.h"
 
 namespace window {
 
-int TakeShownWheel(TrochelaMain& w) {
-  w.CurrentWheel = w.ShownWheelNumber;
-  return w.CurrentWheel;
+int TakeShownWheel(int16_t& currentWheel, int16_t shownWheel) {
+  currentWheel = shownWheel;
+  return currentWheel;
 }
 
-void SetShownWheel(TrochelaMain& w, int n) {
-  w.ShownWheelNumber = static_cast<int16_t>(n);
-  w.LblScrollWheel.SetCaption("Wheel #" + std::to_string(n));
+void SetShownWheel(int16_t& shownWheel, forms::Label& caption, int n) {
+  shownWheel = static_cast<int16_t>(n);
+  caption.SetCaption("Wheel #" + std::to_string(n));
 }
 
-void SetWheelLimit(TrochelaMain& w, std::string text) {
-  w.CmdWheelLimit.SetCaption(text);
-  w.picture.wheelLimit = std::move(text);
+void SetWheelLimit(forms::CommandButton& button, model::PictureSettings& s, std::string text) {
+  button.SetCaption(text);
+  s.wheelLimit = std::move(text);
 }
 
 }  // namespace window

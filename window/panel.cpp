@@ -10,7 +10,7 @@ namespace {
 
 using Control = forms::Control;
 
-// What HideControlPanel hides, in its order. ShowControlPanel shows the same
+// What the panel hides, in its order. ShowControlPanel shows the same
 // controls in the same order, but leaves the multi-wheel ones to
 // ShowMultiControls, which it runs in their place.
 std::array<Control*, 68> PanelList(TrochelaMain& w) {
@@ -89,18 +89,14 @@ std::array<Control*, 48> LockList(TrochelaMain& w) {
           &w.TxtOff_Y};
 }
 
-void SetLockListEnabled(TrochelaMain& w, bool e) {
-  for (Control* c : LockList(w)) c->SetEnabled(e);
-}
-
 }  // namespace
 
-void HideControlPanel(TrochelaMain& w) {
-  for (Control* c : PanelList(w)) c->SetVisible(false);
-}
-
-void ShowControlPanel(TrochelaMain& w) {
+void ShowControlPanel(TrochelaMain& w, bool shown) {
   const auto panel = PanelList(w);
+  if (!shown) {
+    for (Control* c : panel) c->SetVisible(false);
+    return;
+  }
   const auto multi = MultiList(w);
   auto isMulti = [&](const Control* c) {
     return std::find(multi.begin(), multi.end(), c) != multi.end();
@@ -110,19 +106,16 @@ void ShowControlPanel(TrochelaMain& w) {
   const auto lastMulti = std::find_if(panel.rbegin(), panel.rend(), isMulti).base() - 1;
   for (auto it = panel.begin(); it != panel.end(); ++it) {
     if (!isMulti(*it)) (*it)->SetVisible(true);
-    if (it == lastMulti && w.ChkMulti.Value() == 1) ShowMultiControls(w);
+    if (it == lastMulti && w.ChkMulti.Value() == 1) ShowMultiControls(w, true);
   }
 }
 
-void ShowMultiControls(TrochelaMain& w) {
-  for (Control* c : MultiList(w)) c->SetVisible(true);
+void ShowMultiControls(TrochelaMain& w, bool shown) {
+  for (Control* c : MultiList(w)) c->SetVisible(shown);
 }
 
-void HideMultiControls(TrochelaMain& w) {
-  for (Control* c : MultiList(w)) c->SetVisible(false);
+void LockControls(TrochelaMain& w, bool locked) {
+  for (Control* c : LockList(w)) c->SetEnabled(!locked);
 }
-
-void LockControls(TrochelaMain& w) { SetLockListEnabled(w, false); }
-void UnlockControls(TrochelaMain& w) { SetLockListEnabled(w, true); }
 
 }  // namespace window

@@ -7,16 +7,14 @@ struct TrochelaMain;
 // Hides the whole panel (the multi-wheel controls included) so that the
 // picture can be seen; shows it again, the multi-wheel controls only in
 // multi-wheel mode.
-void HideControlPanel(TrochelaMain& w);
-void ShowControlPanel(TrochelaMain& w);
+void ShowControlPanel(TrochelaMain& w, bool shown);
 
-// Show and hide the controls that only multi-wheel mode uses.
-void ShowMultiControls(TrochelaMain& w);
-void HideMultiControls(TrochelaMain& w);
+// Shows or hides the controls that only multi-wheel mode uses.
+void ShowMultiControls(TrochelaMain& w, bool shown);
 
-// Disable and enable the panel's inputs while a picture is drawn. STOP,
-// Slide, Snap, the symmetry controls, the scroll bars and the canvas stay usable.
-void LockControls(TrochelaMain& w);
-void UnlockControls(TrochelaMain& w);
+// Disables the panel's inputs while a picture is drawn, and enables them
+// again. STOP, Slide, Snap, the symmetry controls, the scroll bars and the
+// canvas stay usable.
+void LockControls(TrochelaMain& w, bool locked);
 
 }  // namespace window

@@ -423,7 +423,7 @@ void BuildPanel(TrochelaMain& w) {
 
   // The program starts in single-wheel mode: the multi-wheel controls are
   // hidden.
-  HideMultiControls(w);
+  ShowMultiControls(w, false);
 }
 
 }  // namespace window

@@ -16,6 +16,7 @@
 #include "model/picture_settings.h"
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "window/undo.h"
 
 namespace window {
 
@@ -107,6 +108,8 @@ struct TrochelaMain {
   std::array<TextBox*, model::kFieldCount> fieldControls{};
   base::DrawingState draw;
   base::PictureHistory history;
+  // The canvas with the pictures kept beside it, for Undo and the history.
+  PictureKeep Pictures() { return {Canvas, Undo, SnapPic, history}; }
   int SaveImageType = 1;  // the file type Save Image saved last, from 1
 };
 

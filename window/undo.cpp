@@ -5,43 +5,48 @@
 #include <utility>
 
 #include "base/input_codes.h"
-#include "window/trochela_main.h"
+#include "base/picture_history.h"
+#include "forms/controls.h"
 
 namespace window {
 
 namespace {
 
-void ShowFromHistory(TrochelaMain& w, std::optional<base::Image> picture) {
+void ShowFromHistory(forms::PictureBox& canvas, std::optional<base::Image> picture) {
   if (picture)
-    w.Canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*picture))});
+    canvas.SetPicture(forms::Picture{std::make_shared<base::Image>(std::move(*picture))});
 }
 
 }  // namespace
 
-void SaveUndo(TrochelaMain& w) {
-  w.Undo.SetPictureFromImage(w.Canvas);
+void SaveUndo(const PictureKeep& k) {
+  k.undo.SetPictureFromImage(k.canvas);
   // A cleared canvas is kept as its size and colour, as Undo keeps it.
-  const base::Image& now = w.Canvas.Raster();
-  if (w.Canvas.IsBlank())
-    w.history.KeepBlank(now.width, now.height, w.Canvas.BackColor());
+  const base::Image& now = k.canvas.Raster();
+  if (k.canvas.IsBlank())
+    k.history.KeepBlank(now.width, now.height, k.canvas.BackColor());
   else
-    w.history.Keep(now);
+    k.history.Keep(now);
 }
 
-void HistoryBack(TrochelaMain& w) { ShowFromHistory(w, w.history.Back(w.Canvas.Raster())); }
+void HistoryBack(const PictureKeep& k) {
+  ShowFromHistory(k.canvas, k.history.Back(k.canvas.Raster()));
+}
 
-void HistoryForward(TrochelaMain& w) { ShowFromHistory(w, w.history.Forward(w.Canvas.Raster())); }
+void HistoryForward(const PictureKeep& k) {
+  ShowFromHistory(k.canvas, k.history.Forward(k.canvas.Raster()));
+}
 
 void RestoreUndoOnBackspace(forms::PictureBox& canvas, const forms::PictureBox& undo,
                             int keyAscii) {
   if (keyAscii == base::kKeyBackspace) canvas.SetPicture(undo.GetPicture());
 }
 
-void StartFromSnapOrBlank(TrochelaMain& w, bool blank) {
+void StartFromSnapOrBlank(const PictureKeep& k, bool blank) {
   if (blank)
-    w.Canvas.SetPicture({});
+    k.canvas.SetPicture({});
   else
-    w.Canvas.SetPicture(w.SnapPic.GetPicture());
+    k.canvas.SetPicture(k.snap.GetPicture());
 }
 
 }  // namespace window

@@ -45,7 +45,7 @@ TEST_F(RandomPicture, SingleWheelPicksSizesColourAndResolutionInOrder) {
 
 TEST_F(RandomPicture, MultiWheelRatiosAreOddUpToTheLimitPlusOne) {
   w.ChkMulti.SetValue(1);
-  window::SetWheelLimit(w, "5");
+  window::SetWheelLimit(w.CmdWheelLimit, w.picture, "5");
   w.WheelCount = 5;
   w.ChkEven.SetValue(1);
   w.ChkColor.SetValue(0);
