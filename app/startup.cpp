@@ -24,8 +24,8 @@ void Form_Load(TrochelaMain& w, bool seedGiven, double seed) {
     t.RandomRatioFlag[k] = 1;
     t.RandomSizeFlag[k] = 1;
   }
-  model::ClearUnusedWheels(w.picture, w.draw.LoopIndex);  // above the start count "3"
-  w.SavedWheelCount = std::string("3");
+  model::ClearUnusedWheels(w.picture, w.draw.LoopIndex);  // above the start count
+  w.SavedWheelCount = std::string(model::kStartWheelCount);
   w.WheelCount = 3;
   w.StartFolder = w.services.CurrentFolder();
   window::SetDrawingColour(w, {255, 0, 0}, base::kRed);

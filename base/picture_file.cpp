@@ -5,6 +5,7 @@
 
 #include "base/bmp_encoder.h"
 #include "base/file_io.h"
+#include "base/png_chunks.h"
 #include "base/png_encoder.h"
 #include "base/profile.h"
 #include "base/smooth_lines.h"
@@ -26,9 +27,8 @@ const LineLog& LinesOf(const DrawnPicture& p, LineLog& settled) {
 // encoder's own answer is not enough: a write into memory that ran short may
 // still report success.
 bool CompletePng(std::string_view bytes) {
-  constexpr std::string_view kSignature("\x89PNG\r\n\x1a\n", 8);
   constexpr std::string_view kEnd("IEND\xae\x42\x60\x82", 8);
-  return bytes.size() >= 16 && bytes.substr(0, 8) == kSignature &&
+  return bytes.size() >= 16 && bytes.substr(0, 8) == kPngSignature &&
          bytes.substr(bytes.size() - 8) == kEnd;
 }
 

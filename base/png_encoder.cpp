@@ -5,23 +5,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/png_chunks.h"
 #include "base/settings_in_pictures.h"
 
 namespace base {
 namespace {
-
-void AppendBigEndian(std::string& out, uint32_t v) {
-  for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
-}
-
-void AppendChunk(std::string& out, const char* type, std::string_view data) {
-  AppendBigEndian(out, static_cast<uint32_t>(data.size()));
-  const size_t start = out.size();
-  out += type;
-  out += data;
-  const auto* bytes = reinterpret_cast<const Bytef*>(out.data() + start);
-  AppendBigEndian(out, static_cast<uint32_t>(crc32(0, bytes, static_cast<uInt>(out.size() - start))));
-}
 
 // One row as the filter gives it: the filter's byte, then R, G, B a pixel.
 void FilterRow(const uint32_t* row, const uint32_t* above, int width, int filter,
@@ -41,12 +29,12 @@ void FilterRow(const uint32_t* row, const uint32_t* above, int width, int filter
 }  // namespace
 
 std::string EncodePng(const Image& image, std::string_view settings, const PngEncoding& e) {
-  std::string out = "\x89PNG\r\n\x1a\n";
+  std::string out(kPngSignature);
   std::string header;
   AppendBigEndian(header, static_cast<uint32_t>(image.width));
   AppendBigEndian(header, static_cast<uint32_t>(image.height));
   header += std::string_view("\x08\x02\x00\x00\x00", 5);  // 8-bit RGB, no interlace
-  AppendChunk(out, "IHDR", header);
+  AppendPngChunk(out, "IHDR", header);
   if (!settings.empty()) out = PngWithSettings(out, settings);
 
   z_stream z{};
@@ -77,8 +65,8 @@ std::string EncodePng(const Image& image, std::string_view settings, const PngEn
   // IDAT chunks of at most 1 GiB each.
   constexpr size_t kMaxChunk = size_t(1) << 30;
   for (size_t at = 0; at < data.size() || at == 0; at += kMaxChunk)
-    AppendChunk(out, "IDAT", std::string_view(data).substr(at, kMaxChunk));
-  AppendChunk(out, "IEND", {});
+    AppendPngChunk(out, "IDAT", std::string_view(data).substr(at, kMaxChunk));
+  AppendPngChunk(out, "IEND", {});
   return out;
 }
 

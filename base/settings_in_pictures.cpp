@@ -15,22 +15,13 @@
 #include <utility>
 
 #include "base/file_io.h"
+#include "base/png_chunks.h"
 
 namespace base {
 namespace {
 
-constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1a\n";
 constexpr size_t kChunkHead = 8, kChunkTail = 4;  // length and type; the CRC
 constexpr size_t npos = std::string_view::npos;
-
-uint32_t Crc32(std::string_view bytes) {
-  return static_cast<uint32_t>(
-      crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
-}
-
-void AppendBigEndian(std::string& out, uint32_t v) {
-  for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
-}
 
 uint32_t BigEndianAt(std::string_view bytes, size_t at) {
   uint32_t v = 0;
@@ -71,16 +62,14 @@ bool NamesSvg(std::string_view bytes) {
 std::string PngWithSettings(std::string_view png, std::string_view settings) {
   const size_t headerEnd = kPngSignature.size() + kChunkHead + 13 + kChunkTail;
   if (!IsPng(png) || png.size() < headerEnd || png.substr(12, 4) != "IHDR") return std::string(png);
-  std::string chunk = IsAscii(settings) ? "tEXt" : "iTXt";
-  chunk += kSettingsKeyword;
-  chunk += '\0';
+  const bool ascii = IsAscii(settings);
+  std::string text(kSettingsKeyword);
+  text += '\0';
   // iTXt: uncompressed, no language tag, no translated keyword.
-  if (chunk[0] == 'i') chunk += std::string_view("\0\0\0\0", 4);
-  chunk += settings;
+  if (!ascii) text += std::string_view("\0\0\0\0", 4);
+  text += settings;
   std::string out(png.substr(0, headerEnd));
-  AppendBigEndian(out, static_cast<uint32_t>(chunk.size() - 4));
-  out += chunk;
-  AppendBigEndian(out, Crc32(chunk));
+  AppendPngChunk(out, ascii ? "tEXt" : "iTXt", text);
   out += png.substr(headerEnd);
   return out;
 }

@@ -5,14 +5,12 @@
 
 #include "base/numbers.h"
 #include "base/wheel_table.h"
+#include "model/picture_settings.h"
 
 namespace files {
 namespace {
 
 using base::Profile;
-
-// The size bar's range, 1 to this.
-constexpr int kMostSize = 500;
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
@@ -93,7 +91,7 @@ bool ReadParms(const Profile& file, ParmsValues& out, std::string& reason) {
       case ParmsCheck::Field:
         if (k.field->check == model::FileCheck::SizeRange) {
           // The size bar shows it, within its range.
-          const auto pct = Whole(k.key, text, 1, kMostSize, reason);
+          const auto pct = Whole(k.key, text, 1, model::kMostPctScale, reason);
           if (!pct) return false;
           out.pctScaleValue = *pct;
         } else if (!Number(k.key, text, reason)) {

@@ -31,14 +31,18 @@ StartedProgram StartProgram(int width, int height) {
   return p;
 }
 
-double RepairedWheelSize(const PictureSettings& s, double size) {
-  Field f;
-  f.SetNumber(size);
+void RepairWheelSize(Field& f, bool multi) {
   if (!Field::IsNumber(f.Text())) f.Set("1");
-  if (s.Multi == 0) f.SetNumber(std::floor(f.Number()));
+  if (!multi) f.SetNumber(std::floor(f.Number()));
   if (f.Number() > kMostWheelSize) f.SetNumber(kMostWheelSize);
   if (f.Number() < -kMostWheelSize) f.SetNumber(-kMostWheelSize);
   if (f.Number() == 0) f.Set("1");
+}
+
+double RepairedWheelSize(const PictureSettings& s, double size) {
+  Field f;
+  f.SetNumber(size);
+  RepairWheelSize(f, s.Multi != 0);
   return f.Number();
 }
 

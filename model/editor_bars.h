@@ -29,8 +29,10 @@ struct StartedProgram {
 // writes the closing rotation count and fits the scales.
 StartedProgram StartProgram(int width, int height);
 
-// The wheel size a wheel field's repair keeps when the field is left: a
-// number (else 1), floored in single-wheel mode, within +-450, never 0.
+// The repair of a wheel size's field when it is left: a number (else 1),
+// floored in single-wheel mode, within +-kMostWheelSize, never 0.
+void RepairWheelSize(Field& f, bool multi);
+// The wheel size that repair keeps.
 double RepairedWheelSize(const PictureSettings& s, double size);
 
 }  // namespace model

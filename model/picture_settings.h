@@ -42,6 +42,10 @@ enum class Shape { Circle, Triangle, Square };
 inline constexpr double kMostWheelSize = 450;
 // The rotation count a multi-wheel picture draws at least.
 inline constexpr int kMultiRotations = 7;
+// The largest Size % the size bar shows (from 1).
+inline constexpr int kMostPctScale = 500;
+// The wheel count a program starts with, and single-wheel mode shows.
+inline constexpr char kStartWheelCount[] = "3";
 
 struct PictureSettings {
   std::array<Field, kFieldCount> fields;
@@ -63,7 +67,7 @@ struct PictureSettings {
   base::WheelTable wheels;
   // The wheel count as the panel shows it (a parameter file may write it
   // any way that reads as a number), and the wheels a chain sums.
-  std::string wheelLimit = "3";
+  std::string wheelLimit = kStartWheelCount;
   int16_t WheelCount = 3;
 
   base::Rgb pen{255, 0, 0};        // DrawRed, DrawGreen, DrawBlue: what the gradient steps

@@ -49,7 +49,7 @@ void CmdSymmetry_Click(window::TrochelaMain& w) {
   // running it again gives the same result.
   w.ChkRatioAll.SetValue(0);
   wheels::ChkRatioAll_Click(w);
-  w.TxtRotations.SetText("7");
+  w.TxtRotations.SetNumber(model::kMultiRotations);
 }
 
 }  // namespace random_pictures

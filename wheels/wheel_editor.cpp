@@ -28,7 +28,8 @@ void ShowWheelFromButtons(window::TrochelaMain& w, int n) {
 // In multi-wheel mode a click on a wheel bar makes sure at least a little
 // more than one revolution is drawn.
 void RaiseRotationsToSeven(window::TrochelaMain& w) {
-  if (auto r = base::ParseNumber(w.TxtRotations.Text(), base::UserDecimalSeparator()); r && *r < 7) w.TxtRotations.SetText("7");
+  if (auto r = base::ParseNumber(w.TxtRotations.Text(), base::UserDecimalSeparator()); r && *r < model::kMultiRotations)
+    w.TxtRotations.SetNumber(model::kMultiRotations);
 }
 
 // A thumb being dragged: the bar's value goes into its field, a leave handler
@@ -64,11 +65,9 @@ void CmdLeftScrollWheel_Click(window::TrochelaMain& w) {
 
 void TxtFixed_LostFocus(window::TrochelaMain& w) {
   w.ScrollSetByCode = -1;
-  if (!model::Field::IsNumber(w.TxtFixed.Text())) w.TxtFixed.SetText("1");
-  if (SingleWheelMode(w)) w.TxtFixed.SetNumber(std::floor(w.TxtFixed.Number()));
-  if (w.TxtFixed.Number() > 450) w.TxtFixed.SetText("450");
-  if (w.TxtFixed.Number() < -450) w.TxtFixed.SetText("-450");
-  if (w.TxtFixed.Number() == 0) w.TxtFixed.SetText("1");
+  model::Field size(w.TxtFixed.Text());
+  model::RepairWheelSize(size, !SingleWheelMode(w));
+  w.TxtFixed.SetText(size.Text());
   const int n = TakeShownWheel(w.CurrentWheel, w.ShownWheelNumber);
   if (IsWheel(n)) w.wheels.WheelSize[n] = w.TxtFixed.Number();
   if (!w.DrawFromScroll)

@@ -17,7 +17,8 @@ namespace wheels {
 void ChkMulti_Click(window::TrochelaMain& w) {
   if (w.ChkMulti.Value() != 0) {
     window::SetWheelLimit(w.CmdWheelLimit, w.picture, w.SavedWheelCount);
-    if (auto r = base::ParseNumber(w.TxtRotations.Text(), base::UserDecimalSeparator()); r && *r > 7) w.TxtRotations.SetText("7");
+    if (auto r = base::ParseNumber(w.TxtRotations.Text(), base::UserDecimalSeparator()); r && *r > model::kMultiRotations)
+      w.TxtRotations.SetNumber(model::kMultiRotations);
     window::ShowMultiControls(w, true);
     if (w.ChkScale.Value() != 0) engine::FitScale(w);
     w.TxtFixed.SetFocus();
@@ -25,7 +26,7 @@ void ChkMulti_Click(window::TrochelaMain& w) {
     ShowWheel(w, n, kShowOnMultiOn);
   } else {
     w.SavedWheelCount = w.picture.wheelLimit;
-    window::SetWheelLimit(w.CmdWheelLimit, w.picture, "3");
+    window::SetWheelLimit(w.CmdWheelLimit, w.picture, model::kStartWheelCount);
     ShowWheel(w, 1, kShowOnMultiOff);
     window::ShowMultiControls(w, false);
   }

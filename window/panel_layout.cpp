@@ -264,10 +264,11 @@ struct ScrollRow {
   int min, max, largeChange, value;
 };
 
+constexpr int kMostSize = static_cast<int>(model::kMostWheelSize);
 constexpr ScrollRow kScrollBars[] = {
-    {&M::ScrollOffset, F, 255, 3120, kScrollW, -450, 450, 10, 1},
+    {&M::ScrollOffset, F, 255, 3120, kScrollW, -kMostSize, kMostSize, 10, 1},
     {&M::ScrollRatio, C, 255, 3720, kScrollW, -200, 200, 10, 1},
-    {&M::ScrollSize, C, 120, 6640, kSizeScrollW, 1, 500, 10, 100},
+    {&M::ScrollSize, C, 120, 6640, kSizeScrollW, 1, model::kMostPctScale, 10, 100},
 };
 // What assistive technology calls each control, by the control's name: the
 // label beside a field, a button's command, what a box allows; `caption`:

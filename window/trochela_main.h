@@ -87,7 +87,7 @@ struct TrochelaMain {
   double AspectProportion = 0;
   int16_t CurrentWheel = 1;
   int16_t& WheelCount = picture.WheelCount;
-  std::string SavedWheelCount = "3";
+  std::string SavedWheelCount = model::kStartWheelCount;
   int16_t RatioLimit = 19;
   int16_t SlideshowRunning = 0;
   float& PictureExtent = picture.PictureExtent;
