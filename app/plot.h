@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "base/file_io.h"
-#include "base/plot_writers.h"
+#include "base/plot_layout.h"
 #include "files/parms_keys.h"
 
 namespace app {
 
-enum class PlotKind { None, Svg, Hpgl, Gcode, SandTable };
+using base::PlotKind;
 
 // The plot a name's ending asks for (any case): .hpgl and .plt, .gcode and
 // .nc, .thr; .svg only with a page (`paged`), today's screen SVG otherwise.
@@ -41,32 +41,15 @@ std::string ReadPlotOptions(const PlotWords& words, PlotOptions& o);
 // them, a margin that leaves no room); empty when they go together.
 std::string PlotOptionsProblem(PlotKind kind, const PlotOptions& o);
 
-// One pass as drawn: its points in screen pixels and its colour.
-struct DrawnPass {
-  base::Stroke stroke;  // closed when cut to one period
-  uint32_t bgr = 0;
-};
+// The page and pens the options give: the page portrait unless landscape
+// (A4 when none is given).
+base::PlotLayout LayoutOf(const PlotOptions& o);
 
-// The passes of a settings text drawn on a width x height screen, each cut
-// to one period; a pass that draws the same points as an earlier one is
-// left out. Whole (`whole`), they are the screen SVG's lines. False with the
-// problem when it was stopped.
+// The passes of a settings text drawn on a width x height screen
+// (drawing::DrawPlotPasses). False with the problem when it was stopped.
 bool DrawPasses(const std::string& settings, const files::ParmsValues& values, int width,
-                int height, std::vector<DrawnPass>& passes, std::string& problem,
+                int height, std::vector<base::PlotPass>& passes, std::string& problem,
                 bool whole = false);
-
-// The passes on the page: clipped to the screen, mapped, one layer a pen in
-// the order the colours are first drawn, ordered from the page's corner.
-base::Plot PlotOnPage(const std::vector<DrawnPass>& passes, int width, int height,
-                      const PlotOptions& o);
-
-// The page of the options: portrait unless landscape.
-base::PageSize PageOf(const PlotOptions& o);
-
-// The passes clipped to the disc inscribed in the screen, in the unit disc
-// (y up), ordered from the centre.
-std::vector<base::Stroke> PlotOnDisc(const std::vector<DrawnPass>& passes, int width,
-                                     int height);
 
 // Draws the settings and writes the plot `out` of `kind`; `summary` gets the
 // summary line. False with the problem ("cannot write PATH: reason").

@@ -20,10 +20,10 @@
 
 namespace {
 
-std::vector<app::DrawnPass> Passes(const std::string& settings, int w, int h, bool whole) {
+std::vector<base::PlotPass> Passes(const std::string& settings, int w, int h, bool whole) {
   files::ParmsValues values;
   std::string reason;
-  std::vector<app::DrawnPass> passes;
+  std::vector<base::PlotPass> passes;
   if (!files::ReadParms(base::Profile(settings), values, reason) ||
       !app::DrawPasses(settings, values, w, h, passes, reason, whole))
     std::fprintf(stderr, "cannot draw: %s\n", reason.c_str());
@@ -32,11 +32,11 @@ std::vector<app::DrawnPass> Passes(const std::string& settings, int w, int h, bo
 
 // The screen SVG's lines on the page: clipped and mapped, in drawing order
 // or ordered greedily with reversal.
-base::PlotMeasure Naive(const std::vector<app::DrawnPass>& passes, int w, int h, bool greedy) {
+base::PlotMeasure Naive(const std::vector<base::PlotPass>& passes, int w, int h, bool greedy) {
   app::PlotOptions o;
-  const base::PageFit fit = base::FitOnPage(app::PageOf(o), o.margin, w, h);
+  const base::PageFit fit = base::FitOnPage(app::LayoutOf(o).page, o.margin, w, h);
   base::PlotLayer all;
-  for (const app::DrawnPass& p : passes)
+  for (const base::PlotPass& p : passes)
     for (base::Stroke& s : base::ClipToRect(p.stroke, 0, 0, w, h)) {
       for (base::PlotPoint& q : s.points) q = fit.Map(q);
       all.strokes.push_back(std::move(s));
@@ -46,8 +46,8 @@ base::PlotMeasure Naive(const std::vector<app::DrawnPass>& passes, int w, int h,
   return base::Measure({all}, {0, 0});
 }
 
-base::PlotMeasure Planned(const std::vector<app::DrawnPass>& passes, int w, int h) {
-  return base::Measure(app::PlotOnPage(passes, w, h, {}).layers, {0, 0});
+base::PlotMeasure Planned(const std::vector<base::PlotPass>& passes, int w, int h) {
+  return base::Measure(base::PlotOnPage(passes, w, h, {}).layers, {0, 0});
 }
 
 double BestSeconds(const std::string& command, int rounds) {

@@ -5,14 +5,14 @@
 set(trochela_base_sources
   base/bmp_encoder.cpp base/closing_rotation.cpp base/curve_math.cpp base/curve_period.cpp base/file_io.cpp
   base/line_log.cpp base/numbers.cpp base/picture_file.cpp base/picture_history.cpp
-  base/pixel_memory.cpp base/plot_order.cpp base/plot_page.cpp base/plot_paths.cpp
+  base/pixel_memory.cpp base/plot_layout.cpp base/plot_order.cpp base/plot_page.cpp base/plot_paths.cpp
   base/plot_writers.cpp base/png_encoder.cpp base/profile.cpp
   base/raster.cpp base/rnd.cpp base/settings_in_pictures.cpp base/smooth_lines.cpp
   base/svg_writer.cpp base/vector_state.cpp)
 # A picture's settings as a value, and the drawing of one: no Qt, no window.
 set(trochela_model_sources
   model/bindings.cpp model/editor_bars.cpp model/random_settings.cpp model/steps.cpp)
-set(trochela_drawing_sources drawing/draw_passes.cpp drawing/draw_picture.cpp)
+set(trochela_drawing_sources drawing/draw_passes.cpp drawing/draw_picture.cpp drawing/plot_passes.cpp)
 # The parameter file's keys and their checks: reads a profile, no window.
 set(trochela_parms_reader_sources
   files/parms_check.cpp files/parms_keys.cpp files/parms_settings.cpp files/pen_colour_section.cpp)

@@ -50,11 +50,11 @@ const std::vector<Picture>& Pictures() {
   return pictures;
 }
 
-std::vector<app::DrawnPass> Passes(const Picture& p, bool whole = false) {
+std::vector<base::PlotPass> Passes(const Picture& p, bool whole = false) {
   files::ParmsValues values;
   std::string reason;
   EXPECT_TRUE(files::ReadParms(base::Profile(p.settings), values, reason)) << reason;
-  std::vector<app::DrawnPass> passes;
+  std::vector<base::PlotPass> passes;
   EXPECT_TRUE(app::DrawPasses(p.settings, values, p.width, p.height, passes, reason, whole));
   return passes;
 }
@@ -107,8 +107,8 @@ std::vector<Polyline> Machine(const std::string& text, bool hpgl, double height)
   return out;
 }
 
-double PenDown(const std::vector<app::DrawnPass>& passes, const Picture& p) {
-  return base::Measure(app::PlotOnPage(passes, p.width, p.height, {}).layers, {0, 0}).penDown;
+double PenDown(const std::vector<base::PlotPass>& passes, const Picture& p) {
+  return base::Measure(base::PlotOnPage(passes, p.width, p.height, {}).layers, {0, 0}).penDown;
 }
 
 TEST(Plot, EveryPictureOnThePageLessItsMarginAtThePagesSize) {
@@ -124,14 +124,14 @@ TEST(Plot, EveryPictureOnThePageLessItsMarginAtThePagesSize) {
                         {"A3", true, 20, 2, "420.000mm", "297.000mm"},
                         {"300x200mm", false, 0, 1, "300.000mm", "200.000mm"}};
   for (const Picture& picture : Pictures()) {
-    const std::vector<app::DrawnPass> passes = Passes(picture);
+    const std::vector<base::PlotPass> passes = Passes(picture);
     for (const Page& page : pages) {
       app::PlotOptions o;
       o.page = base::PageNamed(page.name);
       o.landscape = page.landscape;
       o.margin = page.margin;
       o.pens = page.pens;
-      const base::Plot plot = app::PlotOnPage(passes, picture.width, picture.height, o);
+      const base::Plot plot = base::PlotOnPage(passes, picture.width, picture.height, app::LayoutOf(o));
       const std::string svg = base::PlotterSvg(plot, picture.settings);
       EXPECT_NE(svg.find(std::string("width=\"") + page.width + "\" height=\"" + page.height), std::string::npos);
       if (page.pens) {
@@ -151,7 +151,7 @@ TEST(Plot, EveryPictureOnThePageLessItsMarginAtThePagesSize) {
 TEST(Plot, EachPassOnceAndNoSegmentTwice) {
   std::vector<double> shares;
   for (const Picture& picture : Pictures()) {
-    const std::vector<app::DrawnPass> passes = Passes(picture);
+    const std::vector<base::PlotPass> passes = Passes(picture);
     const double share = PenDown(passes, picture) / PenDown(Passes(picture, true), picture);
     if (picture.name == "start.tra") {
       EXPECT_LE(share, 0.04);
@@ -163,7 +163,7 @@ TEST(Plot, EachPassOnceAndNoSegmentTwice) {
     // Segments with their ends rounded to 0.05 mm, either way round.
     std::map<std::pair<std::pair<long, long>, std::pair<long, long>>, int> seen;
     int segments = 0, twice = 0;
-    const base::Plot plot = app::PlotOnPage(passes, picture.width, picture.height, {});
+    const base::Plot plot = base::PlotOnPage(passes, picture.width, picture.height, {});
     for (const Polyline& line : Polylines(base::PlotterSvg(plot, "")))
       for (size_t i = 1; i < line.size(); ++i) {
         auto a = std::make_pair(std::lround(line[i - 1].x * 20), std::lround(line[i - 1].y * 20));
@@ -181,7 +181,7 @@ TEST(Plot, EachPassOnceAndNoSegmentTwice) {
 
 TEST(Plot, MachineFormatsReadBackAsTheSvgStrokes) {
   for (const Picture& picture : {Pictures()[0], Pictures()[1], Pictures()[5]}) {
-    const base::Plot plot = app::PlotOnPage(Passes(picture), picture.width, picture.height, {});
+    const base::Plot plot = base::PlotOnPage(Passes(picture), picture.width, picture.height, {});
     const std::vector<Polyline> svg = Polylines(base::PlotterSvg(plot, ""));
     for (bool hpgl : {true, false}) {
       const std::vector<Polyline> back =
@@ -195,12 +195,12 @@ TEST(Plot, MachineFormatsReadBackAsTheSvgStrokes) {
       EXPECT_LE(worst, 0.05) << picture.name;
     }
   }
-  EXPECT_NE(base::Hpgl(app::PlotOnPage(Passes(Pictures()[0]), 1920, 1080, {})).find("PU;SP1;"), std::string::npos);
+  EXPECT_NE(base::Hpgl(base::PlotOnPage(Passes(Pictures()[0]), 1920, 1080, {})).find("PU;SP1;"), std::string::npos);
 }
 
 TEST(Plot, SandTrackReadsBackAsThePictureInTheDisc) {
   for (const Picture& picture : {Pictures()[0], Pictures()[1], Pictures()[4]}) {
-    const std::vector<base::Stroke> strokes = app::PlotOnDisc(Passes(picture), picture.width, picture.height);
+    const std::vector<base::Stroke> strokes = base::PlotOnDisc(Passes(picture), picture.width, picture.height);
     std::istringstream in(base::SandTrack(strokes, picture.settings));
     Polyline track;
     std::vector<double> rhos;
