@@ -1,10 +1,8 @@
 #include "app/plot.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <new>
 
 #include "app/batch.h"
@@ -17,23 +15,14 @@
 namespace app {
 namespace {
 
-constexpr int kMostPens = 256;
-constexpr double kMostMargin = 1000, kSlowestFeed = 1, kFastestFeed = 1e6;
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
+using base::kMostMargin;
+using base::kMostPens;
+constexpr double kSlowestFeed = 1, kFastestFeed = 1e6;
 
 }  // namespace
 
 PlotKind PlotKindOfName(const std::string& name, bool paged) {
-  const std::string ending = Lower(std::filesystem::path(name).extension().string());
-  if (ending == ".hpgl" || ending == ".plt") return PlotKind::Hpgl;
-  if (ending == ".gcode" || ending == ".nc") return PlotKind::Gcode;
-  if (ending == ".thr") return PlotKind::SandTable;
-  if (ending == ".svg" && paged) return PlotKind::Svg;
-  return PlotKind::None;
+  return base::PlotKindOfName(name, paged);
 }
 
 std::string ReadPlotOptions(const PlotWords& w, PlotOptions& o) {
@@ -111,7 +100,7 @@ bool DrawPasses(const std::string& settings, const files::ParmsValues& values, i
     s.pen = *c;
     s.penShown = model::ShownColour(*c);
   }
-  passes = drawing::DrawPlotPasses(s, width, height, whole, StopAsked);
+  passes = drawing::DrawPlotPasses(s, base::ScreenMapping(width, height), whole, StopAsked);
   if (StopAsked()) {
     problem = "stopped before the plot was written";
     return false;

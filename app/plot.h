@@ -15,8 +15,7 @@ namespace app {
 
 using base::PlotKind;
 
-// The plot a name's ending asks for (any case): .hpgl and .plt, .gcode and
-// .nc, .thr; .svg only with a page (`paged`), today's screen SVG otherwise.
+// The plot --out asks for: base::PlotKindOfName, .svg with a page.
 PlotKind PlotKindOfName(const std::string& name, bool paged);
 
 struct PlotOptions {

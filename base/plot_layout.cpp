@@ -3,7 +3,17 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/profile.h"
+
 namespace base {
+
+PlotKind PlotKindOfName(std::string_view name, bool plotterSvg) {
+  if (EndsWithName(name, ".hpgl") || EndsWithName(name, ".plt")) return PlotKind::Hpgl;
+  if (EndsWithName(name, ".gcode") || EndsWithName(name, ".nc")) return PlotKind::Gcode;
+  if (EndsWithName(name, ".thr")) return PlotKind::SandTable;
+  if (EndsWithName(name, ".svg") && plotterSvg) return PlotKind::Svg;
+  return PlotKind::None;
+}
 
 Plot PlotOnPage(const std::vector<PlotPass>& passes, int width, int height, const PlotLayout& l) {
   Plot plot;

@@ -19,6 +19,10 @@ struct PlotPass {
 
 enum class PlotKind { None, Svg, Hpgl, Gcode, SandTable };
 
+// The plot a name's ending asks for (any case): .hpgl and .plt, .gcode and
+// .nc, .thr; .svg only when a plotter SVG is asked for (`plotterSvg`).
+PlotKind PlotKindOfName(std::string_view name, bool plotterSvg);
+
 // The page and pens of a plot.
 struct PlotLayout {
   PageSize page;  // oriented

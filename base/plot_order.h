@@ -10,6 +10,9 @@
 
 namespace base {
 
+// The most pens a plot takes.
+inline constexpr int kMostPens = 256;
+
 // Speeds the time estimate takes (docs/plotting.md): drawing, travel with
 // the pen up, and a lift and a lowering of the pen together.
 inline constexpr double kPenDownSpeed = 50;   // mm/s

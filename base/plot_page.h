@@ -8,6 +8,9 @@
 
 namespace base {
 
+// The widest margin a plot takes, in millimetres.
+inline constexpr double kMostMargin = 1000;
+
 // A page in millimetres, portrait as named.
 struct PageSize {
   double width = 210, height = 297;

@@ -15,9 +15,9 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 // an image of one pixel, which nobody sees.
 class PlotHost final : public Host {
  public:
-  PlotHost(int width, int height, const base::DrawingState& d, bool whole,
+  PlotHost(const base::Mapping& screen, const base::DrawingState& d, bool whole,
            const std::function<bool()>& stop)
-      : image_(1, 1, kWhite), mapping_(base::ScreenMapping(width, height)), d_(d), whole_(whole),
+      : image_(1, 1, kWhite), mapping_(screen), d_(d), whole_(whole),
         stopAsked_(stop) {}
   LineTarget Target(const model::PictureSettings& s) override {
     return {&image_, &log_, mapping_, s.penShown, s.penWidth};
@@ -64,10 +64,10 @@ class PlotHost final : public Host {
 
 }  // namespace
 
-std::vector<base::PlotPass> DrawPlotPasses(model::PictureSettings s, int width, int height,
+std::vector<base::PlotPass> DrawPlotPasses(model::PictureSettings s, const base::Mapping& screen,
                                            bool whole, const std::function<bool()>& stop) {
   base::DrawingState d;
-  PlotHost host(width, height, d, whole, stop);
+  PlotHost host(screen, d, whole, stop);
   DrawPicture(s, d, host, s.Multi != 0, s.Shape());
   return std::move(host.passes);
 }

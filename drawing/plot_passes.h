@@ -5,15 +5,16 @@
 #include <vector>
 
 #include "base/plot_layout.h"
+#include "base/raster.h"
 #include "model/picture_settings.h"
 
 namespace drawing {
 
-// The passes of `s` drawn on a width x height screen, each cut to one
+// The passes of `s` drawn on the screen `screen` maps to, each cut to one
 // period; a pass that draws the same points as an earlier one is left out.
 // Whole (`whole`), they are the screen SVG's lines. `stop`, when given, is
 // asked at every yield whether to end the drawing.
-std::vector<base::PlotPass> DrawPlotPasses(model::PictureSettings s, int width, int height,
+std::vector<base::PlotPass> DrawPlotPasses(model::PictureSettings s, const base::Mapping& screen,
                                            bool whole = false,
                                            const std::function<bool()>& stop = {});
 

@@ -5,6 +5,7 @@
 // this structure.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,8 @@ struct TrochelaMain {
   base::DrawingState draw;
   base::PictureHistory history;
   int SaveImageType = 1;  // the file type Save Image saved last, from 1
+  // The page Save Image last plotted on; none until a plot is saved.
+  std::optional<forms::PlotPageChoice> PlotPage;
 };
 
 }  // namespace window
