@@ -10,17 +10,21 @@ namespace {
 constexpr long long kLargestDenominator = 100000;
 constexpr double kClosest = 1e-12;
 constexpr long long kMostTurns = 1000000;
+// Beyond this rate the products below could leave 64 bits.
+constexpr double kFastestRate = 1e6;
 constexpr double kTwoPi = 6.283185307179586;
 
 }  // namespace
 
 bool RateAsFraction(double rate, long long& p, long long& q) {
-  if (!std::isfinite(rate) || std::fabs(rate) > 1e9) return false;
+  if (!std::isfinite(rate) || std::fabs(rate) > kFastestRate) return false;
   // Continued fractions: the convergents are the best fractions of their size.
   long long p0 = 0, q0 = 1, p1 = 1, q1 = 0;
   double x = rate;
   for (int k = 0; k < 64; ++k) {
     const double a = std::floor(x);
+    // A term this large makes a denominator past the largest.
+    if (q1 > 0 && a > static_cast<double>(kLargestDenominator)) return false;
     const long long ai = static_cast<long long>(a);
     const long long p2 = ai * p1 + p0, q2 = ai * q1 + q0;
     if (q2 > kLargestDenominator) return false;

@@ -48,7 +48,8 @@ TEST(CurvePeriod, TheParameterWhereEveryTermHasTurnedWhole) {
   };
   const Row rows[] = {{{1, -47}, 1},  {{1, -(210.0 - 36) / 36}, 6}, {{2, 4}, 0.5},
                       {{1, 0.5}, 2},  {{3, 1.5, -4}, 2},            {{1, std::sqrt(2.0)}, 0},
-                      {{}, 0},        {{0.333}, 1000.0 / 333},              {{1, 3}, 1}};
+                      {{}, 0},        {{0.333}, 1000.0 / 333},      {{1, 3}, 1},
+                      {{1, 1 + 1e-9}, 0},  {{1, 2e6}, 0},                {{1, 1 + 1e-14}, 1}};
   for (const Row& r : rows)
     EXPECT_DOUBLE_EQ(base::ClosingParameter(r.rates), kTwoPi * r.turns) << r.rates.size();
 }
