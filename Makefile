@@ -127,6 +127,7 @@ bench: build
 	./$(BUILD)/bench/trochela_render_memory_bench
 	./$(BUILD)/bench/trochela_smooth_bench examples
 	./$(BUILD)/bench/trochela_batch_bench ./$(BUILD)/trochela
+	./$(BUILD)/bench/trochela_plot_bench ./$(BUILD)/trochela
 
 clean:
 	rm -rf $(BUILD) $(CHECK_BUILD) $(FUZZ_BUILD)

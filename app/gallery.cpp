@@ -137,6 +137,14 @@ std::string Index(const GalleryRequest& r, double seed, const std::vector<char>&
 
 }  // namespace
 
+bool GallerySettings(const GalleryRequest& r, double seed, std::vector<std::string>& out,
+                     std::string& reason) {
+  std::vector<Choice> choices;
+  if (!Choose(r, seed, nullptr, choices, reason)) return false;
+  for (Choice& c : choices) out.push_back(std::move(c.settings));
+  return true;
+}
+
 int MakeGallery(const GalleryRequest& r) {
   // The seed is chosen once, here, so that every worker makes the same
   // choices and index.html can tell it.

@@ -8,6 +8,7 @@
 // of workers.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/batch.h"
 
@@ -18,6 +19,11 @@ struct GalleryRequest {
   std::string parms;   // settings to start from; empty: the start-up settings
   BatchOptions batch;  // a seed not given is chosen and shown in index.html
 };
+
+// Random's settings for each of the request's pictures, in order (each a
+// parameter file's text with its pen colour), from `seed`.
+bool GallerySettings(const GalleryRequest& request, double seed, std::vector<std::string>& out,
+                     std::string& reason);
 
 // Returns the exit code: 0 when the whole gallery was written, 2 (with
 // messages) when the settings could not be read or a file not written.

@@ -67,6 +67,9 @@ void PrintUsage(std::ostream& out) {
       << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
          "png|bmp|svg])\n"
       << "                [--size WxH] [--seed N] [--antialias] [-j N]\n"
+      << "       trochela --render FILE.tra --out PLOT.svg|.hpgl|.plt|.gcode|.nc|.thr [--page PAGE]\n"
+      << "                [--landscape] [--margin MM] [--pens N] [--size WxH]\n"
+      << "                [--pen-up GCODE] [--pen-down GCODE] [--feed MM_PER_MIN]\n"
       << "       trochela --random N [FILE.tra] --out-dir DIR [--format png|bmp|svg]\n"
       << "                [--size WxH] [--seed N] [--antialias] [-j N]\n"
       << "FILE, a parameter file (.tra) or a picture, is loaded once the window is up.\n"
@@ -113,6 +116,7 @@ std::optional<int> PlainWhole(const std::string& text, int min, int max) {
 struct Given {
   std::optional<std::string> help, version, render, random, out, outDir, format, size, antialias,
       jobs, headless, script, screen, depth, noSplash, ratio, seed;
+  app::PlotWords plot;
   std::vector<std::string> files;
 };
 
@@ -128,6 +132,7 @@ struct OptionRow {
   bool takesValue;
   Goes goes;
   std::optional<std::string> Given::*sets;
+  std::optional<std::string> app::PlotWords::*setsPlot = nullptr;
 };
 
 constexpr OptionRow kOptions[] = {
@@ -148,7 +153,19 @@ constexpr OptionRow kOptions[] = {
     {"no-splash", 0, false, Goes::WithoutBatch, &Given::noSplash},
     {"pixel-ratio", 0, true, Goes::WithoutBatch, &Given::ratio},
     {"seed", 0, true, Goes::Anywhere, &Given::seed},
+    {"page", 0, true, Goes::WithBatch, nullptr, &app::PlotWords::page},
+    {"landscape", 0, false, Goes::WithBatch, nullptr, &app::PlotWords::landscape},
+    {"margin", 0, true, Goes::WithBatch, nullptr, &app::PlotWords::margin},
+    {"pens", 0, true, Goes::WithBatch, nullptr, &app::PlotWords::pens},
+    {"pen-up", 0, true, Goes::WithBatch, nullptr, &app::PlotWords::penUp},
+    {"pen-down", 0, true, Goes::WithBatch, nullptr, &app::PlotWords::penDown},
+    {"feed", 0, true, Goes::WithBatch, nullptr, &app::PlotWords::feed},
 };
+
+// Where the row's value goes.
+std::optional<std::string>& Slot(Given& g, const OptionRow& row) {
+  return row.sets ? g.*row.sets : g.plot.*row.setsPlot;
+}
 
 // Sorts the words into options and files: "--name", "--name=value" or
 // "--name value"; "-h", "-j N", "-jN" or "-j=N"; after "--" every word is a
@@ -196,11 +213,11 @@ bool SortWords(int argc, char** argv, Given& g, std::string& problem) {
       }
       value = argv[++i];
     }
-    if (g.*row->sets) {
+    if (Slot(g, *row)) {
       problem = shown + " is given more than once";
       return false;
     }
-    g.*row->sets = value.value_or("");
+    Slot(g, *row) = value.value_or("");
   }
   if (unknown.size() == 1 && unknown[0].size() > 2 && unknown[0][1] != '-' && unknown[0][0] == '-')
     problem = "Unknown option '" + unknown[0] + "' (a file whose name starts with - goes after --).";
@@ -226,7 +243,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
   const std::string batchName = o.gallery ? "--random" : "--render";
   // Each option goes with a batch or without it; none is ignored.
   for (const OptionRow& row : kOptions) {
-    if (!(g.*row.sets) || row.goes == Goes::Anywhere) continue;
+    if (!Slot(g, row) || row.goes == Goes::Anywhere) continue;
     if (!batch && row.goes == Goes::WithBatch) {
       problem = "--" + std::string(row.name) + " needs --render or --random";
       return false;
@@ -270,7 +287,8 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     r.parms = files;
     r.out = g.out.value_or("");
     r.batch = b;
-    problem = app::RenderRequestProblem(r);
+    problem = app::ReadPlotOptions(g.plot, r.plot);
+    if (problem.empty()) problem = app::RenderRequestProblem(r);
     if (!problem.empty()) return false;
   }
   if (o.gallery) {
@@ -285,6 +303,11 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     gallery.batch = b;
     if (b.outDir.empty() || g.out) {
       problem = "--random takes --out-dir, not --out";
+      return false;
+    }
+    if (g.plot.page || g.plot.landscape || g.plot.margin || g.plot.pens || g.plot.penUp ||
+        g.plot.penDown || g.plot.feed) {
+      problem = "plots go with --render";
       return false;
     }
     base::PictureKind kind;

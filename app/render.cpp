@@ -139,6 +139,15 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
     problem = "cannot load " + parms + ": " + reason;
     return false;
   }
+  const base::AtLink atLink = r.batch.outDir.empty() ? base::AtLink::Follow : base::AtLink::Refuse;
+  if (const PlotKind kind = PlotKindOfName(out, r.plot.page.has_value()); kind != PlotKind::None) {
+    std::string summary;
+    if (!RenderPlot(settings, values, r.batch.width, r.batch.height, r.plot, kind, out, summary,
+                    problem, atLink))
+      return false;
+    std::fprintf(stdout, "%s: %s\n", out.c_str(), summary.c_str());
+    return true;
+  }
   return RenderSettings(settings, values, r.batch.width, r.batch.height, r.batch.antialias, out,
                         showProgress, problem,
                         r.batch.outDir.empty() ? base::AtLink::Follow : base::AtLink::Refuse);
@@ -152,12 +161,21 @@ std::string RenderRequestProblem(const RenderRequest& r) {
   if (!r.out.empty() && r.parms.size() != 1) return "--out takes one parameter file";
   if (!r.out.empty() && r.batch.formatGiven)
     return "--format goes with --out-dir; --out takes the kind of its name's ending";
+  // A plot: by --out's ending, or SVG with a page in --out-dir.
+  const std::string named = r.out.empty() ? "." + r.batch.format : r.out;
+  if (const PlotKind plot = PlotKindOfName(named, r.plot.page.has_value()); plot != PlotKind::None) {
+    if (r.batch.antialias) return "--antialias draws PNG pictures only";
+    return PlotOptionsProblem(plot, r.plot);
+  }
+  if (!r.plot.pageOptions.empty() || !r.plot.gcodeOptions.empty())
+    return "--landscape, --margin, --pens and the G-code options go with a plot: --page with "
+           ".svg, or .hpgl, .plt, .gcode, .nc";
   // The kind comes from the format, or from --out's ending, which must name one.
   const std::string ending = r.out.empty() ? r.batch.format : fs::path(r.out).extension().string();
   base::PictureKind kind;
   if (r.out.empty() && !base::KindOfEnding(ending, kind)) return "--format takes png, bmp or svg";
   if (!r.out.empty() && (ending.empty() || !base::KindOfEnding(ending.substr(1), kind)))
-    return "--out takes a name ending in .png, .bmp or .svg: " + r.out;
+    return "--out takes a name ending in .png, .bmp, .svg, .hpgl, .plt, .gcode, .nc or .thr: " + r.out;
   if (r.batch.antialias && kind != base::PictureKind::Png) return "--antialias draws PNG pictures only";
   return {};
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/batch.h"
+#include "app/plot.h"
 #include "base/file_io.h"
 #include "files/parms_keys.h"
 
@@ -18,6 +19,7 @@ struct RenderRequest {
   std::vector<std::string> parms;  // parameter files
   std::string out;                 // the picture, for one parameter file, or
   BatchOptions batch;              // a folder: one picture a file, named after it
+  PlotOptions plot;                // a plot's page and pens (app/plot.h)
 };
 
 // What makes the request a usage error, before anything is drawn (a kind of

@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "base/numbers.h"
+#include "base/plot_order.h"
+#include "base/plot_page.h"
 
 namespace automation {
 namespace {
@@ -40,7 +42,10 @@ std::optional<Range> RangeOf(Arg kind) {
     case Arg::Component: return Range{0, kMaxComponent, "a colour component"};
     case Arg::Copies: return Range{1, kMaxCopies, "the number of copies"};
     case Arg::Orientation: return Range{1, 2, "the orientation (1 portrait, 2 landscape)"};
-    case Arg::FileType: return Range{1, 3, "a file type (1 bitmap, 2 PNG, 3 SVG)"};
+    case Arg::FileType:
+      return Range{1, 7, "a file type (1 bitmap, 2 PNG, 3 SVG, 4 plotter SVG, 5 HPGL, 6 G-code, 7 sand table)"};
+    case Arg::Margin: return Range{0, static_cast<long long>(base::kMostMargin), "a margin in millimetres"};
+    case Arg::Pens: return Range{0, base::kMostPens, "a number of pens"};
     default: return std::nullopt;
   }
 }
@@ -70,6 +75,7 @@ const Verb kVerbs[] = {
     {"dialog", "savetype", {Arg::FileType, Arg::Rest}, 2, &VerbRunner::Dialog},
     {"dialog", "color", {Arg::Component, Arg::Component, Arg::Component}, 3, &VerbRunner::Dialog},
     {"dialog", "print", {Arg::Copies, Arg::Orientation}, 2, &VerbRunner::Dialog},
+    {"dialog", "plot", {Arg::Page, Arg::Orientation, Arg::Margin, Arg::Pens}, 4, &VerbRunner::Dialog},
     {"dialog", "cancel", {}, 0, &VerbRunner::Dialog},
     {"idle", "", {}, 0, nullptr, Wait::Idle},
     {"until", "", {Arg::Expected}, 1, nullptr, Wait::Until},
@@ -172,6 +178,8 @@ std::string Check(ScriptLine& line) {
         return std::string(range->what) + " must be a whole number from " +
                std::to_string(range->lo) + " to " + std::to_string(range->hi) + ", not " + word;
       line.values[at + i] = static_cast<double>(*value);
+    } else if (kind == Arg::Page) {
+      if (!base::PageNamed(word)) return "a page is A5, A4, A3, A2, A1, letter, legal, tabloid or WxHmm, not " + word;
     } else if (kind == Arg::Coordinate) {
       const auto value = Coordinate(word);
       if (!value) return "a coordinate must be a finite number, not " + word;

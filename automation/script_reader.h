@@ -66,7 +66,11 @@ enum class Arg {
   Component,    // a colour component 0..255
   Copies,       // a print dialog's copies 1..9999
   Orientation,  // 1 portrait, 2 landscape
-  FileType,     // a save dialog's file type: 1 bitmap, 2 PNG, 3 SVG
+  FileType,     // a save dialog's file type: 1 bitmap, 2 PNG, 3 SVG, 4 plotter SVG, 5 HPGL,
+                // 6 G-code, 7 sand table
+  Page,         // a plot's page: A4, letter, WxHmm
+  Margin,       // a plot's margin in whole millimetres 0..1000
+  Pens,         // a plot's pens 0..256 (0: one a colour)
   Coordinate,   // a decimal number a 32-bit float holds as a finite value
   Text,         // the rest of the line, blanks kept; may be empty
   Rest,         // the rest of the line, at least one word

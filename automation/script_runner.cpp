@@ -163,6 +163,10 @@ void ScriptRunner::State::Dialog(const ScriptLine& line) {
   } else if (kind == "print") {
     a.kind = forms::DialogAnswer::Kind::Print;
     a.print = {line.Whole(2), line.Whole(3)};
+  } else if (kind == "plot") {
+    a.kind = forms::DialogAnswer::Kind::PlotPage;
+    a.plotPage = {line.words[2], line.Whole(3) == 2, static_cast<double>(line.Whole(4)),
+                  line.Whole(5)};
   }
   services.Answer(a);
 }

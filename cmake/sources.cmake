@@ -3,15 +3,16 @@
 # and by the fuzz build, which both make the libraries that need no Qt with
 # trochela_qt_free_libraries().
 set(trochela_base_sources
-  base/bmp_encoder.cpp base/closing_rotation.cpp base/curve_math.cpp base/file_io.cpp
+  base/bmp_encoder.cpp base/closing_rotation.cpp base/curve_math.cpp base/curve_period.cpp base/file_io.cpp
   base/line_log.cpp base/numbers.cpp base/picture_file.cpp base/picture_history.cpp
-  base/pixel_memory.cpp base/png_chunks.cpp base/png_encoder.cpp base/profile.cpp
+  base/pixel_memory.cpp base/plot_layout.cpp base/plot_order.cpp base/plot_page.cpp base/plot_paths.cpp
+  base/plot_writers.cpp base/png_chunks.cpp base/png_encoder.cpp base/profile.cpp
   base/raster.cpp base/rnd.cpp base/settings_in_pictures.cpp base/smooth_lines.cpp
   base/svg_writer.cpp base/vector_state.cpp)
 # A picture's settings as a value, and the drawing of one: no Qt, no window.
 set(trochela_model_sources
   model/bindings.cpp model/editor_bars.cpp model/random_settings.cpp model/steps.cpp)
-set(trochela_drawing_sources drawing/draw_passes.cpp drawing/draw_picture.cpp)
+set(trochela_drawing_sources drawing/draw_passes.cpp drawing/draw_picture.cpp drawing/plot_passes.cpp)
 # The parameter file's keys and their checks: reads a profile, no window.
 set(trochela_parms_reader_sources
   files/parms_check.cpp files/parms_keys.cpp files/parms_settings.cpp files/pen_colour_section.cpp)
@@ -37,7 +38,7 @@ set(trochela_files_sources
 set(trochela_canvas_sources canvas/canvas_input.cpp)
 set(trochela_app_sources
   app/batch.cpp app/colours_pen.cpp app/field_repair.cpp app/gallery.cpp
-  app/render.cpp
+  app/plot.cpp app/render.cpp
   app/splash.cpp app/startup.cpp app/wire_handlers.cpp)
 set(trochela_automation_sources
   automation/canvas_difference.cpp automation/field_text.cpp automation/script_runner.cpp

@@ -1,18 +1,38 @@
 #include "drawing/draw_picture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/colours.h"
 #include "base/curve_math.h"
+#include "base/curve_period.h"
 #include "base/numbers.h"
+#include "base/wheel_table.h"
 #include "model/steps.h"
 
 namespace drawing {
 
 using model::FieldId;
 using model::Shape;
+
+double PassClosing(const model::PictureSettings& s, const PassContext& ctx) {
+  std::vector<double> rates;
+  if (ctx.multi) {
+    const int count = std::clamp(static_cast<int>(s.WheelCount), 0, base::kWheels);
+    for (int k = 1; k <= count; ++k)
+      if (s.wheels.WheelSize[k] != 0) rates.push_back(s.wheels.WheelRatio[k]);
+  } else {
+    if (ctx.A != 0) rates.push_back(1);
+    if (s.wheels.WheelSize[3] != 0) rates.push_back(ctx.K);
+  }
+  // The outline's factor repeats with every side.
+  if (ctx.shape == Shape::Triangle) rates.push_back(3);
+  if (ctx.shape == Shape::Square) rates.push_back(4);
+  return base::ClosingParameter(rates);
+}
 
 void DrawPicture(model::PictureSettings& s, base::DrawingState& d, Host& host, bool multi,
                  model::Shape shape) {
@@ -68,7 +88,10 @@ void DrawPicture(model::PictureSettings& s, base::DrawingState& d, Host& host, b
     ctx.t = base::MakePassTransform(rotStartRad, turnRad, x.Number() * ctx.sizeFactor,
                                     y.Number() * ctx.sizeFactor);
     if (shape != Shape::Circle) d.OutlineAngle = 0;
-    if (ctx.drawable) RunPass(s, d, host, ctx);
+    if (ctx.drawable) {
+      host.PassBegins(s, PassClosing(s, ctx));
+      RunPass(s, d, host, ctx);
+    }
     if (stop) break;
     if (s.Gradient != 0) StepGradientColor(s, d, host);
     ++d.PassNumber;

@@ -21,6 +21,10 @@ Shape ShapeOf(const model::PictureSettings& s);
 void DrawPicture(model::PictureSettings& s, base::DrawingState& d, Host& host, bool multi,
                  model::Shape shape);
 
+// The curve parameter after which a pass of `s` repeats itself (0: never
+// within reach), for the host's PassBegins.
+double PassClosing(const model::PictureSettings& s, const PassContext& ctx);
+
 // Pen+: moves wheel 3 by the Pen+ value from the second pass on, while it
 // stays strictly inside (-451, 451).
 void StepPen(model::PictureSettings& s, base::DrawingState& d, Host& host);

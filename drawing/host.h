@@ -39,6 +39,9 @@ class Host {
   // what the settings hold is shown, handlers may run (and change the
   // settings), and the drawing reads them again.
   virtual void Yield(model::PictureSettings&, const base::Rect& changed) { (void)changed; }
+  // A pass starts; its curve repeats itself after the curve parameter
+  // `closesAt` (0: never within reach). A plot keeps one period of it.
+  virtual void PassBegins(const model::PictureSettings&, double closesAt) { (void)closesAt; }
   // The pixels a pass drew since the last yield, at its end.
   virtual void PassDrawn(const base::Rect& changed) { (void)changed; }
   // The rotation the pass is at (LblRot).

@@ -1,12 +1,20 @@
 #include "files/image_files.h"
 
+#include <algorithm>
 #include <cctype>
 #include <iterator>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
+#include "base/file_io.h"
+#include "base/plot_layout.h"
+#include "base/profile.h"
+#include "drawing/plot_passes.h"
 #include "files/file_messages.h"
 #include "files/parameter_file.h"
 #include "files/pen_colour_section.h"
@@ -25,7 +33,61 @@ struct SaveType {
   const char* ending;
 };
 constexpr SaveType kSaveTypes[] = {
-    {"Bitmap Files", ".bmp"}, {"PNG Files", ".png"}, {"SVG Files", ".svg"}};
+    {"Bitmap Files", ".bmp"},      {"PNG Files", ".png"},   {"SVG Files", ".svg"},
+    {"Plotter SVG Files", ".svg"}, {"HPGL Files", ".hpgl"}, {"G-code Files", ".gcode"},
+    {"Sand Table Files", ".thr"}};
+constexpr int kSvgType = 3, kPlotterSvgType = 4;
+// Endings that name a kind beside the types' own.
+constexpr SaveType kOtherEndings[] = {{"HPGL Files", ".plt"}, {"G-code Files", ".nc"}};
+
+// The type a name's ending gives (from 1), keeping `type` for an SVG
+// (picture or plot); 0 for a name without a known ending.
+int TypeOfName(const std::string& name, int type) {
+  if (base::EndsWithName(name, ".svg")) return type == kPlotterSvgType ? type : kSvgType;
+  for (size_t t = 0; t < std::size(kSaveTypes); ++t)
+    if (base::EndsWithName(name, kSaveTypes[t].ending)) return static_cast<int>(t) + 1;
+  for (const SaveType& o : kOtherEndings)
+    if (base::EndsWithName(name, o.ending))
+      for (size_t t = 0; t < std::size(kSaveTypes); ++t)
+        if (std::string_view(kSaveTypes[t].description) == o.description) return static_cast<int>(t) + 1;
+  return 0;
+}
+
+// A plot of the window's picture: drawn again from its settings on the
+// canvas's screen, on the page the plot dialog gives (remembered while the
+// program runs; at first A4 in the picture's orientation), written whole.
+void SavePlot(window::TrochelaMain& w, const std::string& path, base::PlotKind kind,
+              const std::string& settings) {
+  base::PlotLayout layout;
+  if (kind != base::PlotKind::SandTable) {
+    const bool wide = w.Canvas.PixelWidth() > w.Canvas.PixelHeight();
+    const auto chosen = w.services.ShowPlotPage(w.PlotPage.value_or(forms::PlotPageChoice{"A4", wide}));
+    if (!chosen) return;
+    const auto page = base::PageNamed(chosen->page);
+    if (!page || !(chosen->margin >= 0 && 2 * chosen->margin < std::min(page->width, page->height)) ||
+        !(chosen->pens >= 0 && chosen->pens <= base::kMostPens)) {
+      TellFileFailure(w.services, "Cannot save the picture to", path,
+                      "the page must be A5, A4, A3, A2, A1, letter, legal, tabloid or WxHmm, "
+                      "with room inside its margins");
+      return;
+    }
+    w.PlotPage = *chosen;
+    layout.page = base::Oriented(*page, chosen->landscape);
+    layout.margin = chosen->margin;
+    layout.pens = chosen->pens;
+  }
+  std::string reason, summary;
+  try {
+    const base::Mapping& screen = w.Canvas.Mapping();
+    const std::vector<base::PlotPass> passes = drawing::DrawPlotPasses(w.picture, screen);
+    const std::string bytes =
+        base::PlotFile(kind, passes, screen.width, screen.height, layout, settings, summary);
+    if (base::WriteFileReplacing(path, bytes, reason)) return;
+  } catch (const std::bad_alloc&) {
+    reason = "out of memory";
+  }
+  TellFileFailure(w.services, "Cannot save the picture to", path, reason);
+}
 
 std::string SaveFilter() {
   std::string filter;
@@ -44,8 +106,7 @@ const char* const kOpenFilter =
 }  // namespace
 
 std::string SaveImageName(const std::string& typed, int type) {
-  for (const SaveType& t : kSaveTypes)
-    if (base::EndsWithName(typed, t.ending)) return typed;
+  if (TypeOfName(typed, type) != 0) return typed;
   if (type <= 1 || type > static_cast<int>(std::size(kSaveTypes))) return typed;
   return typed + kSaveTypes[type - 1].ending;
 }
@@ -75,19 +136,20 @@ void CmdSave_Click(window::TrochelaMain& w) {
   if (typed && typed->empty()) return;
   if (typed) {
     const auto path = std::optional<std::string>(SaveImageName(*typed, type));
-    w.SaveImageType = type;
-    for (size_t t = 0; t < std::size(kSaveTypes); ++t)
-      if (base::EndsWithName(*path, kSaveTypes[t].ending)) w.SaveImageType = static_cast<int>(t) + 1;
+    w.SaveImageType = TypeOfName(*path, type) != 0 ? TypeOfName(*path, type) : type;
     w.ChosenFileName = *path;
     // A failed save leaves the old file whole.
     std::string reason;
-    // PNG and SVG carry the settings that draw the picture again, in its
-    // pen colour.
+    // PNG, SVG and plots carry the settings that draw the picture again, in
+    // its pen colour.
+    const base::PlotKind plot = base::PlotKindOfName(*path, w.SaveImageType == kPlotterSvgType);
     std::string settings, unused;
-    if (base::KindOfName(*path) != base::PictureKind::Bitmap &&
+    if ((base::KindOfName(*path) != base::PictureKind::Bitmap || plot != base::PlotKind::None) &&
         ParmsText(w.picture, settings, unused))
       settings += PenColourSection(w.picture.pen);
-    if (!forms::SaveCanvas(w.Canvas, *path, false, settings, reason))
+    if (plot != base::PlotKind::None)
+      SavePlot(w, *path, plot, settings);
+    else if (!forms::SaveCanvas(w.Canvas, *path, false, settings, reason))
       TellFileFailure(w.services, "Cannot save the picture to", *path, reason);
   }
   w.Canvas.SetFocus();

@@ -20,11 +20,14 @@ void LoadImageChosen(window::TrochelaMain& w, const std::string& path);
 // Writes the canvas at its pixel size to the chosen file, replacing an old file
 // only once the new one is complete. The kind is the name's ending when it is
 // ".bmp", ".png" or ".svg" (any case); otherwise the type chosen in the dialog:
-// PNG and SVG add their ending, a bitmap keeps the name as typed.
+// PNG and SVG add their ending, a bitmap keeps the name as typed. The plot
+// types (plotter SVG, HPGL, G-code, sand table; .hpgl, .plt, .gcode, .nc
+// and .thr by their endings, an .svg with the plotter SVG type) draw the
+// picture's settings again as a plot on the page a small dialog asks for.
 void CmdSave_Click(window::TrochelaMain& w);
 
 // The name Save Image writes for the name typed and the dialog's type (from 1:
-// bitmap, PNG, SVG).
+// bitmap, PNG, SVG, plotter SVG, HPGL, G-code, sand table).
 std::string SaveImageName(const std::string& typed, int type);
 
 }  // namespace files

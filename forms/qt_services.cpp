@@ -2,6 +2,11 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTime>
 
 #include <new>
@@ -21,6 +27,8 @@
 #include <string_view>
 
 #include "base/file_io.h"
+#include "base/plot_order.h"
+#include "base/plot_page.h"
 #include "forms/picture_export.h"
 #include "forms/qt_views.h"
 #include "forms/scripted_services.h"
@@ -86,6 +94,39 @@ class DesktopServices : public Services {
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return PrintChoice{printer_.copyCount(),
                        printer_.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1};
+  }
+
+  std::optional<PlotPageChoice> ShowPlotPage(const PlotPageChoice& start) override {
+    QDialog dialog;
+    dialog.setWindowTitle("Plot Page");
+    auto* form = new QFormLayout(&dialog);
+    auto* page = new QComboBox(&dialog);
+    page->setEditable(true);
+    page->addItems({"A5", "A4", "A3", "A2", "A1", "letter", "legal", "tabloid"});
+    page->setCurrentText(QString::fromStdString(start.page));
+    page->setToolTip("A page by name, or its size as WxHmm (300x200mm)");
+    auto* orientation = new QComboBox(&dialog);
+    orientation->addItems({"Portrait", "Landscape"});
+    orientation->setCurrentIndex(start.landscape ? 1 : 0);
+    auto* margin = new QDoubleSpinBox(&dialog);
+    margin->setRange(0, base::kMostMargin);
+    margin->setSuffix(" mm");
+    margin->setValue(start.margin);
+    auto* pens = new QSpinBox(&dialog);
+    pens->setRange(0, base::kMostPens);
+    pens->setSpecialValueText("One a colour");
+    pens->setValue(start.pens);
+    form->addRow("&Page", page);
+    form->addRow("&Orientation", orientation);
+    form->addRow("&Margin", margin);
+    form->addRow("P&ens", pens);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return PlotPageChoice{page->currentText().trimmed().toStdString(),
+                          orientation->currentIndex() == 1, margin->value(), pens->value()};
   }
 
   void SetClipboardPicture(const base::Image& image) override {

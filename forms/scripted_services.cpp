@@ -1,5 +1,6 @@
 #include "forms/scripted_services.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -82,6 +83,16 @@ std::optional<PrintChoice> ScriptedServices::ShowPrinter() {
   auto a = Take(DialogAnswer::Kind::Print);
   if (!a) return std::nullopt;
   return a->print;
+}
+
+std::optional<PlotPageChoice> ScriptedServices::ShowPlotPage(const PlotPageChoice& start) {
+  const bool waiting = std::any_of(answers_.begin(), answers_.end(), [](const DialogAnswer& a) {
+    return a.kind == DialogAnswer::Kind::PlotPage || a.kind == DialogAnswer::Kind::Cancel;
+  });
+  if (!waiting) return start;
+  auto a = Take(DialogAnswer::Kind::PlotPage);
+  if (!a) return std::nullopt;
+  return a->plotPage;
 }
 
 bool ScriptedServices::BeginPrint(const PrintChoice& choice) {

@@ -14,11 +14,12 @@ namespace forms {
 
 // One prepared answer for the next dialog.
 struct DialogAnswer {
-  enum class Kind { Open, Save, Color, Print, Cancel } kind = Kind::Cancel;
+  enum class Kind { Open, Save, Color, Print, PlotPage, Cancel } kind = Kind::Cancel;
   std::string path;
   int fileType = 1;  // the save dialog's file type, from 1
   uint32_t color = 0;
   PrintChoice print;
+  PlotPageChoice plotPage;
 };
 
 class ScriptedServices : public Services {
@@ -37,6 +38,8 @@ class ScriptedServices : public Services {
   std::optional<std::string> ShowSave(const FileDialogRequest& request) override;
   std::optional<uint32_t> ShowColor(uint32_t startColor) override;
   std::optional<PrintChoice> ShowPrinter() override;
+  // A plot's page dialog that no answer waits for keeps what it shows.
+  std::optional<PlotPageChoice> ShowPlotPage(const PlotPageChoice& start) override;
   using Services::LoadPicture;
   std::optional<base::Image> LoadPicture(const std::string& path, std::string& reason) override;
   void SetClipboardPicture(const base::Image& image) override { clipboard_ = image; }

@@ -33,6 +33,15 @@ struct PrintChoice {
   int orientation = 1;  // 1 portrait, 2 landscape
 };
 
+// The page of a plot Save Image writes: its name (A4, letter, WxHmm),
+// orientation, margin in millimetres and pens (0: one a colour).
+struct PlotPageChoice {
+  std::string page = "A4";
+  bool landscape = false;
+  double margin = 15;
+  int pens = 0;
+};
+
 // A printer's paper and printable area in inches, as in portrait orientation;
 // the offsets are those of the printable area from the paper's top and left
 // edges.
@@ -72,6 +81,8 @@ class Services {
   virtual std::optional<std::string> ShowSave(const FileDialogRequest& request) = 0;
   virtual std::optional<uint32_t> ShowColor(uint32_t startColor) = 0;  // 0x00BBGGRR
   virtual std::optional<PrintChoice> ShowPrinter() = 0;
+  // The page of a plot, starting from `start`; none when cancelled.
+  virtual std::optional<PlotPageChoice> ShowPlotPage(const PlotPageChoice& start) { return start; }
 
   // The clipboard: a picture put on it, the picture it holds (none when it
   // holds no picture), and clearing it.

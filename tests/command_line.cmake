@@ -52,9 +52,21 @@ run(0 "--render ${parms}/start.tra ${parms}/chain_square.tra --out-dir ${BIN} --
 foreach(args "--out o.jpg" "--out o" "--out o.png --format svg" "--out o.svg --antialias"
     "--out-dir . --format bmp --antialias" "--out o.png --screen 10x10" "--out o.png --depth 16"
     "--out o.png --no-splash" "--out x.png -j 0" "--out-dir . -j ' 2'" "--out-dir . -j +2"
-    "--out o.png --out p.png")
+    "--out o.png --out p.png" "--out o.svg --page A6" "--out o.svg --page 5x5mm"
+    "--out o.png --pens 2" "--out o.thr --landscape" "--out o.hpgl --feed 100"
+    "--out o.gcode --margin 105" "--out o.svg --page a4 --pens 0" "--out o.gcode --pen-up ''"
+    "--out-dir . --format svg --margin 3" "--out o.hpgl --page A4 --antialias")
   run(2 "--render ${parms}/start.tra ${args}")
 endforeach()
+# Plots: the summary line on standard output; a folder or a FIFO in the plot's place is told.
+run(0 "--render ${parms}/start.tra --out ${BIN}/p.svg --page letter --landscape --pens 1" ""
+  "p.svg: pen-down [0-9.]+ m, pen-up [0-9.]+ m, [0-9]+ lifts, 1 pen, about")
+run(0 "--render ${parms}/chain_square.tra --out ${BIN}/p.thr" "" "p.thr: sand track")
+file(MAKE_DIRECTORY ${BIN}/plot_folder.hpgl)
+run(2 "--render ${parms}/start.tra --out ${BIN}/plot_folder.hpgl" "" "cannot write .*plot_folder.hpgl: ")
+file(REMOVE ${BIN}/fifo.gcode)
+execute_process(COMMAND mkfifo ${BIN}/fifo.gcode)
+run(2 "--render ${parms}/start.tra --out ${BIN}/fifo.gcode" "" "cannot write .*fifo.gcode: ")
 # A [Colour] section that cannot be used is refused with its key, as a bad [Parms] value is.
 foreach(bad "Red=300" "Green=nan" "Blue=-1" "Blue=4.5")
   file(WRITE ${BIN}/colour.tra "[Parms]\nTxtLoop=1\n[Colour]\n${bad}\nRed=1\nGreen=2\nBlue=3\n")
@@ -119,8 +131,12 @@ foreach(line "writeline /dev/full x" "removefile ${BIN}/empty_folder" "print Txt
     "print Printed 5" "until TxtX 7")
   run(1 "" "${line}")
 endforeach()
-# The save dialog's type: beyond the three a refused line; PNG adds its ending.
-run(2 "" "dialog savetype 4 a")
+# The save dialog's type beyond the seven, a plot page out of range: refused lines; PNG adds its ending.
+run(2 "" "dialog savetype 8 a")
+run(2 "" "dialog plot A6 1 15 0")
+run(2 "" "dialog plot A4 3 15 0")
+run(2 "" "dialog plot A4 1 1001 0")
+run(2 "" "dialog plot A4 1 15 257")
 run(0 "" "removefile ${BIN}/a3.png|dialog savetype 2 ${BIN}/a3|click CmdSave|\
 dialog open ${BIN}/a3.png|click CmdOpen|expect Messages 0")
 # At two device pixels a logical pixel the start picture fits; Save Image writes device pixels.

@@ -5,6 +5,7 @@
 // this structure.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,8 @@ struct TrochelaMain {
   // The canvas with the pictures kept beside it, for Undo and the history.
   PictureKeep Pictures() { return {Canvas, Undo, SnapPic, history}; }
   int SaveImageType = 1;  // the file type Save Image saved last, from 1
+  // The page Save Image last plotted on; none until a plot is saved.
+  std::optional<forms::PlotPageChoice> PlotPage;
 };
 
 }  // namespace window
