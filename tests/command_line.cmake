@@ -116,7 +116,7 @@ foreach(line "scrollto ScrollSize .5e1" "drag ScrollSize 10 .5e1" "drag ScrollOf
     "print WheelSize .3e1" "print WheelSize 100000000000e-11" "expect WheelSize 25 0"
     "key Canvas 1e40" "key Canvas 2147483647" "mousedown Canvas 1e40 0 0 0"
     "mousemove Canvas 1e40 0" "dialog color -1 0 0" "dialog print 1.5 1"
-    "expect DrawRed" "expect StopRequested 7|scrollto ScrollSize 5.0" "idle now")
+    "expect DrawRed" "expect StopRequested 7|scrollto ScrollSize 5.0" "idle now" "until")
   run(2 "" "${line}")
 endforeach()
 # What cannot be read or evaluated, or is not as expected, fails.
@@ -124,7 +124,7 @@ foreach(line "expect pixel a b 12345" "expect pixel 1e40 0 16777215" "print NoSu
     "expect TxtX.NoSuchProperty 6" "expect Messages 1")
   run(1 "" "${line}")
 endforeach()
-run(0 "" "expect pixel 0 0 16777215|expect WheelSize 024 0|click ChkMulti|scrollto ScrollRatio -2")
+run(0 "" "pixel 0 0|expect pixel 0 0 16777215|expect WheelSize 024 0|click ChkMulti|scrollto ScrollRatio -2")
 # The script tool's hazards fail with a message: lost write, removefile on a folder, bad dot, etc.
 file(MAKE_DIRECTORY ${BIN}/empty_folder)
 foreach(line "writeline /dev/full x" "removefile ${BIN}/empty_folder" "print TxtX."

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "base/png_encoder.h"
+#include "base/smooth_lines.h"
 #include "base/settings_in_pictures.h"
 #include "base/svg_writer.h"
 
@@ -92,7 +93,7 @@ TEST(SettingsInPictures, RewrittenPicturesReadAndDamagedOnesAreRefused) {
       {zeroCrc, damaged + "their checksum does not match)"},
       {head + Chunk("zTXt", key + '\0' + "junk") + end, damaged + "their compressed text does not inflate)"},
       {bare, "the picture carries no settings"},
-      {"<!--" + big + "--><ns0:svg xmlns:ns0=\"http://www.w3.org/2000/svg\"><ns0:metadata "
+      {"<!-- an svg picture" + big + "--><ns0:svg xmlns:ns0=\"http://www.w3.org/2000/svg\"><ns0:metadata "
        "id='trochela-settings'>[Parms]&#10;X=6&#xA;</ns0:metadata></ns0:svg>", "[Parms]\nX=6\n"},
   };
   const std::string path = ::testing::TempDir() + "/settings_picture";
@@ -105,3 +106,31 @@ TEST(SettingsInPictures, RewrittenPicturesReadAndDamagedOnesAreRefused) {
 }
 
 }  // namespace
+
+// Lines drawn smoothly, as golden figures of their ink: thin and wide pens,
+// level, upright, slanting either way and zero-length segments (a round dot).
+TEST(DrawSmooth, InkOfThinAndWideLines) {
+  struct Case {
+    float x0, y0, x1, y1;
+    int width;
+    double sum;
+    long inked, partial;
+  };
+  const Case cases[] = {
+      {4, 5, 40, 5, 1, 9208, 74, 74},          {6, 3, 6, 30, 1, 6922, 56, 56},
+      {3, 4, 41, 27, 1, 9752, 80, 80},         {40, 2, 5, 29, 3, 35637, 191, 100},
+      {8, 8, 38, 20, 8, 78724, 348, 80},       {20, 4, 24, 30, 8, 63938, 278, 56},
+      {22.5f, 15.5f, 22.5f, 15.5f, 8, 12943, 69, 32}, {5, 25, 42, 25, 4, 41056, 164, 12},
+  };
+  for (const Case& c : cases) {
+    base::LineLog log;
+    log.Reset(0xFFFFFF);
+    log.Add(c.x0, c.y0, c.x1, c.y1, 0, c.width);
+    base::Image picture(48, 32, 0xFFFFFF);
+    base::DrawSmooth(log, picture);
+    const base::Ink ink = base::MeasureInk(picture);
+    EXPECT_EQ(ink.sum, c.sum) << c.x0 << "," << c.y0 << " w" << c.width;
+    EXPECT_EQ(ink.inked, c.inked);
+    EXPECT_EQ(ink.partial, c.partial);
+  }
+}
