@@ -82,21 +82,22 @@ endfunction()
 # found first). docs/architecture.md has the table, and the include_levels
 # test checks that no file includes a header of a higher level.
 function(trochela_program_libraries root)
-  # 0: numbers, the raster, random numbers, curve math, colours: no Qt at all;
-  # with it the parameter-file and script readers, which need no window.
+  # 0-2: numbers, the raster, random numbers, curve math, colours; the
+  # settings value; its drawing: no Qt at all; with them the parameter-file
+  # and script readers, which need no window.
   trochela_qt_free_libraries(${root})
-  # 1: the forms layer over Qt Widgets, the only library that uses Qt widgets.
+  # 3: the forms layer over Qt Widgets, the only library that uses Qt widgets.
   trochela_level(${root} forms LINKS trochela_drawing
     PRIVATE_LINKS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
-  # 2: the main window with its state and the panel's tables.
+  # 4: the main window with its state and the panel's tables.
   trochela_level(${root} window LINKS trochela_forms)
-  # 3-7: the subsystems, then start-up and the handler wiring.
+  # 5-9: the subsystems, then start-up and the handler wiring.
   trochela_level(${root} engine LINKS trochela_window)
   trochela_level(${root} wheels LINKS trochela_engine)
   trochela_level(${root} random LINKS trochela_wheels)
   trochela_level(${root} files LINKS trochela_wheels trochela_parms_reader)
   trochela_level(${root} canvas LINKS trochela_random trochela_files)
   trochela_level(${root} app LINKS trochela_canvas)
-  # 8: scripts of user actions, for tests and headless runs.
+  # 10: scripts of user actions, for tests and headless runs.
   trochela_level(${root} automation LINKS trochela_app trochela_script_reader)
 endfunction()

@@ -72,4 +72,17 @@ std::vector<base::PlotPass> DrawPlotPasses(model::PictureSettings s, const base:
   return std::move(host.passes);
 }
 
+std::vector<base::PlotPass> DrawPlotPasses(const std::vector<DrawingStart>& drawings,
+                                           const base::Mapping& screen) {
+  std::vector<base::PlotPass> passes;
+  for (const DrawingStart& start : drawings) {
+    model::PictureSettings s = start.settings;
+    base::DrawingState d = start.state;
+    PlotHost host(screen, d, false, {});
+    DrawPicture(s, d, host, s.Multi != 0, s.Shape());
+    for (base::PlotPass& p : host.passes) passes.push_back(std::move(p));
+  }
+  return passes;
+}
+
 }  // namespace drawing

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "base/drawing_state.h"
 #include "base/plot_layout.h"
 #include "base/raster.h"
 #include "model/picture_settings.h"
@@ -17,5 +18,16 @@ namespace drawing {
 std::vector<base::PlotPass> DrawPlotPasses(model::PictureSettings s, const base::Mapping& screen,
                                            bool whole = false,
                                            const std::function<bool()>& stop = {});
+
+// A drawing as it started: its settings and the drawing state it began from
+// (in a window the gradient's directions carry over from one drawing to the
+// next).
+struct DrawingStart {
+  model::PictureSettings settings;
+  base::DrawingState state;
+};
+// The passes of each drawing in turn, each cut as DrawPlotPasses cuts them.
+std::vector<base::PlotPass> DrawPlotPasses(const std::vector<DrawingStart>& drawings,
+                                           const base::Mapping& screen);
 
 }  // namespace drawing

@@ -26,7 +26,10 @@ class WindowHost final : public drawing::Host {
   const int16_t& StopFlag() const override { return w_.StopRequested; }
   int ColorDepth() const override { return w_.services.ColorDepth(); }
 
-  void Started(model::PictureSettings&) override {
+  void Started(model::PictureSettings& s) override {
+    // A drawing on a canvas just cleared, filled or loaded starts its record.
+    if (w_.Canvas.Lines().Segments() == 0) w_.drawingsOnCanvas.clear();
+    w_.drawingsOnCanvas.push_back({s, w_.draw});
     savedPointer_ = w_.Canvas.MousePointer();
     w_.Canvas.SetMousePointer(base::kHourglassPointer);
     w_.DrawingInProgress = -1;

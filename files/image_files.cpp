@@ -79,7 +79,12 @@ void SavePlot(window::TrochelaMain& w, const std::string& path, base::PlotKind k
   std::string reason, summary;
   try {
     const base::Mapping& screen = w.Canvas.Mapping();
-    const std::vector<base::PlotPass> passes = drawing::DrawPlotPasses(w.picture, screen);
+    // The drawings on the canvas, drawn again as they started: the window's
+    // settings have moved on since (the scales a drawing wrote back, a pen
+    // not reset).
+    const std::vector<base::PlotPass> passes =
+        w.Canvas.Lines().Segments() == 0 ? std::vector<base::PlotPass>{}
+                                         : drawing::DrawPlotPasses(w.drawingsOnCanvas, screen);
     const std::string bytes =
         base::PlotFile(kind, passes, screen.width, screen.height, layout, settings, summary);
     if (base::WriteFileReplacing(path, bytes, reason)) return;

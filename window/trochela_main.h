@@ -13,6 +13,7 @@
 #include "base/picture_history.h"
 #include "base/rnd.h"
 #include "base/wheel_table.h"
+#include "drawing/plot_passes.h"
 #include "model/bindings.h"
 #include "model/picture_settings.h"
 #include "forms/controls.h"
@@ -114,6 +115,9 @@ struct TrochelaMain {
   int SaveImageType = 1;  // the file type Save Image saved last, from 1
   // The page Save Image last plotted on; none until a plot is saved.
   std::optional<forms::PlotPageChoice> PlotPage;
+  // The drawings on the canvas since its picture was last replaced, as each
+  // started: a plot draws them again.
+  std::vector<drawing::DrawingStart> drawingsOnCanvas;
 };
 
 }  // namespace window

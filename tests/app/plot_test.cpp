@@ -13,6 +13,13 @@
 #include <sstream>
 
 #include "app/gallery.h"
+#include "app/startup.h"
+#include "engine/draw_driver.h"
+#include "files/image_files.h"
+#include "files/parameter_file.h"
+#include "files/picture_buffers.h"
+#include "forms/scripted_services.h"
+#include "window/trochela_main.h"
 #include "base/file_io.h"
 #include "base/profile.h"
 #include "files/parms_check.h"
@@ -227,6 +234,55 @@ TEST(Plot, SandTrackReadsBackAsThePictureInTheDisc) {
         ASSERT_LT(at, track.size()) << picture.name;
       }
   }
+}
+
+// The window plots the drawings on its canvas as they started, though each
+// drawing wrote its last pass's scales back and moved its pen: twice what
+// --render plots of the file, until the canvas is cleared.
+TEST(Plot, TheWindowPlotsItsDrawingsAsTheyStarted) {
+  const std::string parms = TESTS_DIR "/parms/triangle_loops.tra";
+  std::string settings, reason, summary;
+  files::ParmsValues values;
+  ASSERT_TRUE(base::ReadWholeFile(parms, 1 << 20, settings, reason));
+  ASSERT_TRUE(files::ReadParms(base::Profile(settings), values, reason));
+  const std::string once = testing::TempDir() + "render_plot.hpgl";
+  app::PlotOptions o;
+  o.landscape = true;
+  ASSERT_TRUE(app::RenderPlot(settings, values, 1024, 768, o, base::PlotKind::Hpgl, once, summary, reason));
+  std::string rendered;
+  ASSERT_TRUE(base::ReadWholeFile(once, 1 << 26, rendered, reason));
+
+  forms::ScriptedServices services(1024, 768, 32);
+  const auto started = app::StartWindow(services, 1);
+  window::TrochelaMain& w = *started;
+  ASSERT_TRUE(files::LoadParmsFile(w, parms, reason));
+  w.ChkClear.SetValue(0);
+  const auto plotted = [&] {
+    const std::string path = testing::TempDir() + "window_plot.hpgl";
+    forms::DialogAnswer a;
+    a.kind = forms::DialogAnswer::Kind::Save;
+    a.path = path;
+    services.Answer(a);
+    files::CmdSave_Click(w);
+    std::string text;
+    EXPECT_TRUE(base::ReadWholeFile(path, 1 << 26, text, reason)) << reason;
+    return Machine(text, true, 0);
+  };
+  const auto same = [](const std::vector<Polyline>& a, const std::vector<Polyline>& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t k = 0; k < a.size(); ++k)
+      if (a[k].size() != b[k].size() ||
+          !std::equal(a[k].begin(), a[k].end(), b[k].begin(),
+                      [](PlotPoint p, PlotPoint q) { return p.x == q.x && p.y == q.y; }))
+        return false;
+    return true;
+  };
+  engine::CmdDraw_Click(w);
+  EXPECT_TRUE(same(plotted(), Machine(rendered, true, 0)));
+  engine::CmdDraw_Click(w);
+  EXPECT_EQ(plotted().size(), 2 * Machine(rendered, true, 0).size());
+  files::CmdClear_Click(w);
+  EXPECT_TRUE(plotted().empty());
 }
 
 }  // namespace
