@@ -265,6 +265,12 @@ TEST(ReadParms, HostileValuesAreRefusedWithTheirKey) {
   ASSERT_TRUE(
       files::ReadParms(base::Profile("[Parms]\nTxtRotations= 1E+308\nTxtX=-2.5e-3"), v, reason));
   EXPECT_EQ(v[model::FieldId::Rotations], "1E+308");
+  // Values are read up to 21 characters.
+  ASSERT_TRUE(files::ReadParms(
+      base::Profile("[Parms]\nTxtLoop=000000000000000000002\nTxtTurn=0000000000000000000003"), v,
+      reason));
+  EXPECT_EQ(v[model::FieldId::Loops], "000000000000000000002");
+  EXPECT_EQ(v[model::FieldId::Turn], "000000000000000000000");
   // A save meets a field without a number only when code put it there.
   v[model::FieldId::Loops] = "abc";
   std::vector<std::pair<std::string, std::string>> keys;
