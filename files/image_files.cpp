@@ -18,14 +18,15 @@ namespace files {
 namespace {
 
 // The kinds Save Image offers, in the dialog's order: a bitmap first (the
-// default), then the formats a bitmap cannot be: PNG, and SVG with the lines as
-// vectors.
+// default), then the formats a bitmap cannot be: PNG, SVG with the lines as
+// vectors, and the lines drawn again as an animation (base/animation.h).
 struct SaveType {
   const char* description;
   const char* ending;
 };
 constexpr SaveType kSaveTypes[] = {
-    {"Bitmap Files", ".bmp"}, {"PNG Files", ".png"}, {"SVG Files", ".svg"}};
+    {"Bitmap Files", ".bmp"}, {"PNG Files", ".png"}, {"SVG Files", ".svg"},
+    {"Animated WebP", ".webp"}, {"Animated GIF", ".gif"}};
 
 std::string SaveFilter() {
   std::string filter;
