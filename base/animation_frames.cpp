@@ -66,7 +66,8 @@ std::optional<FramePlan> PlanFrames(const DrawnPicture& p, std::string& reason) 
   FramePlan plan;
   const LineLog& log = p.lines;
   const auto& under = log.Picture();
-  const bool sameSize = !under || (under->width == p.raster.width && under->height == p.raster.height);
+  const bool sameSize =
+      !under || (under->width == p.raster.width && under->height == p.raster.height);
   if (p.linesCurrent && sameSize && log.Overflowed()) {
     reason = "the drawing has more lines than the canvas keeps to draw it again";
     return std::nullopt;
@@ -77,8 +78,9 @@ std::optional<FramePlan> PlanFrames(const DrawnPicture& p, std::string& reason) 
     return plan;
   }
   plan.lines = &log;
-  plan.start = under ? under : std::make_shared<const Image>(p.raster.width, p.raster.height,
-                                                             log.Background());
+  plan.start =
+      under ? under
+            : std::make_shared<const Image>(p.raster.width, p.raster.height, log.Background());
   AddColours(*plan.start, plan.colours, FramePlan::kMaxColours);
   Image img = *plan.start;
   uint32_t lastColour = log.Background();

@@ -106,7 +106,8 @@ bool EncodeGifAnimation(const DrawnPicture& p, const FramePlan& plan, const Anim
       x0 = width, y0 = height, x1 = -1, y1 = -1;
       for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-          if (frame[static_cast<size_t>(y) * width + x] != shown[static_cast<size_t>(y) * width + x]) {
+          if (frame[static_cast<size_t>(y) * width + x] !=
+              shown[static_cast<size_t>(y) * width + x]) {
             x0 = std::min(x0, x), x1 = std::max(x1, x);
             y0 = std::min(y0, y), y1 = std::max(y1, y);
           }

@@ -5,8 +5,8 @@
 
 #include "base/animation_frames.h"
 #include "base/bmp_encoder.h"
-#include "base/gif_animation.h"
 #include "base/file_io.h"
+#include "base/gif_animation.h"
 #include "base/png_encoder.h"
 #include "base/profile.h"
 #include "base/smooth_lines.h"

@@ -128,8 +128,8 @@ bool EncodeWebpAnimation(const DrawnPicture& p, const FramePlan& plan, const Ani
       const uint32_t* from = frame.Row(y);
       uint32_t* row = pic.argb + static_cast<size_t>(y) * pic.argb_stride;
       for (int x = 0; x < width; ++x) row[x] = from[x] | 0xFF000000u;
-      same = same && std::memcmp(row, last.argb + static_cast<size_t>(y) * last.argb_stride,
-                                 rowBytes) == 0;
+      same = same &&
+             std::memcmp(row, last.argb + static_cast<size_t>(y) * last.argb_stride, rowBytes) == 0;
     }
     if (!same) {
       firsts.push_back(k);

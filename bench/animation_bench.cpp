@@ -50,12 +50,12 @@ int main(int argc, char** argv) {
   const base::DrawnPicture drawn = forms::Drawn(w.Canvas);
   const base::Animation a;  // 60 frames
   std::string webp, gif;
-  const double webpSeconds = bench::BestSeconds(3, [&] {
-    base::EncodePicture(drawn, base::PictureKind::Webp, false, {}, webp, reason, a);
-  }, CLOCK_PROCESS_CPUTIME_ID);
-  const double gifSeconds = bench::BestSeconds(3, [&] {
-    base::EncodePicture(drawn, base::PictureKind::Gif, false, {}, gif, reason, a);
-  }, CLOCK_PROCESS_CPUTIME_ID);
+  const double webpSeconds = bench::BestSeconds(
+      3, [&] { base::EncodePicture(drawn, base::PictureKind::Webp, false, {}, webp, reason, a); },
+      CLOCK_PROCESS_CPUTIME_ID);
+  const double gifSeconds = bench::BestSeconds(
+      3, [&] { base::EncodePicture(drawn, base::PictureKind::Gif, false, {}, gif, reason, a); },
+      CLOCK_PROCESS_CPUTIME_ID);
   std::printf("animation-webp-60-ms %.1f\nanimation-webp-bytes %zu\n", webpSeconds * 1000,
               webp.size());
   std::printf("animation-gif-60-ms %.1f\nanimation-gif-bytes %zu\n", gifSeconds * 1000, gif.size());
@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
   }
   // The same frames as PNG files, for convert.
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("trochela-animation-" + std::to_string(::getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("trochela-animation-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   const std::optional<base::FramePlan> plan = base::PlanFrames(drawn, reason);
   int k = 0;
@@ -75,8 +76,8 @@ int main(int argc, char** argv) {
     return base::WriteFileReplacing((dir / name).string(), base::EncodePng(frame), reason);
   });
   const std::string out = (dir / "convert.gif").string();
-  const std::string command = "convert -delay 5 -loop 0 '" + (dir / "frame-*.png").string() +
-                              "' '" + out + "'";
+  const std::string command =
+      "convert -delay 5 -loop 0 '" + (dir / "frame-*.png").string() + "' '" + out + "'";
   double convertSeconds = 1e9;
   for (int round = 0; round < 3; ++round) {
     const double t0 = ChildrenSeconds();

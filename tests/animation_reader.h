@@ -64,7 +64,8 @@ inline Movie ReadGifMovie(std::string bytes) {
     GraphicsControlBlock gcb;
     DGifSavedExtensionToGCB(gif, i, &gcb);
     for (int e = 0; e < s.ExtensionBlockCount; ++e)
-      if (s.ExtensionBlocks[e].Function == APPLICATION_EXT_FUNC_CODE && e + 1 < s.ExtensionBlockCount)
+      if (s.ExtensionBlocks[e].Function == APPLICATION_EXT_FUNC_CODE &&
+          e + 1 < s.ExtensionBlockCount)
         m.loops = s.ExtensionBlocks[e + 1].Bytes[1] | s.ExtensionBlocks[e + 1].Bytes[2] << 8;
     const ColorMapObject* map = s.ImageDesc.ColorMap ? s.ImageDesc.ColorMap : gif->SColorMap;
     const GifImageDesc& d = s.ImageDesc;

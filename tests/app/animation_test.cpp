@@ -60,7 +60,9 @@ long Ink(const std::vector<uint32_t>& frame) {
 // picture, smooth ones too; the same bytes from the same command.
 TEST(Animation, RenderedFramesGrowToThePngPictureInTheSameBytesAgain) {
   const QTemporaryDir dir;
-  const auto path = [&](const std::string& name) { return QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString(); };
+  const auto path = [&](const std::string& name) {
+    return QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString();
+  };
   const struct {
     const char* parms;
     const char* out;
@@ -84,7 +86,8 @@ TEST(Animation, RenderedFramesGrowToThePngPictureInTheSameBytesAgain) {
     EXPECT_EQ(m.loops, 0) << c.out;
     EXPECT_EQ(m.ms.front(), 50) << c.out;
     EXPECT_EQ(m.ms.back(), base::Animation::kHoldMs) << c.out;
-    const QImage png = QImage(QString::fromStdString(path("p.png"))).convertToFormat(QImage::Format_RGB32);
+    const QImage png =
+        QImage(QString::fromStdString(path("p.png"))).convertToFormat(QImage::Format_RGB32);
     std::vector<uint32_t> expected;
     for (int y = 0; y < png.height(); ++y)
       for (int x = 0; x < png.width(); ++x) expected.push_back(png.pixel(x, y) & 0xFFFFFF);
@@ -124,7 +127,8 @@ TEST_F(SaveAnimation, DrawsTheLinesSinceTheFillAgainOverTheFilledPicture) {
   for (const char* loops : {"1", "5"}) {
     w.TxtLoop.SetText(loops);
     engine::CmdDraw_Click(w);
-    const std::string name = QDir(dir.path()).filePath(loops[0] == '1' ? "g.webp" : "g.gif").toStdString();
+    const std::string name =
+        QDir(dir.path()).filePath(loops[0] == '1' ? "g.webp" : "g.gif").toStdString();
     forms::DialogAnswer answer;
     answer.kind = forms::DialogAnswer::Kind::Save;
     answer.path = name;
@@ -140,7 +144,8 @@ TEST_F(SaveAnimation, DrawsTheLinesSinceTheFillAgainOverTheFilledPicture) {
   for (int i = 0; i < 300; ++i) colours.Row(0)[i] = base::ToPixel(i);
   const base::LineLog none;
   std::string bytes, reason;
-  EXPECT_FALSE(base::EncodePicture({colours, none, false}, base::PictureKind::Gif, false, {}, bytes, reason));
+  EXPECT_FALSE(base::EncodePicture({colours, none, false}, base::PictureKind::Gif, false, {}, bytes,
+                                   reason));
   EXPECT_EQ(reason, "a GIF holds 256 colours and the picture has more (WebP holds them all)");
   std::filesystem::current_path(start);
 }
