@@ -4,14 +4,19 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <new>
 #include <vector>
 
 namespace base {
 namespace {
 
-int Append(GifFileType* gif, const GifByteType* data, int length) {
+// giflib's writer: memory that runs out is a short write, which giflib
+// reports, not an exception through its C frames.
+int Append(GifFileType* gif, const GifByteType* data, int length) try {
   static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
   return length;
+} catch (const std::bad_alloc&) {
+  return 0;
 }
 
 // The palette's index of each colour, one colour looked up after the other:

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace base {
@@ -90,6 +91,10 @@ bool PutBackRepeats(std::string& bytes, const std::vector<int>& firsts, const An
 bool EncodeWebpAnimation(const DrawnPicture& p, const FramePlan& plan, const Animation& a,
                          bool antialias, std::string& bytes, std::string& reason) {
   const int width = p.raster.width, height = p.raster.height;
+  if (width > WEBP_MAX_DIMENSION || height > WEBP_MAX_DIMENSION) {
+    reason = "a WebP picture is at most " + std::to_string(WEBP_MAX_DIMENSION) + " pixels a side";
+    return false;
+  }
   WebPAnimEncoderOptions options;
   WebPConfig config;
   if (!WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&config) ||
