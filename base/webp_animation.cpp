@@ -151,11 +151,19 @@ bool EncodeWebpAnimation(const DrawnPicture& p, const FramePlan& plan, const Ani
              (error && *error ? std::string(": ") + error : std::string());
     return false;
   }
-  bytes.assign(reinterpret_cast<const char*>(out.bytes), out.size);
   // Frames that repeat the one before, or a single frame (which the encoder
-  // writes as a still picture), are put back.
-  if (static_cast<int>(firsts.size()) == a.frames && a.frames > 1) return true;
-  return PutBackRepeats(bytes, firsts, a, width, height, reason);
+  // writes as a still picture), are put back; the encoder keeps every other.
+  bytes.assign(reinterpret_cast<const char*>(out.bytes), out.size);
+  if (static_cast<int>(firsts.size()) < a.frames || a.frames == 1)
+    return PutBackRepeats(bytes, firsts, a, width, height, reason);
+  const std::unique_ptr<WebPMux, MuxGone> made(WebPMuxCreate(&out, 0));
+  int count = 0;
+  if (!made || WebPMuxNumChunks(made.get(), WEBP_CHUNK_ANMF, &count) != WEBP_MUX_OK ||
+      count != a.frames) {
+    reason = "the encoder merged frames that differ";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace base

@@ -142,8 +142,9 @@ class SaveAnimation : public WindowTest {
 };
 
 // Save Image in the window: the gradient's lines drawn since the fill, over
-// the filled picture, the last frame the canvas; a picture of more colours
-// than a GIF holds is refused with the reason.
+// the filled picture, the last frame the canvas. Lines that miss the picture
+// end on the picture itself; a log that lost lines, and a picture of more
+// colours than a GIF holds, are refused with the reason.
 TEST_F(SaveAnimation, DrawsTheLinesSinceTheFillAgainOverTheFilledPicture) {
   const QTemporaryDir dir;
   const std::filesystem::path start = std::filesystem::current_path();  // the dialog moves it
@@ -172,9 +173,18 @@ TEST_F(SaveAnimation, DrawsTheLinesSinceTheFillAgainOverTheFilledPicture) {
   }
   std::filesystem::current_path(start);
   base::Image colours(320, 240, 0);
+  base::LineLog lines(1);
+  lines.Add(1, 1, 300, 200, 0xFF, 1);
+  std::string bytes, reason;
+  const std::string path = QDir(dir.path()).filePath("missed.webp").toStdString();
+  ASSERT_TRUE(base::SavePicture({colours, lines, true}, path, false, {}, reason, {}, {3, 20}));
+  EXPECT_EQ(Differing(Read(path).frames.back(), Shown(colours)), 0);
+  lines.Add(1, 1, 2, 2, 0xFF, 1);
+  EXPECT_FALSE(base::EncodePicture({colours, lines, true}, base::PictureKind::Webp, false, {},
+                                   bytes, reason));
+  EXPECT_EQ(reason, "the drawing has more lines than the canvas keeps to draw it again");
   for (int i = 0; i < 300; ++i) colours.Row(0)[i] = base::ToPixel(i);
   const base::LineLog none;
-  std::string bytes, reason;
   EXPECT_FALSE(base::EncodePicture({colours, none, false}, base::PictureKind::Gif, false, {}, bytes,
                                    reason));
   EXPECT_EQ(reason, "a GIF holds 256 colours and the picture has more (WebP holds them all)");
