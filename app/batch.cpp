@@ -57,7 +57,7 @@ std::string BatchKindProblem(const BatchOptions& b, base::PictureKind kind) {
   const bool moves = kind == PictureKind::Webp || kind == PictureKind::Gif;
   if (b.antialias && kind != PictureKind::Png && kind != PictureKind::Webp)
     return std::string("--antialias draws PNG and WebP pictures only") +
-           (kind == PictureKind::Gif ? ": a GIF's 256 colours cannot hold smooth lines" : "");
+           (kind == PictureKind::Gif ? std::string(": ") + base::kGifIsNotSmooth : "");
   if (b.animationGiven && !moves) return "--frames and --fps go with animated pictures (webp, gif)";
   return {};
 }

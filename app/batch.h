@@ -25,7 +25,7 @@ struct BatchOptions {
   std::optional<double> seed;  // none: from the clock
   bool antialias = false;      // PNG pictures drawn smoothly from their lines
   base::Animation animation;   // the frames of animated pictures (webp, gif)
-  bool animationGiven = false;  // --frames or --fps
+  bool animationGiven = false; // --frames or --fps
   int jobs = 0;                // worker threads; 0: one a core
 };
 

@@ -270,16 +270,17 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
     return false;
   }
+  // The frames of animated pictures and their pace.
   using base::Animation;
-  const auto frames = PlainWhole(g.frames.value_or("1"), 1, Animation::kMaxFrames);
-  const auto fps = PlainWhole(g.fps.value_or("1"), 1, Animation::kMaxFps);
+  const auto frames =
+      g.frames ? PlainWhole(*g.frames, 1, Animation::kMaxFrames) : Animation::kFrames;
+  const auto fps = g.fps ? PlainWhole(*g.fps, 1, Animation::kMaxFps) : Animation::kFps;
   if (!frames || !fps) {
     problem = !frames ? "--frames takes a number from 1 to " + std::to_string(Animation::kMaxFrames)
                       : "--fps takes a number from 1 to " + std::to_string(Animation::kMaxFps);
     return false;
   }
-  if (g.frames) b.animation.frames = *frames;
-  if (g.fps) b.animation.fps = *fps;
+  b.animation = {*frames, *fps};
   b.animationGiven = g.frames || g.fps;
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;

@@ -16,6 +16,9 @@ struct Animation {
   int fps = kFps;
 };
 
+// Why a GIF is never smooth.
+inline constexpr const char* kGifIsNotSmooth = "a GIF's 256 colours cannot hold smooth lines";
+
 // When frame k (0 up to frames - 1) starts, in milliseconds from the first,
 // rounded so that the frames keep their pace over the whole animation;
 // k = frames gives the end of the last one, which lasts kHoldMs.

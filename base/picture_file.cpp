@@ -74,7 +74,7 @@ bool EncodePicture(const DrawnPicture& p, PictureKind kind, bool antialias,
                    const Animation& animation) {
   if (kind == PictureKind::Webp || kind == PictureKind::Gif) {
     if (kind == PictureKind::Gif && antialias) {
-      reason = "a GIF's 256 colours cannot hold smooth lines";
+      reason = kGifIsNotSmooth;
       return false;
     }
     const std::optional<FramePlan> plan = PlanFrames(p, reason);

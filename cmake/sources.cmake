@@ -4,8 +4,8 @@
 # trochela_qt_free_libraries().
 set(trochela_base_sources
   base/animation_frames.cpp base/bmp_encoder.cpp base/closing_rotation.cpp base/curve_math.cpp
-  base/file_io.cpp base/gif_animation.cpp base/line_log.cpp base/numbers.cpp base/picture_file.cpp base/picture_history.cpp
-  base/pixel_memory.cpp base/png_encoder.cpp base/profile.cpp
+  base/file_io.cpp base/gif_animation.cpp base/line_log.cpp base/numbers.cpp base/picture_file.cpp
+  base/picture_history.cpp base/pixel_memory.cpp base/png_encoder.cpp base/profile.cpp
   base/raster.cpp base/rnd.cpp base/settings_in_pictures.cpp base/smooth_lines.cpp
   base/svg_writer.cpp base/vector_state.cpp base/webp_animation.cpp)
 # A picture's settings as a value, and the drawing of one: no Qt, no window.
