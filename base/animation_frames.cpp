@@ -83,7 +83,7 @@ std::optional<FramePlan> PlanFrames(const DrawnPicture& p, std::string& reason) 
             : std::make_shared<const Image>(p.raster.width, p.raster.height, log.Background());
   AddColours(*plan.start, plan.colours, FramePlan::kMaxColours);
   Image img = *plan.start;
-  uint32_t lastColour = log.Background();
+  uint32_t lastColour = 0xFFFFFFFFu;  // no colour: colours keep 24 bits
   Replay(log, img, [&](size_t, uint32_t bgr) {
     ++plan.changing;
     if (bgr != lastColour && plan.colours.size() <= FramePlan::kMaxColours) {

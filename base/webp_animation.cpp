@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace base {
@@ -38,16 +39,17 @@ WebPMuxAnimParams LoopForEver() {
 
 int Duration(const Animation& a, int k) { return FrameStartMs(a, k + 1) - FrameStartMs(a, k); }
 
-// The encoder makes a frame that shows what the one before showed part of
-// that frame, which then lasts longer. Each such frame is put back as a copy
-// of the frame before it, so that the animation has every frame, with each
-// frame's own time; a copy shows what its frame showed, as the copies only
-// clear the picture (dispose to the background) where the frame itself did,
-// after the last of them. `firsts` are the frames given to the encoder, in
-// order; the others repeat the one before.
+// The encoder drops a frame that shows the same as the one before, which
+// lasts longer instead. Each such frame is put back as a copy of the frame
+// before it, so that the animation has every frame, each with its own time;
+// a copy shows what its frame showed, as the frame clears the picture
+// (dispose to the background) only after the last of its copies, where it
+// did before. `firsts` are the frames given to the encoder, in order; the
+// others repeat the one before.
 bool PutBackRepeats(std::string& bytes, const std::vector<int>& firsts, const Animation& a,
                     int width, int height, std::string& reason) {
-  WebPData in{reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()};
+  const std::string encoded = std::move(bytes);
+  WebPData in{reinterpret_cast<const uint8_t*>(encoded.data()), encoded.size()};
   const std::unique_ptr<WebPMux, MuxGone> from(WebPMuxCreate(&in, 0));
   const std::unique_ptr<WebPMux, MuxGone> to(WebPMuxNew());
   const WebPMuxAnimParams params = LoopForEver();
