@@ -8,7 +8,8 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev xvfb xauth \
-  zlib1g-dev dpkg-dev desktop-file-utils appstream python3-pyatspi at-spi2-core dbus-bin locales
+  zlib1g-dev dpkg-dev desktop-file-utils appstream python3-pyatspi at-spi2-core dbus-bin locales \
+  libwebp-dev libgif-dev
 CHECK_PACKAGES := $(PACKAGES) clang-tidy
 # The fuzz build links the program's own libraries, Qt and zlib included.
 FUZZ_PACKAGES := $(PACKAGES) clang libclang-rt-dev
@@ -128,6 +129,7 @@ bench: build
 	./$(BUILD)/bench/trochela_smooth_bench examples
 	./$(BUILD)/bench/trochela_batch_bench ./$(BUILD)/trochela
 	./$(BUILD)/bench/trochela_plot_bench ./$(BUILD)/trochela
+	./$(BUILD)/bench/trochela_animation_bench
 
 clean:
 	rm -rf $(BUILD) $(CHECK_BUILD) $(FUZZ_BUILD)

@@ -52,6 +52,16 @@ class InOrder {
 
 }  // namespace
 
+std::string BatchKindProblem(const BatchOptions& b, base::PictureKind kind) {
+  using base::PictureKind;
+  const bool moves = kind == PictureKind::Webp || kind == PictureKind::Gif;
+  if (b.antialias && kind != PictureKind::Png && kind != PictureKind::Webp)
+    return std::string("--antialias draws PNG and WebP pictures only") +
+           (kind == PictureKind::Gif ? std::string(": ") + base::kGifIsNotSmooth : "");
+  if (b.animationGiven && !moves) return "--frames and --fps go with animated pictures (webp, gif)";
+  return {};
+}
+
 int DefaultJobs() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
 
 bool StopAsked() { return stopAsked.load(std::memory_order_relaxed); }

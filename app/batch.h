@@ -10,19 +10,29 @@
 #include <optional>
 #include <string>
 
+#include "base/animation.h"
+#include "base/picture_file.h"
+
 namespace app {
 
 // What every batch of pictures takes: where they go and as what, the screen
 // they are drawn for, the seed, smoothing and the workers.
 struct BatchOptions {
   std::string outDir;          // the folder of the pictures
-  std::string format = "png";  // the pictures' ending in outDir: png, bmp or svg
+  std::string format = "png";  // the pictures' ending in outDir: png, bmp, svg, webp or gif
   bool formatGiven = false;
   int width = 1920, height = 1080;
   std::optional<double> seed;  // none: from the clock
   bool antialias = false;      // PNG pictures drawn smoothly from their lines
+  base::Animation animation;   // the frames of animated pictures (webp, gif)
+  bool animationGiven = false; // --frames or --fps
   int jobs = 0;                // worker threads; 0: one a core
 };
+
+// What makes the options a usage error for pictures of `kind` (smoothing a
+// kind that cannot be smooth, frames for a picture that does not move); empty
+// when nothing does.
+std::string BatchKindProblem(const BatchOptions& options, base::PictureKind kind);
 
 // The workers a batch uses unless told: one a core.
 int DefaultJobs();

@@ -104,6 +104,9 @@ std::string Index(const GalleryRequest& r, double seed, const std::vector<char>&
   command += " --seed " + NumberText(seed) + " --size " + std::to_string(r.batch.width) + "x" +
              std::to_string(r.batch.height) + " --format " + r.batch.format;
   if (r.batch.antialias) command += " --antialias";
+  if (r.batch.animationGiven)
+    command += " --frames " + std::to_string(r.batch.animation.frames) + " --fps " +
+               std::to_string(r.batch.animation.fps);
   // The folder is left open: the gallery is the same wherever it is made.
   command += " --out-dir DIR";
   std::string page =
@@ -185,7 +188,7 @@ int MakeGallery(const GalleryRequest& r) {
     files::ParmsValues picked;
     if (!files::ReadParms(base::Profile(c.settings), picked, why) ||
         !RenderSettings(c.settings, picked, r.batch.width, r.batch.height, r.batch.antialias,
-                        picture, false, why, base::AtLink::Refuse)) {
+                        picture, false, why, base::AtLink::Refuse, r.batch.animation)) {
       said += "trochela: " + why + "\n";
       return false;
     }

@@ -65,13 +65,16 @@ void PrintUsage(std::ostream& out) {
       << "                [--no-splash] [--script SCRIPT] [FILE]\n"
       << "       trochela --help | --version\n"
       << "       trochela --render FILE.tra... (--out PICTURE | --out-dir DIR [--format "
-         "png|bmp|svg])\n"
-      << "                [--size WxH] [--seed N] [--antialias] [-j N]\n"
+         "png|bmp|svg|webp|gif])\n"
+      << "                [--size WxH] [--seed N] [--antialias] [--frames N] [--fps F] [-j N]\n"
       << "       trochela --render FILE.tra --out PLOT.svg|.hpgl|.plt|.gcode|.nc|.thr [--page PAGE]\n"
       << "                [--landscape] [--margin MM] [--pens N] [--size WxH]\n"
       << "                [--pen-up GCODE] [--pen-down GCODE] [--feed MM_PER_MIN]\n"
-      << "       trochela --random N [FILE.tra] --out-dir DIR [--format png|bmp|svg]\n"
-      << "                [--size WxH] [--seed N] [--antialias] [-j N]\n"
+      << "       trochela --random N [FILE.tra] --out-dir DIR [--format png|bmp|svg|webp|gif]\n"
+      << "                [--size WxH] [--seed N] [--antialias] [--frames N] [--fps F] [-j N]\n"
+      << "A .webp or .gif picture is an animation of the drawing in N frames (default "
+      << base::Animation::kFrames << ")\nat F frames a second (default " << base::Animation::kFps
+      << ").\n"
       << "FILE, a parameter file (.tra) or a picture, is loaded once the window is up.\n"
       << "(trochela(1) tells the script language and the exit status)\n";
 }
@@ -115,7 +118,7 @@ std::optional<int> PlainWhole(const std::string& text, int min, int max) {
 // that is not UTF-8 stays the name it is); a flag holds an empty value.
 struct Given {
   std::optional<std::string> help, version, render, random, out, outDir, format, size, antialias,
-      jobs, headless, script, screen, depth, noSplash, ratio, seed;
+      jobs, headless, script, screen, depth, noSplash, ratio, seed, frames, fps;
   app::PlotWords plot;
   std::vector<std::string> files;
 };
@@ -146,6 +149,8 @@ constexpr OptionRow kOptions[] = {
     {"size", 0, true, Goes::WithBatch, &Given::size},
     {"antialias", 0, false, Goes::WithBatch, &Given::antialias},
     {"jobs", 'j', true, Goes::WithBatch, &Given::jobs},
+    {"frames", 0, true, Goes::WithBatch, &Given::frames},
+    {"fps", 0, true, Goes::WithBatch, &Given::fps},
     {"headless", 0, false, Goes::WithoutBatch, &Given::headless},
     {"script", 0, true, Goes::WithoutBatch, &Given::script},
     {"screen", 0, true, Goes::WithoutBatch, &Given::screen},
@@ -282,6 +287,18 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     problem = "--size takes WxH, each side from 1 to " + std::to_string(kMaxPictureSide);
     return false;
   }
+  // The frames of animated pictures and their pace.
+  using base::Animation;
+  const auto frames =
+      g.frames ? PlainWhole(*g.frames, 1, Animation::kMaxFrames) : Animation::kFrames;
+  const auto fps = g.fps ? PlainWhole(*g.fps, 1, Animation::kMaxFps) : Animation::kFps;
+  if (!frames || !fps) {
+    problem = !frames ? "--frames takes a number from 1 to " + std::to_string(Animation::kMaxFrames)
+                      : "--fps takes a number from 1 to " + std::to_string(Animation::kMaxFps);
+    return false;
+  }
+  b.animation = {*frames, *fps};
+  b.animationGiven = g.frames || g.fps;
   if (o.render) {
     app::RenderRequest& r = o.renderRequest;
     r.parms = files;
@@ -312,13 +329,11 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& problem) {
     }
     base::PictureKind kind;
     if (!base::KindOfEnding(b.format, kind)) {
-      problem = "--format takes png, bmp or svg";
+      problem = "--format takes png, bmp, svg, webp or gif";
       return false;
     }
-    if (b.antialias && kind != base::PictureKind::Png) {
-      problem = "--antialias draws PNG pictures only";
-      return false;
-    }
+    problem = app::BatchKindProblem(b, kind);
+    if (!problem.empty()) return false;
   }
   o.headless = g.headless.has_value();
   o.splash = !g.noSplash;

@@ -85,7 +85,8 @@ double SteadySeconds() {
 
 bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
                     int height, bool antialias, const std::string& out, bool showProgress,
-                    std::string& problem, base::AtLink atLink) try {
+                    std::string& problem, base::AtLink atLink,
+                    const base::Animation& animation) try {
   model::StartedProgram program = model::StartProgram(width, height);
   files::ApplyParms(program, values);
   model::PictureSettings& s = program.settings;
@@ -113,7 +114,7 @@ bool RenderSettings(const std::string& settings, const files::ParmsValues& value
   }
   std::string reason;
   if (!base::SavePicture({canvas.image, canvas.lines, true}, out, antialias, settings, reason,
-                         atLink)) {
+                         atLink, animation)) {
     problem = "cannot write " + out + ": " + reason;
     return false;
   }
@@ -149,8 +150,7 @@ bool RenderOne(const RenderRequest& r, const std::string& parms, const std::stri
     return true;
   }
   return RenderSettings(settings, values, r.batch.width, r.batch.height, r.batch.antialias, out,
-                        showProgress, problem,
-                        r.batch.outDir.empty() ? base::AtLink::Follow : base::AtLink::Refuse);
+                        showProgress, problem, atLink, r.batch.animation);
 }
 
 }  // namespace
@@ -164,7 +164,8 @@ std::string RenderRequestProblem(const RenderRequest& r) {
   // A plot: by --out's ending, or SVG with a page in --out-dir.
   const std::string named = r.out.empty() ? "." + r.batch.format : r.out;
   if (const PlotKind plot = PlotKindOfName(named, r.plot.page.has_value()); plot != PlotKind::None) {
-    if (r.batch.antialias) return "--antialias draws PNG pictures only";
+    if (r.batch.antialias || r.batch.animationGiven)
+      return BatchKindProblem(r.batch, base::PictureKind::Bitmap);
     return PlotOptionsProblem(plot, r.plot);
   }
   if (!r.plot.pageOptions.empty() || !r.plot.gcodeOptions.empty())
@@ -173,11 +174,12 @@ std::string RenderRequestProblem(const RenderRequest& r) {
   // The kind comes from the format, or from --out's ending, which must name one.
   const std::string ending = r.out.empty() ? r.batch.format : fs::path(r.out).extension().string();
   base::PictureKind kind;
-  if (r.out.empty() && !base::KindOfEnding(ending, kind)) return "--format takes png, bmp or svg";
+  if (r.out.empty() && !base::KindOfEnding(ending, kind))
+    return "--format takes png, bmp, svg, webp or gif";
   if (!r.out.empty() && (ending.empty() || !base::KindOfEnding(ending.substr(1), kind)))
-    return "--out takes a name ending in .png, .bmp, .svg, .hpgl, .plt, .gcode, .nc or .thr: " + r.out;
-  if (r.batch.antialias && kind != base::PictureKind::Png) return "--antialias draws PNG pictures only";
-  return {};
+    return "--out takes a name ending in .png, .bmp, .svg, .webp, .gif, .hpgl, .plt, .gcode, .nc or "
+           ".thr: " + r.out;
+  return BatchKindProblem(r.batch, kind);
 }
 
 std::vector<std::string> RenderOutputs(const RenderRequest& r) {

@@ -2,7 +2,7 @@
 // Pictures without a window: each parameter file is loaded into the settings
 // of a program just started on a screen of the given size, drawn as Draw
 // draws them, and the picture written by the output's extension (.bmp, .png,
-// .svg). No toolkit is started.
+// .svg, or an animation of the drawing: .webp, .gif). No toolkit is started.
 #include <functional>
 #include <optional>
 #include <string>
@@ -38,7 +38,8 @@ std::vector<std::string> RenderOutputs(const RenderRequest& request);
 // A picture a batch makes refuses a link in its place (base::AtLink).
 bool RenderSettings(const std::string& settings, const files::ParmsValues& values, int width,
                     int height, bool antialias, const std::string& out, bool showProgress,
-                    std::string& problem, base::AtLink atLink = base::AtLink::Follow);
+                    std::string& problem, base::AtLink atLink = base::AtLink::Follow,
+                    const base::Animation& animation = {});
 
 // Renders every file of the request, over several worker threads with
 // --out-dir (app/batch.h); a line on standard error for each file when there

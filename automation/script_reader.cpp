@@ -43,7 +43,9 @@ std::optional<Range> RangeOf(Arg kind) {
     case Arg::Copies: return Range{1, kMaxCopies, "the number of copies"};
     case Arg::Orientation: return Range{1, 2, "the orientation (1 portrait, 2 landscape)"};
     case Arg::FileType:
-      return Range{1, 7, "a file type (1 bitmap, 2 PNG, 3 SVG, 4 plotter SVG, 5 HPGL, 6 G-code, 7 sand table)"};
+      return Range{1, 9,
+                   "a file type (1 bitmap, 2 PNG, 3 SVG, 4 plotter SVG, 5 HPGL, 6 G-code, 7 sand "
+                   "table, 8 animated WebP, 9 animated GIF)"};
     case Arg::Margin: return Range{0, static_cast<long long>(base::kMostMargin), "a margin in millimetres"};
     case Arg::Pens: return Range{0, base::kMostPens, "a number of pens"};
     default: return std::nullopt;

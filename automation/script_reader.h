@@ -67,7 +67,7 @@ enum class Arg {
   Copies,       // a print dialog's copies 1..9999
   Orientation,  // 1 portrait, 2 landscape
   FileType,     // a save dialog's file type: 1 bitmap, 2 PNG, 3 SVG, 4 plotter SVG, 5 HPGL,
-                // 6 G-code, 7 sand table
+                // 6 G-code, 7 sand table, 8 animated WebP, 9 animated GIF
   Page,         // a plot's page: A4, letter, WxHmm
   Margin,       // a plot's margin in whole millimetres 0..1000
   Pens,         // a plot's pens 0..256 (0: one a colour)

@@ -36,13 +36,13 @@ class LineChain {
     endPx_ = Mapping::PixelOfClamped(endPosX_);
     endPy_ = Mapping::PixelOfClamped(endPosY_);
     if (log_) {
-      const float logX = static_cast<float>(endPosX_), logY = static_cast<float>(endPosY_);
+      const float logX = LineLog::Kept(endPosX_, endPx_), logY = LineLog::Kept(endPosY_, endPy_);
       // A line from where this chain's last one ended goes on from the log's
       // last point, unless someone else has added to the log since.
       if (joins && log_->SegmentsLeft() == logLeft_)
         log_->Extend(logX, logY);
       else
-        log_->Add(static_cast<float>(posX1), static_cast<float>(posY1), logX, logY, bgr_, width_);
+        log_->Add(LineLog::Kept(posX1, px1), LineLog::Kept(posY1, py1), logX, logY, bgr_, width_);
       logLeft_ = log_->SegmentsLeft();
     }
     DrawLine(img, px1, py1, endPx_, endPy_, bgr_, width_, changed);

@@ -93,7 +93,23 @@ class LineLog {
 
   // A pixel position as it is kept: as far out as the raster takes it, and a
   // position that is not a number where the raster puts it.
-  static float Position(double v) { return static_cast<float>(Mapping::Clamp(v)); }
+  static float Position(double v) {
+    const double c = Mapping::Clamp(v);
+    return Kept(c, Mapping::PixelOfClamped(c));
+  }
+  // A clamped position `c` in pixel `pixel` as it is kept: the nearest
+  // float, unless that rounds up to the whole number past the pixel; then the
+  // float just below it. The kept point lies in the pixel the line was drawn
+  // to (up to 2^24 pixels out), so lines drawn again from the log are the
+  // drawing's.
+  static float Kept(double c, int pixel) {
+    const float f = static_cast<float>(c);
+    if (static_cast<double>(f) == static_cast<double>(pixel) + 1)
+      return std::nextafter(f, -HUGE_VALF);
+    return f;
+  }
+  // The pixel of a kept position.
+  static int Pixel(float kept) { return Mapping::PixelOfClamped(kept); }
 
   // Readies memory for a drawing of this many segments ahead of time.
   void Prepare(size_t segments) { points_.Prepare(segments + 1); }

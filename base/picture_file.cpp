@@ -3,13 +3,16 @@
 #include <memory>
 #include <new>
 
+#include "base/animation_frames.h"
 #include "base/bmp_encoder.h"
 #include "base/file_io.h"
+#include "base/gif_animation.h"
 #include "base/png_chunks.h"
 #include "base/png_encoder.h"
 #include "base/profile.h"
 #include "base/smooth_lines.h"
 #include "base/svg_writer.h"
+#include "base/webp_animation.h"
 
 namespace base {
 namespace {
@@ -41,6 +44,10 @@ bool KindOfEnding(std::string_view ending, PictureKind& kind) {
     kind = PictureKind::Bitmap;
   else if (SameName(ending, "svg"))
     kind = PictureKind::Svg;
+  else if (SameName(ending, "webp"))
+    kind = PictureKind::Webp;
+  else if (SameName(ending, "gif"))
+    kind = PictureKind::Gif;
   else
     return false;
   return true;
@@ -49,6 +56,8 @@ bool KindOfEnding(std::string_view ending, PictureKind& kind) {
 PictureKind KindOfName(std::string_view path) {
   if (EndsWithName(path, ".png")) return PictureKind::Png;
   if (EndsWithName(path, ".svg")) return PictureKind::Svg;
+  if (EndsWithName(path, ".webp")) return PictureKind::Webp;
+  if (EndsWithName(path, ".gif")) return PictureKind::Gif;
   return PictureKind::Bitmap;
 }
 
@@ -61,7 +70,19 @@ Image SmoothPicture(const DrawnPicture& p) {
 }
 
 bool EncodePicture(const DrawnPicture& p, PictureKind kind, bool antialias,
-                   std::string_view settings, std::string& bytes, std::string& reason) {
+                   std::string_view settings, std::string& bytes, std::string& reason,
+                   const Animation& animation) {
+  if (kind == PictureKind::Webp || kind == PictureKind::Gif) {
+    if (kind == PictureKind::Gif && antialias) {
+      reason = kGifIsNotSmooth;
+      return false;
+    }
+    const std::optional<FramePlan> plan = PlanFrames(p, reason);
+    if (!plan) return false;
+    return kind == PictureKind::Webp
+               ? EncodeWebpAnimation(p, *plan, animation, antialias, bytes, reason)
+               : EncodeGifAnimation(p, *plan, animation, bytes, reason);
+  }
   if (kind == PictureKind::Bitmap) {
     EncodeBmp(p.raster, bytes);
     return true;
@@ -90,16 +111,17 @@ bool EncodePicture(const DrawnPicture& p, PictureKind kind, bool antialias,
 }
 
 bool SavePicture(const DrawnPicture& p, const std::string& path, bool antialias,
-                 std::string_view settings, std::string& reason, AtLink atLink) {
-  return SavePictureAs(p, KindOfName(path), path, antialias, settings, reason, atLink);
+                 std::string_view settings, std::string& reason, AtLink atLink,
+                 const Animation& animation) {
+  return SavePictureAs(p, KindOfName(path), path, antialias, settings, reason, atLink, animation);
 }
 
 bool SavePictureAs(const DrawnPicture& p, PictureKind kind, const std::string& path,
                    bool antialias, std::string_view settings, std::string& reason,
-                   AtLink atLink) {
+                   AtLink atLink, const Animation& animation) {
   try {
     std::string bytes;
-    return EncodePicture(p, kind, antialias, settings, bytes, reason) &&
+    return EncodePicture(p, kind, antialias, settings, bytes, reason, animation) &&
            WriteFileReplacing(path, bytes, reason, atLink);
   } catch (const std::bad_alloc&) {
     reason = "out of memory";

@@ -99,13 +99,33 @@ bool ClipToImage(const Axis& a, i64& first, i64& last, i64& rem, i64& vFirst, i6
   return true;
 }
 
+// How a line sets its pixels: a drawing only paints them; a replay of one
+// also tells whether any of them changed colour.
+struct Paint {
+  uint32_t colour;
+  void Pixel(uint32_t& p) const { p = colour; }
+  void Run(uint32_t* from, uint32_t* to) const { std::fill(from, to, colour); }
+};
+struct PaintTelling {
+  uint32_t colour;
+  uint32_t differs = 0;  // the bits in which some pixel differed
+  void Pixel(uint32_t& p) {
+    differs |= p ^ colour;
+    p = colour;
+  }
+  void Run(uint32_t* from, uint32_t* to) {
+    for (; from != to; ++from) Pixel(*from);
+  }
+};
+
 // Adds the rectangle of the pixels it lit to `changed`.
-void ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, Rect& changed) {
+template <class Plot>
+void ThinLine(Image& img, int x0, int y0, int x1, int y1, Plot& plot, Rect& changed) {
   const i64 adx = std::abs(static_cast<i64>(x1) - x0);
   const i64 ady = std::abs(static_cast<i64>(y1) - y0);
   if (adx == 0 && ady == 0) {
     if (!img.Contains(x0, y0)) return;
-    img.Row(y0)[x0] = colour;
+    plot.Pixel(img.Row(y0)[x0]);
     changed.Add(x0, y0);
     return;
   }
@@ -168,9 +188,9 @@ void ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, Rect&
       sum = start / twoDu + (start % twoDu != 0);
     }
     for (i64 k = n; k >= 0; --k, p += uStep, sum += slope)
-      p[static_cast<ptrdiff_t>(sum >> 32) * vStep] = colour;
+      plot.Pixel(p[static_cast<ptrdiff_t>(sum >> 32) * vStep]);
   } else {
-    *p = colour;
+    plot.Pixel(*p);
     // Without a branch on the minor step: its pattern is irregular, and a
     // mispredicted branch costs more than the masks.
     for (i64 k = n; k > 0; --k) {
@@ -178,7 +198,7 @@ void ThinLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, Rect&
       const ptrdiff_t carry = -static_cast<ptrdiff_t>(rem >= twoDu);
       rem -= twoDu & carry;
       p += uStep + (vStep & carry);
-      *p = colour;
+      plot.Pixel(*p);
     }
   }
 
@@ -204,8 +224,8 @@ struct Span {
 // Width > 1: the capsule of radius width/2 round the segment, filled row by
 // row. The capsule is convex, so each row is one run: the union of the runs of
 // the two end discs and of the band between them.
-void ThickLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, int width,
-               Rect& changed) {
+template <class Plot>
+void ThickLine(Image& img, int x0, int y0, int x1, int y1, Plot& plot, int width, Rect& changed) {
   const double r = width / 2.0;
   const double r2 = r * r;
   // Exact ties (a centre at exactly width/2) count as inside; the slack only
@@ -261,9 +281,18 @@ void ThickLine(Image& img, int x0, int y0, int x1, int y1, uint32_t colour, int 
     if (first > last) continue;
     const int yi = static_cast<int>(y);
     const int xa = static_cast<int>(first), xb = static_cast<int>(last);
-    std::fill(img.Row(yi) + xa, img.Row(yi) + xb + 1, colour);
+    plot.Run(img.Row(yi) + xa, img.Row(yi) + xb + 1);
     changed.Add(Rect{xa, yi, xb, yi});
   }
+}
+
+template <class Plot>
+void PlotLine(Image& img, int x0, int y0, int x1, int y1, Plot& plot, int width, Rect& changed) {
+  if (img.width <= 0 || img.height <= 0) return;
+  if (width <= 1)
+    ThinLine(img, x0, y0, x1, y1, plot, changed);
+  else
+    ThickLine(img, x0, y0, x1, y1, plot, width, changed);
 }
 
 }  // namespace
@@ -275,12 +304,15 @@ Rect DrawLine(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int widt
 }
 
 void DrawLine(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int width, Rect& changed) {
-  if (img.width <= 0 || img.height <= 0) return;
-  const uint32_t colour = ToPixel(bgr);
-  if (width <= 1)
-    ThinLine(img, x0, y0, x1, y1, colour, changed);
-  else
-    ThickLine(img, x0, y0, x1, y1, colour, width, changed);
+  Paint paint{ToPixel(bgr)};
+  PlotLine(img, x0, y0, x1, y1, paint, width, changed);
+}
+
+bool DrawLineChanging(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int width) {
+  PaintTelling paint{ToPixel(bgr)};
+  Rect changed;
+  PlotLine(img, x0, y0, x1, y1, paint, width, changed);
+  return (paint.differs & 0x00FFFFFFu) != 0;
 }
 
 Rect FloodFillSurface(Image& img, int x, int y, uint32_t target, uint32_t fill) {

@@ -77,6 +77,9 @@ Rect DrawLine(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int widt
 // The same line, its rectangle added to `changed`: a drawing of many lines
 // keeps one running rectangle.
 void DrawLine(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int width, Rect& changed);
+// The same line; true when it changed the colour of a pixel (a line that
+// retraces what is drawn, or lies off the image, changes none).
+bool DrawLineChanging(Image& img, int x0, int y0, int x1, int y1, uint32_t bgr, int width);
 
 // Flood fill of the surface around (x, y): every 4-connected pixel of the
 // colour `target` (0x00BBGGRR) reachable from (x, y) becomes `fill`. Nothing

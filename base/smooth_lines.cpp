@@ -306,7 +306,7 @@ void WideFine(Coverage& cov, double ax, double ay, double bx, double by, double 
 
 }  // namespace
 
-void DrawSmooth(const LineLog& log, Image& picture) {
+void DrawSmooth(const LineLog& log, Image& picture, size_t upTo) {
   if (picture.width <= 0 || picture.height <= 0 || log.Runs().empty()) return;
   const auto& points = log.Points();
   const int rows =
@@ -316,9 +316,9 @@ void DrawSmooth(const LineLog& log, Image& picture) {
     cov.Start(top);
     const int bandRows = std::min(rows, picture.height - top);
     const auto& runs = log.Runs();
-    for (size_t k = 0; k < runs.size(); ++k) {
+    for (size_t k = 0; k < runs.size() && runs[k].first < upTo; ++k) {
       const LineRun& run = runs[k];
-      const size_t end = log.RunEnd(k);
+      const size_t end = std::min(log.RunEnd(k), upTo);
       // The band, widened by the pen's reach: what lies beyond is cut off.
       const double margin = (std::max(run.width, 1) / 2.0 + 2) * kS;
       const double loY = double(top) * kS - margin, hiY = double(top + bandRows) * kS + margin;
@@ -344,7 +344,8 @@ void DrawSmooth(const LineLog& log, Image& picture) {
                  static_cast<int64_t>(std::ceil(std::max(c0, c1))) + kS);
       }
       // Lines of one colour make one layer; the next colour lies over it.
-      if (k + 1 == runs.size() || runs[k + 1].bgr != run.bgr) cov.Flush(picture, run.bgr);
+      if (k + 1 == runs.size() || runs[k + 1].bgr != run.bgr || runs[k + 1].first >= upTo)
+        cov.Flush(picture, run.bgr);
     }
   }
 }

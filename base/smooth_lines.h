@@ -5,6 +5,9 @@
 // of the last line over it, as a pixel does on the canvas, so a path drawn
 // over itself stays as thin as when drawn once and crossing colours keep
 // their order; only the edges soften.
+#include <cstddef>
+#include <cstdint>
+
 #include "base/line_log.h"
 #include "base/raster.h"
 
@@ -14,7 +17,9 @@ constexpr int kSmoothFactor = 4;
 
 // Draws the log's lines smoothly over `picture`, which holds what lies under
 // them (the background or the log's picture) and has the canvas's size.
-void DrawSmooth(const LineLog& log, Image& picture);
+// Only the segments that end before point `upTo` of the log when given (a
+// drawing growing, base/animation_frames.h).
+void DrawSmooth(const LineLog& log, Image& picture, size_t upTo = SIZE_MAX);
 
 // The ink of a picture of lines without green on white: the sum of 255 minus
 // green over all pixels, the pixels with any ink, and those partly inked

@@ -3,12 +3,13 @@
 # and by the fuzz build, which both make the libraries that need no Qt with
 # trochela_qt_free_libraries().
 set(trochela_base_sources
-  base/bmp_encoder.cpp base/closing_rotation.cpp base/curve_math.cpp base/curve_period.cpp base/file_io.cpp
-  base/line_log.cpp base/numbers.cpp base/picture_file.cpp base/picture_history.cpp
-  base/pixel_memory.cpp base/plot_layout.cpp base/plot_order.cpp base/plot_page.cpp base/plot_paths.cpp
-  base/plot_writers.cpp base/png_chunks.cpp base/png_encoder.cpp base/profile.cpp
+  base/animation_frames.cpp base/bmp_encoder.cpp base/closing_rotation.cpp base/curve_math.cpp
+  base/curve_period.cpp base/file_io.cpp base/gif_animation.cpp base/line_log.cpp base/numbers.cpp
+  base/picture_file.cpp base/picture_history.cpp base/pixel_memory.cpp base/plot_layout.cpp
+  base/plot_order.cpp base/plot_page.cpp base/plot_paths.cpp base/plot_writers.cpp
+  base/png_chunks.cpp base/png_encoder.cpp base/profile.cpp
   base/raster.cpp base/rnd.cpp base/settings_in_pictures.cpp base/smooth_lines.cpp
-  base/svg_writer.cpp base/vector_state.cpp)
+  base/svg_writer.cpp base/vector_state.cpp base/webp_animation.cpp)
 # A picture's settings as a value, and the drawing of one: no Qt, no window.
 set(trochela_model_sources
   model/bindings.cpp model/editor_bars.cpp model/random_settings.cpp model/steps.cpp)
@@ -45,9 +46,14 @@ set(trochela_automation_sources
   automation/services_text.cpp)
 
 # The libraries that need no Qt: the level-0 library (with zlib: ZLIB must be
-# found first) and the two readers the program checks its input with before
-# anything changes.
+# found first; and with libwebp and giflib for animated pictures, found here)
+# and the two readers the program checks its input with before anything
+# changes.
 function(trochela_qt_free_libraries root)
+  find_package(GIF REQUIRED)
+  find_path(WEBP_INCLUDE_DIR webp/mux.h REQUIRED)
+  find_library(WEBP_LIBRARY webp REQUIRED)
+  find_library(WEBPMUX_LIBRARY webpmux REQUIRED)
   list(TRANSFORM trochela_base_sources PREPEND ${root}/)
   list(TRANSFORM trochela_model_sources PREPEND ${root}/)
   list(TRANSFORM trochela_drawing_sources PREPEND ${root}/)
@@ -56,7 +62,8 @@ function(trochela_qt_free_libraries root)
   add_library(trochela_base STATIC ${trochela_base_sources})
   target_include_directories(trochela_base PUBLIC ${root})
   target_compile_definitions(trochela_base PUBLIC TROCHELA_VERSION="${TROCHELA_VERSION}")
-  target_link_libraries(trochela_base PRIVATE ZLIB::ZLIB)
+  target_include_directories(trochela_base PRIVATE ${WEBP_INCLUDE_DIR})
+  target_link_libraries(trochela_base PRIVATE ZLIB::ZLIB GIF::GIF ${WEBPMUX_LIBRARY} ${WEBP_LIBRARY})
   add_library(trochela_model STATIC ${trochela_model_sources})
   target_link_libraries(trochela_model PUBLIC trochela_base)
   add_library(trochela_drawing STATIC ${trochela_drawing_sources})

@@ -26,8 +26,8 @@ namespace files {
 namespace {
 
 // The kinds Save Image offers, in the dialog's order: a bitmap first (the
-// default), then the formats a bitmap cannot be: PNG, and SVG with the lines as
-// vectors.
+// default), then the formats a bitmap cannot be: PNG, SVG with the lines as
+// vectors, and the lines drawn again as an animation (base/animation.h).
 struct SaveType {
   const char* description;
   const char* ending;
@@ -35,7 +35,7 @@ struct SaveType {
 constexpr SaveType kSaveTypes[] = {
     {"Bitmap Files", ".bmp"},      {"PNG Files", ".png"},   {"SVG Files", ".svg"},
     {"Plotter SVG Files", ".svg"}, {"HPGL Files", ".hpgl"}, {"G-code Files", ".gcode"},
-    {"Sand Table Files", ".thr"}};
+    {"Sand Table Files", ".thr"},  {"Animated WebP", ".webp"}, {"Animated GIF", ".gif"}};
 constexpr int kSvgType = 3, kPlotterSvgType = 4;
 // Endings that name a kind beside the types' own.
 constexpr SaveType kOtherEndings[] = {{"HPGL Files", ".plt"}, {"G-code Files", ".nc"}};

@@ -50,6 +50,8 @@ run(2 "--render --out ${BIN}/none.png")
 run(0 "--render ${parms}/start.tra ${parms}/chain_square.tra --out-dir ${BIN} --format SVG --size 320x240")
 # An ignored option, an unwritable picture kind, a batch missing folder or workers: usage errors.
 foreach(args "--out o.jpg" "--out o" "--out o.png --format svg" "--out o.svg --antialias"
+    "--out o.gif --antialias" "--out o.png --frames 12" "--out o.webp --frames 0"
+    "--out o.gif --fps 51" "--out o.webp --fps x" "--out-dir . --format gif --antialias"
     "--out-dir . --format bmp --antialias" "--out o.png --screen 10x10" "--out o.png --depth 16"
     "--out o.png --no-splash" "--out x.png -j 0" "--out-dir . -j ' 2'" "--out-dir . -j +2"
     "--out o.png --out p.png" "--out o.svg --page A6" "--out o.svg --page 5x5mm"
@@ -131,8 +133,8 @@ foreach(line "writeline /dev/full x" "removefile ${BIN}/empty_folder" "print Txt
     "print Printed 5" "until TxtX 7")
   run(1 "" "${line}")
 endforeach()
-# The save dialog's type beyond the seven, a plot page out of range: refused lines; PNG adds its ending.
-run(2 "" "dialog savetype 8 a")
+# The save dialog's type beyond the nine, a plot page out of range: refused lines; PNG adds its ending.
+run(2 "" "dialog savetype 10 a")
 run(2 "" "dialog plot A6 1 15 0")
 run(2 "" "dialog plot A4 3 15 0")
 run(2 "" "dialog plot A4 1 1001 0")
@@ -180,6 +182,13 @@ foreach(size -1 inf nan)
     string(APPEND failed "printed size ${size}: exit ${rc}\n${err}\n")
   endif()
 endforeach()
+# An animated gallery: its page shows the animations as thumbnails.
+run(0 "--random 2 --seed 3 --size 64x48 --format gif --frames 6 --out-dir ${BIN}/anim")
+file(READ ${BIN}/anim/index.html page)
+file(READ ${BIN}/anim/random-002.gif head LIMIT 6)
+if(NOT page MATCHES "<img src=\"random-002.gif\"" OR NOT head MATCHES "^GIF89a")
+  string(APPEND failed "an animated gallery: ${head}\n${page}\n")
+endif()
 # A gallery picture that cannot be written is told, with exit 2.
 file(MAKE_DIRECTORY ${BIN}/g/random-001.png)
 run(2 "--random 1 --size 40x30 -j 1 --out-dir ${BIN}/g" ""

@@ -211,8 +211,8 @@ TEST_F(FilesTest, DialogsAskListAndOpenOnTheTypeSavedLast) {
                                     "4 Pictures (*.bmp *.png *.jpg *.jpeg *.gif)"}));
 }
 
-// Save Image: an ending .bmp, .png or .svg decides the kind; otherwise the
-// dialog's type does, PNG and SVG adding their ending.
+// Save Image: an ending .bmp, .png, .svg, .webp or .gif decides the kind;
+// otherwise the dialog's type does, all but a bitmap adding their ending.
 TEST_F(FilesTest, SaveImageTakesTheKindFromTheEndingElseFromTheType) {
   const struct {
     const char* typed;
@@ -225,6 +225,7 @@ TEST_F(FilesTest, SaveImageTakesTheKindFromTheEndingElseFromTheType) {
       {"d.png", 3, "d.png", "\x89PNG"}, {"e.Svg", 1, "e.Svg", "<?xml"},
       {"f.jpg", 2, "f.jpg.png", "\x89PNG"}, {"p1", 0, "p1.tra", "[Parms]"},
       {"p.2", 0, "p.2", "[Parms]"},  // Save Parms (type 0) adds .tra to a name without an ending
+      {"g", 8, "g.webp", "RIFF"},      {"h.GIF", 1, "h.GIF", "GIF89a"},
   };
   for (const auto& c : cases) {
     forms::DialogAnswer a;
@@ -235,7 +236,7 @@ TEST_F(FilesTest, SaveImageTakesTheKindFromTheEndingElseFromTheType) {
     (c.type ? files::CmdSave_Click : files::CmdSaveParms_Click)(w);
     EXPECT_EQ(Contents(folder / c.written).rfind(c.starts, 0), 0u) << c.typed << " " << c.type;
   }
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 9);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 11);
 }
 
 TEST(ReadParms, HostileValuesAreRefusedWithTheirKey) {

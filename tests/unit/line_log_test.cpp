@@ -25,6 +25,14 @@ TEST(LineLog, AFullLogStopsRecordingAndFreesItsLines) {
   EXPECT_FALSE(full.Overflowed());
 }
 
+// A kept point lies in the pixel the line was drawn to, also where the
+// nearest float is the next whole number, so that a line drawn again from
+// the log is the same.
+TEST(LineLog, AKeptPointLiesInTheDrawnPixel) {
+  for (const double v : {99.999999999, -1e-10, 1023.9999999, 5.5, 16777215.9, 3e9, -7.0})
+    EXPECT_EQ(LineLog::Pixel(LineLog::Position(v)), base::Mapping::PixelIndex(v)) << v;
+}
+
 TEST(LineLog, ALongDrawingCostsAtMostTwelveBytesASegmentAndResetKeepsTheMemory) {
   LineLog log;
   for (size_t n = 1; n <= 600000; ++n) {
