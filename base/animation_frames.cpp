@@ -14,14 +14,14 @@ namespace {
 // the index of its end point; stops when that returns false.
 template <class Changed>
 bool Replay(const LineLog& log, Image& img, Changed changed) {
-  const PointStore& points = log.Points();
   const std::vector<LineRun>& runs = log.Runs();
+  size_t up = 0;  // LineLog::PixelOf's cursor
   for (size_t k = 0; k < runs.size(); ++k) {
     const LineRun& run = runs[k];
     const size_t end = log.RunEnd(k);
-    int x = LineLog::Pixel(points[run.first].x), y = LineLog::Pixel(points[run.first].y);
+    int x = log.PixelOf(run.first, 0, up), y = log.PixelOf(run.first, 1, up);
     for (size_t i = run.first + 1; i < end; ++i) {
-      const int nx = LineLog::Pixel(points[i].x), ny = LineLog::Pixel(points[i].y);
+      const int nx = log.PixelOf(i, 0, up), ny = log.PixelOf(i, 1, up);
       if (DrawLineChanging(img, x, y, nx, ny, run.bgr, run.width) && !changed(i, run.bgr))
         return false;
       x = nx;

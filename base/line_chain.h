@@ -36,13 +36,18 @@ class LineChain {
     endPx_ = Mapping::PixelOfClamped(endPosX_);
     endPy_ = Mapping::PixelOfClamped(endPosY_);
     if (log_) {
-      const float logX = LineLog::Kept(endPosX_, endPx_), logY = LineLog::Kept(endPosY_, endPy_);
+      unsigned up = 0;
+      const float logX = LineLog::Kept(endPosX_, endPx_, up, LineLog::kUpX1);
+      const float logY = LineLog::Kept(endPosY_, endPy_, up, LineLog::kUpY1);
       // A line from where this chain's last one ended goes on from the log's
       // last point, unless someone else has added to the log since.
-      if (joins && log_->SegmentsLeft() == logLeft_)
-        log_->Extend(logX, logY);
-      else
-        log_->Add(LineLog::Kept(posX1, px1), LineLog::Kept(posY1, py1), logX, logY, bgr_, width_);
+      if (joins && log_->SegmentsLeft() == logLeft_) {
+        log_->Extend(logX, logY, up);
+      } else {
+        const float x0 = LineLog::Kept(posX1, px1, up, LineLog::kUpX0);
+        const float y0 = LineLog::Kept(posY1, py1, up, LineLog::kUpY0);
+        log_->Add(x0, y0, logX, logY, bgr_, width_, up);
+      }
       logLeft_ = log_->SegmentsLeft();
     }
     DrawLine(img, px1, py1, endPx_, endPy_, bgr_, width_, changed);

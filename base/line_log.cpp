@@ -34,6 +34,7 @@ void LineLog::Reset(uint32_t background, std::shared_ptr<const Image> picture) {
   picture_ = std::move(picture);
   runs_.clear();
   points_.clear();
+  roundedUp_.clear();
   left_ = maxSegments_;
   overflowed_ = false;
 }
@@ -47,6 +48,7 @@ void LineLog::Overflow() {
   if (overflowed_) return;
   overflowed_ = true;
   std::vector<LineRun>().swap(runs_);
+  std::vector<uint64_t>().swap(roundedUp_);
   points_.release();
 }
 

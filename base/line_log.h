@@ -75,41 +75,56 @@ class LineLog {
   // cannot be vectors (a loaded bitmap, a fill, a restored picture).
   void Reset(uint32_t background, std::shared_ptr<const Image> picture = nullptr);
 
+  // Bits of `up` in Add and Extend: which kept positions rounded up (Kept).
+  static constexpr unsigned kUpX0 = 1, kUpY0 = 2, kUpX1 = 4, kUpY1 = 8;
+
   // A segment in pixel coordinates, as the raster draws it.
-  void Add(float x0, float y0, float x1, float y1, uint32_t bgr, int width) {
+  void Add(float x0, float y0, float x1, float y1, uint32_t bgr, int width, unsigned up = 0) {
     if (left_ == 0) return Overflow();
-    if (runs_.empty() || !Continues(x0, y0, bgr, width)) StartRun(x0, y0, bgr, width);
+    if (runs_.empty() || !Continues(x0, y0, bgr, width)) {
+      StartRun(x0, y0, bgr, width);
+      NoteUp(up & (kUpX0 | kUpY0));
+    }
     Push({x1, y1});
+    NoteUp(up >> 2);
     --left_;
   }
 
   // A segment from the last point added, in the colour and width of the
   // last segment.
-  void Extend(float x1, float y1) {
+  void Extend(float x1, float y1, unsigned up = 0) {
     if (left_ == 0) return Overflow();
     Push({x1, y1});
+    NoteUp(up >> 2);
     --left_;
   }
 
   // A pixel position as it is kept: as far out as the raster takes it, and a
   // position that is not a number where the raster puts it.
-  static float Position(double v) {
+  static float Position(double v) { return static_cast<float>(Mapping::Clamp(v)); }
+  static float Position(double v, unsigned& up, unsigned bit) {
     const double c = Mapping::Clamp(v);
-    return Kept(c, Mapping::PixelOfClamped(c));
+    return Kept(c, Mapping::PixelOfClamped(c), up, bit);
   }
   // A clamped position `c` in pixel `pixel` as it is kept: the nearest
-  // float, unless that rounds up to the whole number past the pixel; then the
-  // float just below it. The kept point lies in the pixel the line was drawn
-  // to (up to 2^24 pixels out), so lines drawn again from the log are the
-  // drawing's.
-  static float Kept(double c, int pixel) {
+  // float. Where that is the whole number past the pixel (`c` lay within half
+  // a float step below it), `up` gets `bit`, and the log notes it aside, so
+  // that the floats stay the nearest ones (the SVG and smooth pictures draw
+  // them) and lines drawn again from the log are the drawing's pixels.
+  static float Kept(double c, int pixel, unsigned& up, unsigned bit) {
     const float f = static_cast<float>(c);
-    if (static_cast<double>(f) == static_cast<double>(pixel) + 1)
-      return std::nextafter(f, -HUGE_VALF);
+    if (static_cast<double>(f) == static_cast<double>(pixel) + 1) up |= bit;
     return f;
   }
-  // The pixel of a kept position.
-  static int Pixel(float kept) { return Mapping::PixelOfClamped(kept); }
+  // The pixel the raster drew point `i`'s coordinate (0 x, 1 y) in, for
+  // `i` and `axis` visited in increasing order, `cursor` starting at 0.
+  int PixelOf(size_t i, int axis, size_t& cursor) const {
+    const LinePoint& p = points_[i];
+    const uint64_t key = 2 * uint64_t{i} + static_cast<uint64_t>(axis);
+    while (cursor < roundedUp_.size() && roundedUp_[cursor] < key) ++cursor;
+    const bool up = cursor < roundedUp_.size() && roundedUp_[cursor] == key;
+    return Mapping::PixelOfClamped(axis == 0 ? p.x : p.y) - (up ? 1 : 0);
+  }
 
   // Readies memory for a drawing of this many segments ahead of time.
   void Prepare(size_t segments) { points_.Prepare(segments + 1); }
@@ -128,7 +143,10 @@ class LineLog {
   size_t SegmentsLeft() const { return left_; }
   bool Overflowed() const { return overflowed_; }
   // Memory held, in bytes.
-  size_t Bytes() const { return runs_.capacity() * sizeof(LineRun) + points_.Bytes(); }
+  size_t Bytes() const {
+    return runs_.capacity() * sizeof(LineRun) + points_.Bytes() +
+           roundedUp_.capacity() * sizeof(uint64_t);
+  }
 
  private:
   bool Continues(float x0, float y0, uint32_t bgr, int width) const {
@@ -137,6 +155,13 @@ class LineLog {
     return r.bgr == bgr && r.width == width && p.x == x0 && p.y == y0;
   }
   void Push(LinePoint p) { points_.push_back(p); }
+  // Notes the last point's coordinates that rounded up (bit 0 x, bit 1 y).
+  void NoteUp(unsigned bits) {
+    if (bits == 0) return;
+    const uint64_t last = 2 * uint64_t{points_.size() - 1};
+    if (bits & 1) roundedUp_.push_back(last);
+    if (bits & 2) roundedUp_.push_back(last + 1);
+  }
   void StartRun(float x0, float y0, uint32_t bgr, int width);
   void Overflow();
 
@@ -145,6 +170,7 @@ class LineLog {
   std::shared_ptr<const Image> picture_;
   std::vector<LineRun> runs_;
   PointStore points_;
+  std::vector<uint64_t> roundedUp_;  // 2 * point + axis, ascending
   size_t left_;  // segments it takes before it overflows
   bool overflowed_ = false;
 };

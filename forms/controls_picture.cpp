@@ -135,8 +135,13 @@ void PictureBox::SetPictureFromImage(const PictureBox& source) {
 
 void PictureBox::RecordLine(double x1, double y1, double x2, double y2) {
   if (picturePending_) ResetLines(true);
-  lines_.Add(base::LineLog::Position(x1), base::LineLog::Position(y1), base::LineLog::Position(x2),
-             base::LineLog::Position(y2), foreColor_, drawWidth_);
+  using base::LineLog;
+  unsigned up = 0;
+  const float fx1 = LineLog::Position(x1, up, LineLog::kUpX0);
+  const float fy1 = LineLog::Position(y1, up, LineLog::kUpY0);
+  const float fx2 = LineLog::Position(x2, up, LineLog::kUpX1);
+  const float fy2 = LineLog::Position(y2, up, LineLog::kUpY1);
+  lines_.Add(fx1, fy1, fx2, fy2, foreColor_, drawWidth_, up);
 }
 
 PictureBox::LineTarget PictureBox::DrawingTarget() {

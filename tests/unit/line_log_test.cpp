@@ -25,12 +25,23 @@ TEST(LineLog, AFullLogStopsRecordingAndFreesItsLines) {
   EXPECT_FALSE(full.Overflowed());
 }
 
-// A kept point lies in the pixel the line was drawn to, also where the
-// nearest float is the next whole number, so that a line drawn again from
-// the log is the same.
-TEST(LineLog, AKeptPointLiesInTheDrawnPixel) {
-  for (const double v : {99.999999999, -1e-10, 1023.9999999, 5.5, 16777215.9, 3e9, -7.0})
-    EXPECT_EQ(LineLog::Pixel(LineLog::Position(v)), base::Mapping::PixelIndex(v)) << v;
+// A kept point is the nearest float, and the log tells the pixel it was
+// drawn in, also where that float is the next whole number, so that a line
+// drawn again from the log is the same.
+TEST(LineLog, AKeptPointIsTheNearestFloatInTheDrawnPixel) {
+  const double values[] = {99.999999999, -1e-10, 1023.9999999, 5.5, 16777215.9, 3e9, -7.0};
+  LineLog log;
+  for (const double v : values) {
+    unsigned up = 0;
+    const float x = LineLog::Position(v, up, LineLog::kUpX1), y = LineLog::Position(-v, up, LineLog::kUpY1);
+    log.Add(0, 0, x, y, 0, 1, up);
+    EXPECT_EQ(x, LineLog::Position(v));
+  }
+  size_t cursor = 0;
+  for (size_t i = 0; i < std::size(values); ++i) {
+    EXPECT_EQ(log.PixelOf(2 * i + 1, 0, cursor), base::Mapping::PixelIndex(values[i])) << values[i];
+    EXPECT_EQ(log.PixelOf(2 * i + 1, 1, cursor), base::Mapping::PixelIndex(-values[i])) << values[i];
+  }
 }
 
 TEST(LineLog, ALongDrawingCostsAtMostTwelveBytesASegmentAndResetKeepsTheMemory) {
