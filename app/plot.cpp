@@ -93,13 +93,7 @@ std::string PlotOptionsProblem(PlotKind kind, const PlotOptions& o) {
 
 bool DrawPasses(const std::string& settings, const files::ParmsValues& values, int width,
                 int height, std::vector<base::PlotPass>& passes, std::string& problem, bool whole) {
-  model::StartedProgram program = model::StartProgram(width, height);
-  files::ApplyParms(program, values);
-  model::PictureSettings& s = program.settings;
-  if (const auto c = files::PenColourIn(settings)) {
-    s.pen = *c;
-    s.penShown = model::ShownColour(*c);
-  }
+  model::PictureSettings s = files::SettingsOfText(settings, values, width, height);
   passes = drawing::DrawPlotPasses(s, base::ScreenMapping(width, height), whole, StopAsked);
   if (StopAsked()) {
     problem = "stopped before the plot was written";

@@ -87,13 +87,7 @@ bool RenderSettings(const std::string& settings, const files::ParmsValues& value
                     int height, bool antialias, const std::string& out, bool showProgress,
                     std::string& problem, base::AtLink atLink,
                     const base::Animation& animation) try {
-  model::StartedProgram program = model::StartProgram(width, height);
-  files::ApplyParms(program, values);
-  model::PictureSettings& s = program.settings;
-  if (const auto c = files::PenColourIn(settings)) {
-    s.pen = *c;
-    s.penShown = model::ShownColour(*c);
-  }
+  model::PictureSettings s = files::SettingsOfText(settings, values, width, height);
   Canvas canvas(width, height);
   base::DrawingState d;
   double shown = -1;

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "base/numbers.h"
+#include "files/pen_colour_section.h"
+#include "model/random_settings.h"
 #include "base/profile.h"
 #include "model/bindings.h"
 #include "model/steps.h"
@@ -109,6 +111,18 @@ bool ParmsText(const model::PictureSettings& s, std::string& text, std::string& 
   for (const auto& [key, value] : keys) file.Set(kParmsSection, key, value);
   text = file.Text();
   return true;
+}
+
+model::PictureSettings SettingsOfText(const std::string& text, const ParmsValues& values,
+                                      int width, int height) {
+  model::StartedProgram program = model::StartProgram(width, height);
+  ApplyParms(program, values);
+  model::PictureSettings& s = program.settings;
+  if (const auto c = PenColourIn(text)) {
+    s.pen = *c;
+    s.penShown = model::ShownColour(*c);
+  }
+  return s;
 }
 
 }  // namespace files

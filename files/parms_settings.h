@@ -12,6 +12,12 @@ namespace files {
 
 void ApplyParms(model::StartedProgram& p, const ParmsValues& v);
 
+// The settings a program just started on a width x height screen holds once
+// the settings text of a parameter file or a picture is loaded (`values` its
+// checked values), in the pen colour its [Colour] section gives.
+model::PictureSettings SettingsOfText(const std::string& text, const ParmsValues& values,
+                                      int width, int height);
+
 // The settings as a save writes them.
 ParmsValues ParmsValuesOf(const model::PictureSettings& s);
 
