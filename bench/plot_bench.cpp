@@ -8,8 +8,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/gallery.h"
@@ -95,10 +95,11 @@ int main(int argc, char** argv) {
   double inOrder = 0, greedy = 0, planned = 0;
   int pictures = 0;
   for (std::string s : Gallery(24, 7)) {
-    s = std::regex_replace(s, std::regex("TxtLoop=[^\n]*"), "TxtLoop= 8");
-    s = std::regex_replace(s, std::regex("TxtPctDec=[^\n]*"), "TxtPctDec= 0.9");
-    s = std::regex_replace(s, std::regex("TxtRotInc=[^\n]*"), "TxtRotInc= 10");
-    s = std::regex_replace(s, std::regex("HoleInc=[^\n]*"), "HoleInc= 5");
+    for (const auto& [key, value] : {std::pair{"TxtLoop=", " 8"}, {"TxtPctDec=", " 0.9"},
+                                     {"TxtRotInc=", " 10"}, {"HoleInc=", " 5"}}) {
+      const size_t at = s.find(std::string("\n") + key) + 1 + std::string(key).size();
+      s.replace(at, s.find('\n', at) - at, value);
+    }
     const auto whole = Passes(s, 1123, 794, true);
     const auto between = [](const base::PlotMeasure& m) { return m.penUp - m.firstMove; };
     inOrder += between(Naive(whole, 1123, 794, false));
