@@ -118,7 +118,8 @@ foreach(line "scrollto ScrollSize .5e1" "drag ScrollSize 10 .5e1" "drag ScrollOf
     "print WheelSize .3e1" "print WheelSize 100000000000e-11" "expect WheelSize 25 0"
     "key Canvas 1e40" "key Canvas 2147483647" "mousedown Canvas 1e40 0 0 0"
     "mousemove Canvas 1e40 0" "dialog color -1 0 0" "dialog print 1.5 1"
-    "expect DrawRed" "expect StopRequested 7|scrollto ScrollSize 5.0" "idle now" "until")
+    "expect DrawRed" "expect StopRequested 7|scrollto ScrollSize 5.0" "idle now" "until" "click"
+    "pixel 0")
   run(2 "" "${line}")
 endforeach()
 # What cannot be read or evaluated, or is not as expected, fails.
@@ -126,7 +127,10 @@ foreach(line "expect pixel a b 12345" "expect pixel 1e40 0 16777215" "print NoSu
     "expect TxtX.NoSuchProperty 6" "expect Messages 1")
   run(1 "" "${line}")
 endforeach()
-run(0 "" "pixel 0 0|expect pixel 0 0 16777215|expect WheelSize 024 0|click ChkMulti|scrollto ScrollRatio -2")
+run(2 "" "expect WheelSize 25 0" "from 1 to 24, not 25")
+# The wheel editor's field gaining the focus lets the bars' Change handlers work again.
+run(0 "" "type TxtPctScale 100|expect ScrollSetByCode -1|focus TxtFixed|expect ScrollSetByCode 0")
+run(0 "" "pixel 0 0|expect line ${SRC}/parms/start.tra 999 (no such line)|expect pixel 0 0 16777215|expect WheelSize 024 0|click ChkMulti|scrollto ScrollRatio -2")
 # The script tool's hazards fail with a message: lost write, removefile on a folder, bad dot, etc.
 file(MAKE_DIRECTORY ${BIN}/empty_folder)
 foreach(line "writeline /dev/full x" "removefile ${BIN}/empty_folder" "print TxtX."
@@ -156,6 +160,12 @@ run(0 "--screen 2048x1536 --pixel-ratio 2"
 file(READ ${BIN}/m.png width OFFSET 16 LIMIT 4 HEX)
 if(NOT width STREQUAL "00000800")
   string(APPEND failed "a screenshot at ratio 2 is ${width} pixels wide\n")
+endif()
+# --render draws for a 1920x1080 screen unless --size says otherwise.
+run(0 "--render ${parms}/start.tra --out ${BIN}/default.png")
+file(READ ${BIN}/default.png size OFFSET 16 LIMIT 8 HEX)
+if(NOT size STREQUAL "0000078000000438")
+  string(APPEND failed "--render's default picture: ${size}\n")
 endif()
 # So at a fractional ratio, or one that leaves a fraction of a logical pixel at the edge.
 foreach(ratio 1.5 3 6)
