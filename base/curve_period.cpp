@@ -12,7 +12,6 @@ constexpr double kClosest = 1e-12;
 constexpr long long kMostTurns = 1000000;
 // Beyond this rate the products below could leave 64 bits.
 constexpr double kFastestRate = 1e6;
-constexpr double kTwoPi = 6.283185307179586;
 
 }  // namespace
 

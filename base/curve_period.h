@@ -7,6 +7,10 @@
 
 namespace base {
 
+// A whole turn to double precision (the drawing's own kPi, in
+// base/curve_math.h, is shorter, and drawings keep it).
+inline constexpr double kTwoPi = 6.283185307179586;
+
 // A rate as a fraction p / q (q > 0) within 1e-12 of it, q at most
 // 100000; false for a rate no such fraction gives.
 bool RateAsFraction(double rate, long long& p, long long& q);

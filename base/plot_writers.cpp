@@ -4,13 +4,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/curve_period.h"
 #include "base/settings_in_pictures.h"
 
 namespace base {
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
-constexpr double kHalfTurn = kTwoPi / 2;
 // The largest turn of the sand table's arm from one line to the next on a
 // join, and how near the rim a point counts as on it.
 constexpr double kJoinStep = 0.05;
