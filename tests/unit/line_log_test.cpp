@@ -112,6 +112,9 @@ TEST(SettingsInPictures, RewrittenPicturesReadAndDamagedOnesAreRefused) {
       {zeroCrc, damaged + "their checksum does not match)"},
       {head + Chunk("zTXt", key + '\0' + "junk") + end, damaged + "their compressed text does not inflate)"},
       {bare, "the picture carries no settings"},
+      {head + "\x7f\xff\xff\xfftEXt" + key + text + end,
+       "the picture's settings are too large (over " + std::to_string(base::kMaxPictureSettingsBytes) +
+           " bytes)"},
       {"<!-- an svg picture" + big + "--><ns0:svg xmlns:ns0=\"http://www.w3.org/2000/svg\"><ns0:metadata "
        "id='trochela-settings'>[Parms]&#10;X=6&#xA;</ns0:metadata></ns0:svg>", "[Parms]\nX=6\n"},
   };
