@@ -57,7 +57,7 @@ class PlotHost final : public Host {
   base::LineLog log_;
   const base::DrawingState& d_;
   bool whole_;
-  const std::function<bool()>& stopAsked_;
+  std::function<bool()> stopAsked_;
   double closesAt_ = 0;
   int16_t stop_ = 0;
 };
