@@ -210,6 +210,11 @@ TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
                !Q(w.CmdClear)->isEnabled();
       },
       20000));  // a slow paint delays the next refresh
+  // A control disabled while it has the focus greys as well.
+  w.CmdSave.SetFocus();
+  w.CmdSave.SetEnabled(false);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !Q(w.CmdSave)->isEnabled(); }, 20000));
+  w.CmdSave.SetEnabled(true);
   // Every field shows what the settings hold after the picks, the fitting and the drawing.
   for (const model::Binding& b : model::Bindings())
     EXPECT_EQ(static_cast<QLineEdit*>(Q(w.FieldControl(b.id)))->text().toStdString(),
