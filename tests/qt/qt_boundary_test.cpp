@@ -4,7 +4,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QDropEvent>
 #include <QFile>
 #include <QImage>
@@ -13,6 +15,7 @@
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +26,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "base/plot_order.h"
 #include "tests/window_fixture.h"
 
 namespace {
@@ -376,6 +380,29 @@ TEST_F(QtBoundary, ScrollBarsHaveNoContextMenu) {
   QApplication::sendEvent(Q(w.ScrollOffset), &event);
   QApplication::processEvents();
   EXPECT_FALSE(menu);
+}
+
+// The desktop's plot page dialog starts from the choice it is given, holds
+// the pens to their range and gives back what is chosen.
+TEST_F(QtBoundary, PlotPageDialogStartsFromTheChoiceAndGivesItBack) {
+  const auto desktop = forms::MakeDesktopServices();
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(dialog);
+    auto* pens = dialog->findChild<QSpinBox*>();
+    auto* margin = dialog->findChild<QDoubleSpinBox*>();
+    EXPECT_EQ(pens->value(), 3);
+    EXPECT_EQ(margin->value(), 20);
+    pens->setValue(base::kMostPens + 1);
+    margin->setValue(12.5);
+    dialog->accept();
+  });
+  const auto chosen = desktop->ShowPlotPage({"A3", true, 20, 3});
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->page, "A3");
+  EXPECT_TRUE(chosen->landscape);
+  EXPECT_EQ(chosen->margin, 12.5);
+  EXPECT_EQ(chosen->pens, base::kMostPens);
 }
 
 TEST_F(QtBoundary, CanvasPressDeliversButtonShiftAndCanvasUnits) {
