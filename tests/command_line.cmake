@@ -132,6 +132,8 @@ run(2 "" "expect WheelSize 25 0" "from 1 to 24, not 25")
 run(0 "" "click CmdDraw|idle|expect ScaledX 53.582519901897|expect ScaledY -1.39312701391406|\
 dialog color 0 0 0|click CmdSetBackColor|mousemove Canvas 0.4 -0.4|key Canvas 32|expect DrawRed 0|\
 expect CmdColorBar.BackColor 0")
+# Multi-wheel mode puts the focus in the wheel editor; a scroll bar a script moves takes it.
+run(0 "" "click ChkMulti|expect Focus TxtFixed|scrollto ScrollSize 50|expect Focus ScrollSize")
 # The wheel editor's field gaining the focus lets the bars' Change handlers work again.
 run(0 "" "type TxtPctScale 100|expect ScrollSetByCode -1|focus TxtFixed|expect ScrollSetByCode 0")
 run(0 "" "pixel 0 0|expect line ${SRC}/parms/start.tra 999 (no such line)|expect pixel 0 0 16777215|expect WheelSize 024 0|click ChkMulti|scrollto ScrollRatio -2")

@@ -283,6 +283,13 @@ TEST(Plot, TheWindowPlotsItsDrawingsAsTheyStarted) {
   EXPECT_EQ(plotted().size(), 2 * Machine(rendered, true, 0).size());
   files::CmdClear_Click(w);
   EXPECT_TRUE(plotted().empty());
+  // Unless the plot dialog says otherwise, each colour of a gradient has a pen.
+  w.ChkGradient.SetValue(1);
+  engine::CmdDraw_Click(w);
+  EXPECT_FALSE(plotted().empty());
+  std::string hpgl;
+  ASSERT_TRUE(base::ReadWholeFile(testing::TempDir() + "window_plot.hpgl", 1 << 26, hpgl, reason));
+  EXPECT_NE(hpgl.find("SP4;"), std::string::npos);
 }
 
 }  // namespace
