@@ -16,17 +16,16 @@ constexpr double kOutlineNormaliser = 1.11111111111111;
 // Degrees as typed to radians, with the program's pi.
 inline double DegreesToRadians(double degrees) { return degrees * (kPi / 180); }
 
-// Constants of an outline: the sector test angle H, the side jump J and the
-// inradius h (Triangle: pi/3, pi/1.5, 0.5; Square: pi/4, pi/2, 0.7071), and
-// cos(H), against which every step tests its angle.
+// Constants of an outline: the side jump J, the inradius h, and cos(H) of
+// the sector angle H, against which every step tests its angle (Triangle:
+// H pi/3, J pi/1.5, h 0.5; Square: H pi/4, J pi/2, h 0.7071).
 struct Outline {
-  double sectorTest;
   double jump;
   double inradius;
   double sectorEdge;
 };
-inline const Outline kTriangle{kPi / 3, kPi / 1.5, 0.5, std::cos(kPi / 3)};
-inline const Outline kSquare{kPi / 4, kPi / 2, 0.7071, std::cos(kPi / 4)};
+inline const Outline kTriangle{kPi / 1.5, 0.5, std::cos(kPi / 3)};
+inline const Outline kSquare{kPi / 2, 0.7071, std::cos(kPi / 4)};
 
 // Where a pass stands on its outline: the angle with its cosine. A step needs
 // the cosine of the angle it starts from, which the step before computed for

@@ -194,6 +194,11 @@ TEST_F(QtBoundary, TheWidgetsShowWhatTheProgramSet) {
   EXPECT_FALSE(Q(w.LblRatios)->font().underline());
   Click(w.LblRatios);
   EXPECT_TRUE(Q(w.LblRatios)->font().underline());
+  // An outline the program chooses shows as chosen.
+  w.ChkTriangle.SetValue(true);
+  EXPECT_TRUE(static_cast<QAbstractButton*>(Q(w.ChkTriangle))->isChecked());
+  EXPECT_FALSE(static_cast<QAbstractButton*>(Q(w.ChkCircle))->isChecked());
+  w.ChkCircle.SetValue(true);
   // Slide's pushed-in look follows the program, not Qt's own toggling.
   auto* slide = static_cast<QAbstractButton*>(Q(w.CmdSlide));
   w.CmdSlide.SetPressed(true);
