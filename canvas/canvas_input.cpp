@@ -89,8 +89,7 @@ void Canvas_KeyPress(window::TrochelaMain& w, int keyAscii) {
     const auto picked = static_cast<uint32_t>(colour);
     window::SetDrawingColour(w, base::Components(picked), picked);
   } else if (keyAscii == kRandomKey && !w.DrawingInProgress) {
-    // Random keeps the same picture for undo again as its first step.
-    window::SaveUndo(w.Pictures());
+    // Random keeps the picture for undo as its first step.
     random_pictures::CmdRandom_Click(w);
   }
 }
