@@ -119,7 +119,7 @@ foreach(line "scrollto ScrollSize .5e1" "drag ScrollSize 10 .5e1" "drag ScrollOf
     "key Canvas 1e40" "key Canvas 2147483647" "mousedown Canvas 1e40 0 0 0"
     "mousemove Canvas 1e40 0" "dialog color -1 0 0" "dialog print 1.5 1"
     "expect DrawRed" "expect StopRequested 7|scrollto ScrollSize 5.0" "idle now" "until" "click"
-    "pixel 0" "expect canvas")
+    "pixel 0" "expect canvas" "focus" "mousedown Canvas 8 0 0 0")
   run(2 "" "${line}")
 endforeach()
 # What cannot be read or evaluated, or is not as expected, fails.
@@ -137,6 +137,7 @@ run(0 "" "click ChkMulti|expect Focus TxtFixed|scrollto ScrollSize 50|expect Foc
 # The wheel editor's field gaining the focus lets the bars' Change handlers work again.
 run(0 "" "type TxtPctScale 100|expect ScrollSetByCode -1|focus TxtFixed|expect ScrollSetByCode 0|\
 expect TxtFixed.SelLength 3")
+run(0 "" "mousedown CmdClear 7 7|pixel 0 0" "pixel 0 0=16777215")
 run(0 "" "pixel 0 0|expect line ${SRC}/parms/start.tra 999 (no such line)|expect pixel 0 0 16777215|expect WheelSize 024 0|click ChkMulti|scrollto ScrollRatio -2")
 # The script tool's hazards fail with a message: lost write, removefile on a folder, bad dot, etc.
 file(MAKE_DIRECTORY ${BIN}/empty_folder)

@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "base/animation_frames.h"
 #include "base/png_encoder.h"
 #include "base/smooth_lines.h"
 #include "base/settings_in_pictures.h"
@@ -154,5 +155,37 @@ TEST(DrawSmooth, InkOfThinAndWideLines) {
     EXPECT_EQ(ink.sum, c.sum) << c.x0 << "," << c.y0 << " w" << c.width;
     EXPECT_EQ(ink.inked, c.inked);
     EXPECT_EQ(ink.partial, c.partial);
+  }
+}
+
+// Frame k of n shows the first ceil(k C / n) of the C segments that change
+// the picture; a segment over ink already there takes no frame of its own.
+TEST(AnimationFrames, EachFrameAddsAnEqualShareOfTheChangingSegments) {
+  struct Case {
+    int segments, frames;
+    std::vector<long> shown;
+  };
+  for (const Case& c : {Case{5, 4, {2, 3, 4, 5}}, Case{6, 4, {2, 3, 5, 6}}}) {
+    base::Image raster(40, 20, 0xFFFFFF);
+    base::LineLog log;
+    log.Reset(0xFFFFFF);
+    base::Rect changed;
+    for (int i = 0; i < c.segments; ++i)
+      for (int twice = 0; twice < 2; ++twice) {
+        log.Add(2, 2.0f * i + 1, 11, 2.0f * i + 1, 0, 1);
+        base::DrawLine(raster, 2, 2 * i + 1, 11, 2 * i + 1, 0, 1, changed);
+      }
+    const base::DrawnPicture p{raster, log, true};
+    std::string reason;
+    const auto plan = base::PlanFrames(p, reason);
+    ASSERT_TRUE(plan) << reason;
+    EXPECT_EQ(plan->changing, static_cast<size_t>(c.segments));
+    const long perSegment = base::MeasureInk(raster).inked / c.segments;
+    std::vector<long> shown;
+    base::MakeFrames(p, *plan, c.frames, false, [&](const base::Image& frame) {
+      shown.push_back(base::MeasureInk(frame).inked / perSegment);
+      return true;
+    });
+    EXPECT_EQ(shown, c.shown) << c.segments << " segments";
   }
 }
