@@ -34,14 +34,22 @@ TEST(LineLog, AKeptPointIsTheNearestFloatInTheDrawnPixel) {
   LineLog log;
   for (const double v : values) {
     unsigned up = 0;
+    // Each value once as x and once as y, the other coordinate its negative.
     const float x = LineLog::Position(v, up, LineLog::kUpX1), y = LineLog::Position(-v, up, LineLog::kUpY1);
     log.Add(0, 0, x, y, 0, 1, up);
     EXPECT_EQ(x, LineLog::Position(v));
+    unsigned swapped = 0;
+    const float sx = LineLog::Position(-v, swapped, LineLog::kUpX1);
+    const float sy = LineLog::Position(v, swapped, LineLog::kUpY1);
+    log.Add(0, 0, sx, sy, 0, 1, swapped);
   }
   size_t cursor = 0;
   for (size_t i = 0; i < std::size(values); ++i) {
-    EXPECT_EQ(log.PixelOf(2 * i + 1, 0, cursor), base::Mapping::PixelIndex(values[i])) << values[i];
-    EXPECT_EQ(log.PixelOf(2 * i + 1, 1, cursor), base::Mapping::PixelIndex(-values[i])) << values[i];
+    const double v = values[i];
+    EXPECT_EQ(log.PixelOf(4 * i + 1, 0, cursor), base::Mapping::PixelIndex(v)) << v;
+    EXPECT_EQ(log.PixelOf(4 * i + 1, 1, cursor), base::Mapping::PixelIndex(-v)) << v;
+    EXPECT_EQ(log.PixelOf(4 * i + 3, 0, cursor), base::Mapping::PixelIndex(-v)) << v;
+    EXPECT_EQ(log.PixelOf(4 * i + 3, 1, cursor), base::Mapping::PixelIndex(v)) << v;
   }
 }
 
