@@ -84,6 +84,25 @@ TEST(Line, ExactPictures) {
   EXPECT_TRUE(DrawLine(empty, 0, 0, 5, 5, kBlack, 4).Empty());
 }
 
+// A line clipped to the picture lights there the pixels of the whole line:
+// the same line on a larger picture, moved, shows the same pixels.
+TEST(Line, ClippedLinesLightThePixelsOfTheWholeLine) {
+  constexpr int kW = 12, kH = 9, kOff = 14;
+  Rect changed;
+  for (int x0 = -14; x0 < 26; x0 += 5)
+    for (int y0 = -14; y0 < 23; y0 += 4)
+      for (int x1 = -13; x1 < 26; x1 += 6)
+        for (int y1 = -12; y1 < 23; y1 += 7) {
+          Image small(kW, kH, 0xFFFFFF), big(kW + 2 * kOff, kH + 2 * kOff, 0xFFFFFF);
+          DrawLine(small, x0, y0, x1, y1, 0, 1, changed);
+          DrawLine(big, x0 + kOff, y0 + kOff, x1 + kOff, y1 + kOff, 0, 1, changed);
+          for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x)
+              ASSERT_EQ(small.Get(x, y), big.Get(x + kOff, y + kOff))
+                  << x0 << "," << y0 << " " << x1 << "," << y1 << " at " << x << "," << y;
+        }
+}
+
 TEST(FloodFill, FillsOnlyTheFourConnectedRegionOfTheTargetColour) {
   const Rows diag{"..#", ".#.", "#.."};
   // clang-format off
