@@ -282,7 +282,7 @@ TEST(ReadParms, HostileValuesAreRefusedWithTheirKey) {
   ASSERT_TRUE(files::ReadParms(base::Profile("[Parms]\nType=3\nType=x\n"), v, reason));
   EXPECT_EQ(v.type, 3);
   for (const char* text : {"[Parms] ChkMulti=0 TxtLoop= 7 TxtX= 2", "[Parms]\xE2\x80\xA8TxtX= 2",
-                           "[Parms]\r\n; TxtX\r\nTxtX 2\r\n"})
+                           "[Parms]\r\n; TxtX\r\n  TxtX 2 \t\r\n"})
     EXPECT_FALSE(files::ReadParms(base::Profile(text), v, reason)) << text;
   EXPECT_EQ(reason, "its [Parms] section has no \"key=value\" line, only \"TxtX 2\"");
   EXPECT_FALSE(files::ReadParms(base::Profile("\x01\xff binary"), v, reason));

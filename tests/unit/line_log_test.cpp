@@ -121,6 +121,8 @@ TEST(SettingsInPictures, RewrittenPicturesReadAndDamagedOnesAreRefused) {
       {zeroCrc, damaged + "their checksum does not match)"},
       {head + Chunk("zTXt", key + '\0' + "junk") + end, damaged + "their compressed text does not inflate)"},
       {bare, "the picture carries no settings"},
+      {"<svg><metadata id='trochela-settings'>[Parms]&#x;</metadata></svg>",
+       damaged + "a malformed character reference)"},
       {head + "\x7f\xff\xff\xfftEXt" + key + text + end,
        "the picture's settings are too large (over " + std::to_string(base::kMaxPictureSettingsBytes) +
            " bytes)"},
