@@ -8,6 +8,7 @@ namespace base {
 
 struct PlotPoint {
   double x = 0, y = 0;
+  bool operator==(const PlotPoint&) const = default;
 };
 using Polyline = std::vector<PlotPoint>;
 

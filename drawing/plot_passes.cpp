@@ -41,12 +41,8 @@ class PlotHost final : public Host {
     for (size_t i = 1; i < p.size(); ++i) points.push_back({p[i].x, p[i].y});
     base::PlotPass pass{base::CutToPeriod(std::move(points), closesAt_, d_.AngleStep),
                         log_.Runs()[0].bgr};
-    const auto same = [](base::PlotPoint a, base::PlotPoint b) { return a.x == b.x && a.y == b.y; };
     for (const base::PlotPass& earlier : passes)
-      if (!whole_ && earlier.stroke.points.size() == pass.stroke.points.size() &&
-          std::equal(earlier.stroke.points.begin(), earlier.stroke.points.end(),
-                     pass.stroke.points.begin(), same))
-        return;
+      if (!whole_ && earlier.stroke.points == pass.stroke.points) return;
     passes.push_back(std::move(pass));
   }
   std::vector<base::PlotPass> passes;

@@ -268,17 +268,8 @@ TEST(Plot, TheWindowPlotsItsDrawingsAsTheyStarted) {
     EXPECT_TRUE(base::ReadWholeFile(path, 1 << 26, text, reason)) << reason;
     return Machine(text, true, 0);
   };
-  const auto same = [](const std::vector<Polyline>& a, const std::vector<Polyline>& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t k = 0; k < a.size(); ++k)
-      if (a[k].size() != b[k].size() ||
-          !std::equal(a[k].begin(), a[k].end(), b[k].begin(),
-                      [](PlotPoint p, PlotPoint q) { return p.x == q.x && p.y == q.y; }))
-        return false;
-    return true;
-  };
   engine::CmdDraw_Click(w);
-  EXPECT_TRUE(same(plotted(), Machine(rendered, true, 0)));
+  EXPECT_EQ(plotted(), Machine(rendered, true, 0));
   engine::CmdDraw_Click(w);
   EXPECT_EQ(plotted().size(), 2 * Machine(rendered, true, 0).size());
   files::CmdClear_Click(w);
