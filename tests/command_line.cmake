@@ -128,8 +128,10 @@ foreach(line "expect pixel a b 12345" "expect pixel 1e40 0 16777215" "print NoSu
   run(1 "" "${line}")
 endforeach()
 run(2 "" "expect WheelSize 25 0" "from 1 to 24, not 25")
-# A drawing leaves its last scaled point in the state; Space picks up black as any colour.
-run(0 "" "click CmdDraw|idle|expect ScaledX 53.582519901897|expect ScaledY -1.39312701391406|\
+# A drawing leaves its last scaled point in the state and forgets the pointer; Space picks up
+# black as any colour.
+run(0 "" "mousemove Canvas 100 -50|expect MouseY -50|click CmdDraw|expect MouseX 0|expect MouseY 0|\
+idle|expect ScaledX 53.582519901897|expect ScaledY -1.39312701391406|\
 dialog color 0 0 0|click CmdSetBackColor|mousemove Canvas 0.4 -0.4|key Canvas 32|expect DrawRed 0|\
 expect CmdColorBar.BackColor 0")
 # Multi-wheel mode puts the focus in the wheel editor; a scroll bar a script moves takes it.
