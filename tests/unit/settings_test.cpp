@@ -35,14 +35,6 @@ TEST(Settings, EachFieldIsRepairedByItsRowsRule) {
   }
 }
 
-TEST(Settings, StartAsThePanelShowsThem) {
-  const model::PictureSettings s = model::StartSettings();
-  EXPECT_EQ(s[FieldId::Resolution].Number(), 1440);
-  EXPECT_EQ(s[FieldId::Rotations].Text(), "231");
-  EXPECT_EQ(s[FieldId::XScale].Text(), "6");
-  EXPECT_EQ(s.Shape(), model::Shape::Circle);
-}
-
 TEST(Settings, AnSvgHoldsEveryPointOfItsPolylines) {
   base::LineLog log;
   log.Reset(0xFFFFFF);
