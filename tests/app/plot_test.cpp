@@ -240,47 +240,40 @@ TEST(Plot, SandTrackReadsBackAsThePictureInTheDisc) {
 // drawing wrote its last pass's scales back and moved its pen: twice what
 // --render plots of the file, until the canvas is cleared.
 TEST(Plot, TheWindowPlotsItsDrawingsAsTheyStarted) {
-  const std::string parms = TESTS_DIR "/parms/triangle_loops.tra";
-  std::string settings, reason, summary;
+  const std::string parms = TESTS_DIR "/parms/triangle_loops.tra", path = testing::TempDir() + "w.hpgl";
+  std::string settings, reason, summary, text;
   files::ParmsValues values;
-  ASSERT_TRUE(base::ReadWholeFile(parms, 1 << 20, settings, reason));
-  ASSERT_TRUE(files::ReadParms(base::Profile(settings), values, reason));
-  const std::string once = testing::TempDir() + "render_plot.hpgl";
   app::PlotOptions o;
   o.landscape = true;
-  ASSERT_TRUE(app::RenderPlot(settings, values, 1024, 768, o, base::PlotKind::Hpgl, once, summary, reason));
-  std::string rendered;
-  ASSERT_TRUE(base::ReadWholeFile(once, 1 << 26, rendered, reason));
-
+  const auto strokes = [&] {
+    EXPECT_TRUE(base::ReadWholeFile(path, 1 << 26, text, reason)) << reason;
+    return Machine(text, true, 0);
+  };
+  ASSERT_TRUE(base::ReadWholeFile(parms, 1 << 20, settings, reason) &&
+              files::ReadParms(base::Profile(settings), values, reason) &&
+              app::RenderPlot(settings, values, 1024, 768, o, base::PlotKind::Hpgl, path, summary, reason));
+  const std::vector<Polyline> rendered = strokes();
   forms::ScriptedServices services(1024, 768, 32);
   const auto started = app::StartWindow(services, 1);
   window::TrochelaMain& w = *started;
   ASSERT_TRUE(files::LoadParmsFile(w, parms, reason));
   w.ChkClear.SetValue(0);
   const auto plotted = [&] {
-    const std::string path = testing::TempDir() + "window_plot.hpgl";
-    forms::DialogAnswer a;
-    a.kind = forms::DialogAnswer::Kind::Save;
-    a.path = path;
-    services.Answer(a);
+    services.Answer({forms::DialogAnswer::Kind::Save, path});
     files::CmdSave_Click(w);
-    std::string text;
-    EXPECT_TRUE(base::ReadWholeFile(path, 1 << 26, text, reason)) << reason;
-    return Machine(text, true, 0);
+    return strokes();
   };
   engine::CmdDraw_Click(w);
-  EXPECT_EQ(plotted(), Machine(rendered, true, 0));
+  EXPECT_EQ(plotted(), rendered);
   engine::CmdDraw_Click(w);
-  EXPECT_EQ(plotted().size(), 2 * Machine(rendered, true, 0).size());
+  EXPECT_EQ(plotted().size(), 2 * rendered.size());
   files::CmdClear_Click(w);
   EXPECT_TRUE(plotted().empty());
   // Unless the plot dialog says otherwise, each colour of a gradient has a pen.
   w.ChkGradient.SetValue(1);
   engine::CmdDraw_Click(w);
   EXPECT_FALSE(plotted().empty());
-  std::string hpgl;
-  ASSERT_TRUE(base::ReadWholeFile(testing::TempDir() + "window_plot.hpgl", 1 << 26, hpgl, reason));
-  EXPECT_NE(hpgl.find("SP4;"), std::string::npos);
+  EXPECT_NE(text.find("SP4;"), std::string::npos);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <array>
 #include <fstream>
 
 #include "base/animation_frames.h"
@@ -44,12 +45,9 @@ TEST(LineLog, AKeptPointIsTheNearestFloatInTheDrawnPixel) {
     log.Add(0, 0, sx, sy, 0, 1, swapped);
   }
   size_t cursor = 0;
-  for (size_t i = 0; i < std::size(values); ++i) {
-    const double v = values[i];
-    EXPECT_EQ(log.PixelOf(4 * i + 1, 0, cursor), base::Mapping::PixelIndex(v)) << v;
-    EXPECT_EQ(log.PixelOf(4 * i + 1, 1, cursor), base::Mapping::PixelIndex(-v)) << v;
-    EXPECT_EQ(log.PixelOf(4 * i + 3, 0, cursor), base::Mapping::PixelIndex(-v)) << v;
-    EXPECT_EQ(log.PixelOf(4 * i + 3, 1, cursor), base::Mapping::PixelIndex(v)) << v;
+  for (size_t k = 0; k < 4 * std::size(values); ++k) {
+    const double v = values[k / 4] * ((k + 1) % 4 < 2 ? 1 : -1);  // v, -v, -v, v
+    EXPECT_EQ(log.PixelOf(k / 2 * 2 + 1, k % 2, cursor), base::Mapping::PixelIndex(v)) << v;
   }
 }
 
@@ -143,44 +141,33 @@ TEST(SettingsInPictures, RewrittenPicturesReadAndDamagedOnesAreRefused) {
 // Lines drawn smoothly, as golden figures of their ink: thin and wide pens,
 // level, upright, slanting either way and zero-length segments (a round dot).
 TEST(DrawSmooth, InkOfThinAndWideLines) {
-  struct Case {
-    float x0, y0, x1, y1;
-    int width;
-    double sum;
-    long inked, partial;
-  };
-  const Case cases[] = {
+  // x0, y0, x1, y1, pen width; the ink's sum, inked pixels, partly inked ones.
+  const std::array<double, 8> cases[] = {
       {4, 5, 40, 5, 1, 9208, 74, 74},          {6, 3, 6, 30, 1, 6922, 56, 56},
       {3, 4, 41, 27, 1, 9752, 80, 80},         {40, 2, 5, 29, 3, 35637, 191, 100},
       {8, 8, 38, 20, 8, 78724, 348, 80},       {20, 4, 24, 30, 8, 63938, 278, 56},
-      {22.5f, 15.5f, 22.5f, 15.5f, 8, 12943, 69, 32}, {5, 25, 42, 25, 4, 41056, 164, 12},
+      {22.5, 15.5, 22.5, 15.5, 8, 12943, 69, 32}, {5, 25, 42, 25, 4, 41056, 164, 12},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     base::LineLog log;
-    log.Reset(0xFFFFFF);
-    log.Add(c.x0, c.y0, c.x1, c.y1, 0, c.width);
+    log.Add(float(c[0]), float(c[1]), float(c[2]), float(c[3]), 0, int(c[4]));
     base::Image picture(48, 32, 0xFFFFFF);
     base::DrawSmooth(log, picture);
     const base::Ink ink = base::MeasureInk(picture);
-    EXPECT_EQ(ink.sum, c.sum) << c.x0 << "," << c.y0 << " w" << c.width;
-    EXPECT_EQ(ink.inked, c.inked);
-    EXPECT_EQ(ink.partial, c.partial);
+    EXPECT_EQ((std::array<double, 3>{ink.sum, double(ink.inked), double(ink.partial)}),
+              (std::array<double, 3>{c[5], c[6], c[7]})) << c[0] << "," << c[1] << " w" << c[4];
   }
 }
 
 // Frame k of n shows the first ceil(k C / n) of the C segments that change
 // the picture; a segment over ink already there takes no frame of its own.
 TEST(AnimationFrames, EachFrameAddsAnEqualShareOfTheChangingSegments) {
-  struct Case {
-    int segments, frames;
-    std::vector<long> shown;
-  };
-  for (const Case& c : {Case{5, 4, {2, 3, 4, 5}}, Case{6, 4, {2, 3, 5, 6}}}) {
+  for (const auto& [segments, frames, want] :
+       {std::tuple{5, 4, std::vector<long>{2, 3, 4, 5}}, {6, 4, std::vector<long>{2, 3, 5, 6}}}) {
     base::Image raster(40, 20, 0xFFFFFF);
     base::LineLog log;
-    log.Reset(0xFFFFFF);
     base::Rect changed;
-    for (int i = 0; i < c.segments; ++i)
+    for (int i = 0; i < segments; ++i)
       for (int twice = 0; twice < 2; ++twice) {
         log.Add(2, 2.0f * i + 1, 11, 2.0f * i + 1, 0, 1);
         base::DrawLine(raster, 2, 2 * i + 1, 11, 2 * i + 1, 0, 1, changed);
@@ -188,14 +175,12 @@ TEST(AnimationFrames, EachFrameAddsAnEqualShareOfTheChangingSegments) {
     const base::DrawnPicture p{raster, log, true};
     std::string reason;
     const auto plan = base::PlanFrames(p, reason);
-    ASSERT_TRUE(plan) << reason;
-    EXPECT_EQ(plan->changing, static_cast<size_t>(c.segments));
-    const long perSegment = base::MeasureInk(raster).inked / c.segments;
+    ASSERT_TRUE(plan && plan->changing == static_cast<size_t>(segments)) << reason;
     std::vector<long> shown;
-    base::MakeFrames(p, *plan, c.frames, false, [&](const base::Image& frame) {
-      shown.push_back(base::MeasureInk(frame).inked / perSegment);
+    base::MakeFrames(p, *plan, frames, false, [&](const base::Image& frame) {
+      shown.push_back(base::MeasureInk(frame).inked * segments / base::MeasureInk(raster).inked);
       return true;
     });
-    EXPECT_EQ(shown, c.shown) << c.segments << " segments";
+    EXPECT_EQ(shown, want) << segments << " segments";
   }
 }
