@@ -259,7 +259,10 @@ TEST(Plot, TheWindowPlotsItsDrawingsAsTheyStarted) {
   ASSERT_TRUE(files::LoadParmsFile(w, parms, reason));
   w.ChkClear.SetValue(0);
   const auto plotted = [&] {
-    services.Answer({forms::DialogAnswer::Kind::Save, path});
+    forms::DialogAnswer save;
+    save.kind = forms::DialogAnswer::Kind::Save;
+    save.path = path;
+    services.Answer(save);
     files::CmdSave_Click(w);
     return strokes();
   };
