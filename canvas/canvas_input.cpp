@@ -65,13 +65,12 @@ void Canvas_MouseMove(int16_t& MouseX, int16_t& MouseY, float x, float y) {
   MouseY = base::ToInt16(y);
 }
 
+// The left button only gives the canvas the focus, as every press does.
 void Canvas_MouseDown(window::TrochelaMain& w, int button, int shift) {
   if (button == base::kRightButton) {
     TogglePanel(w);
   } else if (button == base::kMiddleButton) {
     FillSequence(w, shift == base::kShiftKey);
-  } else if (button == base::kLeftButton) {
-    // The left button only moves the focus to the canvas.
   }
 }
 

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>

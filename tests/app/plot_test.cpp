@@ -9,7 +9,6 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
-#include <set>
 #include <sstream>
 
 #include "app/gallery.h"
@@ -260,8 +259,7 @@ TEST(Plot, TheWindowPlotsItsDrawingsAsTheyStarted) {
   w.ChkClear.SetValue(0);
   const auto plotted = [&] {
     forms::DialogAnswer save;
-    save.kind = forms::DialogAnswer::Kind::Save;
-    save.path = path;
+    save.kind = forms::DialogAnswer::Kind::Save, save.path = path;
     services.Answer(save);
     files::CmdSave_Click(w);
     return strokes();

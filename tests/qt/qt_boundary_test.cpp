@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -152,6 +153,12 @@ TEST_F(QtBoundary, TabFollowsThePanelRows) {
     seen.push_back(FocusName());
   }
   EXPECT_EQ(seen, rows);
+  std::array<long, 4> sums{};  // the rows as designed: every control's place in twips, summed
+  for (const forms::Control* c : w.form.Controls())
+    for (int i = 0; const int v : {c->Position().left, c->Position().top, c->Position().width,
+                                   c->Position().height})
+      sums[i++] += v;
+  EXPECT_EQ(sums, (std::array<long, 4>{187005, 342030, 98370, 41520}));
   // The canvas comes last, then the first row again.
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(FocusName(), "Canvas");
@@ -397,13 +404,14 @@ TEST_F(QtBoundary, PlotPageDialogStartsFromTheChoiceAndGivesItBack) {
     auto* pens = dialog->findChild<QSpinBox*>();
     EXPECT_EQ(pens->value(), 3);
     pens->setValue(base::kMostPens + 1);
-    dialog->findChild<QDoubleSpinBox*>()->setValue(12.5);
+    dialog->findChild<QDoubleSpinBox*>()->setValue(base::kMostMargin);
+    dialog->findChild<QComboBox*>()->setCurrentIndex(5);  // A5, A4, A3, A2, A1, letter...
     dialog->accept();
   });
   const auto chosen = desktop->ShowPlotPage({"A3", true, 20, 3});
   ASSERT_TRUE(chosen);
-  EXPECT_TRUE(chosen->page == "A3" && chosen->landscape && chosen->margin == 12.5 &&
-              chosen->pens == base::kMostPens);
+  EXPECT_TRUE(chosen->page == "letter" && chosen->landscape &&
+              chosen->margin == base::kMostMargin && chosen->pens == base::kMostPens);
 }
 
 TEST_F(QtBoundary, CanvasPressDeliversButtonShiftAndCanvasUnits) {

@@ -67,14 +67,6 @@ TEST(ParseNumber, ACommaSeparatorReadsACommaOrAPointAndWritesAComma) {
   // clang-format on
 }
 
-TEST(UserDecimalSeparator, IsSetOnceToAPointOrAComma) {
-  EXPECT_EQ(base::UserDecimalSeparator(), '.');
-  EXPECT_FALSE(base::SetUserDecimalSeparator(';'));
-  EXPECT_TRUE(base::SetUserDecimalSeparator('.'));
-  EXPECT_FALSE(base::SetUserDecimalSeparator(','));
-  EXPECT_EQ(base::UserDecimalSeparator(), '.');
-}
-
 TEST(Format, FifteenOrSevenDigitsOrExponentFormAndRoundingHalvesToEven) {
   for (auto [value, text] : std::vector<std::pair<double, const char*>>{
       {6 * 0.9, "5.4"}, {2.0 / 3, "0.666666666666667"}, {-0.0, "0"}, {0.0000012, "1.2E-06"},
