@@ -5,7 +5,7 @@
 namespace base {
 
 struct Rgb {
-  int32_t red = 0, green = 0, blue = 0;
+  int32_t red{}, green{}, blue{};
 };
 
 inline uint32_t RgbColor(const Rgb& c) {

@@ -15,7 +15,7 @@ void PointStore::NextBlock() {
 void PointStore::Prepare(size_t points) {
   while (blocks_.size() * kBlockPoints < points) {
     blocks_.push_back(std::make_unique_for_overwrite<LinePoint[]>(kBlockPoints));
-    std::fill_n(blocks_.back().get(), kBlockPoints, LinePoint{0, 0});
+    std::fill_n(blocks_.back().get(), kBlockPoints, LinePoint{});
   }
 }
 

@@ -155,7 +155,7 @@ struct SingleOutline {
   double angleStep;
   double pen = 0;  // wheel 3
   base::OutlinePosition pos;
-  double factor = 0;  // OutlineFactor
+  double factor{};  // OutlineFactor
   double q = 0;       // the pen offset, taken before the yield
   void Load(const model::PictureSettings& s, const base::DrawingState& d) {
     pen = s.wheels.WheelSize[3];
@@ -182,9 +182,9 @@ struct Multi {
   const base::Outline* outline;
   double angleStep;
   base::WheelTable& wheels;
-  int count = 0;  // WheelCount
+  int count{};  // WheelCount
   base::OutlinePosition pos;
-  double factor = 0;  // OutlineFactor
+  double factor{};  // OutlineFactor
   void Load(const model::PictureSettings& s, const base::DrawingState& d) {
     count = s.WheelCount;
     if (!outline) return;

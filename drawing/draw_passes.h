@@ -15,12 +15,12 @@ using model::Shape;
 
 // What one drawing computes once and its passes read.
 struct PassContext {
-  bool multi = false;
+  bool multi{};
   Shape shape{};
   bool drawable = true;
   double sizeFactor = 1;  // PctScale / 100
-  double rotations = 0;
-  double A = 0, K = 0;  // single-wheel constants
+  double rotations{};
+  double A{}, K{};  // single-wheel constants
   base::PassTransform t;
   int16_t yieldCounter = 0;  // steps since the last yield, across passes
 };

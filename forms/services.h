@@ -46,9 +46,9 @@ struct PlotPageChoice {
 // the offsets are those of the printable area from the paper's top and left
 // edges.
 struct PageInches {
-  double paperHeight = 0, paperWidth = 0;
-  double printedHeight = 0, printedWidth = 0;
-  double heightOffset = 0, widthOffset = 0;
+  double paperHeight{}, paperWidth{};
+  double printedHeight{}, printedWidth{};
+  double heightOffset{}, widthOffset{};
 };
 
 class Services {

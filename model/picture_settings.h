@@ -76,8 +76,8 @@ struct PictureSettings {
 
   // The screen the scales are fitted to, and the picture's extent they were
   // last fitted for.
-  float ScreenPixelsX = 0, ScreenPixelsY = 0;
-  float PictureExtent = 0;
+  float ScreenPixelsX{}, ScreenPixelsY{};
+  float PictureExtent{};
 };
 
 // The wheel-count caption's number, rounded to a whole number.
