@@ -119,6 +119,7 @@ TEST(SettingsInPictures, RewrittenPicturesReadAndDamagedOnesAreRefused) {
       {zeroCrc, damaged + "their checksum does not match)"},
       {head + Chunk("zTXt", key + '\0' + "junk") + end, damaged + "their compressed text does not inflate)"},
       {bare, "the picture carries no settings"},
+      {"<?xml?><html>svgs <svgx/></html>", "<?xml?><html>svgs <svgx/></html>"},  // text, no SVG
       {"<svg><metadata id='trochela-settings'>[Parms]&#x;</metadata></svg>",
        damaged + "a malformed character reference)"},
       {head + "\x7f\xff\xff\xfftEXt" + key + text + end,
