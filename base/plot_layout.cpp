@@ -61,8 +61,8 @@ std::string PlotFile(PlotKind kind, const std::vector<PlotPass>& passes, int wid
     for (const Stroke& s : strokes) length += Length(s);
     char line[160];
     std::snprintf(line, sizeof line,
-                  "sand track %.1f radii drawn, %zu pieces joined along the rim or through the centre",
-                  length, strokes.size());
+                  "sand track %.1f radii drawn, %zu piece%s joined along the rim or through the centre",
+                  length, strokes.size(), strokes.size() == 1 ? "" : "s");
     summary = line;
     return SandTrack(strokes, settings);
   }

@@ -64,7 +64,7 @@ endforeach()
 # Plots: the summary line on standard output; a folder or a FIFO in the plot's place is told.
 run(0 "--render ${parms}/start.tra --out ${BIN}/p.svg --page letter --landscape --pens 1" ""
   "p.svg: pen-down 8.7 m, pen-up 0.2 m, 48 lifts, 1 pen, about 0 h 03 min at 50 mm/s")
-run(0 "--render ${parms}/chain_square.tra --out ${BIN}/p.thr" "" "p.thr: sand track 6.7 radii drawn, 1 pieces")
+run(0 "--render ${parms}/chain_square.tra --out ${BIN}/p.thr" "" "p.thr: sand track 6.7 radii drawn, 1 piece joined")
 file(MAKE_DIRECTORY ${BIN}/plot_folder.hpgl)
 run(2 "--render ${parms}/start.tra --out ${BIN}/plot_folder.hpgl" "" "cannot write .*plot_folder.hpgl: ")
 file(REMOVE ${BIN}/fifo.gcode)
